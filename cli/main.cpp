@@ -1,0 +1,20 @@
+// zelkorctl: the program's work without windows, for scripts and for checking.
+#include <CLI/CLI.hpp>
+
+#include "cli/commands.h"
+#include "platform/console_messages.h"
+#include "platform/message_box.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{
+        "zelkorctl: edit, check and send VQ7100 program books (.vq files) without windows"};
+    app.require_subcommand(1);
+    int exitCode = 0;
+    cli::RegisterBookCommands(app, exitCode);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    }
+    return exitCode;
+}

@@ -1,0 +1,40 @@
+#include "model/except.h"
+
+#include "res/strings.h"
+
+namespace model {
+
+const char* MExceptFileWriteError::GetText() const {
+    return res::kFileWriteError;
+}
+const char* MExceptFileReadError::GetText() const {
+    return res::kFileReadError;
+}
+const char* MExceptFileBadFormat::GetText() const {
+    return res::kFileBadFormat;
+}
+const char* MExceptOutOfMemory::GetText() const {
+    return res::kOutOfMemory;
+}
+
+void ThrowFileWriteError() {
+    static MExceptFileWriteError s_error;
+    throw static_cast<MExcept*>(&s_error);
+}
+
+void ThrowFileReadError() {
+    static MExceptFileReadError s_error;
+    throw static_cast<MExcept*>(&s_error);
+}
+
+void ThrowFileBadFormat() {
+    static MExceptFileBadFormat s_error;
+    throw static_cast<MExcept*>(&s_error);
+}
+
+void ThrowOutOfMemory() {
+    static MExceptOutOfMemory s_error;
+    throw static_cast<MExcept*>(&s_error);
+}
+
+}  // namespace model

@@ -1,0 +1,139 @@
+#include "model/program_book.h"
+
+#include <cstring>
+#include <exception>
+#include <memory>
+
+#include "model/except.h"
+#include "model/file_words.h"
+#include "platform/message_box.h"
+#include "res/strings.h"
+
+namespace model {
+
+namespace {
+
+std::string Format(const char* pattern, const std::string& arg) {
+    std::string out;
+    const char* mark = std::strstr(pattern, "%s");
+    if (mark == nullptr) {
+        return pattern;
+    }
+    out.assign(pattern, mark);
+    out += arg;
+    out += mark + 2;
+    return out;
+}
+
+}  // namespace
+
+int32_t CProgramBook::FindEmpty(int32_t from) const {
+    if (from >= kProgramCount) {
+        return from;
+    }
+    for (int32_t i = from < 0 ? 0 : from; i < kProgramCount; ++i) {
+        if (m_programs[i].IsEmpty()) {
+            return i;
+        }
+    }
+    return kProgramCount;
+}
+
+bool CProgramBook::InsertAt(int index) {
+    if (m_programs[index].IsEmpty()) {
+        return true;
+    }
+    const int32_t empty = FindEmpty(index);
+    if (empty >= kProgramCount) {
+        return false;
+    }
+    for (int32_t j = empty; j > index; --j) {
+        m_programs[j] = m_programs[j - 1];
+    }
+    m_programs[index].Clear();
+    return true;
+}
+
+void CProgramBook::EncodeAll(uint8_t* out) const {
+    for (int i = 0; i < kProgramCount; ++i) {
+        m_programs[i].Encode(out + kPayloadSize * i);
+    }
+}
+
+bool CProgramBook::Save(platform::CFile& file) {
+    // Compacting every program first makes the trailing words of a Frequency Groups record the
+    // next program's slots as they are stored, not as they stood before that program's turn.
+    for (auto& program : m_programs) {
+        program.Compact();
+    }
+    try {
+        WriteFileLong(file, kFileMagic);
+        WriteFileLong(file, kProgramCount);
+        for (int i = 0; i < kProgramCount; ++i) {
+            const CFrequencyProgram* pNext = i + 1 < kProgramCount ? &m_programs[i + 1] : nullptr;
+            m_programs[i].Write(file, pNext);
+        }
+        if (!file.Flush()) {
+            ThrowFileWriteError();
+        }
+    } catch (MExcept* e) {
+        platform::ShowAppMessage(e->GetText());
+        return false;
+    } catch (const std::exception& e) {
+        platform::ShowAppMessage(Format(res::kUnknownWriteError, e.what()));
+        return false;
+    }
+    return true;
+}
+
+bool CProgramBook::Load(platform::CFile& file) {
+    // Read into a book of its own so that a failure part-way leaves this one untouched.
+    auto incoming = std::make_unique<CProgramBook>();
+    try {
+        uint32_t word = 0;
+        if (!ReadFileLong(file, word) || word != kFileMagic) {
+            ThrowFileBadFormat();
+        }
+        if (!ReadFileLong(file, word) || word != kProgramCount) {
+            ThrowFileBadFormat();
+        }
+        for (auto& program : incoming->m_programs) {
+            program.Read(file);
+        }
+    } catch (MExcept* e) {
+        platform::ShowAppMessage(e->GetText());
+        return false;
+    } catch (const std::exception& e) {
+        platform::ShowAppMessage(Format(res::kUnknownReadError, e.what()));
+        return false;
+    }
+    *this = *incoming;
+    return true;
+}
+
+bool SaveBookToPath(CProgramBook& book, const std::string& path) {
+    platform::CAtomicSave save;
+    if (!save.Begin(path)) {
+        platform::ShowAppMessage(res::kFileWriteError);
+        return false;
+    }
+    if (!book.Save(save.File())) {
+        return false;
+    }
+    if (!save.Commit()) {
+        platform::ShowAppMessage(res::kFileWriteError);
+        return false;
+    }
+    return true;
+}
+
+bool LoadBookFromPath(CProgramBook& book, const std::string& path) {
+    platform::CFile file;
+    if (!file.OpenRead(path)) {
+        platform::ShowAppMessage(res::kFileReadError);
+        return false;
+    }
+    return book.Load(file);
+}
+
+}  // namespace model

@@ -1,0 +1,43 @@
+// The book: exactly 2000 programs, addressed by index 0 to 1999 inside the program and numbered
+// 1 to 2000 towards the user.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/frequency_program.h"
+#include "platform/file.h"
+
+namespace model {
+
+inline constexpr int kProgramCount = 2000;
+inline constexpr uint32_t kFileMagic = 0x01000000u;
+
+class CProgramBook {
+public:
+    CFrequencyProgram& operator[](int index) { return m_programs[index]; }
+    const CFrequencyProgram& operator[](int index) const { return m_programs[index]; }
+
+    int32_t FindEmpty(int32_t from) const;
+    bool InsertAt(int index);
+    static constexpr int EncodedSize() { return kProgramCount * kPayloadSize; }
+    void EncodeAll(uint8_t* out) const;
+
+    // Both show any failure in a message box themselves and return false; Load then leaves the
+    // book exactly as it was.
+    bool Save(platform::CFile& file);
+    bool Load(platform::CFile& file);
+
+    bool operator==(const CProgramBook& other) const { return m_programs == other.m_programs; }
+
+private:
+    std::array<CFrequencyProgram, kProgramCount> m_programs;
+};
+
+// Saves the book to a path through an atomic save, so that a failure leaves the old file.
+bool SaveBookToPath(CProgramBook& book, const std::string& path);
+// Opens the path and loads it; a file that cannot be opened is reported like any read failure.
+bool LoadBookFromPath(CProgramBook& book, const std::string& path);
+
+}  // namespace model

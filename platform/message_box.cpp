@@ -1,0 +1,55 @@
+#include "platform/message_box.h"
+
+#include <atomic>
+
+#include "platform/console_messages.h"
+#include "res/strings.h"
+
+namespace platform {
+
+namespace {
+CConsoleMessages g_consoleSink;
+std::atomic<IMessageSink*> g_sink{&g_consoleSink};
+}  // namespace
+
+const char* ApplicationTitle() {
+    return res::kAppTitle;
+}
+
+IMessageSink* SetMessageSink(IMessageSink* sink) {
+    return g_sink.exchange(sink != nullptr ? sink : &g_consoleSink);
+}
+
+IMessageSink& MessageSink() {
+    return *g_sink.load();
+}
+
+EMsgAnswer ShowMessage(const SMessageRequest& request) {
+    return MessageSink().Show(request);
+}
+
+void PostMessageBox(const SMessageRequest& request) {
+    MessageSink().Post(request);
+}
+
+EMsgAnswer ShowAppMessage(const std::string& text) {
+    return ShowMessage({text, ApplicationTitle(), EMsgIcon::kNone, EMsgButtons::kOk});
+}
+
+EMsgAnswer AskYesNo(const std::string& text) {
+    return ShowMessage({text, ApplicationTitle(), EMsgIcon::kQuestion, EMsgButtons::kYesNo});
+}
+
+EMsgAnswer DismissAnswer(EMsgButtons buttons) {
+    switch (buttons) {
+        case EMsgButtons::kOk:
+            return EMsgAnswer::kOk;
+        case EMsgButtons::kYesNo:
+            return EMsgAnswer::kNo;
+        case EMsgButtons::kSaveDiscardCancel:
+            return EMsgAnswer::kCancel;
+    }
+    return EMsgAnswer::kCancel;
+}
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+// The one seam through which the program's logic asks the user something or tells them of a
+// failure. Windows install a Qt implementation, tests a scripted one, the command line and the
+// simulator the console one.
+//
+// Threads: ShowMessage may be called from any thread and blocks until the answer is known.
+// PostMessageBox never blocks; background threads (the serial reader) use it so that they never
+// wait for the user-interface thread.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+enum class EMsgIcon { kNone, kWarning, kQuestion };
+enum class EMsgButtons { kOk, kYesNo, kSaveDiscardCancel };
+enum class EMsgAnswer { kOk, kYes, kNo, kSave, kDiscard, kCancel };
+
+struct SMessageRequest {
+    std::string text;
+    std::string caption;
+    EMsgIcon icon = EMsgIcon::kNone;
+    EMsgButtons buttons = EMsgButtons::kOk;
+    bool bOwned = true;  // false for boxes the old program showed without an owner window
+
+    bool operator==(const SMessageRequest&) const = default;
+};
+
+class IMessageSink {
+public:
+    virtual ~IMessageSink() = default;
+    virtual EMsgAnswer Show(const SMessageRequest& request) = 0;
+    // Shows the message later, without waiting; the default shows it at once.
+    virtual void Post(const SMessageRequest& request) { Show(request); }
+};
+
+// The caption of the program's own messages.
+const char* ApplicationTitle();
+
+// Installs the sink used from now on; returns the previous one. Not owned.
+IMessageSink* SetMessageSink(IMessageSink* sink);
+IMessageSink& MessageSink();
+
+EMsgAnswer ShowMessage(const SMessageRequest& request);
+void PostMessageBox(const SMessageRequest& request);
+
+// The framework-style box: application title, OK, no icon.
+EMsgAnswer ShowAppMessage(const std::string& text);
+EMsgAnswer AskYesNo(const std::string& text);
+
+// What Escape or the close box answers for a set of buttons.
+EMsgAnswer DismissAnswer(EMsgButtons buttons);
+
+}  // namespace platform

@@ -1,0 +1,6 @@
+// Every text the user sees, in one place. Quoted texts of the old program are kept exactly as
+// they were, typing errors included, because users and their documentation know them so.
+#pragma once
+
+#include "res/strings_app.h"
+#include "res/strings_model.h"

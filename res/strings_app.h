@@ -1,0 +1,7 @@
+#pragma once
+
+namespace res {
+
+inline constexpr const char kAppTitle[] = "ZelkorConfig";
+
+}  // namespace res

@@ -1,0 +1,51 @@
+#include "tests/test_support.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace testing_support {
+
+CTempDir::CTempDir() {
+    std::string templ = (std::filesystem::temp_directory_path() / "zelkor-test-XXXXXX").string();
+    if (::mkdtemp(templ.data()) == nullptr) {
+        throw std::runtime_error("mkdtemp failed");
+    }
+    m_path = templ;
+}
+
+CTempDir::~CTempDir() {
+    std::error_code ec;
+    // Tests may leave read-only folders behind; make them writable so they can go.
+    for (auto it = std::filesystem::recursive_directory_iterator(m_path, ec);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+    }
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(m_path, ec);
+}
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<uint8_t> Bytes(std::initializer_list<int> values) {
+    std::vector<uint8_t> out;
+    for (int v : values) {
+        out.push_back(static_cast<uint8_t>(v));
+    }
+    return out;
+}
+
+}  // namespace testing_support

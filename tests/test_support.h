@@ -1,0 +1,29 @@
+// Helpers shared by the suites: temporary folders and whole-file reads and writes.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class CTempDir {
+public:
+    CTempDir();
+    ~CTempDir();
+    CTempDir(const CTempDir&) = delete;
+    CTempDir& operator=(const CTempDir&) = delete;
+    const std::filesystem::path& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::vector<uint8_t> ReadAll(const std::string& path);
+void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> Bytes(std::initializer_list<int> values);
+
+}  // namespace testing_support
