@@ -4,3 +4,4 @@
 
 #include "res/strings_app.h"
 #include "res/strings_model.h"
+#include "res/strings_link.h"
