@@ -1,14 +1,18 @@
 #include "platform/notify.h"
 
-#include <atomic>
 #include <map>
 #include <memory>
+#include <shared_mutex>
+#include <utility>
 
 namespace platform {
 
 namespace {
 
-std::atomic<INotifyDispatcher*> g_dispatcher{nullptr};
+// Posts hold the lock shared while they hand over; replacing the dispatcher takes it alone, so
+// once SetNotifyDispatcher has returned no post is still inside the previous one.
+std::shared_mutex g_dispatcherLock;
+INotifyDispatcher* g_dispatcher = nullptr;
 
 class CTargetTable {
 public:
@@ -42,7 +46,8 @@ CTargetTable& Targets() {
 }  // namespace
 
 INotifyDispatcher* SetNotifyDispatcher(INotifyDispatcher* dispatcher) {
-    return g_dispatcher.exchange(dispatcher);
+    std::unique_lock lock(g_dispatcherLock);
+    return std::exchange(g_dispatcher, dispatcher);
 }
 
 NotifyHandle RegisterNotifyTarget(NotifyFn target) {
@@ -54,11 +59,11 @@ void UnregisterNotifyTarget(NotifyHandle handle) {
 }
 
 bool PostNotify(NotifyHandle handle, uint32_t msg, uintptr_t wParam, intptr_t lParam) {
-    INotifyDispatcher* dispatcher = g_dispatcher.load();
-    if (handle == kNoNotify || dispatcher == nullptr || !Targets().Find(handle)) {
+    std::shared_lock lock(g_dispatcherLock);
+    if (handle == kNoNotify || g_dispatcher == nullptr || !Targets().Find(handle)) {
         return false;
     }
-    dispatcher->Dispatch([handle, msg, wParam, lParam] {
+    g_dispatcher->Dispatch([handle, msg, wParam, lParam] {
         if (auto target = Targets().Find(handle)) {
             (*target)(msg, wParam, lParam);
         }

@@ -6,7 +6,8 @@
 //
 // Threads: PostNotify from any thread. RegisterNotifyTarget, UnregisterNotifyTarget and the
 // delivery itself belong to the user-interface thread (the thread that runs the dispatcher).
-// SetNotifyDispatcher is called while no post is in flight (at start-up, or by a test).
+// SetNotifyDispatcher from any thread; when it returns, no post is still being handed to the
+// previous dispatcher, which may then go.
 #pragma once
 
 #include <chrono>

@@ -76,4 +76,23 @@ TEST(Notify, DeliversOnTheDispatchingThreadOnlyToLiveTargets) {
     platform::SetNotifyDispatcher(previous);
 }
 
+TEST(Notify, ADispatcherMayGoWhileAnotherThreadPosts) {
+    auto handle = platform::RegisterNotifyTarget([](uint32_t, uintptr_t, intptr_t) {});
+    std::atomic<bool> bStop{false};
+    std::thread poster([&] {
+        while (!bStop.load()) {
+            platform::PostNotify(handle, 1, 0, 0);
+        }
+    });
+    for (int i = 0; i < 200; ++i) {
+        platform::CNotifyQueue queue;
+        auto* previous = platform::SetNotifyDispatcher(&queue);
+        queue.RunFor(0ms);
+        platform::SetNotifyDispatcher(previous);
+    }  // each queue goes right after it was replaced
+    bStop = true;
+    poster.join();
+    platform::UnregisterNotifyTarget(handle);
+}
+
 }  // namespace
