@@ -239,8 +239,12 @@ void CSimulator::Reply(uint16_t code, const uint16_t* extra, int extraCount,
     }
     std::this_thread::sleep_until(sendAt);
     WriteLine(out);
-    std::lock_guard lock(m_mutex);
-    m_nRepliesSent += copies;
+    {
+        std::lock_guard lock(m_mutex);
+        m_nRepliesSent += copies;
+        m_nBytesSent += out.size();
+    }
+    m_changed.notify_all();
 }
 
 void CSimulator::WriteLine(const std::vector<uint8_t>& bytes) {
@@ -273,6 +277,12 @@ bool CSimulator::WaitForFrames(size_t n, std::chrono::milliseconds timeout) cons
     return m_changed.wait_for(lock, timeout, [&] { return m_frames.size() >= n; });
 }
 
+bool CSimulator::WaitUntil(const std::function<bool(const std::vector<SReceivedFrame>&)>& condition,
+                           std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(m_mutex);
+    return m_changed.wait_for(lock, timeout, [&] { return condition(m_frames); });
+}
+
 bool CSimulator::WaitForBooks(int n, std::chrono::milliseconds timeout) const {
     std::unique_lock lock(m_mutex);
     return m_changed.wait_for(lock, timeout, [&] { return m_nBooks >= n; });
@@ -302,6 +312,16 @@ uint32_t CSimulator::BadFrames() const {
 int CSimulator::RepliesSent() const {
     std::lock_guard lock(m_mutex);
     return m_nRepliesSent;
+}
+
+bool CSimulator::WaitForReplies(int n, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(m_mutex);
+    return m_changed.wait_for(lock, timeout, [&] { return m_nRepliesSent >= n; });
+}
+
+size_t CSimulator::BytesSent() const {
+    std::lock_guard lock(m_mutex);
+    return m_nBytesSent;
 }
 
 bool CSimulator::SaveBook(const std::string& path) const {

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -62,6 +63,9 @@ public:
     size_t FrameCount() const;
     // True when at least n intact frames arrived within the time-out.
     bool WaitForFrames(size_t n, std::chrono::milliseconds timeout) const;
+    // True when the frames received satisfy the condition within the time-out.
+    bool WaitUntil(const std::function<bool(const std::vector<SReceivedFrame>&)>& condition,
+                   std::chrono::milliseconds timeout) const;
     // True when a whole book arrived (its final block) within the time-out.
     bool WaitForBooks(int n, std::chrono::milliseconds timeout) const;
     std::vector<uint8_t> BookImage() const;
@@ -69,6 +73,9 @@ public:
     std::vector<uint8_t> RawBytes() const;  // everything read from the line
     uint32_t BadFrames() const;
     int RepliesSent() const;
+    // True when at least n replies have gone out (on a paced line: have been fully sent).
+    bool WaitForReplies(int n, std::chrono::milliseconds timeout) const;
+    size_t BytesSent() const;  // every byte of every reply, flags and stuffing included
     bool SaveBook(const std::string& path) const;
 
 private:
@@ -102,6 +109,7 @@ private:
     std::vector<uint8_t> m_raw;
     uint32_t m_nBadFrames = 0;
     int m_nRepliesSent = 0;
+    size_t m_nBytesSent = 0;
     int m_nBooks = 0;
 };
 
