@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <stdlib.h>
 #include <sys/prctl.h>
 #include <termios.h>
@@ -9,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 #include "model/program_book.h"
 #include "platform/byte_order.h"
@@ -322,6 +324,17 @@ bool CSimulator::WaitForReplies(int n, std::chrono::milliseconds timeout) const 
 size_t CSimulator::BytesSent() const {
     std::lock_guard lock(m_mutex);
     return m_nBytesSent;
+}
+
+std::chrono::nanoseconds CSimulator::ThreadCpuTime() const {
+    clockid_t clock{};
+    timespec t{};
+    if (!m_thread.joinable() ||
+        pthread_getcpuclockid(const_cast<std::thread&>(m_thread).native_handle(), &clock) != 0 ||
+        clock_gettime(clock, &t) != 0) {
+        return {};
+    }
+    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
 }
 
 bool CSimulator::SaveBook(const std::string& path) const {

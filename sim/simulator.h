@@ -77,6 +77,9 @@ public:
     bool WaitForReplies(int n, std::chrono::milliseconds timeout) const;
     size_t BytesSent() const;  // every byte of every reply, flags and stuffing included
     bool SaveBook(const std::string& path) const;
+    // Processor time the device's thread has used so far (for benchmarks that want to tell the
+    // program's share from the simulator's).
+    std::chrono::nanoseconds ThreadCpuTime() const;
 
 private:
     using Clock = std::chrono::steady_clock;
