@@ -3,5 +3,5 @@
 #pragma once
 
 #include "res/strings_app.h"
-#include "res/strings_model.h"
 #include "res/strings_link.h"
+#include "res/strings_model.h"
