@@ -3,5 +3,6 @@
 #pragma once
 
 #include "res/strings_app.h"
+#include "res/strings_link.h"
 #include "res/strings_model.h"
 #include "res/strings_ports.h"
