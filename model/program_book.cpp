@@ -41,6 +41,10 @@ int32_t CProgramBook::FindEmpty(int32_t from) const {
 }
 
 bool CProgramBook::InsertAt(int index) {
+    // No program stands there to make room for, and reading it would run off the book.
+    if (index < 0 || index >= kProgramCount) {
+        return false;
+    }
     if (m_programs[index].IsEmpty()) {
         return true;
     }
