@@ -85,10 +85,8 @@ bool CFile::WriteBytes(const void* bytes, size_t count) {
         }
         return false;
     }
-    if (!m_bWriting) {
-        m_bWriting = true;
-        m_buffer.clear();
-        m_buffer.reserve(kBufferSize);
+    if (!m_bWriting && !SwitchToWriting()) {
+        return false;
     }
     const auto* p = static_cast<const uint8_t*>(bytes);
     m_buffer.insert(m_buffer.end(), p, p + count);
@@ -125,6 +123,31 @@ bool CFile::Flush() {
     return true;
 }
 
+bool CFile::SwitchToWriting() {
+    // The system's position is past the bytes read ahead; writes go where the caller stands.
+    const size_t ahead = m_nBufferLen - m_nBufferPos;
+    if (ahead > 0 && ::lseek(m_fd, -static_cast<off_t>(ahead), SEEK_CUR) < 0) {
+        m_nLastError = errno;
+        m_bFailed = true;
+        return false;
+    }
+    m_nBufferPos = m_nBufferLen = 0;
+    m_bWriting = true;
+    m_buffer.clear();
+    m_buffer.reserve(kBufferSize);
+    return true;
+}
+
+bool CFile::SwitchToReading() {
+    // Held-back words go out first, or the read buffer would take their place.
+    if (!Flush()) {
+        return false;
+    }
+    m_bWriting = false;
+    m_buffer.clear();
+    return true;
+}
+
 bool CFile::FillReadBuffer() {
     m_buffer.resize(kBufferSize);
     for (;;) {
@@ -148,7 +171,7 @@ long CFile::ReadBytes(void* bytes, size_t count) {
         m_nLastError = EBADF;
         return -1;
     }
-    if (m_bFailed) {
+    if (m_bFailed || (m_bWriting && !SwitchToReading())) {
         return -1;
     }
     auto* out = static_cast<uint8_t*>(bytes);
@@ -204,6 +227,7 @@ CAtomicSave::~CAtomicSave() {
 
 bool CAtomicSave::Begin(const std::string& targetPath) {
     Abandon();
+    m_nLastError = 0;
     m_strTarget = targetPath;
     std::string name = targetPath.substr(targetPath.rfind('/') + 1);
     std::string templ = FolderOf(targetPath) + "/." + name + ".XXXXXX";

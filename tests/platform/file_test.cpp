@@ -1,0 +1,125 @@
+// The file layer on real files in a temporary folder: a file both read and written keeps every
+// byte where the caller put it, and the atomic save touches the target only on a good Commit.
+#include "platform/file.h"
+
+#include <fcntl.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+
+#include "tests/test_support.h"
+
+using platform::CAtomicSave;
+using platform::CFile;
+using testing_support::CTempDir;
+using testing_support::ReadAll;
+using testing_support::WriteAll;
+
+namespace {
+
+std::vector<uint8_t> Text(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+std::string Read(CFile& file, size_t count) {
+    std::string out(count, '\0');
+    long got = file.ReadBytes(out.data(), count);
+    out.resize(got < 0 ? 0 : static_cast<size_t>(got));
+    return out;
+}
+
+size_t EntriesIn(const std::filesystem::path& folder) {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                             std::filesystem::directory_iterator()));
+}
+
+// Reads and writes take turns on one open file; each must act at the caller's position, though
+// the file reads ahead and holds writes back.
+TEST(File, ReadsAndWritesInTurnActWhereTheCallerStands) {
+    struct SCase {
+        const char* name;
+        void (*play)(CFile&);
+        const char* expected;
+    };
+    const SCase cases[] = {
+        {"read, then write",
+         [](CFile& f) {
+             EXPECT_EQ(Read(f, 2), "01");
+             EXPECT_TRUE(f.WriteBytes("xy", 2));
+         },
+         "01xy456789"},
+        {"write, then read",
+         [](CFile& f) {
+             EXPECT_TRUE(f.WriteBytes("ab", 2));
+             EXPECT_EQ(Read(f, 3), "234");
+         },
+         "ab23456789"},
+        {"read, write, read",
+         [](CFile& f) {
+             EXPECT_EQ(Read(f, 1), "0");
+             EXPECT_TRUE(f.WriteBytes("Z", 1));
+             EXPECT_EQ(Read(f, 20), "23456789");
+             EXPECT_TRUE(f.WriteBytes("!", 1));
+         },
+         "0Z23456789!"},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CTempDir dir;
+        WriteAll(dir.File("f"), Text("0123456789"));
+        CFile file;
+        file.Attach(::open(dir.File("f").c_str(), O_RDWR | O_CLOEXEC));
+        c.play(file);
+        EXPECT_TRUE(file.Close());
+        EXPECT_EQ(ReadAll(dir.File("f")), Text(c.expected));
+    }
+}
+
+TEST(AtomicSave, TargetChangesOnlyOnCommit) {
+    CTempDir dir;
+    WriteAll(dir.File("doc"), Text("old"));
+    {
+        CAtomicSave save;
+        ASSERT_TRUE(save.Begin(dir.File("doc")));
+        EXPECT_TRUE(save.File().WriteBytes("new", 3));
+        EXPECT_EQ(ReadAll(dir.File("doc")), Text("old"));
+    }  // abandoned
+    EXPECT_EQ(ReadAll(dir.File("doc")), Text("old"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+
+    CAtomicSave save;
+    ASSERT_TRUE(save.Begin(dir.File("doc")));
+    EXPECT_TRUE(save.File().WriteBytes("new", 3));
+    EXPECT_TRUE(save.Commit());
+    EXPECT_EQ(ReadAll(dir.File("doc")), Text("new"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+    EXPECT_FALSE(save.Commit()) << "nothing left to commit";
+}
+
+// Each failure reports its own error, not one left over from an earlier attempt.
+TEST(AtomicSave, FailuresReportTheirOwnErrorAndLeaveNoTemporaryFile) {
+    CTempDir dir;
+    std::filesystem::create_directory(dir.Path() / "folder");
+    WriteAll(dir.File("folder/inside"), Text("x"));
+    CAtomicSave save;
+
+    EXPECT_FALSE(save.Begin(dir.File("missing/doc")));
+    EXPECT_EQ(save.LastError(), ENOENT);
+
+    ASSERT_TRUE(save.Begin(dir.File("doc")));
+    EXPECT_EQ(save.LastError(), 0);
+    EXPECT_TRUE(save.Commit());
+    EXPECT_EQ(save.LastError(), 0);
+
+    // A non-empty folder cannot be replaced by a file.
+    ASSERT_TRUE(save.Begin(dir.File("folder")));
+    EXPECT_FALSE(save.Commit());
+    EXPECT_EQ(save.LastError(), EISDIR);
+    EXPECT_EQ(ReadAll(dir.File("folder/inside")), Text("x"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 2u);  // doc and folder
+}
+
+}  // namespace
