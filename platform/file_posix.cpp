@@ -1,8 +1,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -23,15 +25,34 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// New files get the usual mode for documents; an existing file keeps its own.
-mode_t ModeForTarget(const std::string& target) {
+// Creates a file of a new name next to the target. The system gives it the usual mode for
+// documents, 0666 less the user's umask, so the process-wide umask is never changed, not even
+// for a moment while other threads may be creating files.
+int CreateTempFile(const std::string& base, std::string& path) {
+    static std::atomic<unsigned> s_nCounter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        struct timespec now {};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        const unsigned unique = static_cast<unsigned>(now.tv_nsec) ^
+                                (static_cast<unsigned>(::getpid()) << 16) ^ s_nCounter++;
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x", unique);
+        path = base + suffix;
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// An existing file keeps its own mode.
+void KeepModeOfTarget(int fd, const std::string& target) {
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) {
-        return st.st_mode & 07777;
+        ::fchmod(fd, st.st_mode & 07777);
     }
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 }  // namespace
 
@@ -230,16 +251,14 @@ bool CAtomicSave::Begin(const std::string& targetPath) {
     m_nLastError = 0;
     m_strTarget = targetPath;
     std::string name = targetPath.substr(targetPath.rfind('/') + 1);
-    std::string templ = FolderOf(targetPath) + "/." + name + ".XXXXXX";
-    std::vector<char> buf(templ.begin(), templ.end());
-    buf.push_back('\0');
-    int fd = ::mkostemp(buf.data(), O_CLOEXEC);
+    std::string tempPath;
+    int fd = CreateTempFile(FolderOf(targetPath) + "/." + name, tempPath);
     if (fd < 0) {
         m_nLastError = errno;
         return false;
     }
-    m_strTempPath = buf.data();
-    ::fchmod(fd, ModeForTarget(targetPath));
+    m_strTempPath = tempPath;
+    KeepModeOfTarget(fd, targetPath);
     m_file.Attach(fd);
     return true;
 }

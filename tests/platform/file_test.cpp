@@ -3,6 +3,7 @@
 #include "platform/file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,38 @@ TEST(AtomicSave, TargetChangesOnlyOnCommit) {
     EXPECT_EQ(ReadAll(dir.File("doc")), Text("new"));
     EXPECT_EQ(EntriesIn(dir.Path()), 1u);
     EXPECT_FALSE(save.Commit()) << "nothing left to commit";
+}
+
+// A new document gets 0666 less the user's umask, as any program's new file does; an existing
+// one keeps its mode.
+TEST(AtomicSave, NewFilesFollowTheUmaskAndExistingFilesKeepTheirMode) {
+    struct SCase {
+        mode_t nUmask;
+        int nExistingMode;  // -1: no file yet
+        std::filesystem::perms expected;
+    };
+    const SCase cases[] = {
+        {022, -1, std::filesystem::perms(0644)},   {077, -1, std::filesystem::perms(0600)},
+        {002, -1, std::filesystem::perms(0664)},   {022, 0600, std::filesystem::perms(0600)},
+        {077, 0664, std::filesystem::perms(0664)},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "umask " << std::oct << c.nUmask << " existing " << c.nExistingMode);
+        CTempDir dir;
+        if (c.nExistingMode >= 0) {
+            WriteAll(dir.File("doc"), Text("old"));
+            std::filesystem::permissions(dir.File("doc"), std::filesystem::perms(c.nExistingMode));
+        }
+        const mode_t oldMask = ::umask(c.nUmask);
+        CAtomicSave save;
+        bool ok = save.Begin(dir.File("doc")) && save.File().WriteBytes("new", 3) && save.Commit();
+        ::umask(oldMask);
+        ASSERT_TRUE(ok);
+        EXPECT_EQ(std::filesystem::status(dir.File("doc")).permissions(), c.expected);
+        EXPECT_EQ(::umask(oldMask), oldMask) << "the umask is the caller's again";
+        EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+    }
 }
 
 // Each failure reports its own error, not one left over from an earlier attempt.
