@@ -3,4 +3,6 @@
 #pragma once
 
 #include "res/strings_app.h"
+#include "res/strings_cli.h"
+#include "res/strings_editor.h"
 #include "res/strings_model.h"
