@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -21,6 +22,22 @@ std::string FolderOf(const std::string& path) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Saving through a symbolic link must update the file it points to; a rename over the link
+// would replace the link with a copy and leave the real document as it was.
+std::string ResolveLink(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+        return path;
+    }
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        return path;  // a dangling link: nothing to update but the link's own name
+    }
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
 }
 
 // New files get the usual mode for documents; an existing file keeps its own.
@@ -204,9 +221,9 @@ CAtomicSave::~CAtomicSave() {
 
 bool CAtomicSave::Begin(const std::string& targetPath) {
     Abandon();
-    m_strTarget = targetPath;
-    std::string name = targetPath.substr(targetPath.rfind('/') + 1);
-    std::string templ = FolderOf(targetPath) + "/." + name + ".XXXXXX";
+    m_strTarget = ResolveLink(targetPath);
+    std::string name = m_strTarget.substr(m_strTarget.rfind('/') + 1);
+    std::string templ = FolderOf(m_strTarget) + "/." + name + ".XXXXXX";
     std::vector<char> buf(templ.begin(), templ.end());
     buf.push_back('\0');
     int fd = ::mkostemp(buf.data(), O_CLOEXEC);
@@ -215,7 +232,7 @@ bool CAtomicSave::Begin(const std::string& targetPath) {
         return false;
     }
     m_strTempPath = buf.data();
-    ::fchmod(fd, ModeForTarget(targetPath));
+    ::fchmod(fd, ModeForTarget(m_strTarget));
     m_file.Attach(fd);
     return true;
 }
