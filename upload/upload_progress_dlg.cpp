@@ -109,6 +109,9 @@ void CUploadProgressDlg::OnNotify(uint32_t nMsg, uintptr_t wParam, intptr_t lPar
     if (nMsg == devlink::WM_UPLOADPROGRESS) {
         OnUploadProgress(wParam, lParam);
     } else if (nMsg == kNotifyCommand && wParam == kIdCancel) {
+        // The job's own close: the last acknowledgement's progress may still be on its way
+        // behind it, so the bar takes the final figure from the job itself.
+        m_bJobEnded = true;
         OnCancel();
     }
 }
@@ -148,7 +151,7 @@ void CUploadProgressDlg::OnCancel() {
         m_pJob->Cancel();
     }
     // The bar ends on the true figure, not on one held back by the repaint pacing.
-    if (m_repaintTimer.isActive()) {
+    if (m_bJobEnded || m_repaintTimer.isActive()) {
         ShowProgress();
     }
     EndDialog(Rejected);

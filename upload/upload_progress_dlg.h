@@ -55,7 +55,8 @@ private:
 
     platform::NotifyHandle m_hWnd = platform::kNoNotify;
     QElapsedTimer m_sinceRepaint;
-    QTimer m_repaintTimer;  // a progress step held back until the next repaint is due
+    QTimer m_repaintTimer;     // a progress step held back until the next repaint is due
+    bool m_bJobEnded = false;  // the job closed the dialog after its last block
     bool m_bEnded = false;
 };
 
