@@ -15,4 +15,24 @@ inline constexpr const char kMsgHighMixed[] =
 inline constexpr const char kMsgSaveCurrentProgram[] = "Do you want to save the current program?";
 inline constexpr const char kCaptionProgramSave[] = "Program Save";
 
+// Dialog buttons.
+inline constexpr const char kButtonOk[] = "OK";
+inline constexpr const char kButtonCancel[] = "Cancel";
+
+// Insert Program dialog.
+inline constexpr const char kInsertCaption[] = "Insert Program";
+inline constexpr const char kInsertLine1[] = "This will insert an empty program at";
+inline constexpr const char kInsertLine2[] = "a given program number.";
+inline constexpr const char kInsertNumberLabel[] = "Program Number";
+inline constexpr const char kInsertNotUnsigned[] =
+    "Enter the program number as a whole number without a sign.";
+inline constexpr const char kInsertOutOfRange[] = "Enter a program number from 1 to 2000.";
+
+// Reorder Programs dialog.
+inline constexpr const char kReorderCaption[] = "Reorder Programs";
+inline constexpr const char kReorderUp[] = "&Up";
+inline constexpr const char kReorderDown[] = "&Down";
+inline constexpr const char kReorderColumn[] = "F%d";
+inline constexpr const char kMsgSelectItem[] = "You must select an item.";
+
 }  // namespace res
