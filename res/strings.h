@@ -3,4 +3,5 @@
 #pragma once
 
 #include "res/strings_app.h"
+#include "res/strings_form.h"
 #include "res/strings_model.h"
