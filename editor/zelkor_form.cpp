@@ -169,7 +169,7 @@ QWidget* CZelkorForm::CreateGrid() {
         auto* pColumn = new QWidget(pGrid);
         pColumn->setObjectName(QStringLiteral("column%1").arg(group + 1));
         auto* pColumnLayout = new QVBoxLayout(pColumn);
-        pColumnLayout->setContentsMargins(8, metrics.height() + 6, 8, 8);
+        pColumnLayout->setContentsMargins(8, metrics.height() + 8, 8, 8);
         pColumnLayout->setSpacing(1);
         for (int row = 0; row < model::kSlotsPerGroup; ++row) {
             const int slot = group * model::kSlotsPerGroup + row;
