@@ -13,5 +13,6 @@ inline constexpr int kExitFailure = 1;  // a file could not be read, written or 
 inline constexpr int kExitUsage = 2;    // CLI11's own status for bad arguments
 
 void RegisterBookCommands(CLI::App& app, int& exitCode);
+void RegisterPortCommands(CLI::App& app, int& exitCode);
 
 }  // namespace cli

@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     int exitCode = 0;
     cli::RegisterBookCommands(app, exitCode);
+    cli::RegisterPortCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

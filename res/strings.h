@@ -5,3 +5,4 @@
 #include "res/strings_app.h"
 #include "res/strings_form.h"
 #include "res/strings_model.h"
+#include "res/strings_ports.h"

@@ -1,0 +1,42 @@
+// Builds the list of the machine's serial ports from the source that fits the system: the
+// device-interface classes, a fixed list of fifty COM names, or the registry's hardware tree.
+//
+// Threads: user-interface thread (the port dialog is the only caller).
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "ports/port_info.h"
+#include "ports/port_system.h"
+
+namespace ports {
+
+// A failed enumeration: carries only the message for the user. The list it was filling keeps
+// the entries appended before the failure, without the finishing pass.
+class MPortEnumError : public std::runtime_error {
+public:
+    explicit MPortEnumError(const std::string& text) : std::runtime_error(text) {}
+    std::string GetText() const { return what(); }
+};
+
+// Empties the list, fills it from the system's source and finishes it. Throws MPortEnumError.
+void EnumerateSerialPorts(CPortInfoArray& list, IPortSystem& system);
+// The same on the running machine's own source.
+void EnumerateSerialPorts(CPortInfoArray& list);
+
+// The three sources; each appends to the list and throws MPortEnumError.
+void EnumPortsSetupApi(IPortSystem& system, CPortInfoArray& list);
+void EnumPortsNT4(CPortInfoArray& list);
+void EnumPortsWin9x(IPortSystem& system, CPortInfoArray& list);
+void AddWin9xPortInstances(IPortSystem& system, HKey deviceKey, bool bUsb, CPortInfoArray& list);
+
+// Fills empty friendly names and descriptions from what the source did give.
+void FinishPortList(CPortInfoArray& list);
+
+// The sizes of the buffers the sources read into; longer answers count as failed reads.
+inline constexpr size_t kMaxDevicePath = 256;
+inline constexpr size_t kPropertyBufferSize = 256;
+inline constexpr size_t kRegistryBufferSize = 128;
+
+}  // namespace ports

@@ -1,0 +1,42 @@
+// Texts of the port list and the Select Comm Port dialog.
+#pragma once
+
+namespace res {
+
+// Enumeration failures; "%lx" takes the system's error code.
+inline constexpr const char kPortErrOsVersion[] = "Could not get OS version. (err=%lx)";
+inline constexpr const char kPortErrClassDevs[] = "SetupDiGetClassDevs failed. (err=%lx)";
+inline constexpr const char kPortErrEnumInterfaces[] =
+    "SetupDiEnumDeviceInterfaces failed. (err=%lx)";
+inline constexpr const char kPortErrInterfaceDetail[] =
+    "SetupDiGetDeviceInterfaceDetail failed. (err=%lx)";
+inline constexpr const char kPortErrEnumKey[] = "Could not read from HKLM\\Enum";
+// Followed by the enumerator's name, and for a device key by "\" and the device key's name.
+inline constexpr const char kPortErrEnumSubKey[] = "Could not read from HKLM\\Enum\\";
+// Followed by the instance key's name.
+inline constexpr const char kPortErrInstanceKey[] = "Could not read from HKLM\\Enum\\...\\";
+
+// Port names of the fixed list.
+inline constexpr const char kPortNameFormat[] = "COM%d";
+
+// Names of ports on Linux that have no driver of their own to name them.
+inline constexpr const char kPortBluetoothName[] = "Bluetooth RFCOMM";
+inline constexpr const char kPortBluetoothLocation[] = "Bluetooth %s channel %s";
+inline constexpr const char kPortGenericName[] = "Serial port";
+
+// zelkorctl ports
+inline constexpr const char kPortsCommandHelp[] =
+    "List the serial ports as the Select Comm Port dialog shows them";
+inline constexpr const char kPortsSysfsRootHelp[] = "Read the ports from this sysfs tree";
+inline constexpr const char kPortsDevRootHelp[] =
+    "Look up the stable serial/by-id names in this device folder";
+inline constexpr const char kPortsUsbFlag[] = "USB";
+inline constexpr const char kPortsNotUsbFlag[] = "-";
+
+// The Select Comm Port dialog.
+inline constexpr const char kSelectPortCaption[] = "Select Comm Port";
+inline constexpr const char kSelectPortLabel[] = "Select Comm Port";
+inline constexpr const char kSelectPortOk[] = "OK";
+inline constexpr const char kSelectPortCancel[] = "Cancel";
+
+}  // namespace res

@@ -1,0 +1,256 @@
+// The Select Comm Port dialog, run modally and driven with keys and clicks as a user would, on
+// scripted port systems and on a fake Linux machine.
+#include "ports/select_port_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <functional>
+
+#include "platform/port_source_linux.h"
+#include "platform/scripted_messages.h"
+#include "ports/port_info.h"
+#include "res/ids_ports.h"
+#include "tests/ports/scripted_port_system.h"
+
+using ports::CSelectPortDlg;
+using ports::g_portList;
+using testing_support::CScriptedPortSystem;
+using testing_support::SScriptedDevice;
+
+namespace {
+
+class SelectPortDlg : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "select_port_dlg_test";
+        static char* argv[] = {name, nullptr};
+        if (QApplication::instance() == nullptr) {
+            new QApplication(argc, argv);
+        }
+    }
+
+    template <class T>
+    static T* Control(QDialog& dlg, int id) {
+        T* widget = dlg.findChild<T*>(QString::number(id));
+        EXPECT_NE(widget, nullptr) << id;
+        if (widget != nullptr) {
+            EXPECT_EQ(widget->property("controlId").toInt(), id);
+        }
+        return widget;
+    }
+    static QComboBox* Combo(QDialog& dlg) { return Control<QComboBox>(dlg, res::IDC_PORT_COMBO); }
+    static QPushButton* Ok(QDialog& dlg) { return Control<QPushButton>(dlg, res::kSelectPortOkId); }
+
+    // Runs the dialog modally; act plays the user once it is on screen.
+    static int Run(CSelectPortDlg& dlg, std::function<void()> act) {
+        QTimer::singleShot(0, &dlg, [&dlg, act] {
+            EXPECT_TRUE(dlg.isVisible());
+            act();
+            if (dlg.isVisible()) {
+                ADD_FAILURE() << "the user left the dialog open";
+                dlg.reject();
+            }
+        });
+        return dlg.DoModal();
+    }
+
+    static QStringList Lines(QComboBox* combo) {
+        QStringList lines;
+        for (int i = 0; i < combo->count(); ++i) {
+            lines << combo->itemText(i);
+        }
+        return lines;
+    }
+
+    static SScriptedDevice Port(const std::string& path, const std::string& name) {
+        return {path, name, name, std::nullopt, 0};
+    }
+
+    platform::CScriptedMessages m_messages;
+    CScriptedPortSystem m_system;
+};
+
+TEST_F(SelectPortDlg, ListsThePortsInOrderMarksThePortInUseAndStartsOnOk) {
+    m_system.comPorts.devices = {Port("/dev/ttyS0", "serial (ttyS0)"),
+                                 Port("/dev/ttyUSB0", "FT232R USB UART (ttyUSB0)"),
+                                 Port("/dev/ttyACM0", "Zeta (ttyACM0)")};
+    m_system.usbDevices.devices = {Port("/dev/usb1", "Alpha (usb1)")};
+    CSelectPortDlg dlg(nullptr, &m_system);
+    dlg.m_strPortPath = "/dev/ttyUSB0";
+    int result = Run(dlg, [&] {
+        QComboBox* combo = Combo(dlg);
+        EXPECT_EQ(Lines(combo), QStringList({"serial (ttyS0)", "FT232R USB UART (ttyUSB0)",
+                                             "Zeta (ttyACM0)", "Alpha (usb1)"}));
+        for (int i = 0; i < combo->count(); ++i) {
+            EXPECT_EQ(combo->itemData(i).toInt(), i);
+        }
+        EXPECT_EQ(combo->currentIndex(), 1);
+        EXPECT_EQ(combo->currentText(), "FT232R USB UART (ttyUSB0)");
+        EXPECT_EQ(dlg.focusWidget(), Ok(dlg));
+        EXPECT_EQ(dlg.windowTitle(), "Select Comm Port");
+        auto* label = Control<QLabel>(dlg, res::kSelectPortLabelId);
+        EXPECT_EQ(label->text(), "Select Comm Port");
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strPortPath, "/dev/ttyACM0");
+    EXPECT_EQ(g_portList.GetSize(), 4);
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+TEST_F(SelectPortDlg, OkTakesOnlyASelectedLine) {
+    struct SCase {
+        const char* pszName;
+        std::string strPreset;
+        std::function<void(CSelectPortDlg&, QComboBox*)> act;
+        int nExpectedResult;
+        std::string strExpectedPath;
+    };
+    const SCase cases[] = {
+        {"unplugged port, OK", "/dev/ttyUSB9",
+         [](CSelectPortDlg& dlg, QComboBox* combo) {
+             EXPECT_EQ(combo->currentIndex(), -1);
+             EXPECT_EQ(combo->currentText(), "");
+             QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+         },
+         QDialog::Accepted, "/dev/ttyUSB9"},
+        {"typed text is not read", "",
+         [](CSelectPortDlg& dlg, QComboBox* combo) {
+             QTest::keyClicks(combo->lineEdit(), "/dev/ttyS0");
+             QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+         },
+         QDialog::Accepted, ""},
+        {"Enter takes the moved-to line", "/dev/ttyS0",
+         [](CSelectPortDlg& dlg, QComboBox* combo) {
+             combo->setFocus();
+             QTest::keyClick(combo, Qt::Key_Down);
+             QTest::keyClick(&dlg, Qt::Key_Return);
+         },
+         QDialog::Accepted, "/dev/ttyS1"},
+        {"Escape keeps the preset", "/dev/ttyS0",
+         [](CSelectPortDlg& dlg, QComboBox* combo) {
+             QTest::keyClick(combo, Qt::Key_Down);
+             QTest::keyClick(&dlg, Qt::Key_Escape);
+         },
+         QDialog::Rejected, "/dev/ttyS0"},
+        {"Cancel keeps the preset", "/dev/ttyS0",
+         [](CSelectPortDlg& dlg, QComboBox* combo) {
+             QTest::keyClick(combo, Qt::Key_Down);
+             QTest::mouseClick(Control<QPushButton>(dlg, res::kSelectPortCancelId), Qt::LeftButton);
+         },
+         QDialog::Rejected, "/dev/ttyS0"},
+        {"the last of equal paths is marked", "/dev/same",
+         [](CSelectPortDlg& dlg, QComboBox* combo) {
+             EXPECT_EQ(combo->currentIndex(), 3);
+             QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+         },
+         QDialog::Accepted, "/dev/same"},
+    };
+    m_system.comPorts.devices = {Port("/dev/ttyS0", "A"), Port("/dev/ttyS1", "B"),
+                                 Port("/dev/same", "C"), Port("/dev/same", "D")};
+    for (const SCase& c : cases) {
+        CSelectPortDlg dlg(nullptr, &m_system);
+        dlg.m_strPortPath = c.strPreset;
+        int result = Run(dlg, [&] { c.act(dlg, Combo(dlg)); });
+        EXPECT_EQ(result, c.nExpectedResult) << c.pszName;
+        EXPECT_EQ(dlg.m_strPortPath, c.strExpectedPath) << c.pszName;
+    }
+}
+
+TEST_F(SelectPortDlg, NoPortsGivesAnEmptyListAndOkKeepsThePreset) {
+    CSelectPortDlg dlg(nullptr, &m_system);
+    dlg.m_strPortPath = "/dev/ttyUSB0";
+    int result = Run(dlg, [&] {
+        EXPECT_EQ(Combo(dlg)->count(), 0);
+        QTest::keyClick(&dlg, Qt::Key_Return);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strPortPath, "/dev/ttyUSB0");
+}
+
+TEST_F(SelectPortDlg, FailureIsShownAndTheDialogOpensWithThePortsFoundSoFar) {
+    m_system.comPorts.devices = {Port("/dev/ttyS0", "First (COM1)"), Port("/dev/ttyS1", "")};
+    m_system.usbDevices.nClassDevsError = 0x5;
+    CSelectPortDlg dlg(nullptr, &m_system);
+    int result = Run(dlg, [&] {
+        ASSERT_EQ(m_messages.Count(), 1u);  // told before the dialog showed
+        // Unfinished entries: the second has no name to show.
+        EXPECT_EQ(Lines(Combo(dlg)), QStringList({"First (COM1)", ""}));
+        QTest::keyClick(Combo(dlg), Qt::Key_Down);
+        QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strPortPath, "/dev/ttyS0");
+    ASSERT_EQ(m_messages.Count(), 1u);
+    platform::SMessageRequest request = m_messages.Requests()[0];
+    EXPECT_EQ(request.text, "SetupDiGetClassDevs failed. (err=5)");
+    EXPECT_EQ(request.caption, "ZelkorConfig");
+    EXPECT_EQ(request.buttons, platform::EMsgButtons::kOk);
+}
+
+TEST_F(SelectPortDlg, EachOpeningListsAfresh) {
+    m_system.comPorts.devices = {Port("/dev/a", "A"), Port("/dev/b", "B")};
+    CSelectPortDlg dlg(nullptr, &m_system);
+    Run(dlg, [&] { QTest::keyClick(&dlg, Qt::Key_Escape); });
+    m_system.comPorts.devices = {Port("/dev/c", "C")};
+    Run(dlg, [&] {
+        EXPECT_EQ(Lines(Combo(dlg)), QStringList({"C"}));
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    });
+    ASSERT_EQ(g_portList.GetSize(), 1);
+    EXPECT_EQ(g_portList[0].m_strPath, "/dev/c");
+}
+
+TEST_F(SelectPortDlg, Nt4ShowsComOneToFifty) {
+    m_system.version = ports::SOsVersion{4, ports::kPlatformWin32Nt};
+    CSelectPortDlg dlg(nullptr, &m_system);
+    dlg.m_strPortPath = R"(\\.\COM3)";
+    int result = Run(dlg, [&] {
+        QComboBox* combo = Combo(dlg);
+        ASSERT_EQ(combo->count(), 50);
+        EXPECT_EQ(combo->itemText(0), "COM1");
+        EXPECT_EQ(combo->itemText(49), "COM50");
+        EXPECT_EQ(combo->currentText(), "COM3");
+        QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strPortPath, R"(\\.\COM3)");
+}
+
+TEST_F(SelectPortDlg, ShowsTheLinuxPortsOfAMachine) {
+    platform::CPortSourceLinux source(std::string(ZELKOR_FIXTURES) + "/sysfs/desktop/sys");
+    CSelectPortDlg dlg(nullptr, &source);
+    dlg.m_strPortPath = "/dev/ttyUSB0";
+    int result = Run(dlg, [&] {
+        QComboBox* combo = Combo(dlg);
+        EXPECT_EQ(Lines(combo),
+                  QStringList({"Bluetooth RFCOMM (rfcomm0)", "STM32 Virtual ComPort (ttyACM0)",
+                               "serial (ttyS0)", "serial (ttyS1)", "FT232R USB UART (ttyUSB0)",
+                               "USB Serial (ttyUSB1)"}));
+        EXPECT_EQ(combo->currentText(), "FT232R USB UART (ttyUSB0)");
+        if (const char* dir = std::getenv("ZELKOR_SCREENSHOTS")) {
+            dlg.grab().save(QString(dir) + "/select_port_dlg.png");
+            combo->showPopup();
+            QApplication::processEvents();
+            combo->view()->window()->grab().save(QString(dir) + "/select_port_dlg_list.png");
+            combo->hidePopup();
+        }
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(&dlg, Qt::Key_Return);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strPortPath, "/dev/ttyUSB1");
+}
+
+}  // namespace
