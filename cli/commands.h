@@ -14,5 +14,6 @@ inline constexpr int kExitUsage = 2;    // CLI11's own status for bad arguments
 
 void RegisterBookCommands(CLI::App& app, int& exitCode);
 void RegisterPortCommands(CLI::App& app, int& exitCode);
+void RegisterLinkCommands(CLI::App& app, int& exitCode);
 
 }  // namespace cli

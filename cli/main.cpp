@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     cli::RegisterBookCommands(app, exitCode);
     cli::RegisterPortCommands(app, exitCode);
+    cli::RegisterLinkCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

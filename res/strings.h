@@ -4,5 +4,6 @@
 
 #include "res/strings_app.h"
 #include "res/strings_form.h"
+#include "res/strings_link.h"
 #include "res/strings_model.h"
 #include "res/strings_ports.h"

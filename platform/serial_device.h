@@ -1,0 +1,74 @@
+// A serial device named by a path, driven the way the generator's line needs it: opened for this
+// program alone, 8 data bits raw without flow control, reads that wait for their first byte, and
+// writes of one byte with a time limit. Every failure carries the system error number.
+//
+// The configuration steps are separate calls so that the port can report each in its own words.
+//
+// Threads: Open, the configuration steps and Close belong to one thread (the user-interface
+// thread) and never run while a Read or WriteByte is in progress. One reader thread may call
+// Read; one writer at a time may call WriteByte, alongside the reader. WakeReader may be called
+// from any thread while the device is open.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+enum class EReadStatus {
+    kData,       // bytes were read (count > 0)
+    kTimeout,    // no byte came within the wait
+    kWoken,      // WakeReader was called
+    kReadError,  // the read itself failed (error number in nError)
+    kWaitError,  // waiting for the device failed (error number in nError)
+};
+
+struct SReadResult {
+    EReadStatus status = EReadStatus::kTimeout;
+    size_t count = 0;
+    int nError = 0;
+};
+
+class ISerialDevice {
+public:
+    virtual ~ISerialDevice() = default;
+
+    // Opens the path for this program alone; 0 or the error number. EBUSY when someone else
+    // holds it.
+    virtual int Open(const std::string& path) = 0;
+    // Reads the device's current line settings, which SetLineSettings starts from.
+    virtual int GetState() = 0;
+    // Raw 8 data bits at the given speed, parity (0 none, 1 odd, 2 even) and stop bits (0 one,
+    // 2 two), receiver on, no flow control of any kind.
+    virtual int SetLineSettings(uint32_t baudRate, uint8_t parity, uint8_t stopBits) = 0;
+    // Reads never block in the driver (Read does the waiting); a one-byte write may take up to
+    // writeLimit.
+    virtual int SetTimeouts(std::chrono::milliseconds writeLimit) = 0;
+    // Drops everything queued in both directions.
+    virtual int Purge() = 0;
+    // Asks the driver to hand over received bytes without its usual hold-back; a driver that
+    // refuses is left as it is.
+    virtual void RequestLowLatency() = 0;
+
+    // Waits up to 'wait' for a first byte, then returns what has arrived (up to capacity).
+    virtual SReadResult Read(uint8_t* buffer, size_t capacity, std::chrono::milliseconds wait) = 0;
+    // Makes a Read in progress (or the next one) return kWoken at once.
+    virtual void WakeReader() = 0;
+    // Waits until WakeReader is called; for a reader that can no longer read.
+    virtual void WaitForWake() = 0;
+    // 0 when the byte was handed to the driver within the write limit, else the error number
+    // (ETIMEDOUT when the limit passed).
+    virtual int WriteByte(uint8_t byte) = 0;
+
+    // Drops DTR, purges and releases the device. Harmless when it is not open.
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+};
+
+// The implementation for this operating system.
+std::unique_ptr<ISerialDevice> MakeSerialDevice();
+
+}  // namespace platform

@@ -1,0 +1,283 @@
+// The serial port over real pseudo-terminals, and a fake device for the failures a
+// pseudo-terminal cannot produce.
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <condition_variable>
+#include <mutex>
+
+#include "link/serial_port.h"
+#include "platform/scripted_messages.h"
+#include "res/strings.h"
+#include "tests/link/link_test_support.h"
+#include "tests/link/pty_peer.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::Bytes;
+using testing_support::CPtyPeer;
+
+// Records the frames the reader hands over, so that a test can wait for them.
+class CRecordingPort : public devlink::CSerialPort {
+public:
+    explicit CRecordingPort(std::unique_ptr<platform::ISerialDevice> device = nullptr)
+        : CSerialPort(512, std::move(device)) {}
+    ~CRecordingPort() override { Close(); }
+
+    bool WaitForFrames(size_t n) {
+        std::unique_lock lock(m_mutex);
+        return m_arrived.wait_for(lock, 10s, [&] { return m_frames.size() >= n; });
+    }
+    std::vector<std::vector<uint8_t>> Frames() {
+        std::lock_guard lock(m_mutex);
+        return m_frames;
+    }
+
+protected:
+    void OnFrame(devlink::CPacketBuffer& frame) override {
+        std::lock_guard lock(m_mutex);
+        m_frames.emplace_back(frame.Data(), frame.Data() + frame.Count());
+        m_arrived.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_arrived;
+    std::vector<std::vector<uint8_t>> m_frames;
+};
+
+// A device that fails where it is told to; reads wait for a wake unless told to fail.
+class CFakeDevice : public platform::ISerialDevice {
+public:
+    enum class EStep { kNone, kOpen, kGetState, kSetState, kPurge, kTimeouts, kRead };
+    CFakeDevice(EStep failing, int error, bool* pClosedFlag)
+        : m_failing(failing), m_nError(error), m_pOpen(pClosedFlag) {}
+
+    int Open(const std::string&) override {
+        if (m_failing == EStep::kOpen) {
+            return m_nError;
+        }
+        *m_pOpen = true;
+        return 0;
+    }
+    int GetState() override { return Fail(EStep::kGetState); }
+    int SetLineSettings(uint32_t, uint8_t, uint8_t) override { return Fail(EStep::kSetState); }
+    int SetTimeouts(std::chrono::milliseconds) override { return Fail(EStep::kTimeouts); }
+    int Purge() override { return Fail(EStep::kPurge); }
+    void RequestLowLatency() override {}
+    platform::SReadResult Read(uint8_t*, size_t, std::chrono::milliseconds) override {
+        if (m_failing == EStep::kRead) {
+            return {platform::EReadStatus::kReadError, 0, EIO};
+        }
+        WaitForWake();
+        return {platform::EReadStatus::kWoken, 0, 0};
+    }
+    void WakeReader() override {
+        std::lock_guard lock(m_mutex);
+        m_bWake = true;
+        m_woken.notify_all();
+    }
+    void WaitForWake() override {
+        std::unique_lock lock(m_mutex);
+        m_woken.wait(lock, [&] { return m_bWake; });
+        m_bWake = false;
+    }
+    int WriteByte(uint8_t) override { return EIO; }
+    void Close() override { *m_pOpen = false; }
+    bool IsOpen() const override { return *m_pOpen; }
+
+private:
+    int Fail(EStep step) const { return m_failing == step ? m_nError : 0; }
+
+    EStep m_failing;
+    int m_nError;
+    bool* m_pOpen;
+    std::mutex m_mutex;
+    std::condition_variable m_woken;
+    bool m_bWake = false;
+};
+
+TEST(SerialPortOpen, ReportsEachFailureInItsOwnWordsAndReleasesTheDevice) {
+    using EStep = CFakeDevice::EStep;
+    const std::string accessDenied = res::kPortAccessDenied;
+    struct SCase {
+        EStep step;
+        int error;
+        std::string text;
+    };
+    const SCase cases[] = {
+        {EStep::kOpen, ENOENT, res::kPortNotFound},
+        {EStep::kOpen, ENODEV, res::kPortNotFound},
+        {EStep::kOpen, ENXIO, res::kPortNotFound},
+        {EStep::kOpen, EBUSY, accessDenied},
+        {EStep::kOpen, EACCES, accessDenied + "\n" + res::kPortNeedsPermission},
+        {EStep::kOpen, EIO, "Comm Port Error: 5"},
+        {EStep::kGetState, ENOTTY, res::kGetCommStateFailed},
+        {EStep::kSetState, EINVAL, res::kSetCommStateFailed},
+        {EStep::kPurge, EIO, res::kPurgeCommFailed},
+        {EStep::kTimeouts, EINVAL, res::kSetTimeoutsFailed},
+    };
+    for (const auto& c : cases) {
+        platform::CScriptedMessages messages;
+        bool bDeviceOpen = false;
+        CRecordingPort port(std::make_unique<CFakeDevice>(c.step, c.error, &bDeviceOpen));
+        port.SetPortPath("/dev/ttyFAKE0");
+        EXPECT_FALSE(port.Open()) << c.text;
+        EXPECT_FALSE(port.IsOpen());
+        EXPECT_FALSE(bDeviceOpen) << "device left open after: " << c.text;
+        ASSERT_EQ(messages.Count(), 1u) << c.text;
+        const auto request = messages.Requests()[0];
+        EXPECT_EQ(request.text, c.text);
+        EXPECT_EQ(request.caption, res::kCommPortErrorCaption);
+        EXPECT_EQ(request.icon, platform::EMsgIcon::kWarning);
+        EXPECT_FALSE(request.bOwned);
+        port.Close();  // harmless after a failed open
+        EXPECT_TRUE(port.ReaderDone());
+    }
+}
+
+TEST(SerialPortReader, ReportsAReadFailureAndStillEndsOnClose) {
+    platform::CScriptedMessages messages;
+    bool bDeviceOpen = false;
+    CRecordingPort port(
+        std::make_unique<CFakeDevice>(CFakeDevice::EStep::kRead, EIO, &bDeviceOpen));
+    ASSERT_TRUE(port.Open());
+    ASSERT_TRUE(messages.WaitForCount(1, 10s));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{res::kReaderReadFailed});
+    port.Close();
+    EXPECT_TRUE(port.ReaderDone());
+    EXPECT_FALSE(bDeviceOpen);
+    EXPECT_EQ(messages.Count(), 1u);  // reported once, not once per turn of the loop
+}
+
+TEST(SerialPortOverPty, ConfiguresTheLineForTheDevice) {
+    platform::CScriptedMessages messages;
+    CPtyPeer peer;
+    CRecordingPort port;
+    port.SetPortPath(peer.Path());
+    ASSERT_TRUE(port.Open()) << (messages.Count() ? messages.Texts()[0] : "");
+    termios t{};
+    ASSERT_EQ(::tcgetattr(peer.SlaveFd(), &t), 0);
+    EXPECT_EQ(::cfgetospeed(&t), B9600);  // CSerialPort's own speed; the link sets 115200
+    EXPECT_EQ(t.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(t.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+    EXPECT_NE(t.c_cflag & (CREAD | CLOCAL), 0u);
+    EXPECT_EQ(t.c_iflag & (IXON | IXOFF | ICRNL | ISTRIP), 0u);
+    EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG), 0u);
+    EXPECT_EQ(t.c_oflag & OPOST, 0u);
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST(SerialPortOverPty, WritesFramesAndReadsReplies) {
+    platform::CScriptedMessages messages;
+    CPtyPeer peer;
+    CRecordingPort port;
+    port.SetPortPath(peer.Path());
+    ASSERT_TRUE(port.Open());
+
+    devlink::CPacketBuffer test(16);
+    test.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
+    EXPECT_TRUE(port.SendFrame(test));
+    EXPECT_EQ(peer.Read(8, 5s), Bytes({0x7E, 0x00, 0x03, 0x00, 0x00, 0xBA, 0x13, 0x7E}));
+
+    const auto reply = Bytes({0x00, 0x02, 0x00, 0x02, 0x00, 0x03, 0x24, 0x66});
+    peer.Write(Bytes({0x55, 0x7E}));  // noise before the first flag is dropped
+    peer.Write(Bytes({0x00, 0x02, 0x00}));
+    peer.Write(Bytes({0x02, 0x00, 0x03, 0x24, 0x66, 0x7E}));
+    ASSERT_TRUE(port.WaitForFrames(1));
+    EXPECT_EQ(port.Frames()[0], reply);
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST(SerialPortOverPty, ClosesAndReopensOnAnotherPort) {
+    platform::CScriptedMessages messages;
+    CPtyPeer first;
+    CPtyPeer second;
+    CRecordingPort port;
+    port.SetPortPath(first.Path());
+    ASSERT_TRUE(port.Open());
+    port.Close();
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_TRUE(port.ReaderDone());
+    port.Close();  // a second Close does nothing
+
+    port.SetPortPath(second.Path());
+    ASSERT_TRUE(port.Open());
+    devlink::CPacketBuffer test(16);
+    test.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
+    port.SendFrame(test);
+    EXPECT_EQ(second.Read(8, 5s).size(), 8u);
+    port.Close();
+
+    // The first port was released: it opens again.
+    port.SetPortPath(first.Path());
+    EXPECT_TRUE(port.Open());
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST(SerialPortOverPty, RefusesAMissingPathAndAPortHeldElsewhere) {
+    platform::CScriptedMessages messages;
+    CPtyPeer peer;
+
+    CRecordingPort missing;
+    missing.SetPortPath("/dev/zelkor-no-such-port");
+    EXPECT_FALSE(missing.Open());
+
+    // Another process holds the port.
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        int fd = ::open(peer.Path().c_str(), O_RDWR | O_NOCTTY);
+        char c = (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ? 'y' : 'n';
+        (void)!::write(ready[1], &c, 1);
+        (void)!::read(release[0], &c, 1);
+        ::_exit(0);
+    }
+    char c = 0;
+    ASSERT_EQ(::read(ready[0], &c, 1), 1);
+    ASSERT_EQ(c, 'y');
+    CRecordingPort held;
+    held.SetPortPath(peer.Path());
+    EXPECT_FALSE(held.Open());
+    (void)!::write(release[1], "x", 1);
+    ::waitpid(child, nullptr, 0);
+    for (int fd : {ready[0], ready[1], release[0], release[1]}) {
+        ::close(fd);
+    }
+
+    // And a second port of this program cannot take it either.
+    CRecordingPort owner;
+    owner.SetPortPath(peer.Path());
+    ASSERT_TRUE(owner.Open());
+    CRecordingPort intruder;
+    intruder.SetPortPath(peer.Path());
+    EXPECT_FALSE(intruder.Open());
+
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{res::kPortNotFound, res::kPortAccessDenied,
+                                        res::kPortAccessDenied}));
+}
+
+TEST(SerialPortWrite, AFrameThatCannotBeWrittenIsReportedOnce) {
+    platform::CScriptedMessages messages;
+    CRecordingPort closed;
+    devlink::CPacketBuffer frame(128);
+    std::vector<uint8_t> payload(64, 0x7E);
+    frame.BuildFrame(devlink::kFrameTypeData, 2, payload.data(), 64, 0);
+    EXPECT_FALSE(closed.SendFrame(frame));
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Texts()[0], "Couldn't write to comm port. Error: 9");
+    EXPECT_EQ(messages.Requests()[0].caption, res::kCommPortErrorCaption);
+}
+
+}  // namespace

@@ -1,0 +1,248 @@
+// Upload jobs against the simulated generator over a real pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <system_error>
+
+#include "platform/notify.h"
+#include "platform/scripted_messages.h"
+#include "res/strings.h"
+#include "tests/upload/upload_test_support.h"
+#include "upload/upload_job.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::SampleBook;
+using testing_support::SSimLink;
+
+// Stands in for the progress dialog: counts progress and notices the close command.
+class CFakeDialog {
+public:
+    CFakeDialog() : m_pPrevious(platform::SetNotifyDispatcher(&m_queue)) {
+        m_handle = platform::RegisterNotifyTarget([this](uint32_t msg, uintptr_t w, intptr_t) {
+            if (msg == devlink::WM_UPLOADPROGRESS) {
+                ++m_nProgress;
+            } else if (msg == upload::kNotifyCommand && w == upload::kIdCancel) {
+                m_bClosed = true;
+            }
+        });
+    }
+    ~CFakeDialog() {
+        platform::UnregisterNotifyTarget(m_handle);
+        platform::SetNotifyDispatcher(m_pPrevious);
+    }
+    // Runs the dialog's messages until the job closes it.
+    bool RunUntilClosed() {
+        const auto end = std::chrono::steady_clock::now() + 120s;
+        while (!m_bClosed && std::chrono::steady_clock::now() < end) {
+            m_queue.RunFor(100ms);
+        }
+        return m_bClosed;
+    }
+    void Attach(upload::CUploadJob& job, devlink::CDeviceLink& link) {
+        link.m_hNotifyWnd = m_handle;
+        job.m_pDialog = m_handle;
+        job.m_hAckEvent = link.m_hAckEvent;
+        job.m_pLink = &link;
+    }
+
+    platform::CNotifyQueue m_queue;
+    platform::INotifyDispatcher* m_pPrevious;
+    platform::NotifyHandle m_handle;
+    int m_nProgress = 0;
+    bool m_bClosed = false;
+};
+
+std::unique_ptr<upload::CBookUploadJob> BookJob(const model::CProgramBook& book) {
+    auto job = std::make_unique<upload::CBookUploadJob>();
+    EXPECT_TRUE(job->AllocateData(model::CProgramBook::EncodedSize()));
+    book.EncodeAll(job->m_pData.get());
+    return job;
+}
+
+std::unique_ptr<upload::CProgramUploadJob> ProgramJob(const model::CProgramBook& book, int index) {
+    auto job = std::make_unique<upload::CProgramUploadJob>();
+    EXPECT_TRUE(job->AllocateData(model::kPayloadSize));
+    book[index].Encode(job->m_pData.get());
+    job->m_nProgram = static_cast<int16_t>(index);
+    return job;
+}
+
+TEST(BookUpload, TheWholeBookArrivesByteExact) {
+    platform::CScriptedMessages messages;
+    SSimLink s;
+    CFakeDialog dialog;
+    auto book = SampleBook();
+    auto job = BookJob(*book);
+    dialog.Attach(*job, s.link);
+    ASSERT_TRUE(job->Start());
+    ASSERT_TRUE(dialog.RunUntilClosed());
+    EXPECT_TRUE(job->m_bDone);
+    EXPECT_EQ(job->m_nSent, 391936);
+
+    std::vector<uint8_t> expected(model::CProgramBook::EncodedSize());
+    book->EncodeAll(expected.data());
+    EXPECT_EQ(s.device.BookImage(), expected);
+    auto frames = s.device.Frames();
+    ASSERT_EQ(frames.size(), 6125u);
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const uint16_t sequence = i + 1 < frames.size() ? static_cast<uint16_t>(i) : 0xFFFF;
+        ASSERT_EQ(frames[i].address, sequence) << i;
+        ASSERT_EQ(frames[i].command, upload::kCmdBookBlock) << i;
+        ASSERT_EQ(frames[i].length, 68) << i;
+    }
+    EXPECT_GE(dialog.m_nProgress, 6124);
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST(ProgramUpload, OneProgramArrivesInFourBlocksWithItsIndex) {
+    platform::CScriptedMessages messages;
+    struct SCase {
+        const char* name;
+        sim::SSimOptions options;
+    };
+    sim::SSimOptions duplicating;
+    duplicating.nDuplicateEvery = 1;  // every acknowledgement comes twice
+    const SCase cases[] = {{"plain", {}}, {"duplicate acknowledgements", duplicating}};
+    for (const auto& c : cases) {
+        SSimLink s(c.options);
+        CFakeDialog dialog;
+        auto book = SampleBook();
+        auto job = ProgramJob(*book, 1998);
+        dialog.Attach(*job, s.link);
+        ASSERT_TRUE(job->Start());
+        ASSERT_TRUE(dialog.RunUntilClosed()) << c.name;
+        EXPECT_EQ(job->m_nSent, 192) << c.name;
+
+        std::vector<uint8_t> expected(model::kPayloadSize);
+        (*book)[1998].Encode(expected.data());
+        EXPECT_EQ(s.device.ProgramImage(1998), expected) << c.name;
+        // Each acknowledgement released one frame: no block went twice or out of order.
+        job.reset();  // the thread has ended; nothing else can leave
+        auto frames = s.device.Frames();
+        ASSERT_EQ(frames.size(), 4u) << c.name;
+        const uint16_t offsets[] = {0, 64, 128, 192};
+        const uint16_t lengths[] = {70, 70, 70, 10};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(frames[i].command, upload::kCmdProgramBlock);
+            EXPECT_EQ(frames[i].address, 1998);
+            EXPECT_EQ(frames[i].offset, offsets[i]) << c.name;
+            EXPECT_EQ(frames[i].length, lengths[i]) << c.name;
+        }
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST(UploadSilentDevice, SendsOneFrameAndWaitsUntilCancel) {
+    platform::CScriptedMessages messages;
+    sim::SSimOptions silent;
+    silent.bSilent = true;
+    SSimLink s(silent);
+    CFakeDialog dialog;
+    auto job = BookJob(*SampleBook());
+    dialog.Attach(*job, s.link);
+    s.link.m_hAckEvent->Set();  // a stale acknowledgement from earlier traffic
+    ASSERT_TRUE(job->Start());
+    ASSERT_TRUE(s.device.WaitForFrames(1, 10s));
+    EXPECT_FALSE(job->m_bDone);
+    job->Cancel();
+    EXPECT_TRUE(job->m_bDone);
+    EXPECT_EQ(s.device.FrameCount(), 1u);
+    dialog.m_queue.RunPending();
+    EXPECT_FALSE(dialog.m_bClosed);  // a cancelled job does not close the dialog itself
+}
+
+// Cancel at any point: the thread has stopped when Cancel returns, and nothing follows it on
+// the line (a test frame sent after Cancel is the last thing the device sees).
+TEST(UploadCancel, LeavesNoThreadAndNoFrameBehind) {
+    platform::CScriptedMessages messages;
+    enum class EWhen { kBeforeStart, kAtStart, kAfterFrames, kAfterEnd };
+    const EWhen whens[] = {EWhen::kBeforeStart, EWhen::kAtStart, EWhen::kAfterFrames,
+                           EWhen::kAfterEnd};
+    for (EWhen when : whens) {
+        sim::SSimOptions options;
+        options.delay = 1ms;
+        SSimLink s(options);
+        CFakeDialog dialog;
+        auto job = when == EWhen::kAfterEnd
+                       ? std::unique_ptr<upload::CUploadJob>(ProgramJob(*SampleBook(), 0))
+                       : std::unique_ptr<upload::CUploadJob>(BookJob(*SampleBook()));
+        dialog.Attach(*job, s.link);
+        if (when == EWhen::kBeforeStart) {
+            job->Cancel();
+        }
+        ASSERT_TRUE(job->Start());
+        if (when == EWhen::kAfterFrames) {
+            ASSERT_TRUE(s.device.WaitForFrames(20, 10s));
+        } else if (when == EWhen::kAfterEnd) {
+            ASSERT_TRUE(dialog.RunUntilClosed());
+        }
+        job->Cancel();
+        EXPECT_TRUE(job->m_bDone);
+        devlink::CPacketBuffer test(16);
+        test.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
+        s.link.SendFrame(test);
+        ASSERT_TRUE(s.device.WaitUntil(
+            [](const auto& frames) {
+                return !frames.empty() && frames.back().type == devlink::kFrameTypeTest;
+            },
+            10s))
+            << "a frame followed the cancel, case " << static_cast<int>(when);
+        auto frames = s.device.Frames();
+        if (when == EWhen::kBeforeStart) {
+            EXPECT_EQ(frames.size(), 1u);  // nothing of the upload went out
+        }
+    }
+}
+
+class CThreadlessJob : public upload::CBookUploadJob {
+protected:
+    void LaunchThread() override {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    }
+};
+
+TEST(UploadStart, AJobWhoseThreadCannotStartSaysSoAndStillEnds) {
+    platform::CScriptedMessages messages;
+    CThreadlessJob job;
+    ASSERT_TRUE(job.AllocateData(model::CProgramBook::EncodedSize()));
+    EXPECT_FALSE(job.Start());
+    ASSERT_EQ(messages.Count(), 1u);
+    const auto request = messages.Requests()[0];
+    EXPECT_EQ(request.text, res::kUploadThreadFailed);
+    EXPECT_EQ(request.caption, res::kErrorCaption);
+    EXPECT_EQ(request.icon, platform::EMsgIcon::kWarning);
+    job.Cancel();  // returns: there is nothing to wait for
+    EXPECT_TRUE(job.m_bDone);
+}
+
+TEST(UploadDialogGone, LateNotificationsAndTheCloseAreHarmless) {
+    platform::CScriptedMessages messages;
+    SSimLink s;
+    CFakeDialog dialog;
+    auto job = ProgramJob(*SampleBook(), 5);
+    dialog.Attach(*job, s.link);
+    platform::UnregisterNotifyTarget(dialog.m_handle);  // the dialog has closed already
+    ASSERT_TRUE(job->Start());
+    ASSERT_TRUE(s.device.WaitForFrames(4, 10s));
+    job.reset();  // waits for the thread, which posted to nobody
+    dialog.m_queue.RunPending();
+    EXPECT_FALSE(dialog.m_bClosed);
+    EXPECT_EQ(dialog.m_nProgress, 0);
+}
+
+TEST(UploadFrames, AreLaidOutAsTheDeviceExpects) {
+    devlink::CPacketBuffer frame(128);
+    const uint8_t data[4] = {0xA1, 0xA2, 0xA3, 0xA4};
+    upload::CBookUploadJob::BuildFrame(frame, 0x1234, data, 4);
+    EXPECT_EQ(std::vector<uint8_t>(frame.Data(), frame.Data() + 12),
+              (std::vector<uint8_t>{0x00, 0x01, 0x00, 0x08, 0x00, 0x02, 0x12, 0x34, 0xA1, 0xA2,
+                                    0xA3, 0xA4}));
+    upload::CProgramUploadJob::BuildFrame(frame, 1999, 192, data, 4);
+    EXPECT_EQ(std::vector<uint8_t>(frame.Data(), frame.Data() + 14),
+              (std::vector<uint8_t>{0x00, 0x01, 0x00, 0x0A, 0x00, 0x03, 0x07, 0xCF, 0x00, 0xC0,
+                                    0xA1, 0xA2, 0xA3, 0xA4}));
+    EXPECT_EQ(frame.Count(), 0);
+}
+
+}  // namespace
