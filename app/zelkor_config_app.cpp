@@ -148,10 +148,18 @@ void CZelkorConfigApp::OpenRememberedPort() {
     if (m_strPortPath.empty()) {
         return;
     }
-    // The program has no device link yet: a remembered path is kept as it is.
+    m_link.SetPortPath(m_strPortPath);
+    m_link.m_hOwnerWnd = reinterpret_cast<std::uintptr_t>(m_pMainWnd.get());
+    // The serial layer has told the user why; an empty path keeps the next start from trying.
+    if (!m_link.Open()) {
+        m_strPortPath.clear();
+    }
 }
 
-void CZelkorConfigApp::CloseLink() {}
+void CZelkorConfigApp::CloseLink() {
+    m_link.Close();
+    m_link.m_hOwnerWnd = 0;
+}
 
 int CZelkorConfigApp::ExitInstance() {
     // The link's reader thread may still post to the windows: it ends first.

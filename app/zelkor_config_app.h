@@ -12,6 +12,7 @@
 
 #include "app/command_target.h"
 #include "app/recent_file_list.h"
+#include "link/device_link.h"
 #include "model/zelkor_config_doc.h"
 
 class QPrinter;
@@ -58,6 +59,9 @@ public:
     editor::CZelkorForm* Form() const { return m_pForm; }
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
 
+    // The program's one device link; closed (and its reader ended) at exit before the windows
+    // it reports to go away.
+    devlink::CDeviceLink m_link;
     std::string m_strPortPath;
 
 protected:

@@ -14,6 +14,10 @@
 #include <QToolBar>
 #include <deque>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include "app/main_frame.h"
 #include "editor/zelkor_form.h"
 #include "platform/scripted_messages.h"
@@ -280,15 +284,76 @@ TEST_F(Application, FirstStartWritesAnEmptyPortPath) {
     EXPECT_EQ(settings.value(QStringLiteral("Config/Port Path")).toString(), "");
 }
 
-TEST_F(Application, PortNamedOnTheCommandLineIsNotRemembered) {
-    {
-        auto settings = Settings();
-        settings.setValue(QStringLiteral("Config/Port Path"), QStringLiteral("/dev/ttyUSB7"));
+// The far end of a pseudo-terminal, so that the program has a real port to open.
+class CPseudoTerminal {
+public:
+    CPseudoTerminal() : m_fd(posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (m_fd >= 0 && grantpt(m_fd) == 0 && unlockpt(m_fd) == 0) {
+            m_strPath = ptsname(m_fd);
+        }
     }
-    Start({QStringLiteral("--port"), QStringLiteral("/dev/pts/99")});
-    EXPECT_EQ(m_app.m_strPortPath, "/dev/pts/99");
+    ~CPseudoTerminal() {
+        if (m_fd >= 0) {
+            close(m_fd);
+        }
+    }
+    const std::string& Path() const { return m_strPath; }
+
+private:
+    int m_fd;
+    std::string m_strPath;
+};
+
+void RememberPort(const std::string& path) {
+    auto settings = Settings();
+    settings.setValue(QStringLiteral("Config/Port Path"), QString::fromStdString(path));
+}
+
+TEST_F(Application, RememberedPortIsOpenedAgainAndKept) {
+    CPseudoTerminal pty;
+    ASSERT_FALSE(pty.Path().empty());
+    RememberPort(pty.Path());
+    Start();
+    EXPECT_TRUE(m_app.m_link.IsOpen());
+    EXPECT_EQ(m_app.m_link.PortPath(), pty.Path());
+    EXPECT_TRUE(m_messages.Texts().empty());
     Exit();
-    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString(), "/dev/ttyUSB7");
+    EXPECT_FALSE(m_app.m_link.IsOpen());
+    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString().toStdString(),
+              pty.Path());
+}
+
+TEST_F(Application, RememberedPortThatIsGoneIsReportedAndForgotten) {
+    RememberPort(m_dir.File("ttyGone"));
+    Start();
+    EXPECT_FALSE(m_app.m_link.IsOpen());
+    EXPECT_EQ(m_app.m_strPortPath, "");
+    EXPECT_EQ(m_messages.Count(), 1u);  // the serial layer's own report, nothing more
+    Exit();
+    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString(), "");
+}
+
+TEST_F(Application, PortNamedOnTheCommandLineIsUsedButNotRemembered) {
+    CPseudoTerminal pty;
+    for (const std::string& path : {pty.Path(), m_dir.File("ttyGone")}) {
+        SCOPED_TRACE(path);
+        RememberPort("/dev/ttyUSB7");
+        m_messages.Clear();
+        Start({QStringLiteral("--port"), QString::fromStdString(path)});
+        EXPECT_EQ(m_app.m_link.IsOpen(), path == pty.Path());
+        Exit();
+        EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString(), "/dev/ttyUSB7");
+    }
+}
+
+TEST_F(Application, DocumentIsProcessedBeforeThePort) {
+    RememberPort(m_dir.File("ttyGone"));
+    testing_support::WriteAll(m_dir.File("bad.vq"), {0, 0, 0, 1});
+    EXPECT_FALSE(m_app.InitInstance(
+        {QStringLiteral("zelkorconfig"), QString::fromStdString(m_dir.File("bad.vq"))}));
+    // Start-up ended at the document: the port was never tried.
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File has a bad format"});
+    m_app.ExitInstance();
 }
 
 TEST_F(Application, DocumentOnTheCommandLineIsOpened) {
