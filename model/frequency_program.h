@@ -22,9 +22,10 @@ public:
     CFrequencyProgram& operator=(const CFrequencyProgram&) = default;
     virtual ~CFrequencyProgram() = default;
 
-    // Writes the program's file record after compacting it. A Frequency Groups record ends with
-    // eight words taken from slots 6 to 13 of the next program (zeros after the last program),
-    // which is how the file has always been laid out.
+    // Writes the program's file record. The counts are taken from the header as they stand, so
+    // the program and the next one must be compacted first (the book's Save compacts them all).
+    // A Frequency Groups record ends with eight words taken from slots 6 to 13 of the next
+    // program (zeros after the last program), which is how the file has always been laid out.
     virtual int Write(platform::CFile& file, const CFrequencyProgram* pNext) const;
     // Reads a record into this program, which is cleared first; throws MExceptFileBadFormat for
     // a header that no record of a good file can have.

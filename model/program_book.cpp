@@ -1,7 +1,5 @@
 #include "model/program_book.h"
 
-#include <cstring>
-#include <exception>
 #include <memory>
 
 #include "model/except.h"
@@ -13,16 +11,19 @@ namespace model {
 
 namespace {
 
-std::string Format(const char* pattern, const std::string& arg) {
-    std::string out;
-    const char* mark = std::strstr(pattern, "%s");
-    if (mark == nullptr) {
-        return pattern;
+// Runs a whole save or load and shows its failure, if any, in the application's message box:
+// the program's own failures by their text, anything else (memory running out) as unknown.
+template <class TWork>
+bool ReportFailures(const char* unknownText, TWork work) {
+    try {
+        work();
+        return true;
+    } catch (MExcept* e) {
+        platform::ShowAppMessage(e->GetText());
+    } catch (...) {
+        platform::ShowAppMessage(unknownText);
     }
-    out.assign(pattern, mark);
-    out += arg;
-    out += mark + 2;
-    return out;
+    return false;
 }
 
 }  // namespace
@@ -40,6 +41,10 @@ int32_t CProgramBook::FindEmpty(int32_t from) const {
 }
 
 bool CProgramBook::InsertAt(int index) {
+    // No program stands there to make room for, and reading it would run off the book.
+    if (index < 0 || index >= kProgramCount) {
+        return false;
+    }
     if (m_programs[index].IsEmpty()) {
         return true;
     }
@@ -66,7 +71,7 @@ bool CProgramBook::Save(platform::CFile& file) {
     for (auto& program : m_programs) {
         program.Compact();
     }
-    try {
+    return ReportFailures(res::kUnknownWriteError, [&] {
         WriteFileLong(file, kFileMagic);
         WriteFileLong(file, kProgramCount);
         for (int i = 0; i < kProgramCount; ++i) {
@@ -76,20 +81,13 @@ bool CProgramBook::Save(platform::CFile& file) {
         if (!file.Flush()) {
             ThrowFileWriteError();
         }
-    } catch (MExcept* e) {
-        platform::ShowAppMessage(e->GetText());
-        return false;
-    } catch (const std::exception& e) {
-        platform::ShowAppMessage(Format(res::kUnknownWriteError, e.what()));
-        return false;
-    }
-    return true;
+    });
 }
 
 bool CProgramBook::Load(platform::CFile& file) {
     // Read into a book of its own so that a failure part-way leaves this one untouched.
-    auto incoming = std::make_unique<CProgramBook>();
-    try {
+    return ReportFailures(res::kUnknownReadError, [&] {
+        auto incoming = std::make_unique<CProgramBook>();
         uint32_t word = 0;
         if (!ReadFileLong(file, word) || word != kFileMagic) {
             ThrowFileBadFormat();
@@ -100,15 +98,8 @@ bool CProgramBook::Load(platform::CFile& file) {
         for (auto& program : incoming->m_programs) {
             program.Read(file);
         }
-    } catch (MExcept* e) {
-        platform::ShowAppMessage(e->GetText());
-        return false;
-    } catch (const std::exception& e) {
-        platform::ShowAppMessage(Format(res::kUnknownReadError, e.what()));
-        return false;
-    }
-    *this = *incoming;
-    return true;
+        *this = *incoming;
+    });
 }
 
 bool SaveBookToPath(CProgramBook& book, const std::string& path) {

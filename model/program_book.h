@@ -19,7 +19,9 @@ public:
     CFrequencyProgram& operator[](int index) { return m_programs[index]; }
     const CFrequencyProgram& operator[](int index) const { return m_programs[index]; }
 
+    // A negative start is taken as 0.
     int32_t FindEmpty(int32_t from) const;
+    // False, changing nothing, for an index outside 0 to 1999.
     bool InsertAt(int index);
     static constexpr int EncodedSize() { return kProgramCount * kPayloadSize; }
     void EncodeAll(uint8_t* out) const;

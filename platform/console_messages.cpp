@@ -4,12 +4,13 @@ namespace platform {
 
 EMsgAnswer CConsoleMessages::Show(const SMessageRequest& request) {
     std::lock_guard lock(m_mutex);
+    std::FILE* out = m_pOut != nullptr ? m_pOut : stderr;
     if (!request.caption.empty() && request.caption != ApplicationTitle()) {
-        std::fprintf(m_pOut, "%s: %s\n", request.caption.c_str(), request.text.c_str());
+        std::fprintf(out, "%s: %s\n", request.caption.c_str(), request.text.c_str());
     } else {
-        std::fprintf(m_pOut, "%s\n", request.text.c_str());
+        std::fprintf(out, "%s\n", request.text.c_str());
     }
-    std::fflush(m_pOut);
+    std::fflush(out);
     return DismissAnswer(request.buttons);
 }
 

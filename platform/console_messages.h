@@ -10,7 +10,9 @@ namespace platform {
 
 class CConsoleMessages : public IMessageSink {
 public:
-    explicit CConsoleMessages(std::FILE* out = stderr) : m_pOut(out) {}
+    // Null stands for standard error, looked up when a message is shown: the program-wide sink
+    // is then set up before any other static object and can serve them all.
+    constexpr explicit CConsoleMessages(std::FILE* out = nullptr) : m_pOut(out) {}
     EMsgAnswer Show(const SMessageRequest& request) override;
 
 private:

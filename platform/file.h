@@ -41,6 +41,8 @@ public:
     bool Close();
 
 private:
+    bool SwitchToWriting();
+    bool SwitchToReading();
     bool FillReadBuffer();
 
     int m_fd = -1;

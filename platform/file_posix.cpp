@@ -1,8 +1,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -23,15 +25,34 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// New files get the usual mode for documents; an existing file keeps its own.
-mode_t ModeForTarget(const std::string& target) {
+// Creates a file of a new name next to the target. The system gives it the usual mode for
+// documents, 0666 less the user's umask, so the process-wide umask is never changed, not even
+// for a moment while other threads may be creating files.
+int CreateTempFile(const std::string& base, std::string& path) {
+    static std::atomic<unsigned> s_nCounter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        struct timespec now {};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        const unsigned unique = static_cast<unsigned>(now.tv_nsec) ^
+                                (static_cast<unsigned>(::getpid()) << 16) ^ s_nCounter++;
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x", unique);
+        path = base + suffix;
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// An existing file keeps its own mode.
+void KeepModeOfTarget(int fd, const std::string& target) {
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) {
-        return st.st_mode & 07777;
+        ::fchmod(fd, st.st_mode & 07777);
     }
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 }  // namespace
 
@@ -85,10 +106,8 @@ bool CFile::WriteBytes(const void* bytes, size_t count) {
         }
         return false;
     }
-    if (!m_bWriting) {
-        m_bWriting = true;
-        m_buffer.clear();
-        m_buffer.reserve(kBufferSize);
+    if (!m_bWriting && !SwitchToWriting()) {
+        return false;
     }
     const auto* p = static_cast<const uint8_t*>(bytes);
     m_buffer.insert(m_buffer.end(), p, p + count);
@@ -125,6 +144,31 @@ bool CFile::Flush() {
     return true;
 }
 
+bool CFile::SwitchToWriting() {
+    // The system's position is past the bytes read ahead; writes go where the caller stands.
+    const size_t ahead = m_nBufferLen - m_nBufferPos;
+    if (ahead > 0 && ::lseek(m_fd, -static_cast<off_t>(ahead), SEEK_CUR) < 0) {
+        m_nLastError = errno;
+        m_bFailed = true;
+        return false;
+    }
+    m_nBufferPos = m_nBufferLen = 0;
+    m_bWriting = true;
+    m_buffer.clear();
+    m_buffer.reserve(kBufferSize);
+    return true;
+}
+
+bool CFile::SwitchToReading() {
+    // Held-back words go out first, or the read buffer would take their place.
+    if (!Flush()) {
+        return false;
+    }
+    m_bWriting = false;
+    m_buffer.clear();
+    return true;
+}
+
 bool CFile::FillReadBuffer() {
     m_buffer.resize(kBufferSize);
     for (;;) {
@@ -148,7 +192,7 @@ long CFile::ReadBytes(void* bytes, size_t count) {
         m_nLastError = EBADF;
         return -1;
     }
-    if (m_bFailed) {
+    if (m_bFailed || (m_bWriting && !SwitchToReading())) {
         return -1;
     }
     auto* out = static_cast<uint8_t*>(bytes);
@@ -204,18 +248,17 @@ CAtomicSave::~CAtomicSave() {
 
 bool CAtomicSave::Begin(const std::string& targetPath) {
     Abandon();
+    m_nLastError = 0;
     m_strTarget = targetPath;
     std::string name = targetPath.substr(targetPath.rfind('/') + 1);
-    std::string templ = FolderOf(targetPath) + "/." + name + ".XXXXXX";
-    std::vector<char> buf(templ.begin(), templ.end());
-    buf.push_back('\0');
-    int fd = ::mkostemp(buf.data(), O_CLOEXEC);
+    std::string tempPath;
+    int fd = CreateTempFile(FolderOf(targetPath) + "/." + name, tempPath);
     if (fd < 0) {
         m_nLastError = errno;
         return false;
     }
-    m_strTempPath = buf.data();
-    ::fchmod(fd, ModeForTarget(targetPath));
+    m_strTempPath = tempPath;
+    KeepModeOfTarget(fd, targetPath);
     m_file.Attach(fd);
     return true;
 }

@@ -8,7 +8,7 @@
 namespace platform {
 
 namespace {
-CConsoleMessages g_consoleSink;
+constinit CConsoleMessages g_consoleSink;
 std::atomic<IMessageSink*> g_sink{&g_consoleSink};
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -70,6 +71,10 @@ void CSelectPortDlg::BuildControls() {
     m_cbPort->setEditable(true);
     // Typed text is never taken as a choice, so it must not turn into a line either.
     m_cbPort->setInsertPolicy(QComboBox::NoInsert);
+    // Nor may it pick a line: Qt would select a line whose name matches the typed text (on Enter
+    // or focus loss, and through the completer), yet only a line the user chose counts.
+    m_cbPort->setCompleter(nullptr);
+    disconnect(m_cbPort->lineEdit(), &QLineEdit::editingFinished, m_cbPort, nullptr);
     m_cbPort->setMaxVisibleItems(kComboListHeight / kLineHeight);
     m_cbPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 

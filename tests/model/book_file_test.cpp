@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "model/program_book.h"
@@ -17,6 +21,32 @@ using testing_support::Bytes;
 using testing_support::CTempDir;
 using testing_support::ReadAll;
 using testing_support::WriteAll;
+
+namespace {
+// While non-zero, allocations of at least this many bytes fail as on a machine out of memory.
+std::atomic<size_t> g_nFailAllocationsFrom{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+    const size_t limit = g_nFailAllocationsFrom.load(std::memory_order_relaxed);
+    if (limit != 0 && size >= limit) {
+        throw std::bad_alloc();
+    }
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+// The compiler sees free() after new and cannot tell that this new is malloc() underneath.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+#pragma GCC diagnostic pop
 
 namespace {
 
@@ -275,6 +305,43 @@ TEST_F(BookFile, SaveReplacesExistingFileAndKeepsItsMode) {
     EXPECT_EQ(ReadAll(m_dir.File("doc.vq")).size(), 8008u);
     EXPECT_EQ(std::filesystem::status(m_dir.File("doc.vq")).permissions(),
               std::filesystem::perms(0640));
+}
+
+// Memory running out is no failure of the program's own: it is shown as unknown, and the book
+// and the file on disk stay as they were.
+TEST_F(BookFile, RunningOutOfMemoryIsAnUnknownErrorAndChangesNothing) {
+    struct SCase {
+        const char* name;
+        size_t nFailFrom;  // the book read into is about 400 kB, the file buffer 64 kB
+        std::function<bool(CProgramBook&, const std::string&)> work;
+        const char* text;
+    };
+    const SCase cases[] = {
+        {"load", 300000, model::LoadBookFromPath, "Unknown read error."},
+        {"save", 60000, model::SaveBookToPath, "Unknown write error."},
+    };
+    const auto old = FileWith({{0x00000001u, 123u}});
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_messages.Clear();
+        WriteAll(m_dir.File("doc.vq"), old);
+        auto book = MarkedBook();
+        for (int i = 0; i < 2000; ++i) {
+            (*book)[i].Compact();  // as every save does first
+        }
+        auto before = *book;
+        g_nFailAllocationsFrom = c.nFailFrom;
+        bool ok = false;
+        EXPECT_NO_THROW(ok = c.work(*book, m_dir.File("doc.vq")));
+        g_nFailAllocationsFrom = 0;
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(*book, before);
+        EXPECT_EQ(ReadAll(m_dir.File("doc.vq")), old);
+        EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{c.text});
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 }  // namespace

@@ -82,6 +82,20 @@ TEST(ProgramBook, InsertAtFailsWithoutEmptyProgramAtOrAfterIndex) {
     EXPECT_EQ(*last, lastBefore);
 }
 
+TEST(ProgramBook, IndexesOutsideTheBookChangeNothing) {
+    auto book = NewBook();
+    Fill(*book, 0, 1);
+    Fill(*book, 1999, 2);
+    const auto before = *book;
+    for (int index : {-1, -2000, 2000, 2001, 1 << 30}) {
+        EXPECT_FALSE(book->InsertAt(index)) << index;
+        EXPECT_EQ(*book, before) << index;
+    }
+    for (int32_t from : {-1, -5000}) {
+        EXPECT_EQ(book->FindEmpty(from), 1) << from;
+    }
+}
+
 TEST(ProgramBook, InsertAtOverwritesLastEmptyProgram) {
     auto book = NewBook();
     for (int i = 0; i < kProgramCount; ++i) {

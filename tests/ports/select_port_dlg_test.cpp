@@ -131,6 +131,18 @@ TEST_F(SelectPortDlg, OkTakesOnlyASelectedLine) {
              QTest::mouseClick(Ok(dlg), Qt::LeftButton);
          },
          QDialog::Accepted, ""},
+        {"typed text equal to a line's name is not read", "",
+         [](CSelectPortDlg& dlg, QComboBox* combo) {
+             QTest::keyClicks(combo->lineEdit(), "B");
+             QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+         },
+         QDialog::Accepted, ""},
+        {"typed line name and Enter is not read", "",
+         [](CSelectPortDlg&, QComboBox* combo) {
+             QTest::keyClicks(combo->lineEdit(), "b");
+             QTest::keyClick(combo->lineEdit(), Qt::Key_Return);  // OK is the default button
+         },
+         QDialog::Accepted, ""},
         {"Enter takes the moved-to line", "/dev/ttyS0",
          [](CSelectPortDlg& dlg, QComboBox* combo) {
              combo->setFocus();

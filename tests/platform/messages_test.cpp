@@ -1,0 +1,86 @@
+// The message seam without windows: what the console prints and answers, and how the scripted
+// sink of the tests answers and gives the seam back.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/console_messages.h"
+#include "platform/message_box.h"
+#include "platform/scripted_messages.h"
+
+using platform::CConsoleMessages;
+using platform::CScriptedMessages;
+using platform::EMsgAnswer;
+using platform::EMsgButtons;
+using platform::EMsgIcon;
+using platform::SMessageRequest;
+
+namespace {
+
+std::string Contents(std::FILE* file) {
+    std::rewind(file);
+    std::string out;
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        out += static_cast<char>(c);
+    }
+    return out;
+}
+
+// The program's own caption goes without saying; any other names where the message came from.
+// Nobody is there to answer, so each box is answered as if dismissed.
+TEST(ConsoleMessages, PrintsOneLineAndAnswersAsIfDismissed) {
+    struct SCase {
+        SMessageRequest request;
+        const char* line;
+        EMsgAnswer answer;
+    };
+    const SCase cases[] = {
+        {{"File had a read error", "ZelkorConfig", EMsgIcon::kNone, EMsgButtons::kOk},
+         "File had a read error\n",
+         EMsgAnswer::kOk},
+        {{"Port gone", "Communications Port Error", EMsgIcon::kWarning, EMsgButtons::kOk},
+         "Communications Port Error: Port gone\n",
+         EMsgAnswer::kOk},
+        {{"Go on?", "", EMsgIcon::kQuestion, EMsgButtons::kYesNo}, "Go on?\n", EMsgAnswer::kNo},
+        {{"Save?", "ZelkorConfig", EMsgIcon::kWarning, EMsgButtons::kSaveDiscardCancel},
+         "Save?\n",
+         EMsgAnswer::kCancel},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.request.text);
+        std::FILE* file = std::tmpfile();
+        ASSERT_NE(file, nullptr);
+        CConsoleMessages console(file);
+        EXPECT_EQ(console.Show(c.request), c.answer);
+        EXPECT_EQ(Contents(file), c.line);
+        std::fclose(file);
+    }
+}
+
+TEST(ConsoleMessages, IsTheSinkUntilAnotherIsInstalledAndWritesToStandardError) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(platform::ShowAppMessage("File has a bad format"), EMsgAnswer::kOk);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "File has a bad format\n");
+}
+
+TEST(ScriptedMessages, AnswersFromItsQueueThenAsIfDismissedAndGivesTheSeamBack) {
+    platform::IMessageSink* before = &platform::MessageSink();
+    {
+        CScriptedMessages outer;
+        {
+            CScriptedMessages inner;
+            inner.QueueAnswer(EMsgAnswer::kYes);
+            EXPECT_EQ(platform::AskYesNo("first"), EMsgAnswer::kYes);
+            EXPECT_EQ(platform::AskYesNo("second"), EMsgAnswer::kNo);
+            platform::PostMessageBox({"posted", "ZelkorConfig"});
+            EXPECT_EQ(inner.Texts(), (std::vector<std::string>{"first", "second", "posted"}));
+            EXPECT_EQ(inner.Requests()[0].icon, EMsgIcon::kQuestion);
+        }
+        EXPECT_EQ(&platform::MessageSink(), &outer);
+        EXPECT_EQ(outer.Count(), 0u);
+    }
+    EXPECT_EQ(&platform::MessageSink(), before);
+}
+
+}  // namespace
