@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        // CLI11 has a status of its own for each kind of bad argument; scripts get one.
+        return app.exit(e) == 0 ? cli::kExitOk : cli::kExitUsage;
     }
     return exitCode;
 }

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -23,6 +24,22 @@ std::string FolderOf(const std::string& path) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Saving through a symbolic link must update the file it points to; a rename over the link
+// would replace the link with a copy and leave the real document as it was.
+std::string ResolveLink(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+        return path;
+    }
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        return path;  // a dangling link: nothing to update but the link's own name
+    }
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
 }
 
 // Creates a file of a new name next to the target. The system gives it the usual mode for
@@ -249,16 +266,16 @@ CAtomicSave::~CAtomicSave() {
 bool CAtomicSave::Begin(const std::string& targetPath) {
     Abandon();
     m_nLastError = 0;
-    m_strTarget = targetPath;
-    std::string name = targetPath.substr(targetPath.rfind('/') + 1);
+    m_strTarget = ResolveLink(targetPath);
+    std::string name = m_strTarget.substr(m_strTarget.rfind('/') + 1);
     std::string tempPath;
-    int fd = CreateTempFile(FolderOf(targetPath) + "/." + name, tempPath);
+    int fd = CreateTempFile(FolderOf(m_strTarget) + "/." + name, tempPath);
     if (fd < 0) {
         m_nLastError = errno;
         return false;
     }
     m_strTempPath = tempPath;
-    KeepModeOfTarget(fd, targetPath);
+    KeepModeOfTarget(fd, m_strTarget);
     m_file.Attach(fd);
     return true;
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "res/strings_app.h"
+#include "res/strings_cli.h"
+#include "res/strings_editor.h"
 #include "res/strings_form.h"
 #include "res/strings_link.h"
 #include "res/strings_model.h"

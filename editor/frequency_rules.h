@@ -1,0 +1,107 @@
+// The rules every frequency entry must meet, as pure functions over numbers and texts, so that
+// the editor form, the command line's import and the tests share one definition.
+//
+// Frequencies are typed and shown in hertz; a program slot stores tenths of a hertz as an
+// unsigned 32-bit count, 0 meaning an empty slot. Everything here is free of windows and state
+// and may be called from any thread.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/frequency_program.h"
+
+namespace editor {
+
+inline constexpr double kMinFrequencyHz = 0.1;         // below it: no frequency, an empty slot
+inline constexpr double kHighFrequencyHz = 40000.0;    // strictly above it: a high frequency
+inline constexpr double kMaxFrequencyHz = 20000000.0;  // strictly above it: refused
+
+enum class EFrequencyClass { kEmpty, kLow, kHigh };
+
+// Empty below 0.1 Hz (negative values included), low up to and including 40 kHz, high above.
+EFrequencyClass ClassifyFrequency(double v);
+
+enum class EGroupVerdict {
+    kOk,
+    kTooManyHigh,  // more than two high frequencies
+    kHighMixed,    // a high frequency among more than two frequencies in all
+};
+
+// The Frequency Groups rule for one group of eight slots (in hertz). Empty values count for
+// nothing; too-many-high is reported before high-mixed.
+EGroupVerdict CheckGroup(std::span<const double, model::kSlotsPerGroup> values);
+
+// Typed text to hertz as the C library's atof reads it in the C locale, whatever the process's
+// locale: leading white space, optional sign, digits, optional point and exponent, stopping at
+// the first character that does not fit; text without a number gives 0. "nan" also gives 0, as
+// no comparison could keep it out of a slot.
+double TextToFrequency(std::string_view text);
+
+// True when the whole text (white space around it aside) is one number as TextToFrequency reads
+// it; the import uses it to refuse cells that the editor would silently cut short.
+bool IsWholeNumber(std::string_view text);
+
+// Hertz to the text of a field: "%.1f", or the empty text below 0.1 Hz.
+std::string FrequencyToText(double v);
+
+// A stored slot to the text of a field (slot 1 is "0.1", slot 0 the empty text).
+std::string SlotToText(uint32_t slot);
+
+// Hertz to a stored slot: times 10 with the fraction cut off. Values below 0.1 Hz give 0 (an
+// empty slot). Values that no slot may hold (negative, above 20 MHz) give no value, so that the
+// caller decides; the entry check has refused them before any commit sees them.
+std::optional<uint32_t> FrequencyToSlot(double v);
+
+// The slot the commit stores for a field's text: TextToSlot(text) ==
+// FrequencyToSlot(TextToFrequency(text)).
+std::optional<uint32_t> TextToSlot(std::string_view text);
+
+// ---------------------------------------------------------------------------------------------
+// The two variants of the check, as the form needs them: they say what to write and what to
+// show, and leave the writing and the showing to the caller.
+
+enum class EEntryFault { kNone, kNotPositive, kAboveMax, kTooManyHigh, kHighMixed };
+
+// The message text of a fault (nullptr for kNone).
+const char* FaultMessage(EEntryFault fault);
+
+// For the limit faults the message is shown while the field still holds its rewritten text and
+// the field is emptied after it; for the group faults the field is emptied first.
+bool EmptiesBeforeMessage(EEntryFault fault);
+
+struct SEntryCheck {
+    std::string strRewritten;  // the text the field shows at once after it was left
+    EEntryFault fault = EEntryFault::kNone;
+    // Every fault empties the field that was left (after strRewritten, see EmptiesBeforeMessage).
+    bool EmptiesField() const { return fault != EEntryFault::kNone; }
+};
+
+// The check when the user leaves a field: groupTexts are the eight field texts of its group as
+// they stand, nPosition (0 to 7) the field that was left. In a Single Frequencies program only
+// the positive and 20 MHz limits apply. The group rule classifies the rewritten text of the field
+// that was left, so typed 40000.04 counts as the low 40000.0.
+SEntryCheck CheckEntry(std::span<const std::string, model::kSlotsPerGroup> groupTexts,
+                       int nPosition, bool bGroups);
+
+struct SFormCheck {
+    // Slots (0 to 47) whose fields are to be emptied, in the order the check empties them; each
+    // counts as an edit of the program.
+    std::vector<int> emptiedSlots;
+    bool bHighMixed = false;
+    bool bTooManyHigh = false;
+    // The messages to show after the fields were emptied: high-mixed first, each at most once.
+    std::vector<const char*> Messages() const;
+};
+
+// The check over the whole form when a program becomes Frequency Groups: per group, the third
+// and later high frequencies are emptied (too-many-high); in a group whose high and low
+// frequencies together exceed two, every remaining high frequency is emptied (high-mixed). Low
+// frequencies are never touched.
+SFormCheck CheckWholeForm(std::span<const std::string, model::kSlotCount> texts);
+
+}  // namespace editor

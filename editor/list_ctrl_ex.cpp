@@ -1,0 +1,150 @@
+#include "editor/list_ctrl_ex.h"
+
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+#include "editor/fit_text.h"
+
+namespace editor {
+
+namespace {
+constexpr int kFirstColumnAllowance = 4;
+constexpr int kFirstColumnInset = 2;
+constexpr int kColumnAllowance = 12;
+constexpr int kColumnInset = 6;
+}  // namespace
+
+CListCtrlEx::CListCtrlEx(QWidget* parent) : QTableView(parent) {
+    setItemDelegate(new CListItemDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);  // the delegate shortens texts itself
+    setSortingEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+bool CListCtrlEx::SetFullRowSelect(bool bOn) {
+    const bool bChanged = bOn != m_bFullRowSelect;
+    m_bFullRowSelect = bOn;
+    if (bChanged) {
+        viewport()->update();
+    }
+    return bChanged;
+}
+
+void CListCtrlEx::SetHighlightToClientEdge(bool bOn) {
+    m_bHighlightToClientEdge = bOn;
+    viewport()->update();
+}
+
+void CListCtrlEx::SetShowSelectionAlways(bool bOn) {
+    m_bShowSelectionAlways = bOn;
+    viewport()->update();
+}
+
+bool CListCtrlEx::IsRowHighlighted(int nRow) const {
+    return selectionModel() != nullptr && selectionModel()->isRowSelected(nRow, rootIndex()) &&
+           (hasFocus() || m_bShowSelectionAlways);
+}
+
+int CListCtrlEx::ColumnsRight() const {
+    const int last = model() != nullptr ? model()->columnCount(rootIndex()) - 1 : -1;
+    if (last < 0) {
+        return 0;
+    }
+    return columnViewportPosition(last) + columnWidth(last);
+}
+
+void CListCtrlEx::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    if (!m_bFullRowSelect || model() == nullptr || model()->rowCount(rootIndex()) == 0) {
+        return;
+    }
+    QPainter painter(viewport());
+    const int right = ColumnsRight();
+    const int edge = m_bHighlightToClientEdge ? std::max(right, viewport()->width()) : right;
+    int first = rowAt(0);
+    int last = rowAt(viewport()->height() - 1);
+    if (last < 0) {
+        last = model()->rowCount(rootIndex()) - 1;
+    }
+    for (int row = std::max(first, 0); row <= last; ++row) {
+        // The strip past the last column belongs to the row's highlight too.
+        if (edge > right && IsRowHighlighted(row)) {
+            painter.fillRect(QRect(right, rowViewportPosition(row), edge - right, rowHeight(row)),
+                             palette().brush(QPalette::Active, QPalette::Highlight));
+        }
+    }
+    const QModelIndex current = currentIndex();
+    if (hasFocus() && current.isValid() && current.row() >= first && current.row() <= last) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect =
+            QRect(std::min(0, columnViewportPosition(0)), rowViewportPosition(current.row()),
+                  edge - std::min(0, columnViewportPosition(0)), rowHeight(current.row()));
+        focus.backgroundColor = palette().color(QPalette::Highlight);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void CListCtrlEx::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    viewport()->update();  // the selection's look depends on the focus
+}
+
+void CListCtrlEx::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void CListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const {
+    const auto* pList = qobject_cast<const CListCtrlEx*>(option.widget);
+    if (pList == nullptr || !pList->IsFullRowSelect()) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    const bool bHighlighted = pList->IsRowHighlighted(index.row());
+    const QPalette& palette = option.palette;
+    painter->fillRect(option.rect, bHighlighted
+                                       ? palette.brush(QPalette::Active, QPalette::Highlight)
+                                       : palette.brush(QPalette::Base));
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty()) {
+        return;
+    }
+    const bool bFirst = index.column() == 0;
+    const QFontMetrics metrics(option.font);
+    const std::string fitted =
+        FitText(text.toStdString(), option.rect.width(),
+                bFirst ? kFirstColumnAllowance : kColumnAllowance, [&](std::string_view s) {
+                    return metrics.horizontalAdvance(
+                        QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+                });
+    const QString shown = QString::fromStdString(fitted);
+    Qt::Alignment align = Qt::AlignLeft;
+    if (!bFirst && shown == text) {
+        const QVariant columnAlign = index.data(Qt::TextAlignmentRole);
+        if (columnAlign.isValid()) {
+            align = Qt::Alignment(columnAlign.toInt()) & Qt::AlignHorizontal_Mask;
+        }
+    }
+    const int inset = bFirst ? kFirstColumnInset : kColumnInset;
+    painter->save();
+    painter->setFont(option.font);
+    painter->setPen(bHighlighted ? palette.color(QPalette::Active, QPalette::HighlightedText)
+                                 : palette.color(QPalette::Text));
+    painter->drawText(option.rect.adjusted(inset, 0, -inset, 0),
+                      int(align | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip), shown);
+    painter->restore();
+}
+
+}  // namespace editor

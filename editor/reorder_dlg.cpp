@@ -1,0 +1,197 @@
+#include "editor/reorder_dlg.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <array>
+#include <charconv>
+
+#include "editor/dialog_controls.h"
+#include "editor/list_ctrl_ex.h"
+#include "platform/message_box.h"
+#include "res/ids_dialogs.h"
+#include "res/strings.h"
+
+namespace editor {
+
+namespace {
+
+constexpr int kColumnWidth = 50;
+
+// Every slot as "%.1f" of its tenths, an empty one as "0.0".
+QString CellText(uint32_t slot) {
+    std::array<char, 32> buf{};
+    auto [end, ec] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), slot * 0.1, std::chars_format::fixed, 1);
+    return QString::fromLatin1(buf.data(), ec == std::errc() ? end - buf.data() : 0);
+}
+
+}  // namespace
+
+CProgramRowModel::CProgramRowModel(const model::CProgramBook& book, QObject* parent)
+    : QAbstractTableModel(parent), m_book(book), m_rows(model::kProgramCount) {
+    for (int i = 0; i < model::kProgramCount; ++i) {
+        m_rows[i] = i;
+    }
+}
+
+int CProgramRowModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int CProgramRowModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : model::kSlotCount;
+}
+
+QVariant CProgramRowModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return CellText(m_book[m_rows[index.row()]].m_freq[index.column()]);
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant CProgramRowModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        return QString::asprintf(res::kReorderColumn, section);
+    }
+    return {};
+}
+
+void CProgramRowModel::MoveRow(int nFrom, int nTo) {
+    // Qt counts the destination before the move; one step down lands below the neighbour.
+    const int destination = nTo > nFrom ? nTo + 1 : nTo;
+    if (!beginMoveRows({}, nFrom, nFrom, {}, destination)) {
+        return;
+    }
+    std::swap(m_rows[nFrom], m_rows[nTo]);
+    endMoveRows();
+}
+
+CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
+    SetControlId(this, res::IDD_REORDER);
+    setWindowTitle(res::kReorderCaption);
+
+    m_list = new CListCtrlEx(this);
+    SetControlId(m_list, res::IDC_REORDER_LIST);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* pUp = new QPushButton(res::kReorderUp, this);
+    SetControlId(pUp, res::IDC_UP);
+    auto* pDown = new QPushButton(res::kReorderDown, this);
+    SetControlId(pDown, res::IDC_DOWN);
+    auto* pOk = new QPushButton(res::kButtonOk, this);
+    SetControlId(pOk, res::IDOK);
+    auto* pCancel = new QPushButton(res::kButtonCancel, this);
+    SetControlId(pCancel, res::IDCANCEL);
+    for (QPushButton* pButton : {pUp, pDown, pOk, pCancel}) {
+        pButton->setAutoDefault(false);  // Enter anywhere means OK, as the default button
+    }
+    pOk->setDefault(true);
+
+    auto* pButtons = new QVBoxLayout;
+    pButtons->addWidget(pUp);
+    pButtons->addWidget(pDown);
+    pButtons->addStretch();
+    pButtons->addWidget(pOk);
+    pButtons->addSpacing(8);
+    pButtons->addWidget(pCancel);
+    auto* pLayout = new QHBoxLayout(this);
+    pLayout->addWidget(m_list, 1);
+    pLayout->addLayout(pButtons);
+    resize(534, 375);  // the old template's 356 x 231 dialog units
+
+    setTabOrder(m_list, pUp);
+    setTabOrder(pUp, pDown);
+    setTabOrder(pDown, pOk);
+    setTabOrder(pOk, pCancel);
+    connect(pUp, &QPushButton::clicked, this, &CReorderDlg::OnUp);
+    connect(pDown, &QPushButton::clicked, this, &CReorderDlg::OnDown);
+    connect(pOk, &QPushButton::clicked, this, &CReorderDlg::accept);
+    connect(pCancel, &QPushButton::clicked, this, &CReorderDlg::reject);
+}
+
+CReorderDlg::~CReorderDlg() = default;
+
+void CReorderDlg::showEvent(QShowEvent* event) {
+    if (!m_bInitialized) {
+        m_bInitialized = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void CReorderDlg::OnInitDialog() {
+    m_list->SetFullRowSelect(true);
+    m_pModel = new CProgramRowModel(m_workBook, this);
+    m_list->setModel(m_pModel);
+    QHeaderView* pHeader = m_list->horizontalHeader();
+    pHeader->setDefaultSectionSize(kColumnWidth);
+    pHeader->setSectionResizeMode(QHeaderView::Interactive);
+    const int last = model::kSlotCount - 1;
+    pHeader->resizeSection(last, pHeader->sectionSizeHint(last));
+    m_list->setFocus(Qt::OtherFocusReason);
+}
+
+int CReorderDlg::FirstSelectedRow() const {
+    int first = -1;
+    for (const QModelIndex& index : m_list->selectionModel()->selectedRows()) {
+        if (first < 0 || index.row() < first) {
+            first = index.row();
+        }
+    }
+    return first;
+}
+
+void CReorderDlg::OnUp() {
+    const int row = FirstSelectedRow();
+    if (row < 0) {
+        platform::ShowAppMessage(res::kMsgSelectItem);
+        return;
+    }
+    if (row > 0) {
+        MoveRow(row, row - 1);
+    }
+}
+
+void CReorderDlg::OnDown() {
+    const int row = FirstSelectedRow();
+    if (row < 0) {
+        platform::ShowAppMessage(res::kMsgSelectItem);
+        return;
+    }
+    if (row < model::kProgramCount - 1) {
+        MoveRow(row, row + 1);
+    }
+}
+
+void CReorderDlg::MoveRow(int nFrom, int nTo) {
+    // The list stays where it is; the moved row is selected and focused.
+    const bool bAutoScroll = m_list->hasAutoScroll();
+    m_list->setAutoScroll(false);
+    m_pModel->MoveRow(nFrom, nTo);
+    m_list->setFocus(Qt::OtherFocusReason);
+    m_list->selectionModel()->setCurrentIndex(
+        m_pModel->index(nTo, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    m_list->setAutoScroll(bAutoScroll);
+    m_list->viewport()->update();
+}
+
+void CReorderDlg::accept() {
+    if (m_pTargetBook != nullptr && m_pModel != nullptr) {
+        for (int row = 0; row < model::kProgramCount; ++row) {
+            (*m_pTargetBook)[row] = m_workBook[m_pModel->ProgramOfRow(row)];
+        }
+    }
+    QDialog::accept();
+}
+
+}  // namespace editor

@@ -1,0 +1,353 @@
+// The Insert Program and Reorder Programs dialogs and the list they draw with, driven offscreen as
+// a user would drive them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTest>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "editor/insert_program_dlg.h"
+#include "editor/list_ctrl_ex.h"
+#include "editor/reorder_dlg.h"
+#include "platform/scripted_messages.h"
+#include "res/ids_dialogs.h"
+
+using editor::CInsertProgramDlg;
+using editor::CReorderDlg;
+using model::CProgramBook;
+
+namespace {
+
+class CQtEnvironment : public testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "editor_dialog_tests";
+        static char* argv[] = {name, nullptr};
+        m_pApp = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { m_pApp.reset(); }
+
+private:
+    std::unique_ptr<QApplication> m_pApp;
+};
+
+[[maybe_unused]] testing::Environment* const g_qt =
+    testing::AddGlobalTestEnvironment(new CQtEnvironment);
+
+template <typename T>
+T* Control(QWidget* root, int id) {
+    for (T* child : root->findChildren<T*>()) {
+        if (child->property(res::kControlIdProperty).toInt() == id) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+bool ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+void MaybeScreenshot(QWidget* window, const char* name) {
+    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        window->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+    }
+}
+
+// ------------------------------------------------------------------------------------------
+// Insert Program
+
+class InsertProgramDialog : public testing::Test {
+protected:
+    platform::CScriptedMessages m_messages;
+};
+
+TEST_F(InsertProgramDialog, OnlyWholeNumbersFrom1To2000CloseWithOk) {
+    const char* range = "Enter a program number from 1 to 2000.";
+    const char* unsignedInt = "Enter the program number as a whole number without a sign.";
+    const struct {
+        const char* typed;  // nullptr: press OK at once
+        bool bAccepted;
+        unsigned int number;
+        const char* message;
+    } cases[] = {
+        {nullptr, false, 0, range},       {"1", true, 1, nullptr},
+        {"2000", true, 2000, nullptr},    {" 7 ", true, 7, nullptr},
+        {"2001", false, 0, range},        {"-5", false, 0, unsignedInt},
+        {"12ab", false, 0, unsignedInt},  {"", false, 0, unsignedInt},
+        {"99999999999", false, 0, range},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed != nullptr ? c.typed : "(OK at once)");
+        m_messages.Clear();
+        CInsertProgramDlg dlg;
+        ASSERT_TRUE(ShowActive(&dlg));
+        auto* pEdit = Control<QLineEdit>(&dlg, res::IDC_PROGRAM_NUMBER);
+        ASSERT_NE(pEdit, nullptr);
+        EXPECT_EQ(pEdit->text(), "0");
+        if (c.typed == nullptr) {
+            QTest::mouseClick(Control<QPushButton>(&dlg, res::IDOK), Qt::LeftButton);
+        } else {
+            QTest::mouseClick(pEdit, Qt::LeftButton);
+            QTest::keyClick(pEdit, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(pEdit, Qt::Key_Delete);
+            QTest::keyClicks(pEdit, c.typed);
+            QTest::keyClick(pEdit, Qt::Key_Return);  // the default button
+        }
+        EXPECT_EQ(dlg.isVisible(), !c.bAccepted);
+        EXPECT_EQ(dlg.m_nProgramNumber, c.number);
+        if (c.bAccepted) {
+            EXPECT_EQ(dlg.result(), QDialog::Accepted);
+            EXPECT_EQ(m_messages.Count(), 0u);
+        } else {
+            ASSERT_EQ(m_messages.Texts(), std::vector<std::string>{c.message});
+            EXPECT_EQ(m_messages.Requests()[0].caption, "ZelkorConfig");
+            EXPECT_EQ(QApplication::focusWidget(), pEdit);
+            EXPECT_EQ(pEdit->selectedText(), pEdit->text());
+        }
+    }
+}
+
+TEST_F(InsertProgramDialog, CorrectionAfterARefusalIsTypedOverTheOldText) {
+    CInsertProgramDlg dlg;
+    ASSERT_TRUE(ShowActive(&dlg));
+    QTest::keyClick(&dlg, Qt::Key_Return);  // focus starts on OK: 0 is refused
+    auto* pEdit = Control<QLineEdit>(&dlg, res::IDC_PROGRAM_NUMBER);
+    QTest::keyClicks(pEdit, "12");
+    QTest::keyClick(pEdit, Qt::Key_Return);
+    EXPECT_EQ(m_messages.Count(), 1u);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.m_nProgramNumber, 12u);
+}
+
+TEST_F(InsertProgramDialog, EscapeAfterTypingCancelsWithoutReading) {
+    CInsertProgramDlg dlg;
+    ASSERT_TRUE(ShowActive(&dlg));
+    MaybeScreenshot(&dlg, "insert_program");
+    auto* pEdit = Control<QLineEdit>(&dlg, res::IDC_PROGRAM_NUMBER);
+    QTest::mouseClick(pEdit, Qt::LeftButton);
+    QTest::keyClicks(pEdit, "15");
+    QTest::keyClick(pEdit, Qt::Key_Escape);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(dlg.m_nProgramNumber, 0u);
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+// ------------------------------------------------------------------------------------------
+// Reorder Programs
+
+std::unique_ptr<CProgramBook> MarkedBook() {
+    auto book = std::make_unique<CProgramBook>();
+    for (int i = 0; i < 1999; ++i) {  // the last program stays empty
+        auto& program = (*book)[i];
+        program.SetGroups(i % 2 == 1);
+        program.m_freq[0] = static_cast<uint32_t>(10 * (i + 1));
+        program.m_freq[47] = static_cast<uint32_t>(i + 1);
+        program.UpdateGroupCount(0);
+        program.UpdateGroupCount(5);
+    }
+    return book;
+}
+
+class ReorderDialog : public testing::Test {
+protected:
+    void SetUp() override {
+        m_pBook = MarkedBook();
+        m_pOriginal = std::make_unique<CProgramBook>(*m_pBook);
+        m_pDlg = std::make_unique<CReorderDlg>();
+        m_pDlg->m_workBook = *m_pBook;
+        m_pDlg->m_pTargetBook = m_pBook.get();
+        ASSERT_TRUE(ShowActive(m_pDlg.get()));
+    }
+
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
+        editor::CListCtrlEx* pList = m_pDlg->List();
+        const QModelIndex index = pList->model()->index(row, 0);
+        pList->scrollTo(index);
+        QTest::mouseClick(pList->viewport(), Qt::LeftButton, modifiers,
+                          pList->visualRect(index).center());
+    }
+
+    void Click(int id, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            QTest::mouseClick(Control<QPushButton>(m_pDlg.get(), id), Qt::LeftButton);
+        }
+    }
+
+    int ProgramOfRow(int row) const { return m_pDlg->RowModel()->ProgramOfRow(row); }
+
+    bool InOriginalOrder() const {
+        for (int row = 0; row < model::kProgramCount; ++row) {
+            if (ProgramOfRow(row) != row) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    platform::CScriptedMessages m_messages;
+    std::unique_ptr<CProgramBook> m_pBook;
+    std::unique_ptr<CProgramBook> m_pOriginal;
+    std::unique_ptr<CReorderDlg> m_pDlg;
+};
+
+TEST_F(ReorderDialog, ShowsEveryProgramAsARowOf48Cells) {
+    const QAbstractItemModel* pModel = m_pDlg->List()->model();
+    ASSERT_EQ(pModel->rowCount(), 2000);
+    ASSERT_EQ(pModel->columnCount(), 48);
+    EXPECT_EQ(pModel->headerData(0, Qt::Horizontal).toString(), "F0");
+    EXPECT_EQ(pModel->headerData(47, Qt::Horizontal).toString(), "F47");
+    EXPECT_EQ(pModel->index(0, 0).data().toString(), "1.0");
+    EXPECT_EQ(pModel->index(0, 1).data().toString(), "0.0");
+    EXPECT_EQ(pModel->index(1234, 47).data().toString(), "123.5");
+    for (int column = 0; column < 48; ++column) {
+        EXPECT_EQ(pModel->index(1999, column).data().toString(), "0.0");  // the empty program
+    }
+    const QHeaderView* pHeader = m_pDlg->List()->horizontalHeader();
+    EXPECT_EQ(pHeader->sectionSize(0), 50);
+    EXPECT_EQ(pHeader->sectionSize(47), pHeader->sectionSizeHint(47));
+    EXPECT_EQ(m_pDlg->windowTitle(), "Reorder Programs");
+    EXPECT_EQ(Control<QPushButton>(m_pDlg.get(), res::IDC_UP)->text(), "&Up");
+    EXPECT_EQ(Control<QPushButton>(m_pDlg.get(), res::IDC_DOWN)->text(), "&Down");
+}
+
+TEST_F(ReorderDialog, DownThenOkExchangesExactlyTwoPrograms) {
+    ClickRow(4);
+    MaybeScreenshot(m_pDlg.get(), "reorder_selected");
+    Click(res::IDC_DOWN);
+    EXPECT_EQ(ProgramOfRow(4), 5);
+    EXPECT_EQ(ProgramOfRow(5), 4);
+    EXPECT_TRUE(m_pDlg->List()->selectionModel()->isRowSelected(5, {}));
+    EXPECT_EQ(m_pDlg->List()->currentIndex().row(), 5);
+    EXPECT_EQ(*m_pBook, *m_pOriginal);  // nothing before OK
+    MaybeScreenshot(m_pDlg.get(), "reorder_moved");
+    Click(res::IDOK);
+    EXPECT_EQ(m_pDlg->result(), QDialog::Accepted);
+    for (int i = 0; i < model::kProgramCount; ++i) {
+        const int from = i == 4 ? 5 : i == 5 ? 4 : i;
+        EXPECT_EQ((*m_pBook)[i], (*m_pOriginal)[from]) << i;
+    }
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+TEST_F(ReorderDialog, CancelAfterManyMovesLeavesTheBookUntouched) {
+    ClickRow(0);
+    Click(res::IDC_DOWN, 40);
+    EXPECT_EQ(ProgramOfRow(40), 0);
+    ClickRow(300);
+    Click(res::IDC_UP, 25);
+    EXPECT_EQ(ProgramOfRow(275), 300);
+    QTest::keyClick(m_pDlg->List(), Qt::Key_Escape);
+    EXPECT_FALSE(m_pDlg->isVisible());
+    EXPECT_EQ(m_pDlg->result(), QDialog::Rejected);
+    EXPECT_EQ(*m_pBook, *m_pOriginal);
+}
+
+TEST_F(ReorderDialog, UpOnTheFirstAndDownOnTheLastRowChangeNothing) {
+    ClickRow(0);
+    Click(res::IDC_UP);
+    ClickRow(1999);
+    Click(res::IDC_DOWN);
+    EXPECT_TRUE(InOriginalOrder());
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+TEST_F(ReorderDialog, UpOrDownWithoutASelectionAsksForOne) {
+    Click(res::IDC_UP);
+    Click(res::IDC_DOWN);
+    EXPECT_EQ(m_messages.Texts(),
+              (std::vector<std::string>{"You must select an item.", "You must select an item."}));
+    EXPECT_EQ(m_messages.Requests()[0].caption, "ZelkorConfig");
+    EXPECT_TRUE(InOriginalOrder());
+    EXPECT_TRUE(m_pDlg->isVisible());
+}
+
+TEST_F(ReorderDialog, WithTwoRowsSelectedUpMovesOnlyTheFirst) {
+    ClickRow(7);
+    ClickRow(3, Qt::ControlModifier);
+    Click(res::IDC_UP);
+    EXPECT_EQ(ProgramOfRow(2), 3);
+    EXPECT_EQ(ProgramOfRow(3), 2);
+    EXPECT_EQ(ProgramOfRow(7), 7);
+    QItemSelectionModel* pSelection = m_pDlg->List()->selectionModel();
+    EXPECT_TRUE(pSelection->isRowSelected(2, {}));
+    EXPECT_TRUE(pSelection->isRowSelected(7, {}));  // other selected rows stay selected
+    EXPECT_FALSE(pSelection->isRowSelected(3, {}));
+}
+
+TEST_F(ReorderDialog, EnterWithoutMovesRewritesTheSameBook) {
+    (*m_pBook)[10].m_freq[3] = 999;  // the target is overwritten from the dialog's copy
+    QTest::keyClick(m_pDlg->List(), Qt::Key_Return);
+    EXPECT_EQ(m_pDlg->result(), QDialog::Accepted);
+    EXPECT_EQ(*m_pBook, *m_pOriginal);
+}
+
+// ------------------------------------------------------------------------------------------
+// The list's own drawing
+
+class ListDrawing : public testing::Test {
+protected:
+    void SetUp() override {
+        auto* pLayout = new QVBoxLayout(&m_window);
+        m_pList = new editor::CListCtrlEx(&m_window);
+        m_pOther = new QLineEdit(&m_window);
+        pLayout->addWidget(m_pList);
+        pLayout->addWidget(m_pOther);
+        m_model.setRowCount(3);
+        m_model.setColumnCount(2);
+        for (int r = 0; r < 3; ++r) {
+            for (int c = 0; c < 2; ++c) {
+                m_model.setItem(r, c, new QStandardItem(QString("r%1c%2").arg(r).arg(c)));
+            }
+        }
+        m_pList->setModel(&m_model);
+        m_pList->horizontalHeader()->setDefaultSectionSize(60);
+        m_window.resize(400, 200);
+        ASSERT_TRUE(ShowActive(&m_window));
+        m_pList->selectRow(1);
+    }
+
+    // The colour at the right edge of the list, in the middle of a row.
+    QColor EdgeColour(int row) {
+        const QImage image = m_pList->viewport()->grab().toImage();
+        const QRect rect = m_pList->visualRect(m_model.index(row, 0));
+        return image.pixelColor(m_pList->viewport()->width() - 4, rect.center().y());
+    }
+
+    QWidget m_window;
+    editor::CListCtrlEx* m_pList = nullptr;
+    QLineEdit* m_pOther = nullptr;
+    QStandardItemModel m_model;
+};
+
+TEST_F(ListDrawing, SelectedRowIsHighlightedToTheRightEdgeWhileFocused) {
+    const QColor highlight = m_pList->palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor base = m_pList->palette().color(QPalette::Base);
+    m_pList->setFocus();
+    EXPECT_EQ(EdgeColour(1), highlight);
+    EXPECT_EQ(EdgeColour(0), base);
+    MaybeScreenshot(&m_window, "list_focused");
+
+    m_pOther->setFocus();  // without the focus the selection is drawn like any row
+    EXPECT_EQ(EdgeColour(1), base);
+    m_pList->SetShowSelectionAlways(true);
+    EXPECT_EQ(EdgeColour(1), highlight);
+
+    m_pList->SetHighlightToClientEdge(false);
+    EXPECT_EQ(EdgeColour(1), base);
+    EXPECT_FALSE(m_pList->SetFullRowSelect(true));
+    EXPECT_TRUE(m_pList->SetFullRowSelect(false));
+    EXPECT_FALSE(m_pList->IsFullRowSelect());
+}
+
+}  // namespace

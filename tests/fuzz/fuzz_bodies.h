@@ -1,0 +1,17 @@
+// What the fuzz targets do with one input, shared with the replay test that runs every kept input
+// in the normal suite. Each aborts when an input breaks a property the code promises.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace fuzzing {
+
+// Loads the bytes as a document file; a book that loads must save and load back unchanged.
+void FuzzBookLoad(const uint8_t* data, size_t size);
+
+// Imports the bytes as CSV; a book that imports must obey the editor's rules and come back
+// unchanged through export and import.
+void FuzzCsvImport(const uint8_t* data, size_t size);
+
+}  // namespace fuzzing
