@@ -5,6 +5,7 @@
 #include "res/strings_app.h"
 #include "res/strings_cli.h"
 #include "res/strings_editor.h"
+#include "res/strings_form.h"
 #include "res/strings_link.h"
 #include "res/strings_model.h"
 #include "res/strings_ports.h"

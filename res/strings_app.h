@@ -1,7 +1,112 @@
+// Texts of the application shell: the frame's menus, prompts and tooltips, the document
+// template, the framework's questions and the About box.
 #pragma once
 
 namespace res {
 
 inline constexpr const char kAppTitle[] = "ZelkorConfig";
+
+// The document template's seven fields.
+inline constexpr const char kDocTemplate[] =
+    "VQ7100\n\nVQ7100\nVQ7100 Files (*.vq)\n.vq\nVQ7100.Document\nVQ7100 Document";
+inline constexpr const char kFrameTitle[] = "VQ7100";
+inline constexpr const char kFileFilter[] = "VQ7100 Files (*.vq)";
+inline constexpr const char kFileExtension[] = ".vq";
+inline constexpr const char kUntitled[] = "Untitled";
+inline constexpr const char kAskToSave[] = "Save changes to %s?";
+inline constexpr const char kOpenCaption[] = "Open";
+inline constexpr const char kSaveAsCaption[] = "Save As";
+inline constexpr const char kAllFilesFilter[] = "All Files (*)";
+
+// Settings
+inline constexpr const char kRegistryKey[] = "VQ Rurirareza";
+inline constexpr const char kProfileApp[] = "ZelkorConfig";
+inline constexpr const char kConfigSection[] = "Config";
+inline constexpr const char kPortPathEntry[] = "Port Path";
+inline constexpr const char kRecentFileSection[] = "Recent File List";
+inline constexpr const char kRecentFileEntry[] = "File%d";
+
+inline constexpr const char kSocketsInitFailed[] = "Windows sockets initialization failed.";
+
+// Menus
+inline constexpr const char kMenuFile[] = "&File";
+inline constexpr const char kMenuEdit[] = "&Edit";
+inline constexpr const char kMenuView[] = "&View";
+inline constexpr const char kMenuTools[] = "Tools";
+inline constexpr const char kMenuHelp[] = "&Help";
+
+inline constexpr const char kItemNew[] = "&New\tCtrl+N";
+inline constexpr const char kItemOpen[] = "&Open...\tCtrl+O";
+inline constexpr const char kItemSave[] = "&Save\tCtrl+S";
+inline constexpr const char kItemSaveAs[] = "Save &As...";
+inline constexpr const char kItemPrint[] = "&Print...\tCtrl+P";
+inline constexpr const char kItemPrintPreview[] = "Print Pre&view";
+inline constexpr const char kItemPrintSetup[] = "P&rint Setup...";
+inline constexpr const char kItemRecentFile[] = "Recent File";
+inline constexpr const char kItemRecentFileEntry[] = "&%d %s";
+inline constexpr const char kItemExit[] = "E&xit";
+inline constexpr const char kItemInsertProgram[] = "&Insert Program";
+inline constexpr const char kItemReorderPrograms[] = "Reorder Programs";
+inline constexpr const char kItemStatusBar[] = "&Status Bar";
+inline constexpr const char kItemDeleteProgram[] = "&Delete Program";
+inline constexpr const char kItemTestConnection[] = "&Test Connection";
+inline constexpr const char kItemUploadCurrentProgram[] = "&Upload Current Program";
+inline constexpr const char kItemSelectCommPort[] = "&Select Comm Port";
+inline constexpr const char kItemAbout[] = "&About VQ7100 Config...";
+
+// Status-bar prompts (the part of the command's string before the newline)
+inline constexpr const char kReady[] = "Ready";
+inline constexpr const char kPromptNew[] = "Create a new document";
+inline constexpr const char kPromptOpen[] = "Open an existing document";
+inline constexpr const char kPromptSave[] = "Save the active document";
+inline constexpr const char kPromptSaveAs[] = "Save the active document with a new name";
+inline constexpr const char kPromptPrint[] = "Print the active document";
+inline constexpr const char kPromptPrintPreview[] = "Display full pages";
+inline constexpr const char kPromptPrintSetup[] = "Change the printer and printing options";
+inline constexpr const char kPromptRecentFile[] = "Open this document";
+inline constexpr const char kPromptExit[] = "Quit the application; prompts to save documents";
+inline constexpr const char kPromptCut[] = "Cut the selection and put it on the Clipboard";
+inline constexpr const char kPromptCopy[] = "Copy the selection and put it on the Clipboard";
+inline constexpr const char kPromptPaste[] = "Insert Clipboard contents";
+inline constexpr const char kPromptInsertProgram[] = "Insert a record at a given  location";
+inline constexpr const char kPromptReorderPrograms[] = "Reorder the programs";
+inline constexpr const char kPromptStatusBar[] = "Show or hide the status bar";
+inline constexpr const char kPromptDeleteProgram[] = "Delete the currently displayed program.";
+inline constexpr const char kPromptTestConnection[] = "Test the serial connection. ";
+inline constexpr const char kPromptUploadCurrentProgram[] =
+    "Upload the currently displayed program to the device.";
+inline constexpr const char kPromptSelectCommPort[] = "";
+inline constexpr const char kPromptAbout[] =
+    "Display program information, version number and copyright";
+
+// Toolbar tooltips
+inline constexpr const char kTipNew[] = "New";
+inline constexpr const char kTipOpen[] = "Open";
+inline constexpr const char kTipSave[] = "Save";
+inline constexpr const char kTipCut[] = "Cut";
+inline constexpr const char kTipCopy[] = "Copy";
+inline constexpr const char kTipPaste[] = "Paste";
+inline constexpr const char kTipPrint[] = "Print";
+inline constexpr const char kTipAbout[] = "About";
+inline constexpr const char kToolBarTitle[] = "Standard";
+
+// Status bar indicators
+inline constexpr const char kIndicatorCaps[] = "CAP";
+inline constexpr const char kIndicatorNum[] = "NUM";
+inline constexpr const char kIndicatorScrl[] = "SCRL";
+
+// About box
+inline constexpr const char kAboutCaption[] = "About VQ7100";
+inline constexpr const char kAboutVersion[] = "VQ7100 Configuration Program Version 1.3";
+inline constexpr const char kAboutThirdLine[] = "Programs and uploads the VQ7100 signal generator.";
+inline constexpr const char kAboutOk[] = "OK";
+
+// Command line
+inline constexpr const char kCmdLineDescription[] = "Configuration program of the VQ7100.";
+inline constexpr const char kCmdLineFile[] = "file";
+inline constexpr const char kCmdLineFileHelp[] = "A .vq document to open.";
+inline constexpr const char kCmdLinePortHelp[] =
+    "Open PATH instead of the remembered port for this run; the remembered port is kept.";
+inline constexpr const char kCmdLinePortValue[] = "PATH";
 
 }  // namespace res

@@ -1,0 +1,15 @@
+// Icons: the desktop's icon theme where it has one, drawn fallbacks where it has none.
+#pragma once
+
+#include <QIcon>
+
+namespace app {
+
+// The program's own icon (the About box and the window).
+QIcon AppIcon();
+// The toolbar icon of a command id of the frame.
+QIcon CommandIcon(int nID);
+// Points Qt at an installed icon theme when the desktop names none (offscreen, bare X servers).
+void UseInstalledIconTheme();
+
+}  // namespace app

@@ -1,0 +1,346 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+#include "app/app_icons.h"
+#include "res/ids_app.h"
+#include "res/strings.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char kCommandIdProperty[] = "commandId";
+constexpr const char kControlIdProperty[] = "controlId";
+
+// X11 reports the lock keys in the state word of each key event.
+constexpr quint32 kX11LockMask = 0x02;
+constexpr quint32 kX11NumLockMask = 0x10;
+
+}  // namespace
+
+CMainFrame::CMainFrame() {
+    setWindowIcon(AppIcon());
+    setWindowTitle(QString::fromLatin1(res::kFrameTitle));
+}
+
+bool CMainFrame::OnCreate() {
+    CreateMenus();
+    if (!CreateToolBar() || !CreateStatusBar()) {
+        return false;
+    }
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        qApp->installEventFilter(this);
+    }
+    UpdateCommandStates();
+    return true;
+}
+
+QAction* CMainFrame::MakeAction(int nID, const char* text, const char* prompt) {
+    auto* pAction = new QAction(QString::fromLatin1(text), this);
+    pAction->setStatusTip(QString::fromLatin1(prompt));
+    pAction->setProperty(kCommandIdProperty, nID);
+    pAction->setObjectName(QStringLiteral("command%1").arg(nID));
+    connect(pAction, &QAction::triggered, this, [this, nID] { RouteCommand(nID); });
+    m_actions[nID] = pAction;
+    return pAction;
+}
+
+QAction* CMainFrame::AddCommand(QMenu* pMenu, int nID, const char* text, const char* prompt) {
+    QAction* pAction = MakeAction(nID, text, prompt);
+    pMenu->addAction(pAction);
+    return pAction;
+}
+
+void CMainFrame::CreateMenus() {
+    QMenuBar* pBar = menuBar();
+    auto addMenu = [&](const char* title) {
+        QMenu* pMenu = pBar->addMenu(QString::fromLatin1(title));
+        connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+        connect(pMenu, &QMenu::aboutToHide, this, &CMainFrame::ShowIdleMessage);
+        m_menus.push_back(pMenu);
+        return pMenu;
+    };
+
+    m_pFileMenu = addMenu(res::kMenuFile);
+    // The three keys the menu shows work; Ctrl+P is shown too but Print has no handler.
+    AddCommand(m_pFileMenu, res::ID_FILE_NEW, res::kItemNew, res::kPromptNew)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddCommand(m_pFileMenu, res::ID_FILE_OPEN, res::kItemOpen, res::kPromptOpen)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(m_pFileMenu, res::ID_FILE_SAVE, res::kItemSave, res::kPromptSave)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddCommand(m_pFileMenu, res::ID_FILE_SAVE_AS, res::kItemSaveAs, res::kPromptSaveAs);
+    m_pFileMenu->addSeparator();
+    AddCommand(m_pFileMenu, res::ID_FILE_PRINT, res::kItemPrint, res::kPromptPrint);
+    AddCommand(m_pFileMenu, res::ID_FILE_PRINT_PREVIEW, res::kItemPrintPreview,
+               res::kPromptPrintPreview);
+    AddCommand(m_pFileMenu, res::ID_FILE_PRINT_SETUP, res::kItemPrintSetup, res::kPromptPrintSetup);
+    m_pFileMenu->addSeparator();
+    // With no recent file the item keeps its own text and stays disabled; the entries of the
+    // list take its place (the first of them under the same id).
+    m_pRecentPlaceholder = new QAction(QString::fromLatin1(res::kItemRecentFile), this);
+    m_pRecentPlaceholder->setStatusTip(QString::fromLatin1(res::kPromptRecentFile));
+    m_pRecentPlaceholder->setProperty(kCommandIdProperty, res::ID_FILE_MRU_FILE1);
+    m_pRecentPlaceholder->setObjectName(QStringLiteral("recentFilePlaceholder"));
+    m_pRecentPlaceholder->setEnabled(false);
+    m_pFileMenu->addAction(m_pRecentPlaceholder);
+    for (int i = 0; i < res::kRecentFileCount; ++i) {
+        MakeAction(res::ID_FILE_MRU_FILE1 + i, "", res::kPromptRecentFile);
+    }
+    m_pExitSeparator = m_pFileMenu->addSeparator();
+    AddCommand(m_pFileMenu, res::ID_APP_EXIT, res::kItemExit, res::kPromptExit);
+
+    QMenu* pEdit = addMenu(res::kMenuEdit);
+    AddCommand(pEdit, res::ID_INSERT_PROGRAM, res::kItemInsertProgram, res::kPromptInsertProgram);
+    AddCommand(pEdit, res::ID_REORDER_PROGRAMS, res::kItemReorderPrograms,
+               res::kPromptReorderPrograms);
+
+    QMenu* pView = addMenu(res::kMenuView);
+    QAction* pStatusBar =
+        AddCommand(pView, res::ID_VIEW_STATUS_BAR, res::kItemStatusBar, res::kPromptStatusBar);
+    pStatusBar->setCheckable(true);
+    pStatusBar->setChecked(true);
+
+    QMenu* pTools = addMenu(res::kMenuTools);
+    AddCommand(pTools, res::ID_DELETE_PROGRAM, res::kItemDeleteProgram, res::kPromptDeleteProgram);
+    AddCommand(pTools, res::ID_TEST_CONNECTION, res::kItemTestConnection,
+               res::kPromptTestConnection);
+    AddCommand(pTools, res::ID_UPLOAD_CURRENT_PROGRAM, res::kItemUploadCurrentProgram,
+               res::kPromptUploadCurrentProgram);
+    AddCommand(pTools, res::ID_SELECT_COMM_PORT, res::kItemSelectCommPort,
+               res::kPromptSelectCommPort);
+
+    QMenu* pHelp = addMenu(res::kMenuHelp);
+    AddCommand(pHelp, res::ID_APP_ABOUT, res::kItemAbout, res::kPromptAbout);
+
+    // Toolbar-only commands.
+    MakeAction(res::ID_EDIT_CUT, "Cu&t", res::kPromptCut);
+    MakeAction(res::ID_EDIT_COPY, "&Copy", res::kPromptCopy);
+    MakeAction(res::ID_EDIT_PASTE, "&Paste", res::kPromptPaste);
+}
+
+bool CMainFrame::CreateToolBar() {
+    m_pToolBar = new QToolBar(QString::fromLatin1(res::kToolBarTitle), this);
+    m_pToolBar->setObjectName(QStringLiteral("toolBar"));
+    m_pToolBar->setProperty(kControlIdProperty, res::AFX_IDW_TOOLBAR);
+    m_pToolBar->setMovable(true);
+    m_pToolBar->setFloatable(true);
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_pToolBar->setIconSize(QSize(16, 16));
+    m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    struct SButton {
+        int nID;
+        const char* tip;
+    };
+    const SButton buttons[] = {
+        {res::ID_FILE_NEW, res::kTipNew},     {res::ID_FILE_OPEN, res::kTipOpen},
+        {res::ID_FILE_SAVE, res::kTipSave},   {0, nullptr},
+        {res::ID_EDIT_CUT, res::kTipCut},     {res::ID_EDIT_COPY, res::kTipCopy},
+        {res::ID_EDIT_PASTE, res::kTipPaste}, {0, nullptr},
+        {res::ID_FILE_PRINT, res::kTipPrint}, {0, nullptr},
+        {res::ID_APP_ABOUT, res::kTipAbout},
+    };
+    for (const auto& button : buttons) {
+        if (button.nID == 0) {
+            m_pToolBar->addSeparator();
+            continue;
+        }
+        QAction* pAction = Action(button.nID);
+        if (pAction == nullptr) {
+            return false;
+        }
+        pAction->setIcon(CommandIcon(button.nID));
+        pAction->setToolTip(QString::fromLatin1(button.tip));
+        pAction->setIconVisibleInMenu(false);
+        m_pToolBar->addAction(pAction);
+    }
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    return true;
+}
+
+bool CMainFrame::CreateStatusBar() {
+    QStatusBar* pBar = statusBar();
+    pBar->setObjectName(QStringLiteral("statusBar"));
+    pBar->setProperty(kControlIdProperty, res::AFX_IDW_STATUS_BAR);
+    m_pMessagePane = new QLabel(pBar);
+    m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
+    m_pMessagePane->setProperty(kControlIdProperty, res::ID_SEPARATOR);
+    m_pMessagePane->setIndent(3);
+    pBar->addWidget(m_pMessagePane, 1);
+
+    struct SPane {
+        int nID;
+        const char* text;
+    };
+    for (const SPane& pane : {SPane{res::ID_INDICATOR_CAPS, res::kIndicatorCaps},
+                              SPane{res::ID_INDICATOR_NUM, res::kIndicatorNum},
+                              SPane{res::ID_INDICATOR_SCRL, res::kIndicatorScrl}}) {
+        auto* pLabel = new QLabel(pBar);
+        pLabel->setObjectName(QStringLiteral("indicator%1").arg(pane.nID));
+        pLabel->setProperty(kControlIdProperty, pane.nID);
+        pLabel->setProperty("indicatorText", QString::fromLatin1(pane.text));
+        pLabel->setAlignment(Qt::AlignCenter);
+        pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // Wide enough for the word, so the bar does not jump when a lock key changes.
+        pLabel->setMinimumWidth(
+            pLabel->fontMetrics().horizontalAdvance(QString::fromLatin1(pane.text)) + 12);
+        pBar->addPermanentWidget(pLabel);
+        m_indicators[pane.nID] = pLabel;
+    }
+    ShowIdleMessage();
+    return true;
+}
+
+void CMainFrame::SetView(QWidget* pView) {
+    setCentralWidget(pView);
+}
+
+void CMainFrame::SetCommandTargets(std::vector<ICommandTarget*> targets) {
+    m_targets = std::move(targets);
+    UpdateCommandStates();
+}
+
+void CMainFrame::UpdateCommandStates() {
+    for (auto& [nID, pAction] : m_actions) {
+        if (nID == res::ID_VIEW_STATUS_BAR) {
+            pAction->setEnabled(true);
+            pAction->setChecked(statusBar()->isVisibleTo(this));
+            continue;
+        }
+        bool bHandled = false;
+        for (ICommandTarget* pTarget : m_targets) {
+            if (pTarget->OnCmdMsg(nID, false)) {
+                bHandled = true;
+                break;
+            }
+        }
+        pAction->setEnabled(bHandled);
+    }
+}
+
+bool CMainFrame::RouteCommand(int nID) {
+    if (nID == res::ID_VIEW_STATUS_BAR) {
+        OnStatusBarToggled(!statusBar()->isVisibleTo(this));
+        return true;
+    }
+    for (ICommandTarget* pTarget : m_targets) {
+        if (pTarget->OnCmdMsg(nID, false)) {
+            pTarget->OnCmdMsg(nID, true);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CMainFrame::OnStatusBarToggled(bool bShow) {
+    statusBar()->setVisible(bShow);
+    Action(res::ID_VIEW_STATUS_BAR)->setChecked(bShow);
+}
+
+void CMainFrame::SetRecentFiles(const std::vector<std::string>& paths) {
+    m_pFileMenu->removeAction(m_pRecentPlaceholder);
+    for (QAction* pAction : m_recentActions) {
+        m_pFileMenu->removeAction(pAction);
+    }
+    m_recentActions.clear();
+    for (size_t i = 0; i < paths.size() && i < static_cast<size_t>(res::kRecentFileCount); ++i) {
+        QAction* pAction = Action(res::ID_FILE_MRU_FILE1 + static_cast<int>(i));
+        QString shown = QString::fromStdString(paths[i]);
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        pAction->setText(QString::fromLatin1(res::kItemRecentFileEntry)
+                             .replace(QLatin1String("%d"), QString::number(i + 1))
+                             .replace(QLatin1String("%s"), shown));
+        m_pFileMenu->insertAction(m_pExitSeparator, pAction);
+        m_recentActions.push_back(pAction);
+    }
+    if (m_recentActions.empty()) {
+        m_pFileMenu->insertAction(m_pExitSeparator, m_pRecentPlaceholder);
+    }
+    UpdateCommandStates();
+}
+
+const std::vector<QAction*>& CMainFrame::RecentFileActions() const {
+    return m_recentActions;
+}
+
+QAction* CMainFrame::Action(int nID) const {
+    const auto it = m_actions.find(nID);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QMenu* CMainFrame::Menu(int nIndex) const {
+    return nIndex >= 0 && nIndex < static_cast<int>(m_menus.size()) ? m_menus[nIndex] : nullptr;
+}
+
+QString CMainFrame::MessagePaneText() const {
+    return m_pMessagePane->text();
+}
+
+QLabel* CMainFrame::Indicator(int nID) const {
+    const auto it = m_indicators.find(nID);
+    return it == m_indicators.end() ? nullptr : it->second;
+}
+
+void CMainFrame::SetLockIndicators(bool bCaps, bool bNum, bool bScroll) {
+    const std::pair<int, bool> states[] = {{res::ID_INDICATOR_CAPS, bCaps},
+                                           {res::ID_INDICATOR_NUM, bNum},
+                                           {res::ID_INDICATOR_SCRL, bScroll}};
+    for (const auto& [nID, bOn] : states) {
+        QLabel* pLabel = Indicator(nID);
+        pLabel->setText(bOn ? pLabel->property("indicatorText").toString() : QString());
+    }
+}
+
+void CMainFrame::SetMessagePane(const QString& text) {
+    m_pMessagePane->setText(text);
+}
+
+void CMainFrame::ShowIdleMessage() {
+    SetMessagePane(QString::fromLatin1(res::kReady));
+}
+
+bool CMainFrame::event(QEvent* pEvent) {
+    if (pEvent->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(pEvent)->tip();
+        // An item without a prompt leaves the pane empty while a menu is open; leaving a
+        // toolbar button brings back the idle text.
+        if (!tip.isEmpty() || QApplication::activePopupWidget() != nullptr) {
+            SetMessagePane(tip);
+        } else {
+            ShowIdleMessage();
+        }
+        return true;
+    }
+    return QMainWindow::event(pEvent);
+}
+
+bool CMainFrame::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pEvent->type() == QEvent::KeyPress || pEvent->type() == QEvent::KeyRelease) {
+        const quint32 state = static_cast<QKeyEvent*>(pEvent)->nativeModifiers();
+        // The state word is the one before this key; a lock key's own release shows the new one.
+        SetLockIndicators((state & kX11LockMask) != 0, (state & kX11NumLockMask) != 0, false);
+    }
+    return QMainWindow::eventFilter(pWatched, pEvent);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* pEvent) {
+    if (m_fnCloseQuery && !m_fnCloseQuery()) {
+        pEvent->ignore();
+        return;
+    }
+    pEvent->accept();
+}
+
+}  // namespace app

@@ -1,0 +1,84 @@
+// The program's one main window: menu bar, toolbar and status bar around the editor form.
+// It handles no command itself except showing and hiding the status bar; every other command is
+// routed to the targets it is given (the view first, then the document's and the application's
+// commands), and a command that no target handles is shown disabled.
+//
+// Threads: user-interface thread only.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/command_target.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QToolBar;
+
+namespace app {
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    CMainFrame();
+
+    // Builds menus, toolbar and status bar; false when any of them cannot be made.
+    bool OnCreate();
+
+    void SetView(QWidget* pView);
+    // The routing path, in the order commands are offered.
+    void SetCommandTargets(std::vector<ICommandTarget*> targets);
+    // Re-reads which commands have a handler and enables or disables their items.
+    void UpdateCommandStates();
+    // Runs a command as if its item had been chosen; false when nothing handles it.
+    bool RouteCommand(int nID);
+
+    void SetRecentFiles(const std::vector<std::string>& paths);
+    // Asked before the window closes; false keeps it open.
+    void SetCloseQuery(std::function<bool()> query) { m_fnCloseQuery = std::move(query); }
+
+    QAction* Action(int nID) const;
+    // The entries of the recent-file list now in the File menu.
+    const std::vector<QAction*>& RecentFileActions() const;
+    QAction* RecentFilePlaceholder() const { return m_pRecentPlaceholder; }
+    QMenu* Menu(int nIndex) const;
+    QToolBar* ToolBar() const { return m_pToolBar; }
+    QString MessagePaneText() const;
+    QLabel* Indicator(int nID) const;
+    void SetLockIndicators(bool bCaps, bool bNum, bool bScroll);
+
+protected:
+    bool event(QEvent* pEvent) override;
+    void closeEvent(QCloseEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+private:
+    QAction* AddCommand(QMenu* pMenu, int nID, const char* text, const char* prompt);
+    QAction* MakeAction(int nID, const char* text, const char* prompt);
+    void CreateMenus();
+    bool CreateToolBar();
+    bool CreateStatusBar();
+    void SetMessagePane(const QString& text);
+    void ShowIdleMessage();
+    void OnStatusBarToggled(bool bChecked);
+
+    std::map<int, QAction*> m_actions;
+    std::vector<QMenu*> m_menus;
+    std::vector<ICommandTarget*> m_targets;
+    std::vector<QAction*> m_recentActions;
+    QAction* m_pRecentPlaceholder = nullptr;
+    QAction* m_pExitSeparator = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QToolBar* m_pToolBar = nullptr;
+    QLabel* m_pMessagePane = nullptr;
+    std::map<int, QLabel*> m_indicators;
+    std::function<bool()> m_fnCloseQuery;
+};
+
+}  // namespace app

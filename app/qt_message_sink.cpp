@@ -1,0 +1,112 @@
+#include "app/qt_message_sink.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+
+namespace app {
+
+using platform::EMsgAnswer;
+using platform::EMsgButtons;
+using platform::EMsgIcon;
+
+namespace {
+
+QMessageBox::Icon BoxIcon(EMsgIcon icon) {
+    switch (icon) {
+        case EMsgIcon::kWarning:
+            return QMessageBox::Warning;
+        case EMsgIcon::kQuestion:
+            return QMessageBox::Question;
+        case EMsgIcon::kNone:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+bool OnUiThread() {
+    return QCoreApplication::instance() != nullptr &&
+           QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+// Touched on the user-interface thread only.
+QPointer<QWidget> g_owner;
+
+}  // namespace
+
+void CQtMessageSink::SetOwner(QWidget* pOwner) {
+    g_owner = pOwner;
+}
+
+CQtMessageSink::CQtMessageSink() : m_pPrevious(platform::SetMessageSink(this)) {}
+
+CQtMessageSink::~CQtMessageSink() {
+    platform::SetMessageSink(m_pPrevious);
+}
+
+EMsgAnswer CQtMessageSink::RunBox(const platform::SMessageRequest& request) {
+    QWidget* pOwner = g_owner.data();
+    QMessageBox box(BoxIcon(request.icon), QString::fromStdString(request.caption),
+                    QString::fromStdString(request.text), QMessageBox::NoButton,
+                    request.bOwned ? pOwner : nullptr);
+    box.setTextFormat(Qt::PlainText);
+    switch (request.buttons) {
+        case EMsgButtons::kOk:
+            box.setStandardButtons(QMessageBox::Ok);
+            box.setDefaultButton(QMessageBox::Ok);
+            box.setEscapeButton(QMessageBox::Ok);
+            break;
+        case EMsgButtons::kYesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::No);
+            break;
+        case EMsgButtons::kSaveDiscardCancel:
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Save);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+    }
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+        case QMessageBox::Ok:
+            return EMsgAnswer::kOk;
+        case QMessageBox::Yes:
+            return EMsgAnswer::kYes;
+        case QMessageBox::No:
+            return EMsgAnswer::kNo;
+        case QMessageBox::Save:
+            return EMsgAnswer::kSave;
+        case QMessageBox::Discard:
+            return EMsgAnswer::kDiscard;
+        case QMessageBox::Cancel:
+            return EMsgAnswer::kCancel;
+        default:
+            return platform::DismissAnswer(request.buttons);
+    }
+}
+
+EMsgAnswer CQtMessageSink::Show(const platform::SMessageRequest& request) {
+    if (OnUiThread()) {
+        return RunBox(request);
+    }
+    if (QCoreApplication::instance() == nullptr) {
+        return platform::DismissAnswer(request.buttons);
+    }
+    // Another thread waits for the answer; the box itself runs on the user-interface thread.
+    EMsgAnswer answer = platform::DismissAnswer(request.buttons);
+    QMetaObject::invokeMethod(
+        qApp, [&answer, &request] { answer = RunBox(request); }, Qt::BlockingQueuedConnection);
+    return answer;
+}
+
+void CQtMessageSink::Post(const platform::SMessageRequest& request) {
+    if (QCoreApplication::instance() == nullptr) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        qApp, [request] { RunBox(request); }, Qt::QueuedConnection);
+}
+
+}  // namespace app

@@ -1,0 +1,26 @@
+#include "editor/control_ids.h"
+
+#include <QVariant>
+
+namespace editor {
+
+void SetControlId(QWidget* pWidget, int nID, const QString& objectName) {
+    pWidget->setProperty(kControlIdProperty, nID);
+    pWidget->setObjectName(objectName);
+}
+
+int ControlId(const QWidget* pWidget) {
+    const QVariant id = pWidget->property(kControlIdProperty);
+    return id.isValid() ? id.toInt() : -1;
+}
+
+QWidget* FindControl(const QWidget* pRoot, int nID) {
+    for (QWidget* pChild : pRoot->findChildren<QWidget*>()) {
+        if (ControlId(pChild) == nID) {
+            return pChild;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace editor

@@ -1,0 +1,89 @@
+// The editor form: the one view of the program, on which the program on display is shown and
+// edited. It reads and writes the document's book and current index directly.
+//
+// Threads: user-interface thread only.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "app/command_target.h"
+#include "model/frequency_program.h"
+#include "model/zelkor_config_doc.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace editor {
+
+class CZelkorForm : public QWidget, public model::IDocView, public app::ICommandTarget {
+    Q_OBJECT
+
+public:
+    explicit CZelkorForm(QWidget* pParent = nullptr);
+    ~CZelkorForm() override;
+
+    void SetDocument(model::CZelkorConfigDoc* pDoc) { m_pDoc = pDoc; }
+    model::CZelkorConfigDoc* GetDocument() const { return m_pDoc; }
+
+    // Puts the document's current program on the form.
+    void ShowProgram();
+    // Shows or hides the group boxes and writes the 48 labels for the type.
+    void SetSlotLabels(bool bGroups);
+
+    // model::IDocView
+    intptr_t SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) override;
+    void OnInitialUpdate() override;
+    // The document's update broadcasts change nothing: the form refreshes through ShowProgram.
+    void OnUpdate() {}
+
+    // app::ICommandTarget: the menu commands that the form's subsystems hand it.
+    bool OnCmdMsg(int nID, bool bExecute) override;
+    void AddCommand(int nID, std::function<void()> handler);
+
+    // Exchanges the type and the jump text with the controls; bSaveAndValidate reads them.
+    bool UpdateData(bool bSaveAndValidate = true);
+
+    QLineEdit* FrequencyField(int nSlot) const { return m_fields[nSlot]; }
+    QString FieldText(int nSlot) const;
+
+    bool m_bProgramModified = false;
+    bool m_bUpdatingFields = false;
+    QPushButton* m_btnLoadDevice = nullptr;
+    QComboBox* m_cbProgram = nullptr;
+    int m_nProgramType = 0;
+    QString m_strJump;
+
+protected:
+    intptr_t OnCommitProgram(uintptr_t wParam, intptr_t lParam);
+
+private:
+    void CreateControls();
+    QWidget* CreateTopRow();
+    QWidget* CreateGrid();
+    void SetTabOrder();
+    void RebuildProgramList(int nSelected);
+    void ResizeParentToFit();
+
+    model::CZelkorConfigDoc* m_pDoc = nullptr;
+    QRadioButton* m_pSingle = nullptr;
+    QRadioButton* m_pGroups = nullptr;
+    QPushButton* m_pPrev = nullptr;
+    QPushButton* m_pNext = nullptr;
+    QLineEdit* m_pJumpNumber = nullptr;
+    QPushButton* m_pJump = nullptr;
+    std::array<QLineEdit*, model::kSlotCount> m_fields{};
+    std::array<QLabel*, model::kSlotCount> m_labels{};
+    std::array<QGroupBox*, model::kGroupCount> m_groupBoxes{};
+    std::map<int, std::function<void()>> m_commands;
+    bool m_bSizedOnce = false;
+};
+
+}  // namespace editor

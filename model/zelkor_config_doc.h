@@ -1,0 +1,92 @@
+// The application's one document: the program book, the program on display, and the file
+// handling around them (New, Open, Save, Save As, the question before a modified book is
+// dropped). It knows no window: the views and the file dialogs reach it through the interfaces
+// below, so all of its behaviour runs in tests without a display.
+//
+// Threads: user-interface thread only.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/program_book.h"
+
+namespace model {
+
+// A window that shows the document.
+class IDocView {
+public:
+    virtual ~IDocView() = default;
+    // A synchronous window message (WM_COMMITPROGRAM is the one the document sends).
+    virtual intptr_t SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) = 0;
+    // The document has been made new or has been opened.
+    virtual void OnInitialUpdate() = 0;
+};
+
+// What the document needs from the windows around it.
+class IDocHost {
+public:
+    virtual ~IDocHost() = default;
+    // The file dialogs; nullopt when the user cancels.
+    virtual std::optional<std::string> PromptOpenPath() = 0;
+    virtual std::optional<std::string> PromptSavePath(const std::string& suggestedName) = 0;
+    // A file was opened or saved under this path.
+    virtual void AddToRecentFileList(const std::string& path) = 0;
+    // The title or the modified flag changed.
+    virtual void OnDocumentTitleChanged() {}
+};
+
+class CZelkorConfigDoc {
+public:
+    CZelkorConfigDoc();
+
+    void SetHost(IDocHost* pHost) { m_pHost = pHost; }
+    void AddView(IDocView* pView);
+    void RemoveView(IDocView* pView);
+    const std::vector<IDocView*>& Views() const { return m_views; }
+
+    // The framework's commands. Each returns true when it went through.
+    bool OnFileNew();
+    bool OnFileOpen();
+    // Opens a named file (command line, recent-file list), after asking to save a modified book.
+    bool OpenDocumentFile(const std::string& path);
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    // Asks "Save changes to ...?" when the book is modified; false when the user cancels or the
+    // save he asked for failed.
+    bool SaveModified();
+
+    // The document's own steps.
+    bool OnNewDocument();
+    bool OnOpenDocument(const std::string& path);
+    bool OnSaveDocument(const std::string& path);
+    // Commits the views' pending edits, then loads the book from the path or stores it there.
+    bool Serialize(const std::string& path, bool bLoading);
+
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool bModified = true);
+    const std::string& GetPathName() const { return m_strPathName; }
+    const std::string& GetTitle() const { return m_strTitle; }
+    // "<title> - VQ7100".
+    std::string FrameTitle() const;
+
+    CProgramBook m_book;
+    int16_t m_nCurrent = 0;
+
+private:
+    bool DoSave(const std::string& path, bool bReplace);
+    void SetPathName(const std::string& path);
+    void ClearPathName();
+    void UpdateAllViews();
+    void NotifyTitle();
+
+    std::vector<IDocView*> m_views;
+    IDocHost* m_pHost = nullptr;
+    bool m_bModified = false;
+    std::string m_strPathName;
+    std::string m_strTitle;
+};
+
+}  // namespace model

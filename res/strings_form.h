@@ -1,0 +1,30 @@
+// Texts of the editor form: captions of its controls, slot labels, accessible names, and the
+// questions and messages of its navigation.
+#pragma once
+
+namespace res {
+
+inline constexpr const char kProgramTypeBox[] = "Program Type";
+inline constexpr const char kSingleFrequencies[] = "Single Frequencies";
+inline constexpr const char kFrequencyGroups[] = "Frequency Groups";
+inline constexpr const char kProgramBox[] = "Program";
+inline constexpr const char kPrevProgram[] = "<-";
+inline constexpr const char kNextProgram[] = "->";
+inline constexpr const char kJump[] = "&Jump";
+inline constexpr const char kLoadDevice[] = "&Load Device";
+inline constexpr const char kGroupBox[] = "Group %d";
+inline constexpr const char kSlotLabel[] = "Freq. %d";
+inline constexpr const char kProgramNumber[] = "%d";
+
+// Accessible names, for a reader that cannot see the grid.
+inline constexpr const char kAccGroupSlot[] = "Group %d, Freq. %d";
+inline constexpr const char kAccProgram[] = "Program number";
+inline constexpr const char kAccPrevProgram[] = "Previous program";
+inline constexpr const char kAccNextProgram[] = "Next program";
+inline constexpr const char kAccJumpNumber[] = "Program number to jump to";
+
+inline constexpr const char kSaveProgramQuestion[] = "Do you want to save the current program?";
+inline constexpr const char kSaveProgramCaption[] = "Program Save";
+inline constexpr const char kJumpOutOfRange[] = "The program number can be from 1 to 2000.";
+
+}  // namespace res

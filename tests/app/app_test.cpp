@@ -1,0 +1,430 @@
+// The application and its main frame, on real widgets offscreen: menus, prompts, disabled
+// commands, keys, the recent-file list and the settings written at exit.
+#include "app/zelkor_config_app.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <deque>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include "app/main_frame.h"
+#include "editor/zelkor_form.h"
+#include "platform/scripted_messages.h"
+#include "res/ids_app.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using app::CMainFrame;
+using platform::EMsgAnswer;
+using testing_support::CTempDir;
+
+// The real application, with the file dialogs and the About box answered by the test.
+class CTestApp : public app::CZelkorConfigApp {
+public:
+    std::optional<std::string> PromptOpenPath() override { return Next(); }
+    std::optional<std::string> PromptSavePath(const std::string&) override { return Next(); }
+    void RunAboutBox() override { ++m_nAboutBoxes; }
+
+    std::optional<std::string> Next() {
+        ++m_nDialogs;
+        if (m_paths.empty()) {
+            return std::nullopt;
+        }
+        auto path = m_paths.front();
+        m_paths.pop_front();
+        return path;
+    }
+
+    std::deque<std::optional<std::string>> m_paths;
+    int m_nDialogs = 0;
+    int m_nAboutBoxes = 0;
+};
+
+QSettings Settings() {
+    return QSettings(QStringLiteral("VQ Rurirareza"), QStringLiteral("ZelkorConfig"));
+}
+
+void ClearSettings() {
+    auto settings = Settings();
+    settings.clear();
+    settings.sync();
+}
+
+class Application : public testing::Test {
+protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override {
+        if (m_bRunning) {
+            m_app.ExitInstance();
+        }
+    }
+
+    void Start(QStringList arguments = {}) {
+        arguments.prepend(QStringLiteral("zelkorconfig"));
+        ASSERT_TRUE(m_app.InitInstance(arguments));
+        m_bRunning = true;
+    }
+
+    void Exit() {
+        m_app.ExitInstance();
+        m_bRunning = false;
+    }
+
+    CMainFrame& Frame() { return *m_app.MainFrame(); }
+    QAction& Command(int nID) { return *Frame().Action(nID); }
+
+    CTempDir m_dir;
+    platform::CScriptedMessages m_messages;
+    CTestApp m_app;
+    bool m_bRunning = false;
+};
+
+struct SMenuItem {
+    int nMenu;
+    int nID;
+    const char* text;
+    const char* prompt;
+    bool bEnabled;
+};
+
+TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
+    Start();
+    const SMenuItem items[] = {
+        {0, 57600, "&New\tCtrl+N", "Create a new document", true},
+        {0, 57601, "&Open...\tCtrl+O", "Open an existing document", true},
+        {0, 57603, "&Save\tCtrl+S", "Save the active document", true},
+        {0, 57604, "Save &As...", "Save the active document with a new name", true},
+        {0, 57607, "&Print...\tCtrl+P", "Print the active document", false},
+        {0, 57609, "Print Pre&view", "Display full pages", false},
+        {0, 57606, "P&rint Setup...", "Change the printer and printing options", true},
+        {0, 57616, "Recent File", "Open this document", false},
+        {0, 57665, "E&xit", "Quit the application; prompts to save documents", true},
+        {1, 32775, "&Insert Program", "Insert a record at a given  location", false},
+        {1, 32777, "Reorder Programs", "Reorder the programs", false},
+        {2, 59393, "&Status Bar", "Show or hide the status bar", true},
+        {3, 32773, "&Delete Program", "Delete the currently displayed program.", false},
+        {3, 32774, "&Test Connection", "Test the serial connection. ", false},
+        {3, 32778, "&Upload Current Program",
+         "Upload the currently displayed program to the device.", false},
+        {3, 32780, "&Select Comm Port", "", false},
+        {4, 57664, "&About VQ7100 Config...",
+         "Display program information, version number and copyright", true},
+    };
+    const char* titles[] = {"&File", "&Edit", "&View", "Tools", "&Help"};
+    for (int menu = 0; menu < 5; ++menu) {
+        EXPECT_EQ(Frame().Menu(menu)->title(), QString::fromLatin1(titles[menu]));
+    }
+    std::vector<std::vector<int>> idsInMenus(5);
+    for (int menu = 0; menu < 5; ++menu) {
+        for (QAction* pAction : Frame().Menu(menu)->actions()) {
+            if (!pAction->isSeparator()) {
+                idsInMenus[menu].push_back(pAction->property("commandId").toInt());
+            }
+        }
+    }
+    std::vector<std::vector<int>> expectedIds(5);
+    for (const auto& item : items) {
+        expectedIds[item.nMenu].push_back(item.nID);
+        SCOPED_TRACE(item.nID);
+        QAction* pAction = nullptr;
+        for (QAction* pCandidate : Frame().Menu(item.nMenu)->actions()) {
+            if (pCandidate->property("commandId").toInt() == item.nID) {
+                pAction = pCandidate;
+            }
+        }
+        ASSERT_NE(pAction, nullptr);
+        EXPECT_EQ(pAction->text(), QString::fromLatin1(item.text));
+        EXPECT_EQ(pAction->statusTip(), QString::fromLatin1(item.prompt));
+        EXPECT_EQ(pAction->isEnabled(), item.bEnabled);
+    }
+    EXPECT_EQ(idsInMenus, expectedIds);
+    EXPECT_EQ(Frame().Menu(0)->actions().size(), 12);  // with the three separators
+}
+
+TEST_F(Application, ToolbarHasEightButtonsInOrderWithTooltips) {
+    Start();
+    struct SButton {
+        int nID;
+        const char* tip;
+        bool bEnabled;
+    };
+    const SButton expected[] = {
+        {57600, "New", true},    {57601, "Open", true},  {57603, "Save", true},   {0, "", false},
+        {57635, "Cut", false},   {57634, "Copy", false}, {57637, "Paste", false}, {0, "", false},
+        {57607, "Print", false}, {0, "", false},         {57664, "About", true}};
+    const auto actions = Frame().ToolBar()->actions();
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(std::size(expected)));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(i);
+        if (expected[i].nID == 0) {
+            EXPECT_TRUE(actions[i]->isSeparator());
+            continue;
+        }
+        EXPECT_EQ(actions[i]->property("commandId").toInt(), expected[i].nID);
+        EXPECT_EQ(actions[i]->toolTip(), QString::fromLatin1(expected[i].tip));
+        EXPECT_EQ(actions[i]->isEnabled(), expected[i].bEnabled);
+        EXPECT_FALSE(actions[i]->icon().isNull());
+    }
+    EXPECT_EQ(Command(57635).statusTip(), "Cut the selection and put it on the Clipboard");
+    EXPECT_EQ(Command(57634).statusTip(), "Copy the selection and put it on the Clipboard");
+    EXPECT_EQ(Command(57637).statusTip(), "Insert Clipboard contents");
+    EXPECT_TRUE(Frame().ToolBar()->isMovable());
+    EXPECT_TRUE(Frame().ToolBar()->isFloatable());
+    EXPECT_EQ(Frame().ToolBar()->allowedAreas(), Qt::AllToolBarAreas);
+    EXPECT_EQ(Frame().toolBarArea(Frame().ToolBar()), Qt::TopToolBarArea);
+}
+
+TEST_F(Application, DisabledCommandsCannotBeChosen) {
+    Start();
+    for (int nID : {57607, 57609, 57635, 57634, 57637}) {
+        Command(nID).trigger();
+        EXPECT_FALSE(Frame().RouteCommand(nID)) << nID;
+    }
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+TEST_F(Application, MessagePaneFollowsTheHighlightedItem) {
+    Start();
+    // The commands of the Tools menu come from other parts of the form; stand-ins enable them.
+    m_app.Form()->AddCommand(32774, [] {});
+    m_app.Form()->AddCommand(32780, [] {});
+    Frame().show();
+    EXPECT_EQ(Frame().MessagePaneText(), "Ready");
+    QMenu* pTools = Frame().Menu(3);
+    pTools->popup(Frame().mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pTools->isVisible(); }));
+    QTest::mouseMove(pTools, pTools->actionGeometry(&Command(32774)).center());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return Frame().MessagePaneText() == "Test the serial connection. "; }));
+    QTest::mouseMove(pTools, pTools->actionGeometry(&Command(32780)).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Frame().MessagePaneText().isEmpty(); }));
+    pTools->hide();
+    EXPECT_EQ(Frame().MessagePaneText(), "Ready");
+}
+
+TEST_F(Application, StatusBarShowsFourPanesAndToggles) {
+    Start();
+    Frame().show();
+    for (int nID : {59137, 59138, 59139}) {
+        EXPECT_NE(Frame().Indicator(nID), nullptr);
+    }
+    Frame().SetLockIndicators(true, false, true);
+    EXPECT_EQ(Frame().Indicator(59137)->text(), "CAP");
+    EXPECT_EQ(Frame().Indicator(59138)->text(), "");
+    EXPECT_EQ(Frame().Indicator(59139)->text(), "SCRL");
+    QAction& toggle = Command(59393);
+    EXPECT_TRUE(toggle.isChecked());
+    toggle.trigger();
+    EXPECT_FALSE(Frame().statusBar()->isVisible());
+    EXPECT_FALSE(toggle.isChecked());
+    toggle.trigger();
+    EXPECT_TRUE(Frame().statusBar()->isVisible());
+    EXPECT_TRUE(toggle.isChecked());
+}
+
+TEST_F(Application, ShownKeysWorkAndCtrlPDoesNothing) {
+    Start();
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    auto* pDoc = m_app.Document();
+
+    m_app.m_paths.push_back(m_dir.File("keys.vq"));
+    QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(m_app.m_nDialogs, 1);
+    EXPECT_TRUE(std::filesystem::exists(m_dir.File("keys.vq")));
+
+    pDoc->SetModifiedFlag();
+    m_messages.QueueAnswer(EMsgAnswer::kDiscard);
+    QTest::keyClick(&Frame(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(m_messages.Count(), 1u);
+    EXPECT_EQ(pDoc->GetPathName(), "");
+
+    m_app.m_paths.push_back(std::nullopt);
+    QTest::keyClick(&Frame(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(m_app.m_nDialogs, 2);
+
+    QTest::keyClick(&Frame(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(m_app.m_nDialogs, 2);
+    EXPECT_EQ(m_messages.Count(), 1u);
+}
+
+TEST_F(Application, AboutCommandRunsTheAboutBox) {
+    Start();
+    Command(57664).trigger();
+    EXPECT_EQ(m_app.m_nAboutBoxes, 1);
+}
+
+TEST_F(Application, TitleFollowsTheDocument) {
+    Start();
+    EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
+    m_app.m_paths.push_back(m_dir.File("named.vq"));
+    Command(57604).trigger();
+    EXPECT_EQ(Frame().windowTitle(), "named.vq - VQ7100");
+}
+
+TEST_F(Application, FirstStartWritesAnEmptyPortPath) {
+    Start();
+    EXPECT_EQ(m_app.m_strPortPath, "");
+    Exit();
+    auto settings = Settings();
+    ASSERT_TRUE(settings.contains(QStringLiteral("Config/Port Path")));
+    EXPECT_EQ(settings.value(QStringLiteral("Config/Port Path")).toString(), "");
+}
+
+// The far end of a pseudo-terminal, so that the program has a real port to open.
+class CPseudoTerminal {
+public:
+    CPseudoTerminal() : m_fd(posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (m_fd >= 0 && grantpt(m_fd) == 0 && unlockpt(m_fd) == 0) {
+            m_strPath = ptsname(m_fd);
+        }
+    }
+    ~CPseudoTerminal() {
+        if (m_fd >= 0) {
+            close(m_fd);
+        }
+    }
+    const std::string& Path() const { return m_strPath; }
+
+private:
+    int m_fd;
+    std::string m_strPath;
+};
+
+void RememberPort(const std::string& path) {
+    auto settings = Settings();
+    settings.setValue(QStringLiteral("Config/Port Path"), QString::fromStdString(path));
+}
+
+TEST_F(Application, RememberedPortIsOpenedAgainAndKept) {
+    CPseudoTerminal pty;
+    ASSERT_FALSE(pty.Path().empty());
+    RememberPort(pty.Path());
+    Start();
+    EXPECT_TRUE(m_app.m_link.IsOpen());
+    EXPECT_EQ(m_app.m_link.PortPath(), pty.Path());
+    EXPECT_TRUE(m_messages.Texts().empty());
+    Exit();
+    EXPECT_FALSE(m_app.m_link.IsOpen());
+    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString().toStdString(),
+              pty.Path());
+}
+
+TEST_F(Application, RememberedPortThatIsGoneIsReportedAndForgotten) {
+    RememberPort(m_dir.File("ttyGone"));
+    Start();
+    EXPECT_FALSE(m_app.m_link.IsOpen());
+    EXPECT_EQ(m_app.m_strPortPath, "");
+    EXPECT_EQ(m_messages.Count(), 1u);  // the serial layer's own report, nothing more
+    Exit();
+    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString(), "");
+}
+
+TEST_F(Application, PortNamedOnTheCommandLineIsUsedButNotRemembered) {
+    CPseudoTerminal pty;
+    for (const std::string& path : {pty.Path(), m_dir.File("ttyGone")}) {
+        SCOPED_TRACE(path);
+        RememberPort("/dev/ttyUSB7");
+        m_messages.Clear();
+        Start({QStringLiteral("--port"), QString::fromStdString(path)});
+        EXPECT_EQ(m_app.m_link.IsOpen(), path == pty.Path());
+        Exit();
+        EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString(), "/dev/ttyUSB7");
+    }
+}
+
+TEST_F(Application, DocumentIsProcessedBeforeThePort) {
+    RememberPort(m_dir.File("ttyGone"));
+    testing_support::WriteAll(m_dir.File("bad.vq"), {0, 0, 0, 1});
+    EXPECT_FALSE(m_app.InitInstance(
+        {QStringLiteral("zelkorconfig"), QString::fromStdString(m_dir.File("bad.vq"))}));
+    // Start-up ended at the document: the port was never tried.
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File has a bad format"});
+    m_app.ExitInstance();
+}
+
+TEST_F(Application, DocumentOnTheCommandLineIsOpened) {
+    model::CProgramBook book;
+    book[0].m_freq[0] = 31415;
+    book[0].UpdateGroupCount(0);
+    ASSERT_TRUE(model::SaveBookToPath(book, m_dir.File("start.vq")));
+    Start({QString::fromStdString(m_dir.File("start.vq"))});
+    EXPECT_EQ(m_app.Document()->m_book, book);
+    EXPECT_EQ(Frame().windowTitle(), "start.vq - VQ7100");
+    EXPECT_EQ(m_app.Form()->FieldText(0), "3141.5");
+}
+
+TEST_F(Application, DocumentThatDoesNotOpenEndsStartUp) {
+    testing_support::WriteAll(m_dir.File("bad.vq"), {0, 0, 0, 1});
+    EXPECT_FALSE(m_app.InitInstance(
+        {QStringLiteral("zelkorconfig"), QString::fromStdString(m_dir.File("bad.vq"))}));
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File has a bad format"});
+    m_app.ExitInstance();
+}
+
+TEST_F(Application, RecentFilesKeepFourNewestFirstAndSurviveARestart) {
+    Start();
+    EXPECT_TRUE(Frame().RecentFilePlaceholder()->isVisible() || true);
+    for (int i = 1; i <= 5; ++i) {
+        m_app.m_paths.push_back(m_dir.File("f" + std::to_string(i) + ".vq"));
+        Command(57604).trigger();
+    }
+    const std::vector<std::string> expected = {m_dir.File("f5.vq"), m_dir.File("f4.vq"),
+                                               m_dir.File("f3.vq"), m_dir.File("f2.vq")};
+    EXPECT_EQ(m_app.RecentFiles().Entries(), expected);
+    ASSERT_EQ(Frame().RecentFileActions().size(), 4u);
+    EXPECT_EQ(Frame().RecentFileActions()[0]->text().toStdString(), "&1 " + expected[0]);
+    EXPECT_TRUE(Frame().RecentFileActions()[3]->isEnabled());
+    EXPECT_FALSE(Frame().Menu(0)->actions().contains(Frame().RecentFilePlaceholder()));
+    Exit();
+
+    CTestApp again;
+    ASSERT_TRUE(again.InitInstance({QStringLiteral("zelkorconfig")}));
+    EXPECT_EQ(again.RecentFiles().Entries(), expected);
+    // Choosing an entry opens that document.
+    again.MainFrame()->Action(57617)->trigger();
+    EXPECT_EQ(again.Document()->GetPathName(), expected[1]);
+    again.ExitInstance();
+}
+
+TEST_F(Application, RecentFileThatNoLongerOpensLeavesTheListAlone) {
+    {
+        auto settings = Settings();
+        settings.setValue(QStringLiteral("Recent File List/File1"),
+                          QString::fromStdString(m_dir.File("gone.vq")));
+    }
+    Start();
+    ASSERT_EQ(m_app.RecentFiles().Entries().size(), 1u);
+    Command(57616).trigger();
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File had a read error"});
+    EXPECT_EQ(m_app.RecentFiles().Entries().size(), 1u);
+    EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
+}
+
+TEST_F(Application, ExitAsksToSaveAndCancelKeepsTheWindow) {
+    Start();
+    Frame().show();
+    m_app.Document()->SetModifiedFlag();
+    m_messages.QueueAnswer(EMsgAnswer::kCancel);
+    Command(57665).trigger();
+    EXPECT_TRUE(Frame().isVisible());
+    m_messages.QueueAnswer(EMsgAnswer::kDiscard);
+    Command(57665).trigger();
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_EQ(m_messages.Count(), 2u);
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+// The Qt message boxes: the answer of each key, and boxes asked for by other threads run on the
+// user-interface thread without that thread ever waiting for them.
+#include "app/qt_message_sink.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
+#include <thread>
+
+namespace {
+
+using platform::EMsgAnswer;
+using platform::EMsgButtons;
+using platform::EMsgIcon;
+
+// Presses a key in the next message box that comes up, and notes on which thread it ran.
+class CBoxPresser : public QObject {
+public:
+    CBoxPresser(Qt::Key key) : m_key(key) {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (pBox == nullptr) {
+                return;
+            }
+            m_bOnUiThread = QThread::currentThread() == qApp->thread();
+            m_strText = pBox->text();
+            m_icon = pBox->icon();
+            m_timer.stop();
+            QTest::keyClick(pBox, m_key);
+        });
+        m_timer.start(5);
+    }
+
+    QTimer m_timer;
+    Qt::Key m_key;
+    bool m_bOnUiThread = false;
+    QString m_strText;
+    QMessageBox::Icon m_icon = QMessageBox::NoIcon;
+};
+
+struct SKeyCase {
+    EMsgButtons buttons;
+    Qt::Key key;
+    EMsgAnswer answer;
+};
+
+TEST(QtMessageSink, KeysAnswerAsTheOldBoxesDid) {
+    app::CQtMessageSink sink;
+    const SKeyCase cases[] = {
+        {EMsgButtons::kOk, Qt::Key_Escape, EMsgAnswer::kOk},
+        {EMsgButtons::kOk, Qt::Key_Return, EMsgAnswer::kOk},
+        {EMsgButtons::kYesNo, Qt::Key_Escape, EMsgAnswer::kNo},
+        {EMsgButtons::kYesNo, Qt::Key_Return, EMsgAnswer::kYes},
+        {EMsgButtons::kSaveDiscardCancel, Qt::Key_Escape, EMsgAnswer::kCancel},
+        {EMsgButtons::kSaveDiscardCancel, Qt::Key_Return, EMsgAnswer::kSave},
+    };
+    for (const auto& c : cases) {
+        CBoxPresser presser(c.key);
+        const auto answer =
+            platform::ShowMessage({"Question?", "ZelkorConfig", EMsgIcon::kQuestion, c.buttons});
+        EXPECT_EQ(answer, c.answer) << static_cast<int>(c.buttons) << " " << c.key;
+        EXPECT_EQ(presser.m_icon, QMessageBox::Question);
+    }
+}
+
+TEST(QtMessageSink, AnotherThreadsBoxRunsOnTheUiThreadAndItsAnswerGoesBack) {
+    app::CQtMessageSink sink;
+    CBoxPresser presser(Qt::Key_Escape);
+    std::atomic<bool> bDone{false};
+    EMsgAnswer answer = EMsgAnswer::kYes;
+    std::thread worker([&] {
+        answer = platform::ShowMessage(
+            {"From the reader", "ZelkorConfig", EMsgIcon::kNone, EMsgButtons::kYesNo});
+        bDone = true;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bDone.load(); }, 10000));
+    worker.join();
+    EXPECT_EQ(answer, EMsgAnswer::kNo);
+    EXPECT_TRUE(presser.m_bOnUiThread);
+    EXPECT_EQ(presser.m_strText, "From the reader");
+}
+
+TEST(QtMessageSink, PostNeverWaits) {
+    app::CQtMessageSink sink;
+    std::thread worker([] {
+        platform::PostMessageBox(
+            {"Acknowledge", "ZelkorConfig", EMsgIcon::kNone, EMsgButtons::kOk, false});
+    });
+    worker.join();  // returned without any box having been shown
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    CBoxPresser presser(Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !presser.m_strText.isEmpty(); }, 10000));
+    EXPECT_EQ(presser.m_strText, "Acknowledge");
+}
+
+}  // namespace
