@@ -1,6 +1,7 @@
 #include "editor/zelkor_form.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,9 +11,13 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <charconv>
+#include <cstdlib>
+#include <string>
+
+#include "platform/message_box.h"
 
 #include "editor/control_ids.h"
+#include "editor/frequency_rules.h"
 #include "res/ids_editor.h"
 #include "res/strings.h"
 
@@ -29,17 +34,6 @@ QString Printf2(const char* pattern, int a, int b) {
     text.replace(text.indexOf(QLatin1String("%d")), 2, QString::number(a));
     text.replace(text.indexOf(QLatin1String("%d")), 2, QString::number(b));
     return text;
-}
-
-// "%.1f" of the slot in hertz, independent of the user's locale.
-QString SlotText(uint32_t tenths) {
-    if (tenths == 0) {
-        return QString();
-    }
-    char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, tenths * 0.1, std::chars_format::fixed, 1);
-    return QString::fromLatin1(buffer, static_cast<int>(result.ptr - buffer));
 }
 
 // The program numbers never change, so their texts are made once.
@@ -78,6 +72,58 @@ void CZelkorForm::CreateControls() {
     pLayout->addWidget(CreateGrid());
     pLayout->addStretch(1);
     SetTabOrder();
+    ConnectHandlers();
+}
+
+void CZelkorForm::ConnectHandlers() {
+    connect(m_pSingle, &QRadioButton::clicked, this, &CZelkorForm::OnProgramType);
+    connect(m_pGroups, &QRadioButton::clicked, this, &CZelkorForm::OnProgramType);
+    connect(m_pJump, &QPushButton::clicked, this, &CZelkorForm::OnJump);
+    connect(m_pNext, &QPushButton::clicked, this, &CZelkorForm::OnNextProgram);
+    connect(m_pPrev, &QPushButton::clicked, this, &CZelkorForm::OnPrevProgram);
+    // activated() is the user's choice only, as the old selection-change notification was.
+    connect(m_cbProgram, &QComboBox::activated, this, &CZelkorForm::OnSelchangeProgram);
+    for (int slot = 0; slot < model::kSlotCount; ++slot) {
+        const int nID = res::IDC_FREQ_FIRST + slot;
+        // textChanged also reports the form's own rewrites, which m_bUpdatingFields screens.
+        connect(m_fields[slot], &QLineEdit::textChanged, this,
+                [this, nID] { OnFrequencyChange(nID); });
+        m_fields[slot]->installEventFilter(this);
+    }
+}
+
+int CZelkorForm::FieldId(const QObject* pObject) const {
+    for (int slot = 0; slot < model::kSlotCount; ++slot) {
+        if (m_fields[slot] == pObject) {
+            return res::IDC_FREQ_FIRST + slot;
+        }
+    }
+    return 0;
+}
+
+int CZelkorForm::FocusedFieldId() const {
+    return FieldId(window()->focusWidget());
+}
+
+bool CZelkorForm::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    const int nID = FieldId(pWatched);
+    if (nID != 0 && pEvent->type() == QEvent::FocusIn) {
+        m_nCheckedFieldId = 0;
+    } else if (nID != 0 && pEvent->type() == QEvent::FocusOut) {
+        // Every real exit from a field runs the check, changed or not (editingFinished would
+        // miss the unchanged ones). A menu opening takes no focus from the field, as it never
+        // did; the commit checks the field itself before it reads it.
+        const auto reason = static_cast<QFocusEvent*>(pEvent)->reason();
+        if (reason != Qt::PopupFocusReason && nID != m_nCheckedFieldId) {
+            OnFrequencyKillFocus(nID);
+        }
+        m_nCheckedFieldId = 0;
+    }
+    return QWidget::eventFilter(pWatched, pEvent);
+}
+
+model::CFrequencyProgram& CZelkorForm::CurrentProgram() {
+    return m_pDoc->m_book[m_pDoc->m_nCurrent];
 }
 
 QWidget* CZelkorForm::CreateTopRow() {
@@ -260,11 +306,13 @@ void CZelkorForm::ShowProgram() {
     m_nProgramType = program.IsGroups() ? 1 : 0;
     m_bUpdatingFields = true;
     for (int slot = 0; slot < model::kSlotCount; ++slot) {
-        m_fields[slot]->setText(SlotText(program.m_freq[slot]));
+        m_fields[slot]->setText(QString::fromStdString(SlotToText(program.m_freq[slot])));
     }
     m_bUpdatingFields = false;
     UpdateData(false);
     m_bProgramModified = false;
+    // The fields hold another text now, whatever a check before saw.
+    m_nCheckedFieldId = 0;
 }
 
 void CZelkorForm::ResizeParentToFit() {
@@ -285,6 +333,161 @@ void CZelkorForm::OnInitialUpdate() {
     UpdateData(false);
     ResizeParentToFit();
     ShowProgram();
+    ApplyProgramType();
+}
+
+void CZelkorForm::OnFrequencyChange(int nID) {
+    if (nID == m_nCheckedFieldId) {
+        m_nCheckedFieldId = 0;  // no longer the text that was checked
+    }
+    if (m_bUpdatingFields) {
+        return;
+    }
+    m_bProgramModified = true;
+    if (m_pDoc != nullptr) {
+        m_pDoc->SetModifiedFlag(true);
+    }
+}
+
+void CZelkorForm::OnFrequencyKillFocus(int nID) {
+    const int slot = nID - res::IDC_FREQ_FIRST;
+    if (m_bInEntryCheck || slot < 0 || slot >= model::kSlotCount) {
+        return;
+    }
+    m_bInEntryCheck = true;
+    UpdateData(true);
+    const bool bGroups = m_nProgramType != 0;
+    m_bUpdatingFields = true;
+
+    const int group = slot / model::kSlotsPerGroup;
+    std::array<std::string, model::kSlotsPerGroup> texts;
+    for (int position = 0; position < model::kSlotsPerGroup; ++position) {
+        texts[position] = FieldText(group * model::kSlotsPerGroup + position).toStdString();
+    }
+    const SEntryCheck check = CheckEntry(texts, slot % model::kSlotsPerGroup, bGroups);
+    QLineEdit* pField = m_fields[slot];
+    pField->setText(QString::fromStdString(check.strRewritten));
+    if (check.EmptiesField()) {
+        if (EmptiesBeforeMessage(check.fault)) {
+            pField->clear();
+            platform::ShowAppMessage(FaultMessage(check.fault));
+        } else {
+            platform::ShowAppMessage(FaultMessage(check.fault));
+            pField->clear();
+        }
+    }
+    m_bUpdatingFields = false;
+    m_bInEntryCheck = false;
+}
+
+void CZelkorForm::ApplyProgramType() {
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    UpdateData(true);
+    model::CFrequencyProgram& program = CurrentProgram();
+    program.SetGroups(m_nProgramType != 0);
+    SetSlotLabels(program.IsGroups());
+    if (!program.IsGroups()) {
+        return;
+    }
+    std::array<std::string, model::kSlotCount> texts;
+    for (int slot = 0; slot < model::kSlotCount; ++slot) {
+        texts[slot] = FieldText(slot).toStdString();
+    }
+    // Each field emptied here counts as an edit: no m_bUpdatingFields.
+    const SFormCheck check = CheckWholeForm(texts);
+    for (int slot : check.emptiedSlots) {
+        m_fields[slot]->clear();
+    }
+    for (const char* message : check.Messages()) {
+        platform::ShowAppMessage(message);
+    }
+}
+
+void CZelkorForm::SaveCurrentProgram() {
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    // A field that still has the focus has not been checked yet: check it as leaving it would,
+    // so that the commit never reads text the rules have not seen.
+    const int focused = FocusedFieldId();
+    if (focused != 0) {
+        OnFrequencyKillFocus(focused);
+        m_nCheckedFieldId = focused;
+    }
+    if (!m_bProgramModified) {
+        return;
+    }
+    const auto answer =
+        platform::ShowMessage({res::kMsgSaveCurrentProgram, res::kCaptionProgramSave,
+                               platform::EMsgIcon::kQuestion, platform::EMsgButtons::kYesNo});
+    if (answer != platform::EMsgAnswer::kYes) {
+        return;
+    }
+    model::CFrequencyProgram& program = CurrentProgram();
+    program.SetGroups(m_nProgramType != 0);
+    for (int slot = 0; slot < model::kSlotCount; ++slot) {
+        // Text no slot can hold (negative, above 20 MHz) is stored as an empty slot.
+        program.m_freq[slot] = TextToSlot(FieldText(slot).toStdString()).value_or(0u);
+        program.UpdateGroupCount(slot / model::kSlotsPerGroup);
+    }
+    program.Compact();
+}
+
+void CZelkorForm::OnPrevProgram() {
+    SaveCurrentProgram();
+    if (m_pDoc->m_nCurrent - 1 >= 0) {
+        m_pDoc->m_nCurrent = static_cast<int16_t>(m_pDoc->m_nCurrent - 1);
+        ShowProgram();
+    }
+}
+
+void CZelkorForm::OnNextProgram() {
+    SaveCurrentProgram();
+    if (m_pDoc->m_nCurrent + 1 < model::kProgramCount) {
+        m_pDoc->m_nCurrent = static_cast<int16_t>(m_pDoc->m_nCurrent + 1);
+        ShowProgram();
+    }
+}
+
+void CZelkorForm::OnSelchangeProgram() {
+    UpdateData(true);
+    const int index = m_cbProgram->currentIndex();
+    if (index >= 0 && index < model::kProgramCount) {
+        SaveCurrentProgram();
+        m_pDoc->m_nCurrent = static_cast<int16_t>(index);
+        ShowProgram();
+    }
+    m_strJump.clear();
+    UpdateData(false);
+}
+
+void CZelkorForm::OnJump() {
+    UpdateData(true);
+    if (m_strJump.isEmpty()) {
+        return;
+    }
+    // atoi: leading blanks, a sign, digits up to the first non-digit; none give 0.
+    const int number = std::atoi(m_strJump.toLatin1().constData());
+    if (number < 1 || number > model::kProgramCount) {
+        platform::ShowAppMessage(res::kJumpOutOfRange);
+    } else {
+        SaveCurrentProgram();
+        m_pDoc->m_nCurrent = static_cast<int16_t>(number - 1);
+        ShowProgram();
+    }
+    m_strJump.clear();
+    UpdateData(false);
+}
+
+void CZelkorForm::OnProgramType() {
+    ApplyProgramType();
+    // A type switch is an edit only when the stored program holds something.
+    if (!CurrentProgram().IsEmpty()) {
+        m_bProgramModified = true;
+        m_pDoc->SetModifiedFlag(true);
+    }
 }
 
 intptr_t CZelkorForm::SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) {
@@ -295,6 +498,8 @@ intptr_t CZelkorForm::SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lPar
 }
 
 intptr_t CZelkorForm::OnCommitProgram(uintptr_t /*wParam*/, intptr_t /*lParam*/) {
+    SaveCurrentProgram();
+    ShowProgram();
     return 0;
 }
 

@@ -61,6 +61,22 @@ public:
     // Exchanges the type and the jump text with the controls; bSaveAndValidate reads them.
     bool UpdateData(bool bSaveAndValidate = true);
 
+    // Frequency entry: the change notification and the entry check of the field that was left.
+    void OnFrequencyChange(int nID);
+    void OnFrequencyKillFocus(int nID);
+    // Writes the type choice into the stored program and, for Frequency Groups, runs the group
+    // rules over the whole form.
+    void ApplyProgramType();
+    // Offers to commit the fields into the stored program when they were edited.
+    void SaveCurrentProgram();
+
+    // Navigation and the program type.
+    void OnPrevProgram();
+    void OnNextProgram();
+    void OnSelchangeProgram();
+    void OnJump();
+    void OnProgramType();
+
     QLineEdit* FrequencyField(int nSlot) const { return m_fields[nSlot]; }
     QString FieldText(int nSlot) const;
 
@@ -73,6 +89,7 @@ public:
 
 protected:
     intptr_t OnCommitProgram(uintptr_t wParam, intptr_t lParam);
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void CreateControls();
@@ -84,6 +101,10 @@ private:
     void SetTabOrder();
     void RebuildProgramList(int nSelected);
     void ResizeParentToFit();
+    void ConnectHandlers();
+    int FieldId(const QObject* pObject) const;
+    int FocusedFieldId() const;
+    model::CFrequencyProgram& CurrentProgram();
 
     model::CZelkorConfigDoc* m_pDoc = nullptr;
     QRadioButton* m_pSingle = nullptr;
@@ -97,6 +118,11 @@ private:
     std::array<QGroupBox*, model::kGroupCount> m_groupBoxes{};
     std::map<int, std::function<void()>> m_commands;
     bool m_bSizedOnce = false;
+    // An entry check is running: focus moved by its message box is no new exit from a field.
+    bool m_bInEntryCheck = false;
+    // The field checked before a commit while it kept the focus; the focus loss that the save
+    // prompt causes right after is the same exit, not a second one.
+    int m_nCheckedFieldId = 0;
 };
 
 }  // namespace editor

@@ -6,9 +6,8 @@ namespace res {
 
 inline constexpr const char kAppTitle[] = "ZelkorConfig";
 
-// The document template's seven fields.
-inline constexpr const char kDocTemplate[] =
-    "VQ7100\n\nVQ7100\nVQ7100 Files (*.vq)\n.vq\nVQ7100.Document\nVQ7100 Document";
+// The document template: window title, file-dialog filter and extension; an unsaved document
+// takes the framework's default name.
 inline constexpr const char kFrameTitle[] = "VQ7100";
 inline constexpr const char kFileFilter[] = "VQ7100 Files (*.vq)";
 inline constexpr const char kFileExtension[] = ".vq";
@@ -25,8 +24,6 @@ inline constexpr const char kConfigSection[] = "Config";
 inline constexpr const char kPortPathEntry[] = "Port Path";
 inline constexpr const char kRecentFileSection[] = "Recent File List";
 inline constexpr const char kRecentFileEntry[] = "File%d";
-
-inline constexpr const char kSocketsInitFailed[] = "Windows sockets initialization failed.";
 
 // Menus
 inline constexpr const char kMenuFile[] = "&File";

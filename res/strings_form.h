@@ -1,5 +1,5 @@
 // Texts of the editor form: captions of its controls, slot labels, accessible names, and the
-// questions and messages of its navigation.
+// message of its navigation (the entry checks' texts are in strings_editor.h).
 #pragma once
 
 namespace res {
@@ -23,8 +23,6 @@ inline constexpr const char kAccPrevProgram[] = "Previous program";
 inline constexpr const char kAccNextProgram[] = "Next program";
 inline constexpr const char kAccJumpNumber[] = "Program number to jump to";
 
-inline constexpr const char kSaveProgramQuestion[] = "Do you want to save the current program?";
-inline constexpr const char kSaveProgramCaption[] = "Program Save";
 inline constexpr const char kJumpOutOfRange[] = "The program number can be from 1 to 2000.";
 
 }  // namespace res

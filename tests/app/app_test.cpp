@@ -212,6 +212,14 @@ TEST_F(Application, MessagePaneFollowsTheHighlightedItem) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return Frame().MessagePaneText().isEmpty(); }));
     pTools->hide();
     EXPECT_EQ(Frame().MessagePaneText(), "Ready");
+
+    // A toolbar button shows its prompt while the pointer is over it.
+    QWidget* pSave = Frame().ToolBar()->widgetForAction(&Command(57603));
+    QTest::mouseMove(pSave, pSave->rect().center());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return Frame().MessagePaneText() == "Save the active document"; }));
+    QTest::mouseMove(m_app.Form(), QPoint(5, 5));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Frame().MessagePaneText() == "Ready"; }));
 }
 
 TEST_F(Application, StatusBarShowsFourPanesAndToggles) {
