@@ -63,6 +63,9 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal) {
         return false;
     }
     job.m_pLink = &Link();
+    // The prompt comes before the bytes are taken, so that edits the user saves now are what
+    // the device gets.
+    SaveCurrentProgram();
     return true;
 }
 

@@ -238,4 +238,38 @@ TEST_F(FormDeviceCommands, SilentDeviceKeepsTheDialogUntilCancel) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// Unsaved edits and an upload: the prompt comes first, and what is sent is what the user chose
+// there: the edits after Yes, the stored program after No.
+TEST_F(FormDeviceCommands, TheSavePromptDecidesWhatIsSent) {
+    struct SCase {
+        const char* name;
+        EMsgAnswer answer;
+        uint32_t nSent;  // slot 0 as the device gets it
+    };
+    const SCase cases[] = {{"Yes", EMsgAnswer::kYes, 25000}, {"No", EMsgAnswer::kNo, 10000}};
+    for (const SCase& c : cases) {
+        Connect();
+        m_doc.m_book[4].m_freq[0] = 10000u;  // 1000.0 Hz stored
+        m_doc.m_book[4].UpdateGroupCount(0);
+        ShowProgramNumber(5);
+        Type(0, QStringLiteral("2500"));
+        ASSERT_TRUE(m_form.m_bProgramModified) << c.name;
+        m_messages.Clear();
+        m_messages.QueueAnswer(c.answer);
+
+        RunUpload([this] { UploadCurrentProgram(); });
+        ASSERT_GE(m_messages.Count(), 1u) << c.name;
+        EXPECT_EQ(m_messages.Texts()[0], res::kMsgSaveCurrentProgram) << c.name;
+        const std::vector<uint8_t> image = m_device->ProgramImage(4);
+        ASSERT_EQ(image.size(), model::kPayloadSize) << c.name;
+        // Slot 0 follows the header word, big-endian.
+        const uint32_t slot0 = (uint32_t{image[4]} << 24) | (uint32_t{image[5]} << 16) |
+                               (uint32_t{image[6]} << 8) | image[7];
+        EXPECT_EQ(slot0, c.nSent) << c.name;
+        EXPECT_EQ(m_doc.m_book[4].m_freq[0], c.nSent) << c.name;
+        Link().Close();
+        m_device.reset();
+    }
+}
+
 }  // namespace
