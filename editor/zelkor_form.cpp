@@ -55,6 +55,7 @@ CZelkorForm::CZelkorForm(QWidget* pParent) : QWidget(pParent) {
     setObjectName(QStringLiteral("CZelkorForm"));
     SetControlId(this, 102, QStringLiteral("CZelkorForm"));
     CreateControls();
+    AddDeviceCommands();
 }
 
 CZelkorForm::~CZelkorForm() {

@@ -21,6 +21,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace upload {
+class CUploadJob;
+}
+
 namespace editor {
 
 class CZelkorForm : public QWidget, public model::IDocView, public app::ICommandTarget {
@@ -37,6 +41,12 @@ public:
     void ShowProgram();
     // Shows or hides the group boxes and writes the 48 labels for the type.
     void SetSlotLabels(bool bGroups);
+
+    // The device commands: Tools > Test Connection, the Load Device button and Tools > Upload
+    // Current Program (in upload/form_device_commands.cpp).
+    void OnTestConnection();
+    void OnLoadDevice();
+    void OnUploadCurrentProgram();
 
     // model::IDocView
     intptr_t SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) override;
@@ -83,6 +93,9 @@ protected:
 
 private:
     void CreateControls();
+    void AddDeviceCommands();
+    bool PrepareUpload(upload::CUploadJob& job, int32_t nTotal);
+    void RunUpload(upload::CUploadJob& job);
     QWidget* CreateTopRow();
     QWidget* CreateGrid();
     void SetTabOrder();

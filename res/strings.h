@@ -9,3 +9,4 @@
 #include "res/strings_link.h"
 #include "res/strings_model.h"
 #include "res/strings_ports.h"
+#include "res/strings_upload.h"

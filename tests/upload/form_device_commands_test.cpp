@@ -1,0 +1,275 @@
+// The form's device commands on real widgets, offscreen, against the simulated generator over a
+// real pseudo-terminal: the connection test, Load Device and Upload Current Program with their
+// progress dialog and the save prompt in front of an upload.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <optional>
+
+#include "app/main_frame.h"
+#include "app/qt_notify_dispatcher.h"
+#include "app/zelkor_config_app.h"
+#include "editor/control_ids.h"
+#include "editor/zelkor_form.h"
+#include "platform/scripted_messages.h"
+#include "res/ids_app.h"
+#include "res/ids_editor.h"
+#include "res/ids_upload.h"
+#include "res/strings.h"
+#include "sim/simulator.h"
+#include "upload/upload_progress_dlg.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using editor::CZelkorForm;
+using platform::EMsgAnswer;
+using upload::CUploadProgressDlg;
+
+class FormDeviceCommands : public testing::Test {
+protected:
+    void SetUp() override {
+        m_form.SetDocument(&m_doc);
+        m_doc.AddView(&m_form);
+        m_form.show();
+        m_form.OnInitialUpdate();
+    }
+    void TearDown() override { Link().Close(); }
+
+    static devlink::CDeviceLink& Link() { return app::theApp.m_link; }
+
+    // Starts the simulated generator and opens the application's link on it.
+    void Connect(sim::SSimOptions options = {}) {
+        m_device.emplace(std::move(options));
+        std::string error;
+        ASSERT_TRUE(m_device->Start(error)) << error;
+        Link().SetPortPath(m_device->PortPath());
+        ASSERT_TRUE(Link().Open());
+    }
+
+    // Runs an upload command; the progress dialog it shows is handed to whileShown once it is
+    // on screen, and the bar's figure at the moment the dialog closed is returned.
+    std::optional<int> RunUpload(const std::function<void()>& command,
+                                 const std::function<void(CUploadProgressDlg&)>& whileShown = {}) {
+        std::optional<int> bar;
+        bool bSeen = false;
+        QTimer::singleShot(0, &m_form, [&] {
+            auto* dlg = qobject_cast<CUploadProgressDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr) << "no progress dialog";
+            bSeen = true;
+            QObject::connect(dlg, &QDialog::finished, dlg,
+                             [&bar, dlg] { bar = dlg->m_progress->value(); });
+            // A dialog still open when the watchdog fires fails the test instead of hanging it.
+            QTimer::singleShot(120s, dlg, [dlg] {
+                ADD_FAILURE() << "the progress dialog did not close";
+                dlg->done(QDialog::Accepted);
+            });
+            if (whileShown) {
+                whileShown(*dlg);
+            }
+        });
+        command();
+        EXPECT_TRUE(bSeen);
+        return bar;
+    }
+
+    void UploadCurrentProgram() { m_form.OnCmdMsg(res::ID_UPLOAD_CURRENT_PROGRAM, true); }
+    void LoadDevice() {
+        auto* button = editor::FindControlAs<QPushButton>(&m_form, res::IDC_LOAD_DEVICE);
+        ASSERT_NE(button, nullptr);
+        button->click();
+    }
+
+    // Shows program number n (1-based) as the navigation would.
+    void ShowProgramNumber(int n) {
+        m_doc.m_nCurrent = static_cast<int16_t>(n - 1);
+        m_form.ShowProgram();
+    }
+
+    // Types into a frequency field as the user would.
+    void Type(int nSlot, const QString& text) {
+        QLineEdit* field = m_form.FrequencyField(nSlot);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+
+    std::vector<uint8_t> Payload(int index) {
+        std::vector<uint8_t> bytes(model::kPayloadSize);
+        m_doc.m_book[index].Encode(bytes.data());
+        return bytes;
+    }
+
+    platform::CScriptedMessages m_messages;
+    app::CQtNotifyDispatcher m_dispatcher;
+    model::CZelkorConfigDoc m_doc;
+    CZelkorForm m_form;
+    std::optional<sim::CSimulator> m_device;
+};
+
+TEST_F(FormDeviceCommands, TheDeviceCommandsAreEnabled) {
+    EXPECT_TRUE(m_form.OnCmdMsg(res::ID_TEST_CONNECTION, false));
+    EXPECT_TRUE(m_form.OnCmdMsg(res::ID_UPLOAD_CURRENT_PROGRAM, false));
+    auto* button = editor::FindControlAs<QPushButton>(&m_form, res::IDC_LOAD_DEVICE);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->isEnabled());
+}
+
+// The Tools menu items of a real main window are enabled and reach the form's commands.
+TEST_F(FormDeviceCommands, ToolsMenuRunsTheDeviceCommands) {
+    Connect();
+    app::CMainFrame frame;
+    ASSERT_TRUE(frame.OnCreate());
+    auto* form = new CZelkorForm;  // the frame owns its view
+    form->SetDocument(&m_doc);
+    frame.SetView(form);
+    frame.SetCommandTargets({form});
+    frame.show();
+    ASSERT_TRUE(frame.Action(res::ID_TEST_CONNECTION)->isEnabled());
+    ASSERT_TRUE(frame.Action(res::ID_UPLOAD_CURRENT_PROGRAM)->isEnabled());
+
+    frame.Action(res::ID_TEST_CONNECTION)->trigger();
+    ASSERT_TRUE(m_device->WaitForFrames(1, 10s));
+    EXPECT_EQ(m_device->Frames()[0].type, devlink::kFrameTypeTest);
+
+    RunUpload([&] { frame.Action(res::ID_UPLOAD_CURRENT_PROGRAM)->trigger(); });
+    const std::vector<sim::SReceivedFrame> frames = m_device->Frames();
+    ASSERT_EQ(frames.size(), 5u);
+    EXPECT_EQ(frames[1].command, upload::kCmdProgramBlock);
+    EXPECT_EQ(frames[1].address, 0);
+}
+
+// The connection test sends its one frame and waits for nothing; an answering device is
+// reported once under "Acknowledge", a silent one not at all.
+TEST_F(FormDeviceCommands, TestConnectionReportsOnlyAnAnswer) {
+    struct SCase {
+        const char* name;
+        bool bSilent;
+    };
+    for (const SCase& c : {SCase{"answering", false}, SCase{"silent", true}}) {
+        m_messages.Clear();
+        sim::SSimOptions options;
+        options.bSilent = c.bSilent;
+        Connect(options);
+        m_form.OnCmdMsg(res::ID_TEST_CONNECTION, true);
+        ASSERT_TRUE(m_device->WaitForFrames(1, 10s)) << c.name;
+        EXPECT_EQ(m_device->Frames()[0].type, devlink::kFrameTypeTest) << c.name;
+        const std::vector<uint8_t> sent{0x7E, 0x00, 0x03, 0x00, 0x00, 0xBA, 0x13, 0x7E};
+        EXPECT_EQ(m_device->RawBytes(), sent) << c.name;
+        if (!c.bSilent) {
+            ASSERT_TRUE(m_device->WaitForReplies(1, 10s));
+            ASSERT_TRUE(m_messages.WaitForCount(1, 10s)) << c.name;
+        }
+        // The reply, if any, has been read and handled once the link reports it; a second
+        // test frame answered proves that nothing more of the first is still on its way.
+        const std::vector<platform::SMessageRequest> boxes = m_messages.Requests();
+        ASSERT_EQ(boxes.size(), c.bSilent ? 0u : 1u) << c.name;
+        if (!c.bSilent) {
+            EXPECT_EQ(boxes[0].text, res::kReceivedResponse);
+            EXPECT_EQ(boxes[0].caption, res::kAcknowledgeCaption);
+            EXPECT_EQ(boxes[0].buttons, platform::EMsgButtons::kOk);
+            EXPECT_EQ(boxes[0].icon, platform::EMsgIcon::kNone);
+        }
+        Link().Close();
+        m_device.reset();
+    }
+}
+
+TEST_F(FormDeviceCommands, LoadDeviceSendsTheWholeBookAndClosesByItself) {
+    Connect();
+    for (int i = 0; i < model::kProgramCount; i += 97) {
+        m_doc.m_book[i].m_freq[0] = 10000u + static_cast<uint32_t>(i);
+        m_doc.m_book[i].UpdateGroupCount(0);
+    }
+    std::vector<uint8_t> expected(model::CProgramBook::EncodedSize());
+    m_doc.m_book.EncodeAll(expected.data());
+
+    const std::optional<int> bar = RunUpload([this] { LoadDevice(); });
+    ASSERT_TRUE(bar.has_value());
+    EXPECT_EQ(*bar, 99);
+    EXPECT_EQ(m_device->FrameCount(), 6125u);
+    EXPECT_EQ(m_device->BookImage(), expected);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+TEST_F(FormDeviceCommands, UploadCurrentProgramSendsTheIndexOfTheProgramShown) {
+    Connect();
+    m_doc.m_book[1999].m_freq[0] = 123456u;
+    m_doc.m_book[1999].UpdateGroupCount(0);
+    ShowProgramNumber(2000);
+
+    const std::optional<int> bar = RunUpload([this] { UploadCurrentProgram(); });
+    ASSERT_TRUE(bar.has_value());
+    EXPECT_EQ(*bar, 97);
+    const std::vector<sim::SReceivedFrame> frames = m_device->Frames();
+    ASSERT_EQ(frames.size(), 4u);
+    for (const sim::SReceivedFrame& frame : frames) {
+        EXPECT_EQ(frame.command, upload::kCmdProgramBlock);
+        EXPECT_EQ(frame.address, 1999);
+    }
+    EXPECT_EQ(m_device->ProgramImage(1999), Payload(1999));
+}
+
+TEST_F(FormDeviceCommands, SilentDeviceKeepsTheDialogUntilCancel) {
+    sim::SSimOptions silent;
+    silent.bSilent = true;
+    Connect(silent);
+    bool bWaited = false;
+    const std::optional<int> bar = RunUpload(
+        [this] { LoadDevice(); },
+        [&](CUploadProgressDlg& dlg) {
+            ASSERT_TRUE(m_device->WaitForFrames(1, 10s));
+            bWaited = dlg.isVisible();
+            auto* cancel = dlg.findChild<QPushButton*>(QString::number(res::kUploadCancelId));
+            ASSERT_NE(cancel, nullptr);
+            cancel->click();
+        });
+    EXPECT_TRUE(bWaited);
+    ASSERT_TRUE(bar.has_value());
+    EXPECT_EQ(*bar, 0);
+    EXPECT_EQ(m_device->FrameCount(), 1u);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Unsaved edits and an upload: the prompt comes first, and what is sent is what the user chose
+// there: the edits after Yes, the stored program after No.
+TEST_F(FormDeviceCommands, TheSavePromptDecidesWhatIsSent) {
+    struct SCase {
+        const char* name;
+        EMsgAnswer answer;
+        uint32_t nSent;  // slot 0 as the device gets it
+    };
+    const SCase cases[] = {{"Yes", EMsgAnswer::kYes, 25000}, {"No", EMsgAnswer::kNo, 10000}};
+    for (const SCase& c : cases) {
+        Connect();
+        m_doc.m_book[4].m_freq[0] = 10000u;  // 1000.0 Hz stored
+        m_doc.m_book[4].UpdateGroupCount(0);
+        ShowProgramNumber(5);
+        Type(0, QStringLiteral("2500"));
+        ASSERT_TRUE(m_form.m_bProgramModified) << c.name;
+        m_messages.Clear();
+        m_messages.QueueAnswer(c.answer);
+
+        RunUpload([this] { UploadCurrentProgram(); });
+        ASSERT_GE(m_messages.Count(), 1u) << c.name;
+        EXPECT_EQ(m_messages.Texts()[0], res::kMsgSaveCurrentProgram) << c.name;
+        const std::vector<uint8_t> image = m_device->ProgramImage(4);
+        ASSERT_EQ(image.size(), model::kPayloadSize) << c.name;
+        // Slot 0 follows the header word, big-endian.
+        const uint32_t slot0 = (uint32_t{image[4]} << 24) | (uint32_t{image[5]} << 16) |
+                               (uint32_t{image[6]} << 8) | image[7];
+        EXPECT_EQ(slot0, c.nSent) << c.name;
+        EXPECT_EQ(m_doc.m_book[4].m_freq[0], c.nSent) << c.name;
+        Link().Close();
+        m_device.reset();
+    }
+}
+
+}  // namespace

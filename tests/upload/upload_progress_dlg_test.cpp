@@ -1,0 +1,253 @@
+// The Uploading Progress dialog, run modally offscreen against the simulated generator over a
+// real pseudo-terminal, with the Qt delivery of posted notifications.
+#include "upload/upload_progress_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <system_error>
+
+#include "app/qt_notify_dispatcher.h"
+#include "platform/scripted_messages.h"
+#include "res/ids_upload.h"
+#include "res/strings.h"
+#include "tests/upload/upload_test_support.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::SampleBook;
+using testing_support::SSimLink;
+using upload::CUploadProgressDlg;
+
+// Jobs that let the test see whether their thread is still there.
+template <class TJob>
+class CWatchedJob : public TJob {
+public:
+    bool ThreadAlive() const { return this->m_thread.joinable(); }
+};
+using CBookJob = CWatchedJob<upload::CBookUploadJob>;
+using CProgramJob = CWatchedJob<upload::CProgramUploadJob>;
+
+// A system that refuses to create the upload thread.
+class CThreadlessJob : public CProgramJob {
+protected:
+    void LaunchThread() override {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    }
+};
+
+class UploadProgressDlg : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "upload_progress_dlg_test";
+        static char* argv[] = {name, nullptr};
+        if (QApplication::instance() == nullptr) {
+            new QApplication(argc, argv);
+        }
+    }
+
+    static QPushButton* CancelButton(QDialog& dlg) {
+        auto* button = dlg.findChild<QPushButton*>(QString::number(res::kUploadCancelId));
+        EXPECT_NE(button, nullptr);
+        return button;
+    }
+
+    void Prepare(upload::CUploadJob& job, CUploadProgressDlg& dlg, devlink::CDeviceLink& link) {
+        job.m_hAckEvent = link.m_hAckEvent;
+        job.m_pLink = &link;
+        dlg.m_pJob = &job;
+        dlg.m_pApp = &link;
+    }
+
+    // Runs the dialog modally; act plays the user once it is on screen. A dialog that is still
+    // open after the watchdog's time is closed and the test fails.
+    static int Run(CUploadProgressDlg& dlg, std::function<void()> act = {}) {
+        QTimer::singleShot(0, &dlg, [&dlg, act] {
+            EXPECT_TRUE(dlg.isVisible());
+            if (act) {
+                act();
+            }
+        });
+        bool bWatchdog = false;
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, &dlg, [&] {
+            bWatchdog = true;
+            dlg.done(QDialog::Accepted);
+        });
+        watchdog.start(120s);
+        const int result = dlg.DoModal();
+        EXPECT_FALSE(bWatchdog) << "the dialog did not close";
+        return result;
+    }
+
+    platform::CScriptedMessages m_messages;
+    app::CQtNotifyDispatcher m_dispatcher;
+};
+
+TEST_F(UploadProgressDlg, HasTheTemplateCaptionAndControls) {
+    CUploadProgressDlg dlg;
+    EXPECT_EQ(dlg.windowTitle(), res::kUploadProgressCaption);
+    EXPECT_EQ(dlg.property("controlId").toInt(), res::IDD_UPLOAD_PROGRESS);
+    auto* bar = dlg.findChild<QProgressBar*>(QString::number(res::IDC_UPLOAD_PROGRESS));
+    ASSERT_EQ(bar, dlg.m_progress);
+    EXPECT_EQ(bar->property("controlId").toInt(), res::IDC_UPLOAD_PROGRESS);
+    QPushButton* cancel = CancelButton(dlg);
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->text(), res::kUploadCancel);
+    EXPECT_EQ(cancel->property("controlId").toInt(), res::kUploadCancelId);
+}
+
+// An upload that the device acknowledges block by block ends by itself, with everything sent
+// and the bar on the share counted as sent (the final block is never counted).
+TEST_F(UploadProgressDlg, ClosesByItselfWhenTheLastBlockHasGone) {
+    struct SCase {
+        const char* name;
+        bool bBook;
+        int nBar;
+        size_t nFrames;
+    };
+    const SCase cases[] = {{"whole book", true, 99, 6125}, {"program 2000", false, 97, 4}};
+    for (const SCase& c : cases) {
+        SSimLink s;
+        auto book = SampleBook();
+        std::unique_ptr<upload::CUploadJob> job;
+        std::vector<uint8_t> expected;
+        if (c.bBook) {
+            job = std::make_unique<CBookJob>();
+            ASSERT_TRUE(job->AllocateData(model::CProgramBook::EncodedSize()));
+            book->EncodeAll(job->m_pData.get());
+        } else {
+            auto program = std::make_unique<CProgramJob>();
+            ASSERT_TRUE(program->AllocateData(model::kPayloadSize));
+            (*book)[1999].Encode(program->m_pData.get());
+            program->m_nProgram = 1999;
+            job = std::move(program);
+        }
+        expected.assign(job->m_pData.get(), job->m_pData.get() + job->m_nTotal);
+        CUploadProgressDlg dlg;
+        Prepare(*job, dlg, s.link);
+
+        EXPECT_EQ(Run(dlg), QDialog::Rejected) << c.name;
+        EXPECT_FALSE(dlg.isVisible()) << c.name;
+        EXPECT_EQ(dlg.m_progress->minimum(), 0);
+        EXPECT_EQ(dlg.m_progress->maximum(), 100);
+        EXPECT_EQ(dlg.m_progress->value(), c.nBar) << c.name;
+        EXPECT_TRUE(job->m_bDone) << c.name;
+        EXPECT_FALSE(static_cast<CBookJob*>(job.get())->ThreadAlive()) << c.name;
+        EXPECT_EQ(s.link.m_hNotifyWnd.load(), job->m_pDialog) << c.name;
+        EXPECT_EQ(s.device.FrameCount(), c.nFrames) << c.name;
+        EXPECT_EQ(c.bBook ? s.device.BookImage() : s.device.ProgramImage(1999), expected) << c.name;
+    }
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+// With a silent device the dialog waits until the user ends it, by the button, Escape or the
+// close box; the thread has stopped when the dialog is gone and nothing more was sent.
+TEST_F(UploadProgressDlg, SilentDeviceWaitsUntilCancel) {
+    struct SCase {
+        const char* name;
+        std::function<void(CUploadProgressDlg&)> cancel;
+    };
+    const SCase cases[] = {
+        {"Cancel button", [](CUploadProgressDlg& dlg) { CancelButton(dlg)->click(); }},
+        {"Escape", [](CUploadProgressDlg& dlg) { QTest::keyClick(&dlg, Qt::Key_Escape); }},
+        {"close box", [](CUploadProgressDlg& dlg) { dlg.close(); }},
+    };
+    for (const SCase& c : cases) {
+        sim::SSimOptions silent;
+        silent.bSilent = true;
+        SSimLink s(silent);
+        CBookJob job;
+        ASSERT_TRUE(job.AllocateData(model::CProgramBook::EncodedSize()));
+        SampleBook()->EncodeAll(job.m_pData.get());
+        CUploadProgressDlg dlg;
+        Prepare(job, dlg, s.link);
+        bool bWasWaiting = false;
+        Run(dlg, [&] {
+            ASSERT_TRUE(s.device.WaitForFrames(1, 10s));
+            bWasWaiting = dlg.isVisible() && !job.m_bDone && dlg.m_progress->value() == 0;
+            c.cancel(dlg);
+        });
+        EXPECT_TRUE(bWasWaiting) << c.name;
+        EXPECT_FALSE(dlg.isVisible()) << c.name;
+        EXPECT_TRUE(job.m_bDone) << c.name;
+        EXPECT_FALSE(job.ThreadAlive()) << c.name;
+        EXPECT_EQ(s.device.FrameCount(), 1u) << c.name;
+    }
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+// Acknowledgements that come after the dialog has closed (here the delayed answer to the final
+// block, and one posted after the dialog is gone) reach nothing and change nothing.
+TEST_F(UploadProgressDlg, LateAcknowledgementsAreHarmless) {
+    sim::SSimOptions slow;
+    slow.delay = 300ms;  // longer than the pause after the final block
+    SSimLink s(slow);
+    CProgramJob job;
+    ASSERT_TRUE(job.AllocateData(model::kPayloadSize));
+    (*SampleBook())[0].Encode(job.m_pData.get());
+    platform::NotifyHandle hDialog = platform::kNoNotify;
+    {
+        CUploadProgressDlg dlg;
+        Prepare(job, dlg, s.link);
+        Run(dlg);
+        EXPECT_EQ(dlg.m_progress->value(), 97);
+        hDialog = job.m_pDialog;
+    }
+    ASSERT_TRUE(s.device.WaitForReplies(4, 10s));  // the final block's answer is on its way
+    // The link still names the closed dialog, as it always did; nothing reaches it any more.
+    EXPECT_EQ(s.link.m_hNotifyWnd.load(), hDialog);
+    s.link.SignalAck(0, 0);
+    EXPECT_FALSE(platform::PostNotify(hDialog, devlink::WM_UPLOADPROGRESS, 0, 0));
+    EXPECT_FALSE(platform::PostNotify(hDialog, upload::kNotifyCommand, upload::kIdCancel, 0));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(s.device.FrameCount(), 4u);
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+// A job whose thread cannot be created: the user is told, nothing is sent, and Cancel still
+// closes the dialog instead of waiting for a thread that never ran.
+TEST_F(UploadProgressDlg, ClosesOnCancelWhenTheThreadCouldNotStart) {
+    SSimLink s;
+    CThreadlessJob job;
+    ASSERT_TRUE(job.AllocateData(model::kPayloadSize));
+    CUploadProgressDlg dlg;
+    Prepare(job, dlg, s.link);
+    Run(dlg, [&] { CancelButton(dlg)->click(); });
+    EXPECT_FALSE(dlg.isVisible());
+    ASSERT_EQ(m_messages.Count(), 1u);
+    const platform::SMessageRequest box = m_messages.Requests()[0];
+    EXPECT_EQ(box.text, res::kUploadThreadFailed);
+    EXPECT_EQ(box.caption, res::kErrorCaption);
+    EXPECT_EQ(box.icon, platform::EMsgIcon::kWarning);
+    EXPECT_EQ(s.device.FrameCount(), 0u);
+}
+
+// The reader signals an acknowledgement before it posts the progress, so under load the job's
+// close request can overtake the last progress message: the bar must still end on the job's
+// final figure. A job without a thread stands in for the stalled reader here.
+TEST_F(UploadProgressDlg, TheJobsCloseShowsTheFinalFigure) {
+    CThreadlessJob job;
+    ASSERT_TRUE(job.AllocateData(model::kPayloadSize));
+    job.m_nSent = 192;
+    CUploadProgressDlg dlg;
+    devlink::CDeviceLink link;
+    Prepare(job, dlg, link);
+    Run(dlg, [&] {
+        EXPECT_EQ(dlg.m_progress->value(), 0);
+        EXPECT_TRUE(
+            platform::PostNotify(job.m_pDialog, upload::kNotifyCommand, upload::kIdCancel, 0));
+    });
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.m_progress->value(), 97);
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// The form's commands that talk to the device: the connection test and the two uploads. They
+// belong to the form, but their logic is the upload's, so they live here.
+#include <QPushButton>
+
+#include "app/zelkor_config_app.h"
+#include "editor/zelkor_form.h"
+#include "link/packet_buffer.h"
+#include "platform/message_box.h"
+#include "res/ids_app.h"
+#include "res/strings.h"
+#include "upload/upload_job.h"
+#include "upload/upload_progress_dlg.h"
+
+namespace editor {
+
+namespace {
+
+constexpr int32_t kTestFrameCapacity = 16;
+
+devlink::CDeviceLink& Link() {
+    return app::theApp.m_link;
+}
+
+}  // namespace
+
+void CZelkorForm::AddDeviceCommands() {
+    AddCommand(res::ID_TEST_CONNECTION, [this] { OnTestConnection(); });
+    AddCommand(res::ID_UPLOAD_CURRENT_PROGRAM, [this] { OnUploadCurrentProgram(); });
+    connect(m_btnLoadDevice, &QPushButton::clicked, this, [this] { OnLoadDevice(); });
+}
+
+void CZelkorForm::OnTestConnection() {
+    // The answer, if any, is the link's to report; nothing waits for it here.
+    devlink::CPacketBuffer frame(kTestFrameCapacity);
+    frame.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
+    Link().SendFrame(frame);
+}
+
+void CZelkorForm::OnLoadDevice() {
+    upload::CBookUploadJob job;
+    if (!PrepareUpload(job, model::CProgramBook::EncodedSize())) {
+        return;
+    }
+    m_pDoc->m_book.EncodeAll(job.m_pData.get());
+    RunUpload(job);
+}
+
+void CZelkorForm::OnUploadCurrentProgram() {
+    upload::CProgramUploadJob job;
+    if (!PrepareUpload(job, model::kPayloadSize)) {
+        return;
+    }
+    const int16_t nCurrent = m_pDoc->m_nCurrent;
+    m_pDoc->m_book[nCurrent].Encode(job.m_pData.get());
+    job.m_nProgram = nCurrent;
+    RunUpload(job);
+}
+
+bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal) {
+    job.m_hAckEvent = Link().m_hAckEvent;
+    if (!job.AllocateData(nTotal)) {
+        platform::ShowAppMessage(res::kOutOfMemory);
+        return false;
+    }
+    job.m_pLink = &Link();
+    // The prompt comes before the bytes are taken, so that edits the user saves now are what
+    // the device gets.
+    SaveCurrentProgram();
+    return true;
+}
+
+void CZelkorForm::RunUpload(upload::CUploadJob& job) {
+    upload::CUploadProgressDlg dlg(window());
+    dlg.m_pJob = &job;
+    dlg.m_pApp = &Link();
+    dlg.DoModal();
+}
+
+}  // namespace editor

@@ -1,0 +1,166 @@
+#include "upload/upload_progress_dlg.h"
+
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "res/ids_upload.h"
+#include "res/strings.h"
+
+namespace upload {
+
+namespace {
+
+// The dialog's measures in dialog units, as its template gives them.
+constexpr int kDialogWidth = 187;
+constexpr int kDialogHeight = 52;
+constexpr int kMargin = 7;
+constexpr int kBarHeight = 14;
+constexpr int kButtonWidth = 50;
+constexpr int kButtonHeight = 14;
+constexpr int kGap = 10;
+
+constexpr int kRepaintIntervalMs = 1000 / CUploadProgressDlg::kRepaintsPerSecond;
+
+void TagControl(QWidget* pWidget, int nID) {
+    pWidget->setProperty("controlId", nID);
+    pWidget->setObjectName(QString::number(nID));
+}
+
+}  // namespace
+
+CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent) : QDialog(pParent) {
+    setWindowTitle(res::kUploadProgressCaption);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setProperty("controlId", res::IDD_UPLOAD_PROGRESS);
+    BuildControls();
+    m_repaintTimer.setSingleShot(true);
+    connect(&m_repaintTimer, &QTimer::timeout, this, &CUploadProgressDlg::ShowProgress);
+}
+
+CUploadProgressDlg::~CUploadProgressDlg() {
+    platform::UnregisterNotifyTarget(m_hWnd);
+}
+
+void CUploadProgressDlg::BuildControls() {
+    QFontMetricsF metrics(font());
+    const double unitX =
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52 / 4;
+    const double unitY = metrics.height() / 8;
+    auto dx = [unitX](int units) { return static_cast<int>(units * unitX + 0.5); };
+    auto dy = [unitY](int units) { return static_cast<int>(units * unitY + 0.5); };
+
+    m_progress = new QProgressBar(this);
+    TagControl(m_progress, res::IDC_UPLOAD_PROGRESS);
+    m_progress->setTextVisible(false);
+    m_progress->setMinimumHeight(dy(kBarHeight));
+
+    auto* pCancel = new QPushButton(res::kUploadCancel, this);
+    TagControl(pCancel, res::kUploadCancelId);
+    pCancel->setDefault(true);
+    pCancel->setMinimumSize(dx(kButtonWidth), dy(kButtonHeight));
+    connect(pCancel, &QPushButton::clicked, this, &CUploadProgressDlg::OnCancel);
+
+    auto* pButtons = new QHBoxLayout;
+    pButtons->addStretch();
+    pButtons->addWidget(pCancel);
+    pButtons->addStretch();
+
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->setContentsMargins(dx(kMargin), dy(kMargin), dx(kMargin), dy(kMargin));
+    pLayout->setSpacing(dy(kGap));
+    pLayout->addWidget(m_progress);
+    pLayout->addLayout(pButtons);
+
+    setFixedWidth(dx(kDialogWidth));
+    setMinimumHeight(dy(kDialogHeight));
+}
+
+int CUploadProgressDlg::DoModal() {
+    OnInitDialog();
+    // However quick the job, its close request is posted, so it waits for this loop.
+    return exec();
+}
+
+bool CUploadProgressDlg::OnInitDialog() {
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_sinceRepaint.start();
+    m_hWnd =
+        platform::RegisterNotifyTarget([this](uint32_t nMsg, uintptr_t wParam, intptr_t lParam) {
+            OnNotify(nMsg, wParam, lParam);
+        });
+    // Set before the thread starts, so that every acknowledgement of this upload finds us.
+    if (m_pApp != nullptr) {
+        m_pApp->m_hNotifyWnd = m_hWnd;
+    }
+    if (m_pJob != nullptr) {
+        m_pJob->m_pDialog = m_hWnd;
+        // A job that cannot start has told the user and counts as done; Cancel then closes us.
+        m_pJob->Start();
+    }
+    return true;
+}
+
+void CUploadProgressDlg::OnNotify(uint32_t nMsg, uintptr_t wParam, intptr_t lParam) {
+    if (nMsg == devlink::WM_UPLOADPROGRESS) {
+        OnUploadProgress(wParam, lParam);
+    } else if (nMsg == kNotifyCommand && wParam == kIdCancel) {
+        // The job's own close: the last acknowledgement's progress may still be on its way
+        // behind it, so the bar takes the final figure from the job itself.
+        m_bJobEnded = true;
+        OnCancel();
+    }
+}
+
+int CUploadProgressDlg::SentPercent() const {
+    if (m_pJob == nullptr || m_pJob->m_nTotal <= 0) {
+        return 0;
+    }
+    // 64-bit on the way, so that no size can overflow; a book's figures stay well inside 32.
+    return static_cast<int>(static_cast<int64_t>(m_pJob->m_nSent.load()) * 100 / m_pJob->m_nTotal);
+}
+
+intptr_t CUploadProgressDlg::OnUploadProgress(uintptr_t, intptr_t) {
+    // A whole book brings thousands of acknowledgements; the bar is redrawn at a steady pace
+    // instead, always with the figure of the moment it is drawn.
+    if (m_sinceRepaint.elapsed() >= kRepaintIntervalMs) {
+        ShowProgress();
+    } else if (!m_repaintTimer.isActive()) {
+        m_repaintTimer.start(static_cast<int>(kRepaintIntervalMs - m_sinceRepaint.elapsed()));
+    }
+    return 0;
+}
+
+void CUploadProgressDlg::ShowProgress() {
+    m_repaintTimer.stop();
+    m_sinceRepaint.restart();
+    m_progress->setValue(SentPercent());
+}
+
+void CUploadProgressDlg::OnCancel() {
+    if (m_bEnded) {
+        return;
+    }
+    if (m_pJob != nullptr) {
+        // Always, even when the job says it is done: it may still be in its closing pause, and
+        // no upload thread may outlive the dialog. Cancel wakes it, so this returns at once.
+        m_pJob->Cancel();
+    }
+    // The bar ends on the true figure, not on one held back by the repaint pacing.
+    if (m_bJobEnded || m_repaintTimer.isActive()) {
+        ShowProgress();
+    }
+    EndDialog(Rejected);
+}
+
+void CUploadProgressDlg::EndDialog(int nResult) {
+    m_bEnded = true;
+    platform::UnregisterNotifyTarget(m_hWnd);
+    done(nResult);
+}
+
+}  // namespace upload
