@@ -72,6 +72,7 @@ void CZelkorForm::CreateControls() {
     pLayout->addStretch(1);
     SetTabOrder();
     ConnectHandlers();
+    AddProgramCommands();
 }
 
 void CZelkorForm::ConnectHandlers() {
