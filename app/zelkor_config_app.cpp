@@ -21,6 +21,8 @@ CZelkorConfigApp theApp;
 
 namespace {
 
+CZelkorConfigApp* g_pRunningApp = nullptr;
+
 QString Latin1(const char* text) {
     return QString::fromLatin1(text);
 }
@@ -52,7 +54,14 @@ int CZelkorConfigApp::Run(const QStringList& arguments) {
     return ExitInstance();
 }
 
+CZelkorConfigApp& GetApp() {
+    return g_pRunningApp != nullptr ? *g_pRunningApp : theApp;
+}
+
 bool CZelkorConfigApp::InitInstance(const QStringList& arguments) {
+    g_pRunningApp = this;
+    m_bPortChosen = false;
+    m_strCommandLinePort.reset();
     UseInstalledIconTheme();
     LoadSettings();
     if (!CreateFrame()) {
@@ -86,9 +95,10 @@ void CZelkorConfigApp::LoadSettings() {
 void CZelkorConfigApp::SaveSettings() {
     QSettings settings(Latin1(res::kRegistryKey), Latin1(res::kProfileApp));
     std::string portPath = m_strPortPath;
-    // A port given on the command line was for one run: unless the user chose another one
-    // since, the remembered port stays what it was.
-    if (m_strCommandLinePort && (portPath == *m_strCommandLinePort || portPath.empty())) {
+    // A port given on the command line was for one run: unless the user chose a port since
+    // (even one that then failed to open, which leaves nothing to remember), the remembered
+    // port stays what it was.
+    if (m_strCommandLinePort && !m_bPortChosen) {
         portPath = m_strRememberedPortPath;
     }
     settings.setValue(SettingKey(res::kConfigSection, Latin1(res::kPortPathEntry)),
@@ -172,6 +182,9 @@ int CZelkorConfigApp::ExitInstance() {
     m_pForm = nullptr;
     m_pMainWnd.reset();
     m_pDoc.reset();
+    if (g_pRunningApp == this) {
+        g_pRunningApp = nullptr;
+    }
     return 0;
 }
 

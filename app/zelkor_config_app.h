@@ -63,6 +63,10 @@ public:
     // it reports to go away.
     devlink::CDeviceLink m_link;
     std::string m_strPortPath;
+    // The user has confirmed a port in Select Comm Port during this run: what that left in
+    // m_strPortPath (the port, or nothing when it did not open) is what the next start gets,
+    // whatever the command line named.
+    bool m_bPortChosen = false;
 
 protected:
     // The about box runs modally; tests look at it without running it.
@@ -88,5 +92,8 @@ private:
 };
 
 extern CZelkorConfigApp theApp;
+
+// The application that has started and not yet ended (a test runs its own); theApp otherwise.
+CZelkorConfigApp& GetApp();
 
 }  // namespace app

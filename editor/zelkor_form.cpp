@@ -73,6 +73,7 @@ void CZelkorForm::CreateControls() {
     pLayout->addStretch(1);
     SetTabOrder();
     ConnectHandlers();
+    AddProgramCommands();
 }
 
 void CZelkorForm::ConnectHandlers() {

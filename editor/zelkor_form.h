@@ -21,6 +21,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace ports {
+class IPortSystem;
+}
+
 namespace upload {
 class CUploadJob;
 }
@@ -77,6 +81,12 @@ public:
     void OnJump();
     void OnProgramType();
 
+    // The commands that change the book or the port (program_commands.cpp).
+    void OnInsertProgram();
+    void OnReorderPrograms();
+    void OnDeleteProgram();
+    void OnSelectCommPort();
+
     QLineEdit* FrequencyField(int nSlot) const { return m_fields[nSlot]; }
     QString FieldText(int nSlot) const;
 
@@ -86,6 +96,8 @@ public:
     QComboBox* m_cbProgram = nullptr;
     int m_nProgramType = 0;
     QString m_strJump;
+    // Where Select Comm Port lists the ports from; null: this machine's own. Not owned.
+    ports::IPortSystem* m_pPortSource = nullptr;
 
 protected:
     intptr_t OnCommitProgram(uintptr_t wParam, intptr_t lParam);
@@ -102,6 +114,7 @@ private:
     void RebuildProgramList(int nSelected);
     void ResizeParentToFit();
     void ConnectHandlers();
+    void AddProgramCommands();
     int FieldId(const QObject* pObject) const;
     int FocusedFieldId() const;
     model::CFrequencyProgram& CurrentProgram();

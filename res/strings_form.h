@@ -1,5 +1,6 @@
 // Texts of the editor form: captions of its controls, slot labels, accessible names, and the
-// message of its navigation (the entry checks' texts are in strings_editor.h).
+// messages of its navigation and its program commands (the entry checks' texts are in
+// strings_editor.h).
 #pragma once
 
 namespace res {
@@ -24,5 +25,9 @@ inline constexpr const char kAccNextProgram[] = "Next program";
 inline constexpr const char kAccJumpNumber[] = "Program number to jump to";
 
 inline constexpr const char kJumpOutOfRange[] = "The program number can be from 1 to 2000.";
+
+// Edit > Insert Program, when no empty program is left to make room with.
+inline constexpr const char kMsgProgramListFull[] =
+    "Couldn't insert the program, because program list is full.";
 
 }  // namespace res

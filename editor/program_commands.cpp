@@ -1,0 +1,86 @@
+// The form's commands that change the book or the serial port rather than move between programs:
+// Edit > Insert Program, Edit > Reorder Programs, Tools > Delete Program, Tools > Select Comm Port.
+#include <QDialog>
+#include <memory>
+
+#include "app/zelkor_config_app.h"
+#include "editor/insert_program_dlg.h"
+#include "editor/reorder_dlg.h"
+#include "editor/zelkor_form.h"
+#include "platform/message_box.h"
+#include "ports/select_port_dlg.h"
+#include "res/ids_app.h"
+#include "res/strings.h"
+
+namespace editor {
+
+void CZelkorForm::AddProgramCommands() {
+    AddCommand(res::ID_INSERT_PROGRAM, [this] { OnInsertProgram(); });
+    AddCommand(res::ID_REORDER_PROGRAMS, [this] { OnReorderPrograms(); });
+    AddCommand(res::ID_DELETE_PROGRAM, [this] { OnDeleteProgram(); });
+    AddCommand(res::ID_SELECT_COMM_PORT, [this] { OnSelectCommPort(); });
+}
+
+void CZelkorForm::OnInsertProgram() {
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    CInsertProgramDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    // The fields belong to the program on display: they go into it before the book moves.
+    SaveCurrentProgram();
+    const int index = static_cast<int>(dialog.m_nProgramNumber) - 1;
+    if (!m_pDoc->m_book.InsertAt(index)) {
+        platform::ShowAppMessage(res::kMsgProgramListFull);
+        return;
+    }
+    m_pDoc->SetModifiedFlag(true);
+    m_pDoc->m_nCurrent = static_cast<int16_t>(index);
+    ShowProgram();
+}
+
+void CZelkorForm::OnReorderPrograms() {
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    // The dialog holds a whole book of its own: too big for the stack.
+    auto pDialog = std::make_unique<CReorderDlg>(this);
+    pDialog->m_workBook = m_pDoc->m_book;
+    pDialog->m_pTargetBook = &m_pDoc->m_book;
+    if (pDialog->exec() != QDialog::Accepted) {
+        return;
+    }
+    m_pDoc->SetModifiedFlag(true);
+    ShowProgram();
+}
+
+void CZelkorForm::OnDeleteProgram() {
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    CurrentProgram().Clear();
+    // The book changed: without this a deletion would be lost with no save prompt.
+    m_pDoc->SetModifiedFlag(true);
+    ShowProgram();
+}
+
+void CZelkorForm::OnSelectCommPort() {
+    app::CZelkorConfigApp& application = app::GetApp();
+    // The main window owns the dialog, so that it opens over it and blocks it.
+    ports::CSelectPortDlg dialog(window(), m_pPortSource);
+    dialog.m_strPortPath = application.m_strPortPath;
+    if (dialog.DoModal() != QDialog::Accepted || dialog.m_strPortPath.empty()) {
+        return;
+    }
+    devlink::CDeviceLink& link = application.m_link;
+    link.Close();
+    link.SetPortPath(dialog.m_strPortPath);
+    link.m_hOwnerWnd = reinterpret_cast<std::uintptr_t>(window());
+    // The serial layer reports a failure itself; a port that did not open is not remembered.
+    application.m_strPortPath = link.Open() ? dialog.m_strPortPath : std::string();
+    application.m_bPortChosen = true;
+}
+
+}  // namespace editor
