@@ -18,7 +18,7 @@ namespace {
 constexpr int32_t kTestFrameCapacity = 16;
 
 devlink::CDeviceLink& Link() {
-    return app::theApp.m_link;
+    return app::GetApp().m_link;
 }
 
 }  // namespace
