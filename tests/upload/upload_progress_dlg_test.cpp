@@ -209,6 +209,9 @@ TEST_F(UploadProgressDlg, LateAcknowledgementsAreHarmless) {
     EXPECT_FALSE(platform::PostNotify(hDialog, devlink::WM_UPLOADPROGRESS, 0, 0));
     EXPECT_FALSE(platform::PostNotify(hDialog, upload::kNotifyCommand, upload::kIdCancel, 0));
     QCoreApplication::processEvents();
+    // The simulator counts a frame only after its reply has gone; wait for the count, then make
+    // sure no fifth frame followed.
+    ASSERT_TRUE(s.device.WaitForFrames(4, 10s));
     EXPECT_EQ(s.device.FrameCount(), 4u);
     EXPECT_EQ(m_messages.Count(), 0u);
 }
