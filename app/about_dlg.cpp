@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_icons.h"
+#include "editor/control_ids.h"
 #include "res/strings.h"
 
 namespace app {
@@ -40,8 +41,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent) {
     pTop->addLayout(pTexts, 1);
 
     auto* pOk = new QPushButton(QString::fromLatin1(res::kAboutOk), this);
-    pOk->setObjectName(QStringLiteral("aboutOk"));
-    pOk->setProperty("controlId", 1);
+    editor::SetControlId(pOk, res::IDOK, QStringLiteral("aboutOk"));
     pOk->setDefault(true);
     pOk->setMinimumWidth(pOk->fontMetrics().horizontalAdvance(QStringLiteral("OK")) * 4);
     connect(pOk, &QPushButton::clicked, this, &QDialog::accept);

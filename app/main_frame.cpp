@@ -14,6 +14,7 @@
 
 #include "app/app_icons.h"
 #include "res/ids_app.h"
+#include "res/ids_controls.h"
 #include "res/strings.h"
 
 namespace app {
@@ -21,7 +22,6 @@ namespace app {
 namespace {
 
 constexpr const char kCommandIdProperty[] = "commandId";
-constexpr const char kControlIdProperty[] = "controlId";
 
 // X11 reports the lock keys in the state word of each key event.
 constexpr quint32 kX11LockMask = 0x02;
@@ -133,7 +133,7 @@ void CMainFrame::CreateMenus() {
 bool CMainFrame::CreateToolBar() {
     m_pToolBar = new QToolBar(QString::fromLatin1(res::kToolBarTitle), this);
     m_pToolBar->setObjectName(QStringLiteral("toolBar"));
-    m_pToolBar->setProperty(kControlIdProperty, res::AFX_IDW_TOOLBAR);
+    m_pToolBar->setProperty(res::kControlIdProperty, res::AFX_IDW_TOOLBAR);
     m_pToolBar->setMovable(true);
     m_pToolBar->setFloatable(true);
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -173,10 +173,10 @@ bool CMainFrame::CreateToolBar() {
 bool CMainFrame::CreateStatusBar() {
     QStatusBar* pBar = statusBar();
     pBar->setObjectName(QStringLiteral("statusBar"));
-    pBar->setProperty(kControlIdProperty, res::AFX_IDW_STATUS_BAR);
+    pBar->setProperty(res::kControlIdProperty, res::AFX_IDW_STATUS_BAR);
     m_pMessagePane = new QLabel(pBar);
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
-    m_pMessagePane->setProperty(kControlIdProperty, res::ID_SEPARATOR);
+    m_pMessagePane->setProperty(res::kControlIdProperty, res::ID_SEPARATOR);
     m_pMessagePane->setIndent(3);
     pBar->addWidget(m_pMessagePane, 1);
 
@@ -189,7 +189,7 @@ bool CMainFrame::CreateStatusBar() {
                               SPane{res::ID_INDICATOR_SCRL, res::kIndicatorScrl}}) {
         auto* pLabel = new QLabel(pBar);
         pLabel->setObjectName(QStringLiteral("indicator%1").arg(pane.nID));
-        pLabel->setProperty(kControlIdProperty, pane.nID);
+        pLabel->setProperty(res::kControlIdProperty, pane.nID);
         pLabel->setProperty("indicatorText", QString::fromLatin1(pane.text));
         pLabel->setAlignment(Qt::AlignCenter);
         pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

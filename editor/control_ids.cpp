@@ -5,12 +5,12 @@
 namespace editor {
 
 void SetControlId(QWidget* pWidget, int nID, const QString& objectName) {
-    pWidget->setProperty(kControlIdProperty, nID);
-    pWidget->setObjectName(objectName);
+    pWidget->setProperty(res::kControlIdProperty, nID);
+    pWidget->setObjectName(objectName.isEmpty() ? QString::number(nID) : objectName);
 }
 
 int ControlId(const QWidget* pWidget) {
-    const QVariant id = pWidget->property(kControlIdProperty);
+    const QVariant id = pWidget->property(res::kControlIdProperty);
     return id.isValid() ? id.toInt() : -1;
 }
 

@@ -2,13 +2,15 @@
 // as the old dialog templates did.
 #pragma once
 
+#include <QString>
 #include <QWidget>
+
+#include "res/ids_controls.h"
 
 namespace editor {
 
-inline constexpr const char kControlIdProperty[] = "controlId";
-
-void SetControlId(QWidget* pWidget, int nID, const QString& objectName);
+// Gives the widget its id and an object name: the one given, or else the id itself as text.
+void SetControlId(QWidget* pWidget, int nID, const QString& objectName = {});
 int ControlId(const QWidget* pWidget);
 // The first descendant of pRoot with that id, or nullptr.
 QWidget* FindControl(const QWidget* pRoot, int nID);

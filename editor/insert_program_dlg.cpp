@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editor/dialog_controls.h"
+#include "editor/control_ids.h"
 #include "model/program_book.h"
 #include "platform/message_box.h"
 #include "res/ids_dialogs.h"

@@ -9,7 +9,7 @@
 #include <array>
 #include <charconv>
 
-#include "editor/dialog_controls.h"
+#include "editor/control_ids.h"
 #include "editor/list_ctrl_ex.h"
 #include "platform/message_box.h"
 #include "res/ids_dialogs.h"

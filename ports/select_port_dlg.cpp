@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/control_ids.h"
 #include "platform/message_box.h"
 #include "platform/port_source.h"
 #include "ports/enumerate_ports.h"
@@ -27,11 +28,6 @@ constexpr int kButtonWidth = 50;
 constexpr int kComboListHeight = 215 - 14;
 constexpr int kLineHeight = 8;
 
-void TagControl(QWidget* widget, int id) {
-    widget->setProperty("controlId", id);
-    widget->setObjectName(QString::number(id));
-}
-
 }  // namespace
 
 CSelectPortDlg::CSelectPortDlg(QWidget* parent, IPortSystem* source)
@@ -39,7 +35,7 @@ CSelectPortDlg::CSelectPortDlg(QWidget* parent, IPortSystem* source)
     setWindowTitle(res::kSelectPortCaption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setProperty("controlId", res::IDD_SELECT_PORT);
+    editor::SetControlId(this, res::IDD_SELECT_PORT);
     BuildControls();
 }
 
@@ -52,22 +48,22 @@ void CSelectPortDlg::BuildControls() {
     auto dy = [unitY](int units) { return static_cast<int>(units * unitY + 0.5); };
 
     m_pOk = new QPushButton(res::kSelectPortOk, this);
-    TagControl(m_pOk, res::kSelectPortOkId);
+    editor::SetControlId(m_pOk, res::IDOK);
     m_pOk->setDefault(true);
     m_pOk->setMinimumWidth(dx(kButtonWidth));
     connect(m_pOk, &QPushButton::clicked, this, &CSelectPortDlg::OnOK);
 
     auto* cancel = new QPushButton(res::kSelectPortCancel, this);
-    TagControl(cancel, res::kSelectPortCancelId);
+    editor::SetControlId(cancel, res::IDCANCEL);
     cancel->setAutoDefault(false);
     cancel->setMinimumWidth(dx(kButtonWidth));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* label = new QLabel(res::kSelectPortLabel, this);
-    TagControl(label, res::kSelectPortLabelId);
+    editor::SetControlId(label, res::IDC_STATIC);
 
     m_cbPort = new QComboBox(this);
-    TagControl(m_cbPort, res::IDC_PORT_COMBO);
+    editor::SetControlId(m_cbPort, res::IDC_PORT_COMBO);
     m_cbPort->setEditable(true);
     // Typed text is never taken as a choice, so it must not turn into a line either.
     m_cbPort->setInsertPolicy(QComboBox::NoInsert);

@@ -18,6 +18,7 @@
 #include "link/packet_buffer.h"
 #include "platform/event.h"
 #include "platform/notify.h"
+#include "res/ids_controls.h"
 
 namespace upload {
 
@@ -31,7 +32,7 @@ inline constexpr std::chrono::milliseconds kFinalPause{100};
 
 // What the job posts to close the dialog: the command message with the Cancel button's id.
 inline constexpr uint32_t kNotifyCommand = 0x0111;
-inline constexpr uintptr_t kIdCancel = 2;
+inline constexpr uintptr_t kIdCancel = res::IDCANCEL;
 
 class CUploadJob {
 public:

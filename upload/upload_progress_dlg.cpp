@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/control_ids.h"
 #include "res/ids_upload.h"
 #include "res/strings.h"
 
@@ -24,18 +25,13 @@ constexpr int kGap = 10;
 
 constexpr int kRepaintIntervalMs = 1000 / CUploadProgressDlg::kRepaintsPerSecond;
 
-void TagControl(QWidget* pWidget, int nID) {
-    pWidget->setProperty("controlId", nID);
-    pWidget->setObjectName(QString::number(nID));
-}
-
 }  // namespace
 
 CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent) : QDialog(pParent) {
     setWindowTitle(res::kUploadProgressCaption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setProperty("controlId", res::IDD_UPLOAD_PROGRESS);
+    editor::SetControlId(this, res::IDD_UPLOAD_PROGRESS);
     BuildControls();
     m_repaintTimer.setSingleShot(true);
     connect(&m_repaintTimer, &QTimer::timeout, this, &CUploadProgressDlg::ShowProgress);
@@ -54,12 +50,12 @@ void CUploadProgressDlg::BuildControls() {
     auto dy = [unitY](int units) { return static_cast<int>(units * unitY + 0.5); };
 
     m_progress = new QProgressBar(this);
-    TagControl(m_progress, res::IDC_UPLOAD_PROGRESS);
+    editor::SetControlId(m_progress, res::IDC_UPLOAD_PROGRESS);
     m_progress->setTextVisible(false);
     m_progress->setMinimumHeight(dy(kBarHeight));
 
     auto* pCancel = new QPushButton(res::kUploadCancel, this);
-    TagControl(pCancel, res::kUploadCancelId);
+    editor::SetControlId(pCancel, res::IDCANCEL);
     pCancel->setDefault(true);
     pCancel->setMinimumSize(dx(kButtonWidth), dy(kButtonHeight));
     connect(pCancel, &QPushButton::clicked, this, &CUploadProgressDlg::OnCancel);

@@ -374,7 +374,7 @@ protected:
                 QTest::keyClick(pCombo, Qt::Key_Up);
             }
             MaybeScreenshot(&dialog, "select_comm_port");
-            QTest::mouseClick(Control<QPushButton>(dialog, res::kSelectPortOkId), Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(dialog, res::IDOK), Qt::LeftButton);
         };
     }
 

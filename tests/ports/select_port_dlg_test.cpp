@@ -49,7 +49,7 @@ protected:
         return widget;
     }
     static QComboBox* Combo(QDialog& dlg) { return Control<QComboBox>(dlg, res::IDC_PORT_COMBO); }
-    static QPushButton* Ok(QDialog& dlg) { return Control<QPushButton>(dlg, res::kSelectPortOkId); }
+    static QPushButton* Ok(QDialog& dlg) { return Control<QPushButton>(dlg, res::IDOK); }
 
     // Runs the dialog modally; act plays the user once it is on screen.
     static int Run(CSelectPortDlg& dlg, std::function<void()> act) {
@@ -98,7 +98,7 @@ TEST_F(SelectPortDlg, ListsThePortsInOrderMarksThePortInUseAndStartsOnOk) {
         EXPECT_EQ(combo->currentText(), "FT232R USB UART (ttyUSB0)");
         EXPECT_EQ(dlg.focusWidget(), Ok(dlg));
         EXPECT_EQ(dlg.windowTitle(), "Select Comm Port");
-        auto* label = Control<QLabel>(dlg, res::kSelectPortLabelId);
+        auto* label = Control<QLabel>(dlg, res::IDC_STATIC);
         EXPECT_EQ(label->text(), "Select Comm Port");
         QTest::keyClick(combo, Qt::Key_Down);
         QTest::mouseClick(Ok(dlg), Qt::LeftButton);
@@ -159,7 +159,7 @@ TEST_F(SelectPortDlg, OkTakesOnlyASelectedLine) {
         {"Cancel keeps the preset", "/dev/ttyS0",
          [](CSelectPortDlg& dlg, QComboBox* combo) {
              QTest::keyClick(combo, Qt::Key_Down);
-             QTest::mouseClick(Control<QPushButton>(dlg, res::kSelectPortCancelId), Qt::LeftButton);
+             QTest::mouseClick(Control<QPushButton>(dlg, res::IDCANCEL), Qt::LeftButton);
          },
          QDialog::Rejected, "/dev/ttyS0"},
         {"the last of equal paths is marked", "/dev/same",

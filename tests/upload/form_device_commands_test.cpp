@@ -222,15 +222,15 @@ TEST_F(FormDeviceCommands, SilentDeviceKeepsTheDialogUntilCancel) {
     silent.bSilent = true;
     Connect(silent);
     bool bWaited = false;
-    const std::optional<int> bar = RunUpload(
-        [this] { LoadDevice(); },
-        [&](CUploadProgressDlg& dlg) {
-            ASSERT_TRUE(m_device->WaitForFrames(1, 10s));
-            bWaited = dlg.isVisible();
-            auto* cancel = dlg.findChild<QPushButton*>(QString::number(res::kUploadCancelId));
-            ASSERT_NE(cancel, nullptr);
-            cancel->click();
-        });
+    const std::optional<int> bar =
+        RunUpload([this] { LoadDevice(); },
+                  [&](CUploadProgressDlg& dlg) {
+                      ASSERT_TRUE(m_device->WaitForFrames(1, 10s));
+                      bWaited = dlg.isVisible();
+                      auto* cancel = dlg.findChild<QPushButton*>(QString::number(res::IDCANCEL));
+                      ASSERT_NE(cancel, nullptr);
+                      cancel->click();
+                  });
     EXPECT_TRUE(bWaited);
     ASSERT_TRUE(bar.has_value());
     EXPECT_EQ(*bar, 0);

@@ -54,7 +54,7 @@ protected:
     }
 
     static QPushButton* CancelButton(QDialog& dlg) {
-        auto* button = dlg.findChild<QPushButton*>(QString::number(res::kUploadCancelId));
+        auto* button = dlg.findChild<QPushButton*>(QString::number(res::IDCANCEL));
         EXPECT_NE(button, nullptr);
         return button;
     }
@@ -102,7 +102,7 @@ TEST_F(UploadProgressDlg, HasTheTemplateCaptionAndControls) {
     QPushButton* cancel = CancelButton(dlg);
     ASSERT_NE(cancel, nullptr);
     EXPECT_EQ(cancel->text(), res::kUploadCancel);
-    EXPECT_EQ(cancel->property("controlId").toInt(), res::kUploadCancelId);
+    EXPECT_EQ(cancel->property("controlId").toInt(), res::IDCANCEL);
 }
 
 // An upload that the device acknowledges block by block ends by itself, with everything sent
