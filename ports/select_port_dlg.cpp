@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "editor/control_ids.h"
+#include "editor/dialog_units.h"
 #include "platform/message_box.h"
 #include "platform/port_source.h"
 #include "ports/enumerate_ports.h"
@@ -40,12 +41,9 @@ CSelectPortDlg::CSelectPortDlg(QWidget* parent, IPortSystem* source)
 }
 
 void CSelectPortDlg::BuildControls() {
-    QFontMetricsF metrics(font());
-    const double unitX =
-        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52 / 4;
-    const double unitY = metrics.height() / 8;
-    auto dx = [unitX](int units) { return static_cast<int>(units * unitX + 0.5); };
-    auto dy = [unitY](int units) { return static_cast<int>(units * unitY + 0.5); };
+    const editor::CDialogUnits units(font());
+    auto dx = [&units](int n) { return units.X(n); };
+    auto dy = [&units](int n) { return units.Y(n); };
 
     m_pOk = new QPushButton(res::kSelectPortOk, this);
     editor::SetControlId(m_pOk, res::IDOK);

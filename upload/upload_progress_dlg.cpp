@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "editor/control_ids.h"
+#include "editor/dialog_units.h"
 #include "res/ids_upload.h"
 #include "res/strings.h"
 
@@ -42,12 +43,9 @@ CUploadProgressDlg::~CUploadProgressDlg() {
 }
 
 void CUploadProgressDlg::BuildControls() {
-    QFontMetricsF metrics(font());
-    const double unitX =
-        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52 / 4;
-    const double unitY = metrics.height() / 8;
-    auto dx = [unitX](int units) { return static_cast<int>(units * unitX + 0.5); };
-    auto dy = [unitY](int units) { return static_cast<int>(units * unitY + 0.5); };
+    const editor::CDialogUnits units(font());
+    auto dx = [&units](int n) { return units.X(n); };
+    auto dy = [&units](int n) { return units.Y(n); };
 
     m_progress = new QProgressBar(this);
     editor::SetControlId(m_progress, res::IDC_UPLOAD_PROGRESS);
