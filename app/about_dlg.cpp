@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "app/app_icons.h"
-#include "editor/control_ids.h"
 #include "res/strings.h"
+#include "widgets/control_ids.h"
 
 namespace app {
 
@@ -41,7 +41,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent) {
     pTop->addLayout(pTexts, 1);
 
     auto* pOk = new QPushButton(QString::fromLatin1(res::kAboutOk), this);
-    editor::SetControlId(pOk, res::IDOK, QStringLiteral("aboutOk"));
+    widgets::SetControlId(pOk, res::IDOK, QStringLiteral("aboutOk"));
     pOk->setDefault(true);
     pOk->setMinimumWidth(pOk->fontMetrics().horizontalAdvance(QStringLiteral("OK")) * 4);
     connect(pOk, &QPushButton::clicked, this, &QDialog::accept);

@@ -207,7 +207,7 @@ void CMainFrame::SetView(QWidget* pView) {
     setCentralWidget(pView);
 }
 
-void CMainFrame::SetCommandTargets(std::vector<ICommandTarget*> targets) {
+void CMainFrame::SetCommandTargets(std::vector<widgets::ICommandTarget*> targets) {
     m_targets = std::move(targets);
     UpdateCommandStates();
 }
@@ -220,7 +220,7 @@ void CMainFrame::UpdateCommandStates() {
             continue;
         }
         bool bHandled = false;
-        for (ICommandTarget* pTarget : m_targets) {
+        for (widgets::ICommandTarget* pTarget : m_targets) {
             if (pTarget->OnCmdMsg(nID, false)) {
                 bHandled = true;
                 break;
@@ -235,7 +235,7 @@ bool CMainFrame::RouteCommand(int nID) {
         OnStatusBarToggled(!statusBar()->isVisibleTo(this));
         return true;
     }
-    for (ICommandTarget* pTarget : m_targets) {
+    for (widgets::ICommandTarget* pTarget : m_targets) {
         if (pTarget->OnCmdMsg(nID, false)) {
             pTarget->OnCmdMsg(nID, true);
             return true;

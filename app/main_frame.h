@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_target.h"
+#include "widgets/command_target.h"
 
 class QAction;
 class QLabel;
@@ -33,7 +33,7 @@ public:
 
     void SetView(QWidget* pView);
     // The routing path, in the order commands are offered.
-    void SetCommandTargets(std::vector<ICommandTarget*> targets);
+    void SetCommandTargets(std::vector<widgets::ICommandTarget*> targets);
     // Re-reads which commands have a handler and enables or disables their items.
     void UpdateCommandStates();
     // Runs a command as if its item had been chosen; false when nothing handles it.
@@ -70,7 +70,7 @@ private:
 
     std::map<int, QAction*> m_actions;
     std::vector<QMenu*> m_menus;
-    std::vector<ICommandTarget*> m_targets;
+    std::vector<widgets::ICommandTarget*> m_targets;
     std::vector<QAction*> m_recentActions;
     QAction* m_pRecentPlaceholder = nullptr;
     QAction* m_pExitSeparator = nullptr;

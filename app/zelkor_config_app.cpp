@@ -21,8 +21,6 @@ CZelkorConfigApp theApp;
 
 namespace {
 
-CZelkorConfigApp* g_pRunningApp = nullptr;
-
 QString Latin1(const char* text) {
     return QString::fromLatin1(text);
 }
@@ -54,14 +52,7 @@ int CZelkorConfigApp::Run(const QStringList& arguments) {
     return ExitInstance();
 }
 
-CZelkorConfigApp& GetApp() {
-    return g_pRunningApp != nullptr ? *g_pRunningApp : theApp;
-}
-
 bool CZelkorConfigApp::InitInstance(const QStringList& arguments) {
-    g_pRunningApp = this;
-    m_bPortChosen = false;
-    m_strCommandLinePort.reset();
     UseInstalledIconTheme();
     LoadSettings();
     if (!CreateFrame()) {
@@ -81,7 +72,7 @@ void CZelkorConfigApp::LoadSettings() {
         settings.value(SettingKey(res::kConfigSection, Latin1(res::kPortPathEntry)), QString())
             .toString()
             .toStdString();
-    m_strPortPath = m_strRememberedPortPath;
+    m_portSetting.Start(m_strRememberedPortPath, std::nullopt);
     std::vector<std::string> recent;
     for (int n = 1; n <= res::kRecentFileCount; ++n) {
         recent.push_back(
@@ -94,15 +85,8 @@ void CZelkorConfigApp::LoadSettings() {
 
 void CZelkorConfigApp::SaveSettings() {
     QSettings settings(Latin1(res::kRegistryKey), Latin1(res::kProfileApp));
-    std::string portPath = m_strPortPath;
-    // A port given on the command line was for one run: unless the user chose a port since
-    // (even one that then failed to open, which leaves nothing to remember), the remembered
-    // port stays what it was.
-    if (m_strCommandLinePort && !m_bPortChosen) {
-        portPath = m_strRememberedPortPath;
-    }
     settings.setValue(SettingKey(res::kConfigSection, Latin1(res::kPortPathEntry)),
-                      QString::fromStdString(portPath));
+                      QString::fromStdString(m_portSetting.PathToRemember()));
     const auto& entries = m_recentFiles.Entries();
     for (int n = 1; n <= res::kRecentFileCount; ++n) {
         const QString key = SettingKey(res::kRecentFileSection, RecentFileEntry(n));
@@ -125,6 +109,7 @@ bool CZelkorConfigApp::CreateFrame() {
     }
     m_pForm = new editor::CZelkorForm;
     m_pForm->SetDocument(m_pDoc.get());
+    m_pForm->SetDevice(&m_link, &m_portSetting);
     m_pDoc->AddView(m_pForm);
     m_pMainWnd->SetView(m_pForm);
     m_pMainWnd->SetCommandTargets({m_pForm, this});
@@ -144,8 +129,7 @@ bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
     parser.addPositionalArgument(Latin1(res::kCmdLineFile), Latin1(res::kCmdLineFileHelp));
     parser.parse(arguments);
     if (parser.isSet(port)) {
-        m_strCommandLinePort = parser.value(port).toStdString();
-        m_strPortPath = *m_strCommandLinePort;
+        m_portSetting.Start(m_strRememberedPortPath, parser.value(port).toStdString());
     }
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) {
@@ -155,25 +139,12 @@ bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
 }
 
 void CZelkorConfigApp::OpenRememberedPort() {
-    if (m_strPortPath.empty()) {
-        return;
-    }
-    m_link.SetPortPath(m_strPortPath);
-    m_link.m_hOwnerWnd = reinterpret_cast<std::uintptr_t>(m_pMainWnd.get());
-    // The serial layer has told the user why; an empty path keeps the next start from trying.
-    if (!m_link.Open()) {
-        m_strPortPath.clear();
-    }
-}
-
-void CZelkorConfigApp::CloseLink() {
-    m_link.Close();
-    m_link.m_hOwnerWnd = 0;
+    m_portSetting.OpenAtStart(reinterpret_cast<std::uintptr_t>(m_pMainWnd.get()));
 }
 
 int CZelkorConfigApp::ExitInstance() {
     // The link's reader thread may still post to the windows: it ends first.
-    CloseLink();
+    m_portSetting.Close();
     SaveSettings();
     CQtMessageSink::SetOwner(nullptr);
     if (m_pDoc) {
@@ -182,9 +153,6 @@ int CZelkorConfigApp::ExitInstance() {
     m_pForm = nullptr;
     m_pMainWnd.reset();
     m_pDoc.reset();
-    if (g_pRunningApp == this) {
-        g_pRunningApp = nullptr;
-    }
     return 0;
 }
 

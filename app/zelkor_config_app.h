@@ -10,10 +10,11 @@
 #include <optional>
 #include <string>
 
-#include "app/command_target.h"
 #include "app/recent_file_list.h"
 #include "link/device_link.h"
+#include "link/port_setting.h"
 #include "model/zelkor_config_doc.h"
+#include "widgets/command_target.h"
 
 class QPrinter;
 
@@ -25,7 +26,7 @@ namespace app {
 
 class CMainFrame;
 
-class CZelkorConfigApp : public model::IDocHost, public ICommandTarget {
+class CZelkorConfigApp : public model::IDocHost, public widgets::ICommandTarget {
 public:
     CZelkorConfigApp();
     ~CZelkorConfigApp() override;
@@ -45,7 +46,7 @@ public:
     void OnAppExit();
     void OnOpenRecentFile(int nIndex);
 
-    // ICommandTarget
+    // widgets::ICommandTarget
     bool OnCmdMsg(int nID, bool bExecute) override;
 
     // model::IDocHost
@@ -62,11 +63,8 @@ public:
     // The program's one device link; closed (and its reader ended) at exit before the windows
     // it reports to go away.
     devlink::CDeviceLink m_link;
-    std::string m_strPortPath;
-    // The user has confirmed a port in Select Comm Port during this run: what that left in
-    // m_strPortPath (the port, or nothing when it did not open) is what the next start gets,
-    // whatever the command line named.
-    bool m_bPortChosen = false;
+    // The port path in use and what is remembered of it; the form changes it through this.
+    devlink::CPortSetting m_portSetting{m_link};
 
 protected:
     // The about box runs modally; tests look at it without running it.
@@ -79,21 +77,16 @@ private:
     bool ProcessShellCommand(const QStringList& arguments);
     // The port of the previous run, opened only once the window is visible.
     void OpenRememberedPort();
-    void CloseLink();
 
     std::unique_ptr<model::CZelkorConfigDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pMainWnd;
     editor::CZelkorForm* m_pForm = nullptr;  // owned by the frame
     std::unique_ptr<QPrinter> m_pPrinter;
     CRecentFileList m_recentFiles;
-    // A port named on the command line is used for this run only.
-    std::optional<std::string> m_strCommandLinePort;
+    // The port the previous run left.
     std::string m_strRememberedPortPath;
 };
 
 extern CZelkorConfigApp theApp;
-
-// The application that has started and not yet ended (a test runs its own); theApp otherwise.
-CZelkorConfigApp& GetApp();
 
 }  // namespace app

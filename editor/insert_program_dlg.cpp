@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editor/control_ids.h"
 #include "model/program_book.h"
 #include "platform/message_box.h"
 #include "res/ids_dialogs.h"
 #include "res/strings.h"
+#include "widgets/control_ids.h"
 
 namespace editor {
 
@@ -20,16 +20,16 @@ constexpr int kMaxDigits = 9;  // longer digit strings are out of range, whateve
 }
 
 CInsertProgramDlg::CInsertProgramDlg(QWidget* parent) : QDialog(parent) {
-    SetControlId(this, res::IDD_INSERT_PROGRAM);
+    widgets::SetControlId(this, res::IDD_INSERT_PROGRAM);
     setWindowTitle(res::kInsertCaption);
 
     auto* pOk = new QPushButton(res::kButtonOk, this);
-    SetControlId(pOk, res::IDOK);
+    widgets::SetControlId(pOk, res::IDOK);
     pOk->setDefault(true);
     auto* pCancel = new QPushButton(res::kButtonCancel, this);
-    SetControlId(pCancel, res::IDCANCEL);
+    widgets::SetControlId(pCancel, res::IDCANCEL);
     m_pNumberEdit = new QLineEdit(this);
-    SetControlId(m_pNumberEdit, res::IDC_PROGRAM_NUMBER);
+    widgets::SetControlId(m_pNumberEdit, res::IDC_PROGRAM_NUMBER);
     m_pNumberEdit->setFixedWidth(m_pNumberEdit->fontMetrics().horizontalAdvance('0') * 10);
 
     auto* pLayout = new QVBoxLayout(this);

@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <memory>
 
-#include "app/zelkor_config_app.h"
 #include "editor/insert_program_dlg.h"
 #include "editor/reorder_dlg.h"
 #include "editor/zelkor_form.h"
+#include "link/port_setting.h"
 #include "platform/message_box.h"
 #include "ports/select_port_dlg.h"
 #include "res/ids_app.h"
@@ -67,20 +67,17 @@ void CZelkorForm::OnDeleteProgram() {
 }
 
 void CZelkorForm::OnSelectCommPort() {
-    app::CZelkorConfigApp& application = app::GetApp();
+    if (m_pPortSetting == nullptr) {
+        return;
+    }
     // The main window owns the dialog, so that it opens over it and blocks it.
     ports::CSelectPortDlg dialog(window(), m_pPortSource);
-    dialog.m_strPortPath = application.m_strPortPath;
+    dialog.m_strPortPath = m_pPortSetting->PortPath();
     if (dialog.DoModal() != QDialog::Accepted || dialog.m_strPortPath.empty()) {
         return;
     }
-    devlink::CDeviceLink& link = application.m_link;
-    link.Close();
-    link.SetPortPath(dialog.m_strPortPath);
-    link.m_hOwnerWnd = reinterpret_cast<std::uintptr_t>(window());
     // The serial layer reports a failure itself; a port that did not open is not remembered.
-    application.m_strPortPath = link.Open() ? dialog.m_strPortPath : std::string();
-    application.m_bPortChosen = true;
+    m_pPortSetting->Choose(dialog.m_strPortPath, reinterpret_cast<std::uintptr_t>(window()));
 }
 
 }  // namespace editor

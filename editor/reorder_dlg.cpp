@@ -9,11 +9,11 @@
 #include <array>
 #include <charconv>
 
-#include "editor/control_ids.h"
 #include "editor/list_ctrl_ex.h"
 #include "platform/message_box.h"
 #include "res/ids_dialogs.h"
 #include "res/strings.h"
+#include "widgets/control_ids.h"
 
 namespace editor {
 
@@ -77,21 +77,21 @@ void CProgramRowModel::MoveRow(int nFrom, int nTo) {
 }
 
 CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
-    SetControlId(this, res::IDD_REORDER);
+    widgets::SetControlId(this, res::IDD_REORDER);
     setWindowTitle(res::kReorderCaption);
 
     m_list = new CListCtrlEx(this);
-    SetControlId(m_list, res::IDC_REORDER_LIST);
+    widgets::SetControlId(m_list, res::IDC_REORDER_LIST);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* pUp = new QPushButton(res::kReorderUp, this);
-    SetControlId(pUp, res::IDC_UP);
+    widgets::SetControlId(pUp, res::IDC_UP);
     auto* pDown = new QPushButton(res::kReorderDown, this);
-    SetControlId(pDown, res::IDC_DOWN);
+    widgets::SetControlId(pDown, res::IDC_DOWN);
     auto* pOk = new QPushButton(res::kButtonOk, this);
-    SetControlId(pOk, res::IDOK);
+    widgets::SetControlId(pOk, res::IDOK);
     auto* pCancel = new QPushButton(res::kButtonCancel, this);
-    SetControlId(pCancel, res::IDCANCEL);
+    widgets::SetControlId(pCancel, res::IDCANCEL);
     for (QPushButton* pButton : {pUp, pDown, pOk, pCancel}) {
         pButton->setAutoDefault(false);  // Enter anywhere means OK, as the default button
     }

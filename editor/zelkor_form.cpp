@@ -16,10 +16,10 @@
 
 #include "platform/message_box.h"
 
-#include "editor/control_ids.h"
 #include "editor/frequency_rules.h"
 #include "res/ids_editor.h"
 #include "res/strings.h"
+#include "widgets/control_ids.h"
 
 namespace editor {
 
@@ -53,7 +53,7 @@ const QStringList& ProgramNumberTexts() {
 
 CZelkorForm::CZelkorForm(QWidget* pParent) : QWidget(pParent) {
     setObjectName(QStringLiteral("CZelkorForm"));
-    SetControlId(this, 102, QStringLiteral("CZelkorForm"));
+    widgets::SetControlId(this, res::IDD_ZELKORCONFIG_FORM, QStringLiteral("CZelkorForm"));
     CreateControls();
     AddDeviceCommands();
 }
@@ -136,9 +136,11 @@ QWidget* CZelkorForm::CreateTopRow() {
     auto* pTypeBox = new QGroupBox(QString::fromLatin1(res::kProgramTypeBox), pRow);
     pTypeBox->setObjectName(QStringLiteral("programTypeBox"));
     m_pSingle = new QRadioButton(QString::fromLatin1(res::kSingleFrequencies), pTypeBox);
-    SetControlId(m_pSingle, res::IDC_SINGLE_FREQUENCIES, QStringLiteral("radioSingleFrequencies"));
+    widgets::SetControlId(m_pSingle, res::IDC_SINGLE_FREQUENCIES,
+                          QStringLiteral("radioSingleFrequencies"));
     m_pGroups = new QRadioButton(QString::fromLatin1(res::kFrequencyGroups), pTypeBox);
-    SetControlId(m_pGroups, res::IDC_FREQUENCY_GROUPS, QStringLiteral("radioFrequencyGroups"));
+    widgets::SetControlId(m_pGroups, res::IDC_FREQUENCY_GROUPS,
+                          QStringLiteral("radioFrequencyGroups"));
     m_pSingle->setChecked(true);
     auto* pTypeLayout = new QVBoxLayout(pTypeBox);
     pTypeLayout->addWidget(m_pSingle);
@@ -147,7 +149,7 @@ QWidget* CZelkorForm::CreateTopRow() {
     auto* pProgramBox = new QGroupBox(QString::fromLatin1(res::kProgramBox), pRow);
     pProgramBox->setObjectName(QStringLiteral("programBox"));
     m_cbProgram = new QComboBox(pProgramBox);
-    SetControlId(m_cbProgram, res::IDC_PROGRAM, QStringLiteral("comboProgram"));
+    widgets::SetControlId(m_cbProgram, res::IDC_PROGRAM, QStringLiteral("comboProgram"));
     m_cbProgram->setEditable(true);
     m_cbProgram->setInsertPolicy(QComboBox::NoInsert);
     m_cbProgram->setMaxVisibleItems(16);
@@ -155,17 +157,17 @@ QWidget* CZelkorForm::CreateTopRow() {
     m_cbProgram->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbProgram->setMinimumContentsLength(4);
     m_pPrev = new QPushButton(QString::fromLatin1(res::kPrevProgram), pProgramBox);
-    SetControlId(m_pPrev, res::IDC_PREV_PROGRAM, QStringLiteral("buttonPrevProgram"));
+    widgets::SetControlId(m_pPrev, res::IDC_PREV_PROGRAM, QStringLiteral("buttonPrevProgram"));
     m_pPrev->setAccessibleName(QString::fromLatin1(res::kAccPrevProgram));
     m_pNext = new QPushButton(QString::fromLatin1(res::kNextProgram), pProgramBox);
-    SetControlId(m_pNext, res::IDC_NEXT_PROGRAM, QStringLiteral("buttonNextProgram"));
+    widgets::SetControlId(m_pNext, res::IDC_NEXT_PROGRAM, QStringLiteral("buttonNextProgram"));
     m_pNext->setAccessibleName(QString::fromLatin1(res::kAccNextProgram));
     m_pJumpNumber = new QLineEdit(pProgramBox);
-    SetControlId(m_pJumpNumber, res::IDC_JUMP_NUMBER, QStringLiteral("editJumpNumber"));
+    widgets::SetControlId(m_pJumpNumber, res::IDC_JUMP_NUMBER, QStringLiteral("editJumpNumber"));
     m_pJumpNumber->setMaxLength(res::kJumpMaxChars);
     m_pJumpNumber->setAccessibleName(QString::fromLatin1(res::kAccJumpNumber));
     m_pJump = new QPushButton(QString::fromLatin1(res::kJump), pProgramBox);
-    SetControlId(m_pJump, res::IDC_JUMP, QStringLiteral("buttonJump"));
+    widgets::SetControlId(m_pJump, res::IDC_JUMP, QStringLiteral("buttonJump"));
 
     const int smallButton = m_pPrev->fontMetrics().horizontalAdvance(QStringLiteral("->")) + 24;
     for (QPushButton* pButton : {m_pPrev, m_pNext}) {
@@ -185,7 +187,8 @@ QWidget* CZelkorForm::CreateTopRow() {
     pProgramLayout->addWidget(m_pJump, 1, 2);
 
     m_btnLoadDevice = new QPushButton(QString::fromLatin1(res::kLoadDevice), pRow);
-    SetControlId(m_btnLoadDevice, res::IDC_LOAD_DEVICE, QStringLiteral("buttonLoadDevice"));
+    widgets::SetControlId(m_btnLoadDevice, res::IDC_LOAD_DEVICE,
+                          QStringLiteral("buttonLoadDevice"));
     m_btnLoadDevice->setAutoDefault(false);
 
     pRowLayout->addWidget(pTypeBox);
@@ -209,8 +212,8 @@ QWidget* CZelkorForm::CreateGrid() {
         // The group box is a sibling drawn behind its column, so that hiding it for a Single
         // Frequencies program leaves the fields exactly where they are.
         auto* pBox = new QGroupBox(Printf1(res::kGroupBox, group + 1), pGrid);
-        SetControlId(pBox, res::IDC_GROUP_BOX_FIRST + group,
-                     QStringLiteral("groupBox%1").arg(group + 1));
+        widgets::SetControlId(pBox, res::IDC_GROUP_BOX_FIRST + group,
+                              QStringLiteral("groupBox%1").arg(group + 1));
         pBox->setFocusPolicy(Qt::NoFocus);
         pGridLayout->addWidget(pBox, 0, group);
 
@@ -222,12 +225,12 @@ QWidget* CZelkorForm::CreateGrid() {
         for (int row = 0; row < model::kSlotsPerGroup; ++row) {
             const int slot = group * model::kSlotsPerGroup + row;
             auto* pLabel = new QLabel(QStringLiteral("Static"), pColumn);
-            SetControlId(pLabel, res::IDC_FREQ_LABEL_FIRST + slot,
-                         QStringLiteral("labelFreq%1").arg(slot + 1));
+            widgets::SetControlId(pLabel, res::IDC_FREQ_LABEL_FIRST + slot,
+                                  QStringLiteral("labelFreq%1").arg(slot + 1));
             pLabel->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
             auto* pField = new QLineEdit(pColumn);
-            SetControlId(pField, res::IDC_FREQ_FIRST + slot,
-                         QStringLiteral("editFreq%1").arg(slot + 1));
+            widgets::SetControlId(pField, res::IDC_FREQ_FIRST + slot,
+                                  QStringLiteral("editFreq%1").arg(slot + 1));
             pField->setFixedWidth(fieldWidth);
             pLabel->setBuddy(pField);
             if (row > 0) {

@@ -10,9 +10,9 @@
 #include <functional>
 #include <map>
 
-#include "app/command_target.h"
 #include "model/frequency_program.h"
 #include "model/zelkor_config_doc.h"
+#include "widgets/command_target.h"
 
 class QComboBox;
 class QGroupBox;
@@ -21,7 +21,12 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace ports {
+namespace devlink {
+class CDeviceLink;
+class CPortSetting;
+}  // namespace devlink
+
+namespace platform {
 class IPortSystem;
 }
 
@@ -31,7 +36,7 @@ class CUploadJob;
 
 namespace editor {
 
-class CZelkorForm : public QWidget, public model::IDocView, public app::ICommandTarget {
+class CZelkorForm : public QWidget, public model::IDocView, public widgets::ICommandTarget {
     Q_OBJECT
 
 public:
@@ -39,6 +44,13 @@ public:
     ~CZelkorForm() override;
 
     void SetDocument(model::CZelkorConfigDoc* pDoc) { m_pDoc = pDoc; }
+    // The device the form's commands talk to and the port setting Select Comm Port changes; both
+    // belong to the application and outlive the form. The port setting may be null where no port
+    // can be chosen (Select Comm Port then does nothing).
+    void SetDevice(devlink::CDeviceLink* pLink, devlink::CPortSetting* pPortSetting) {
+        m_pLink = pLink;
+        m_pPortSetting = pPortSetting;
+    }
     model::CZelkorConfigDoc* GetDocument() const { return m_pDoc; }
 
     // Puts the document's current program on the form.
@@ -58,7 +70,7 @@ public:
     // The document's update broadcasts change nothing: the form refreshes through ShowProgram.
     void OnUpdate() {}
 
-    // app::ICommandTarget: the menu commands that the form's subsystems hand it.
+    // widgets::ICommandTarget: the menu commands that the form's subsystems hand it.
     bool OnCmdMsg(int nID, bool bExecute) override;
     void AddCommand(int nID, std::function<void()> handler);
 
@@ -97,7 +109,7 @@ public:
     int m_nProgramType = 0;
     QString m_strJump;
     // Where Select Comm Port lists the ports from; null: this machine's own. Not owned.
-    ports::IPortSystem* m_pPortSource = nullptr;
+    platform::IPortSystem* m_pPortSource = nullptr;
 
 protected:
     intptr_t OnCommitProgram(uintptr_t wParam, intptr_t lParam);
@@ -120,6 +132,8 @@ private:
     model::CFrequencyProgram& CurrentProgram();
 
     model::CZelkorConfigDoc* m_pDoc = nullptr;
+    devlink::CDeviceLink* m_pLink = nullptr;
+    devlink::CPortSetting* m_pPortSetting = nullptr;
     QRadioButton* m_pSingle = nullptr;
     QRadioButton* m_pGroups = nullptr;
     QPushButton* m_pPrev = nullptr;

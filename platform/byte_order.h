@@ -1,34 +1,11 @@
 // Big-endian conversions for the document file, the device payload and the frame headers.
 #pragma once
 
-#include <bit>
 #include <cstdint>
 
 namespace platform {
 
-constexpr uint32_t HostToNet32(uint32_t v) {
-    if constexpr (std::endian::native == std::endian::big) {
-        return v;
-    } else {
-        return __builtin_bswap32(v);
-    }
-}
-constexpr uint32_t NetToHost32(uint32_t v) {
-    return HostToNet32(v);
-}
-
-constexpr uint16_t HostToNet16(uint16_t v) {
-    if constexpr (std::endian::native == std::endian::big) {
-        return v;
-    } else {
-        return __builtin_bswap16(v);
-    }
-}
-constexpr uint16_t NetToHost16(uint16_t v) {
-    return HostToNet16(v);
-}
-
-// Byte-wise helpers for buffers that need not be aligned.
+// Byte-wise, so that buffers need not be aligned and the host's own order never matters.
 inline void PutBig32(uint8_t* out, uint32_t v) {
     out[0] = static_cast<uint8_t>(v >> 24);
     out[1] = static_cast<uint8_t>(v >> 16);

@@ -1,11 +1,11 @@
 // The running machine's own source of serial ports, for the port enumeration.
 #pragma once
 
-#include "ports/port_system.h"
+#include "platform/port_system.h"
 
 namespace platform {
 
 // Lives for the whole run. User-interface thread only.
-ports::IPortSystem& SystemPortSource();
+platform::IPortSystem& SystemPortSource();
 
 }  // namespace platform

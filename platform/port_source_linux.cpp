@@ -224,10 +224,10 @@ bool CPortSourceLinux::Fail(uint32_t code) {
     return false;
 }
 
-const SSysfsPort* CPortSourceLinux::Find(ports::HDevInfo set, std::uintptr_t index) {
+const SSysfsPort* CPortSourceLinux::Find(platform::HDevInfo set, std::uintptr_t index) {
     auto it = m_sets.find(set);
     if (it == m_sets.end()) {
-        Fail(ports::kErrorInvalidHandle);
+        Fail(platform::kErrorInvalidHandle);
         return nullptr;
     }
     if (index >= it->second.size()) {
@@ -237,44 +237,44 @@ const SSysfsPort* CPortSourceLinux::Find(ports::HDevInfo set, std::uintptr_t ind
     return &it->second[index];
 }
 
-bool CPortSourceLinux::GetVersion(ports::SOsVersion& version) {
+bool CPortSourceLinux::GetVersion(platform::SOsVersion& version) {
     // Any version of 5 or more selects the device-interface classes.
     version.nMajorVersion = kVersionMajor;
-    version.nPlatformId = ports::kPlatformWin32Nt;
+    version.nPlatformId = platform::kPlatformWin32Nt;
     return true;
 }
 
-ports::HDevInfo CPortSourceLinux::GetClassDevs(const ports::SGuid& interfaceClass) {
+platform::HDevInfo CPortSourceLinux::GetClassDevs(const platform::SGuid& interfaceClass) {
     std::vector<SSysfsPort> found;
-    if (interfaceClass == ports::kGuidDevInterfaceComPort) {
+    if (interfaceClass == platform::kGuidDevInterfaceComPort) {
         int error = 0;
         if (!ReadSysfsPorts(m_strRoot, found, error)) {
             Fail(static_cast<uint32_t>(error));
-            return ports::kInvalidDevInfo;
+            return platform::kInvalidDevInfo;
         }
     }
-    ports::HDevInfo set = m_hNextSet++;
+    platform::HDevInfo set = m_hNextSet++;
     m_sets.emplace(set, std::move(found));
     return set;
 }
 
-bool CPortSourceLinux::EnumDeviceInterfaces(ports::HDevInfo set, const ports::SGuid&,
-                                            uint32_t index, ports::SDeviceInterface& iface) {
+bool CPortSourceLinux::EnumDeviceInterfaces(platform::HDevInfo set, const platform::SGuid&,
+                                            uint32_t index, platform::SDeviceInterface& iface) {
     auto it = m_sets.find(set);
     if (it == m_sets.end()) {
-        return Fail(ports::kErrorInvalidHandle);
+        return Fail(platform::kErrorInvalidHandle);
     }
     if (index >= it->second.size()) {
-        return Fail(ports::kErrorNoMoreItems);
+        return Fail(platform::kErrorNoMoreItems);
     }
     iface.nId = index;
     return true;
 }
 
-bool CPortSourceLinux::GetDeviceInterfaceDetail(ports::HDevInfo set,
-                                                const ports::SDeviceInterface& iface,
+bool CPortSourceLinux::GetDeviceInterfaceDetail(platform::HDevInfo set,
+                                                const platform::SDeviceInterface& iface,
                                                 std::string& devicePath,
-                                                ports::SDevInfoData& device) {
+                                                platform::SDevInfoData& device) {
     const SSysfsPort* port = Find(set, iface.nId);
     if (port == nullptr) {
         return false;
@@ -284,45 +284,45 @@ bool CPortSourceLinux::GetDeviceInterfaceDetail(ports::HDevInfo set,
     return true;
 }
 
-bool CPortSourceLinux::GetDeviceRegistryProperty(ports::HDevInfo set,
-                                                 const ports::SDevInfoData& device,
-                                                 ports::EDeviceProperty property,
+bool CPortSourceLinux::GetDeviceRegistryProperty(platform::HDevInfo set,
+                                                 const platform::SDevInfoData& device,
+                                                 platform::EDeviceProperty property,
                                                  std::string& value) {
     const SSysfsPort* port = Find(set, device.nDevice);
     if (port == nullptr) {
         return false;
     }
     switch (property) {
-        case ports::EDeviceProperty::kFriendlyName:
+        case platform::EDeviceProperty::kFriendlyName:
             value = port->strFriendlyName;
             break;
-        case ports::EDeviceProperty::kDeviceDesc:
+        case platform::EDeviceProperty::kDeviceDesc:
             value = port->strDescription;
             break;
-        case ports::EDeviceProperty::kLocationInformation:
+        case platform::EDeviceProperty::kLocationInformation:
             value = port->strLocation;
             break;
     }
-    return !value.empty() || Fail(ports::kErrorInvalidData);
+    return !value.empty() || Fail(platform::kErrorInvalidData);
 }
 
-void CPortSourceLinux::DestroyDeviceInfoList(ports::HDevInfo set) {
+void CPortSourceLinux::DestroyDeviceInfoList(platform::HDevInfo set) {
     m_sets.erase(set);
 }
 
-bool CPortSourceLinux::OpenKey(ports::HKey, const std::string&, ports::HKey&) {
-    return Fail(ports::kErrorFileNotFound);
+bool CPortSourceLinux::OpenKey(platform::HKey, const std::string&, platform::HKey&) {
+    return Fail(platform::kErrorFileNotFound);
 }
 
-bool CPortSourceLinux::EnumKey(ports::HKey, uint32_t, std::string&) {
-    return Fail(ports::kErrorFileNotFound);
+bool CPortSourceLinux::EnumKey(platform::HKey, uint32_t, std::string&) {
+    return Fail(platform::kErrorFileNotFound);
 }
 
-bool CPortSourceLinux::QueryValue(ports::HKey, const std::string&, std::string&) {
-    return Fail(ports::kErrorFileNotFound);
+bool CPortSourceLinux::QueryValue(platform::HKey, const std::string&, std::string&) {
+    return Fail(platform::kErrorFileNotFound);
 }
 
-void CPortSourceLinux::CloseKey(ports::HKey) {}
+void CPortSourceLinux::CloseKey(platform::HKey) {}
 
 std::string FindSerialByIdName(const std::string& devRoot, const std::string& devicePath) {
     fs::path relative = fs::path(devicePath).lexically_relative("/dev");
@@ -351,7 +351,7 @@ std::string FindSerialByIdName(const std::string& devRoot, const std::string& de
     return {};
 }
 
-ports::IPortSystem& SystemPortSource() {
+platform::IPortSystem& SystemPortSource() {
     static CPortSourceLinux source;
     return source;
 }

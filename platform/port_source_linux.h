@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ports/port_system.h"
+#include "platform/port_system.h"
 
 namespace platform {
 
@@ -27,35 +27,35 @@ struct SSysfsPort {
 // (ttyS2 before ttyS10). False with errno's code when the tree has no tty class to read.
 bool ReadSysfsPorts(const std::string& root, std::vector<SSysfsPort>& ports, int& error);
 
-class CPortSourceLinux : public ports::IPortSystem {
+class CPortSourceLinux : public platform::IPortSystem {
 public:
     explicit CPortSourceLinux(std::string sysfsRoot = "/sys");
 
     uint32_t GetLastError() const override { return m_nLastError; }
-    bool GetVersion(ports::SOsVersion& version) override;
-    ports::HDevInfo GetClassDevs(const ports::SGuid& interfaceClass) override;
-    bool EnumDeviceInterfaces(ports::HDevInfo set, const ports::SGuid& interfaceClass,
-                              uint32_t index, ports::SDeviceInterface& iface) override;
-    bool GetDeviceInterfaceDetail(ports::HDevInfo set, const ports::SDeviceInterface& iface,
-                                  std::string& devicePath, ports::SDevInfoData& device) override;
-    bool GetDeviceRegistryProperty(ports::HDevInfo set, const ports::SDevInfoData& device,
-                                   ports::EDeviceProperty property, std::string& value) override;
-    void DestroyDeviceInfoList(ports::HDevInfo set) override;
+    bool GetVersion(platform::SOsVersion& version) override;
+    platform::HDevInfo GetClassDevs(const platform::SGuid& interfaceClass) override;
+    bool EnumDeviceInterfaces(platform::HDevInfo set, const platform::SGuid& interfaceClass,
+                              uint32_t index, platform::SDeviceInterface& iface) override;
+    bool GetDeviceInterfaceDetail(platform::HDevInfo set, const platform::SDeviceInterface& iface,
+                                  std::string& devicePath, platform::SDevInfoData& device) override;
+    bool GetDeviceRegistryProperty(platform::HDevInfo set, const platform::SDevInfoData& device,
+                                   platform::EDeviceProperty property, std::string& value) override;
+    void DestroyDeviceInfoList(platform::HDevInfo set) override;
     // Linux has no registry; every key is missing.
-    bool OpenKey(ports::HKey parent, const std::string& subKey, ports::HKey& key) override;
-    bool EnumKey(ports::HKey key, uint32_t index, std::string& name) override;
-    bool QueryValue(ports::HKey key, const std::string& valueName, std::string& data) override;
-    void CloseKey(ports::HKey key) override;
+    bool OpenKey(platform::HKey parent, const std::string& subKey, platform::HKey& key) override;
+    bool EnumKey(platform::HKey key, uint32_t index, std::string& name) override;
+    bool QueryValue(platform::HKey key, const std::string& valueName, std::string& data) override;
+    void CloseKey(platform::HKey key) override;
 
 private:
     bool Fail(uint32_t code);
-    const SSysfsPort* Find(ports::HDevInfo set, std::uintptr_t index);
+    const SSysfsPort* Find(platform::HDevInfo set, std::uintptr_t index);
 
     std::string m_strRoot;
     uint32_t m_nLastError = 0;
-    ports::HDevInfo m_hNextSet = 1;
+    platform::HDevInfo m_hNextSet = 1;
     // Each set is a snapshot taken when it was made, as a device information set is.
-    std::map<ports::HDevInfo, std::vector<SSysfsPort>> m_sets;
+    std::map<platform::HDevInfo, std::vector<SSysfsPort>> m_sets;
 };
 
 // The stable name under DEVROOT/serial/by-id that leads to the device node, or "" when there is

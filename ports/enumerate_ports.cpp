@@ -8,6 +8,15 @@
 
 namespace ports {
 
+using platform::EDeviceProperty;
+using platform::HDevInfo;
+using platform::HKey;
+using platform::IPortSystem;
+using platform::SDeviceInterface;
+using platform::SDevInfoData;
+using platform::SGuid;
+using platform::SOsVersion;
+
 namespace {
 
 constexpr const char kWin32DevicePrefix[] = "\\\\.\\";
@@ -88,7 +97,7 @@ bool ReadProperty(IPortSystem& system, HDevInfo set, const SDevInfoData& device,
 
 void EnumInterfaceClass(IPortSystem& system, const SGuid& interfaceClass, CPortInfoArray& list) {
     HDevInfo handle = system.GetClassDevs(interfaceClass);
-    if (handle == kInvalidDevInfo) {
+    if (handle == platform::kInvalidDevInfo) {
         RaiseWithCode(res::kPortErrClassDevs, system.GetLastError());
     }
     CDevInfoSet set(system, handle);
@@ -96,7 +105,7 @@ void EnumInterfaceClass(IPortSystem& system, const SGuid& interfaceClass, CPortI
         SDeviceInterface iface;
         if (!system.EnumDeviceInterfaces(set.Get(), interfaceClass, index, iface)) {
             uint32_t code = system.GetLastError();
-            if (code == kErrorNoMoreItems) {
+            if (code == platform::kErrorNoMoreItems) {
                 return;
             }
             RaiseWithCode(res::kPortErrEnumInterfaces, code);
@@ -109,7 +118,7 @@ void EnumInterfaceClass(IPortSystem& system, const SGuid& interfaceClass, CPortI
         // The old program read the path into a fixed buffer; a path that does not fit still
         // ends the walk as it did there, but without writing past the buffer.
         if (devicePath.size() > kMaxDevicePath) {
-            RaiseWithCode(res::kPortErrInterfaceDetail, kErrorInsufficientBuffer);
+            RaiseWithCode(res::kPortErrInterfaceDetail, platform::kErrorInsufficientBuffer);
         }
 
         std::string friendlyName;
@@ -157,8 +166,8 @@ void ShortenDescription(std::string& description) {
 }  // namespace
 
 void EnumPortsSetupApi(IPortSystem& system, CPortInfoArray& list) {
-    EnumInterfaceClass(system, kGuidDevInterfaceComPort, list);
-    EnumInterfaceClass(system, kGuidDevInterfaceUsbDevice, list);
+    EnumInterfaceClass(system, platform::kGuidDevInterfaceComPort, list);
+    EnumInterfaceClass(system, platform::kGuidDevInterfaceUsbDevice, list);
 }
 
 void EnumPortsNT4(CPortInfoArray& list) {
@@ -194,7 +203,7 @@ void AddWin9xPortInstances(IPortSystem& system, HKey deviceKey, bool bUsb, CPort
 
 void EnumPortsWin9x(IPortSystem& system, CPortInfoArray& list) {
     CRegKey enumKey(system);
-    if (!enumKey.Open(kLocalMachine, kEnumKeyName)) {
+    if (!enumKey.Open(platform::kLocalMachine, kEnumKeyName)) {
         Raise(res::kPortErrEnumKey);
     }
     std::string enumeratorName;
@@ -239,7 +248,7 @@ void EnumerateSerialPorts(CPortInfoArray& list, IPortSystem& system) {
     }
     if (version.nMajorVersion >= 5) {
         EnumPortsSetupApi(system, list);
-    } else if (version.nPlatformId == kPlatformWin32Nt) {
+    } else if (version.nPlatformId == platform::kPlatformWin32Nt) {
         EnumPortsNT4(list);
     } else {
         EnumPortsWin9x(system, list);

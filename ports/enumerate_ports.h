@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/port_system.h"
 #include "ports/port_info.h"
-#include "ports/port_system.h"
 
 namespace ports {
 
@@ -21,15 +21,16 @@ public:
 };
 
 // Empties the list, fills it from the system's source and finishes it. Throws MPortEnumError.
-void EnumerateSerialPorts(CPortInfoArray& list, IPortSystem& system);
+void EnumerateSerialPorts(CPortInfoArray& list, platform::IPortSystem& system);
 // The same on the running machine's own source.
 void EnumerateSerialPorts(CPortInfoArray& list);
 
 // The three sources; each appends to the list and throws MPortEnumError.
-void EnumPortsSetupApi(IPortSystem& system, CPortInfoArray& list);
+void EnumPortsSetupApi(platform::IPortSystem& system, CPortInfoArray& list);
 void EnumPortsNT4(CPortInfoArray& list);
-void EnumPortsWin9x(IPortSystem& system, CPortInfoArray& list);
-void AddWin9xPortInstances(IPortSystem& system, HKey deviceKey, bool bUsb, CPortInfoArray& list);
+void EnumPortsWin9x(platform::IPortSystem& system, CPortInfoArray& list);
+void AddWin9xPortInstances(platform::IPortSystem& system, platform::HKey deviceKey, bool bUsb,
+                           CPortInfoArray& list);
 
 // Fills empty friendly names and descriptions from what the source did give.
 void FinishPortList(CPortInfoArray& list);

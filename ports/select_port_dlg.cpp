@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/control_ids.h"
-#include "editor/dialog_units.h"
 #include "platform/message_box.h"
 #include "platform/port_source.h"
 #include "ports/enumerate_ports.h"
 #include "ports/port_info.h"
 #include "res/ids_ports.h"
 #include "res/strings.h"
+#include "widgets/control_ids.h"
+#include "widgets/dialog_units.h"
 
 namespace ports {
 
@@ -31,37 +31,37 @@ constexpr int kLineHeight = 8;
 
 }  // namespace
 
-CSelectPortDlg::CSelectPortDlg(QWidget* parent, IPortSystem* source)
+CSelectPortDlg::CSelectPortDlg(QWidget* parent, platform::IPortSystem* source)
     : QDialog(parent), m_pSource(source != nullptr ? source : &platform::SystemPortSource()) {
     setWindowTitle(res::kSelectPortCaption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    editor::SetControlId(this, res::IDD_SELECT_PORT);
+    widgets::SetControlId(this, res::IDD_SELECT_PORT);
     BuildControls();
 }
 
 void CSelectPortDlg::BuildControls() {
-    const editor::CDialogUnits units(font());
+    const widgets::CDialogUnits units(font());
     auto dx = [&units](int n) { return units.X(n); };
     auto dy = [&units](int n) { return units.Y(n); };
 
     m_pOk = new QPushButton(res::kSelectPortOk, this);
-    editor::SetControlId(m_pOk, res::IDOK);
+    widgets::SetControlId(m_pOk, res::IDOK);
     m_pOk->setDefault(true);
     m_pOk->setMinimumWidth(dx(kButtonWidth));
     connect(m_pOk, &QPushButton::clicked, this, &CSelectPortDlg::OnOK);
 
     auto* cancel = new QPushButton(res::kSelectPortCancel, this);
-    editor::SetControlId(cancel, res::IDCANCEL);
+    widgets::SetControlId(cancel, res::IDCANCEL);
     cancel->setAutoDefault(false);
     cancel->setMinimumWidth(dx(kButtonWidth));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* label = new QLabel(res::kSelectPortLabel, this);
-    editor::SetControlId(label, res::IDC_STATIC);
+    widgets::SetControlId(label, res::IDC_STATIC);
 
     m_cbPort = new QComboBox(this);
-    editor::SetControlId(m_cbPort, res::IDC_PORT_COMBO);
+    widgets::SetControlId(m_cbPort, res::IDC_PORT_COMBO);
     m_cbPort->setEditable(true);
     // Typed text is never taken as a choice, so it must not turn into a line either.
     m_cbPort->setInsertPolicy(QComboBox::NoInsert);

@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <string>
 
-#include "ports/port_system.h"
+#include "platform/port_system.h"
 
 class QComboBox;
 class QPushButton;
@@ -20,7 +20,7 @@ class CSelectPortDlg : public QDialog {
 
 public:
     // source: where the ports are read from; null reads the machine's own. Not owned.
-    explicit CSelectPortDlg(QWidget* parent = nullptr, IPortSystem* source = nullptr);
+    explicit CSelectPortDlg(QWidget* parent = nullptr, platform::IPortSystem* source = nullptr);
 
     // Lists the ports, then runs the dialog; QDialog::Accepted or QDialog::Rejected.
     int DoModal();
@@ -37,7 +37,7 @@ private:
     void BuildControls();
     void FillPortList();
 
-    IPortSystem* m_pSource;
+    platform::IPortSystem* m_pSource;
     QComboBox* m_cbPort = nullptr;
     QPushButton* m_pOk = nullptr;
 };

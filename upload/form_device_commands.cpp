@@ -2,7 +2,6 @@
 // belong to the form, but their logic is the upload's, so they live here.
 #include <QPushButton>
 
-#include "app/zelkor_config_app.h"
 #include "editor/zelkor_form.h"
 #include "link/packet_buffer.h"
 #include "platform/message_box.h"
@@ -17,10 +16,6 @@ namespace {
 
 constexpr int32_t kTestFrameCapacity = 16;
 
-devlink::CDeviceLink& Link() {
-    return app::GetApp().m_link;
-}
-
 }  // namespace
 
 void CZelkorForm::AddDeviceCommands() {
@@ -33,7 +28,9 @@ void CZelkorForm::OnTestConnection() {
     // The answer, if any, is the link's to report; nothing waits for it here.
     devlink::CPacketBuffer frame(kTestFrameCapacity);
     frame.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
-    Link().SendFrame(frame);
+    if (m_pLink != nullptr) {
+        m_pLink->SendFrame(frame);
+    }
 }
 
 void CZelkorForm::OnLoadDevice() {
@@ -57,12 +54,15 @@ void CZelkorForm::OnUploadCurrentProgram() {
 }
 
 bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal) {
-    job.m_hAckEvent = Link().m_hAckEvent;
+    if (m_pLink == nullptr) {
+        return false;
+    }
+    job.m_hAckEvent = m_pLink->m_hAckEvent;
     if (!job.AllocateData(nTotal)) {
         platform::ShowAppMessage(res::kOutOfMemory);
         return false;
     }
-    job.m_pLink = &Link();
+    job.m_pLink = m_pLink;
     // The prompt comes before the bytes are taken, so that edits the user saves now are what
     // the device gets.
     SaveCurrentProgram();
@@ -72,7 +72,7 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal) {
 void CZelkorForm::RunUpload(upload::CUploadJob& job) {
     upload::CUploadProgressDlg dlg(window());
     dlg.m_pJob = &job;
-    dlg.m_pApp = &Link();
+    dlg.m_pApp = m_pLink;
     dlg.DoModal();
 }
 

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/control_ids.h"
-#include "editor/dialog_units.h"
 #include "res/ids_upload.h"
 #include "res/strings.h"
+#include "widgets/control_ids.h"
+#include "widgets/dialog_units.h"
 
 namespace upload {
 
@@ -32,7 +32,7 @@ CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent) : QDialog(pParent) {
     setWindowTitle(res::kUploadProgressCaption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    editor::SetControlId(this, res::IDD_UPLOAD_PROGRESS);
+    widgets::SetControlId(this, res::IDD_UPLOAD_PROGRESS);
     BuildControls();
     m_repaintTimer.setSingleShot(true);
     connect(&m_repaintTimer, &QTimer::timeout, this, &CUploadProgressDlg::ShowProgress);
@@ -43,17 +43,17 @@ CUploadProgressDlg::~CUploadProgressDlg() {
 }
 
 void CUploadProgressDlg::BuildControls() {
-    const editor::CDialogUnits units(font());
+    const widgets::CDialogUnits units(font());
     auto dx = [&units](int n) { return units.X(n); };
     auto dy = [&units](int n) { return units.Y(n); };
 
     m_progress = new QProgressBar(this);
-    editor::SetControlId(m_progress, res::IDC_UPLOAD_PROGRESS);
+    widgets::SetControlId(m_progress, res::IDC_UPLOAD_PROGRESS);
     m_progress->setTextVisible(false);
     m_progress->setMinimumHeight(dy(kBarHeight));
 
     auto* pCancel = new QPushButton(res::kUploadCancel, this);
-    editor::SetControlId(pCancel, res::IDCANCEL);
+    widgets::SetControlId(pCancel, res::IDCANCEL);
     pCancel->setDefault(true);
     pCancel->setMinimumSize(dx(kButtonWidth), dy(kButtonHeight));
     connect(pCancel, &QPushButton::clicked, this, &CUploadProgressDlg::OnCancel);

@@ -282,7 +282,7 @@ TEST_F(Application, TitleFollowsTheDocument) {
 
 TEST_F(Application, FirstStartWritesAnEmptyPortPath) {
     Start();
-    EXPECT_EQ(m_app.m_strPortPath, "");
+    EXPECT_EQ(m_app.m_portSetting.PortPath(), "");
     Exit();
     auto settings = Settings();
     ASSERT_TRUE(settings.contains(QStringLiteral("Config/Port Path")));
@@ -332,7 +332,7 @@ TEST_F(Application, RememberedPortThatIsGoneIsReportedAndForgotten) {
     RememberPort(m_dir.File("ttyGone"));
     Start();
     EXPECT_FALSE(m_app.m_link.IsOpen());
-    EXPECT_EQ(m_app.m_strPortPath, "");
+    EXPECT_EQ(m_app.m_portSetting.PortPath(), "");
     EXPECT_EQ(m_messages.Count(), 1u);  // the serial layer's own report, nothing more
     Exit();
     EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString(), "");

@@ -17,7 +17,6 @@
 
 #include "app/main_frame.h"
 #include "app/zelkor_config_app.h"
-#include "editor/control_ids.h"
 #include "editor/list_ctrl_ex.h"
 #include "editor/zelkor_form.h"
 #include "platform/scripted_messages.h"
@@ -27,13 +26,14 @@
 #include "tests/link/pty_peer.h"
 #include "tests/ports/scripted_port_system.h"
 #include "tests/test_support.h"
+#include "widgets/control_ids.h"
 
 namespace {
 
-using editor::FindControlAs;
 using platform::EMsgAnswer;
 using testing_support::CPtyPeer;
 using testing_support::CTempDir;
+using widgets::FindControlAs;
 
 QSettings Settings() {
     return QSettings(QStringLiteral("VQ Rurirareza"), QStringLiteral("ZelkorConfig"));
@@ -214,7 +214,7 @@ TEST_F(ProgramCommands, InsertOpensAnEmptyProgramWherePossible) {
             ASSERT_EQ(Doc().m_book[i], before[bShifted ? i - 1 : i]) << i;
         }
         EXPECT_EQ(Field(0)->text(), "");
-        EXPECT_EQ(FindControlAs<QComboBox>(&Form(), 1005)->currentText(), c.number);
+        EXPECT_EQ(widgets::FindControlAs<QComboBox>(&Form(), 1005)->currentText(), c.number);
         EXPECT_FALSE(Form().m_bProgramModified);
     }
 }
@@ -344,8 +344,8 @@ TEST_F(ProgramCommands, DeleteLeavesAnEmptyProgramOfTheSameTypeAndMarksTheDocume
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_FALSE(Form().m_bProgramModified);
     EXPECT_EQ(m_messages.Count(), 0u);  // no confirmation, no save prompt
-    EXPECT_TRUE(FindControlAs<QRadioButton>(&Form(), 1002)->isChecked());
-    EXPECT_TRUE(FindControlAs<QWidget>(&Form(), 1151)->isVisible());  // group boxes stay
+    EXPECT_TRUE(widgets::FindControlAs<QRadioButton>(&Form(), 1002)->isChecked());
+    EXPECT_TRUE(widgets::FindControlAs<QWidget>(&Form(), 1151)->isVisible());  // group boxes stay
     for (int slot = 0; slot < model::kSlotCount; ++slot) {
         EXPECT_EQ(Field(slot)->text(), "") << slot;
     }
@@ -409,7 +409,7 @@ TEST_F(SelectCommPort, ChosenPortIsOpenedAndRememberedOnlyWhenItOpens) {
         const std::string chosen = bOpens ? m_pty.Path() : m_strGone;
         EXPECT_EQ(m_app.m_link.PortPath(), chosen);
         EXPECT_EQ(m_app.m_link.IsOpen(), bOpens);
-        EXPECT_EQ(m_app.m_strPortPath, bOpens ? chosen : "");
+        EXPECT_EQ(m_app.m_portSetting.PortPath(), bOpens ? chosen : "");
         // A failure is the serial layer's to report, once.
         EXPECT_EQ(m_messages.Count(), bOpens ? 0u : 1u);
         Exit();
@@ -438,7 +438,7 @@ TEST_F(SelectCommPort, CancelOrNoPortLeavesTheOpenLinkAlone) {
         QTest::keyClick(pCombo, Qt::Key_Down);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    m_app.m_strPortPath.clear();
+    m_app.m_portSetting.Start("", std::nullopt);  // no port in use to preselect
     Choose(res::ID_SELECT_COMM_PORT, [](QDialog& dialog) {
         EXPECT_EQ(Control<QComboBox>(dialog, res::IDC_PORT_COMBO)->currentIndex(), -1);
         QTest::keyClick(&dialog, Qt::Key_Return);

@@ -13,10 +13,10 @@
 #include <clocale>
 #include <deque>
 
-#include "editor/control_ids.h"
 #include "editor/zelkor_form.h"
 #include "platform/message_box.h"
 #include "tests/test_support.h"
+#include "widgets/control_ids.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ protected:
     QLineEdit* Field(int nSlot) { return m_form.FrequencyField(nSlot); }
     template <typename T>
     T* Control(int nID) {
-        return editor::FindControlAs<T>(&m_form, nID);
+        return widgets::FindControlAs<T>(&m_form, nID);
     }
 
     // Types into a field and leaves it for another, as the user does with the mouse.

@@ -10,14 +10,14 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "editor/control_ids.h"
 #include "platform/scripted_messages.h"
+#include "widgets/control_ids.h"
 
 namespace {
 
 using editor::CZelkorForm;
-using editor::FindControl;
-using editor::FindControlAs;
+using widgets::FindControl;
+using widgets::FindControlAs;
 
 class Form : public testing::Test {
 protected:
@@ -28,11 +28,11 @@ protected:
         m_form.OnInitialUpdate();
     }
 
-    QLineEdit* Field(int nID) { return FindControlAs<QLineEdit>(&m_form, nID); }
-    QLabel* Label(int nID) { return FindControlAs<QLabel>(&m_form, nID); }
-    QGroupBox* Box(int nID) { return FindControlAs<QGroupBox>(&m_form, nID); }
-    QComboBox* Combo() { return FindControlAs<QComboBox>(&m_form, 1005); }
-    QRadioButton* Radio(int nID) { return FindControlAs<QRadioButton>(&m_form, nID); }
+    QLineEdit* Field(int nID) { return widgets::FindControlAs<QLineEdit>(&m_form, nID); }
+    QLabel* Label(int nID) { return widgets::FindControlAs<QLabel>(&m_form, nID); }
+    QGroupBox* Box(int nID) { return widgets::FindControlAs<QGroupBox>(&m_form, nID); }
+    QComboBox* Combo() { return widgets::FindControlAs<QComboBox>(&m_form, 1005); }
+    QRadioButton* Radio(int nID) { return widgets::FindControlAs<QRadioButton>(&m_form, nID); }
 
     platform::CScriptedMessages m_messages;
     model::CZelkorConfigDoc m_doc;
@@ -118,7 +118,7 @@ TEST_F(Form, ShowProgramIsNoEdit) {
 }
 
 TEST_F(Form, JumpFieldTakesAtMostFourCharacters) {
-    auto* pJump = FindControlAs<QLineEdit>(&m_form, 1008);
+    auto* pJump = widgets::FindControlAs<QLineEdit>(&m_form, 1008);
     ASSERT_NE(pJump, nullptr);
     pJump->setFocus();
     pJump->clear();
@@ -134,9 +134,9 @@ TEST_F(Form, EveryControlHasItsIdAndTheTemplatesTabOrder) {
         ids.push_back(id);
     }
     for (int id : ids) {
-        ASSERT_NE(FindControl(&m_form, id), nullptr) << id;
-        EXPECT_FALSE(FindControl(&m_form, id)->accessibleName().isEmpty() &&
-                     FindControl(&m_form, id)->property("text").toString().isEmpty())
+        ASSERT_NE(widgets::FindControl(&m_form, id), nullptr) << id;
+        EXPECT_FALSE(widgets::FindControl(&m_form, id)->accessibleName().isEmpty() &&
+                     widgets::FindControl(&m_form, id)->property("text").toString().isEmpty())
             << id;
     }
     for (int id = 1101; id <= 1148; ++id) {
@@ -144,18 +144,18 @@ TEST_F(Form, EveryControlHasItsIdAndTheTemplatesTabOrder) {
     }
     // Tab from each control reaches the next one in the template's order (down each column).
     for (size_t i = 2; i + 1 < ids.size(); ++i) {
-        QWidget* pControl = FindControl(&m_form, ids[i]);
+        QWidget* pControl = widgets::FindControl(&m_form, ids[i]);
         QWidget* pNext = pControl->nextInFocusChain();
         // The combo box's own edit part belongs to it.
         while (pNext->focusPolicy() == Qt::NoFocus || !pNext->isVisible() ||
                pControl->isAncestorOf(pNext)) {
             pNext = pNext->nextInFocusChain();
         }
-        EXPECT_EQ(editor::ControlId(pNext), ids[i + 1]) << ids[i];
+        EXPECT_EQ(widgets::ControlId(pNext), ids[i + 1]) << ids[i];
     }
     EXPECT_EQ(Combo()->isEditable(), true);
-    EXPECT_EQ(FindControl(&m_form, 1011)->property("text").toString(), "&Load Device");
-    EXPECT_EQ(FindControl(&m_form, 1009)->property("text").toString(), "&Jump");
+    EXPECT_EQ(widgets::FindControl(&m_form, 1011)->property("text").toString(), "&Load Device");
+    EXPECT_EQ(widgets::FindControl(&m_form, 1009)->property("text").toString(), "&Jump");
 }
 
 TEST_F(Form, CommitMessageIsAnsweredWithZero) {

@@ -10,11 +10,11 @@
 
 #include "tests/ports/scripted_port_system.h"
 
+using platform::SOsVersion;
 using ports::CPortInfo;
 using ports::CPortInfoArray;
 using ports::EnumerateSerialPorts;
 using ports::MPortEnumError;
-using ports::SOsVersion;
 using testing_support::CScriptedPortSystem;
 using testing_support::SScriptedDevice;
 using testing_support::SScriptedKey;
@@ -53,7 +53,7 @@ CPortInfo Entry(const std::string& path, const std::string& portName,
 
 TEST(EnumerateSerialPorts, Nt4ListsComOneToFiftyWithoutAskingTheSystem) {
     CScriptedPortSystem system;
-    system.version = SOsVersion{4, ports::kPlatformWin32Nt};
+    system.version = SOsVersion{4, platform::kPlatformWin32Nt};
     CPortInfoArray list;
     ASSERT_EQ(Enumerate(system, list), "");
     ASSERT_EQ(list.GetSize(), 50);
@@ -72,10 +72,10 @@ TEST(EnumerateSerialPorts, VersionPicksTheSource) {
         const char* pszExpectedFirstPath;
     };
     const SCase cases[] = {
-        {5, ports::kPlatformWin32Nt, "\\\\?\\acpi#pnp0501#1"},  // Windows 2000
-        {10, 1, "\\\\?\\acpi#pnp0501#1"},                       // any version from 5 up
-        {4, ports::kPlatformWin32Nt, "\\\\.\\COM1"},            // NT 4
-        {3, ports::kPlatformWin32Nt, "\\\\.\\COM1"},
+        {5, platform::kPlatformWin32Nt, "\\\\?\\acpi#pnp0501#1"},  // Windows 2000
+        {10, 1, "\\\\?\\acpi#pnp0501#1"},                          // any version from 5 up
+        {4, platform::kPlatformWin32Nt, "\\\\.\\COM1"},            // NT 4
+        {3, platform::kPlatformWin32Nt, "\\\\.\\COM1"},
         {4, 1, "\\\\.\\COM7"},  // Windows 95/98/Me
         {4, 0, "\\\\.\\COM7"},
     };

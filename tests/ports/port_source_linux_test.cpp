@@ -98,14 +98,14 @@ TEST(PortSourceLinux, TreeWithoutTtyClassFailsWithTheSystemCode) {
 
 TEST(PortSourceLinux, UsbDeviceClassIsEmptyAndSetsAreSnapshots) {
     CPortSourceLinux source(Machine("desktop", "sys"));
-    ports::HDevInfo usb = source.GetClassDevs(ports::kGuidDevInterfaceUsbDevice);
-    ASSERT_NE(usb, ports::kInvalidDevInfo);
-    ports::SDeviceInterface iface;
-    EXPECT_FALSE(source.EnumDeviceInterfaces(usb, ports::kGuidDevInterfaceUsbDevice, 0, iface));
-    EXPECT_EQ(source.GetLastError(), ports::kErrorNoMoreItems);
+    platform::HDevInfo usb = source.GetClassDevs(platform::kGuidDevInterfaceUsbDevice);
+    ASSERT_NE(usb, platform::kInvalidDevInfo);
+    platform::SDeviceInterface iface;
+    EXPECT_FALSE(source.EnumDeviceInterfaces(usb, platform::kGuidDevInterfaceUsbDevice, 0, iface));
+    EXPECT_EQ(source.GetLastError(), platform::kErrorNoMoreItems);
     source.DestroyDeviceInfoList(usb);
-    EXPECT_FALSE(source.EnumDeviceInterfaces(usb, ports::kGuidDevInterfaceUsbDevice, 0, iface));
-    EXPECT_EQ(source.GetLastError(), ports::kErrorInvalidHandle);
+    EXPECT_FALSE(source.EnumDeviceInterfaces(usb, platform::kGuidDevInterfaceUsbDevice, 0, iface));
+    EXPECT_EQ(source.GetLastError(), platform::kErrorInvalidHandle);
 }
 
 // A small tree for one rule at a time.

@@ -4,7 +4,7 @@
 
 namespace testing_support {
 
-using namespace ports;
+using namespace platform;
 
 bool CScriptedPortSystem::Fail(uint32_t code) {
     m_nLastError = code;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ports/port_system.h"
+#include "platform/port_system.h"
 
 namespace testing_support {
 
@@ -46,9 +46,10 @@ struct SScriptedKey {
     }
 };
 
-class CScriptedPortSystem : public ports::IPortSystem {
+class CScriptedPortSystem : public platform::IPortSystem {
 public:
-    std::optional<ports::SOsVersion> version = ports::SOsVersion{5, ports::kPlatformWin32Nt};
+    std::optional<platform::SOsVersion> version =
+        platform::SOsVersion{5, platform::kPlatformWin32Nt};
     uint32_t nVersionError = 0x57;
     SScriptedClass comPorts;
     SScriptedClass usbDevices;
@@ -59,30 +60,30 @@ public:
     int CallCount() const { return m_nCalls; }
 
     uint32_t GetLastError() const override { return m_nLastError; }
-    bool GetVersion(ports::SOsVersion& out) override;
-    ports::HDevInfo GetClassDevs(const ports::SGuid& interfaceClass) override;
-    bool EnumDeviceInterfaces(ports::HDevInfo set, const ports::SGuid& interfaceClass,
-                              uint32_t index, ports::SDeviceInterface& iface) override;
-    bool GetDeviceInterfaceDetail(ports::HDevInfo set, const ports::SDeviceInterface& iface,
-                                  std::string& devicePath, ports::SDevInfoData& device) override;
-    bool GetDeviceRegistryProperty(ports::HDevInfo set, const ports::SDevInfoData& device,
-                                   ports::EDeviceProperty property, std::string& value) override;
-    void DestroyDeviceInfoList(ports::HDevInfo set) override;
-    bool OpenKey(ports::HKey parent, const std::string& subKey, ports::HKey& key) override;
-    bool EnumKey(ports::HKey key, uint32_t index, std::string& name) override;
-    bool QueryValue(ports::HKey key, const std::string& valueName, std::string& data) override;
-    void CloseKey(ports::HKey key) override;
+    bool GetVersion(platform::SOsVersion& out) override;
+    platform::HDevInfo GetClassDevs(const platform::SGuid& interfaceClass) override;
+    bool EnumDeviceInterfaces(platform::HDevInfo set, const platform::SGuid& interfaceClass,
+                              uint32_t index, platform::SDeviceInterface& iface) override;
+    bool GetDeviceInterfaceDetail(platform::HDevInfo set, const platform::SDeviceInterface& iface,
+                                  std::string& devicePath, platform::SDevInfoData& device) override;
+    bool GetDeviceRegistryProperty(platform::HDevInfo set, const platform::SDevInfoData& device,
+                                   platform::EDeviceProperty property, std::string& value) override;
+    void DestroyDeviceInfoList(platform::HDevInfo set) override;
+    bool OpenKey(platform::HKey parent, const std::string& subKey, platform::HKey& key) override;
+    bool EnumKey(platform::HKey key, uint32_t index, std::string& name) override;
+    bool QueryValue(platform::HKey key, const std::string& valueName, std::string& data) override;
+    void CloseKey(platform::HKey key) override;
 
 private:
     bool Fail(uint32_t code);
-    SScriptedClass* ClassOf(ports::HDevInfo set);
-    const SScriptedKey* KeyOf(ports::HKey key);
+    SScriptedClass* ClassOf(platform::HDevInfo set);
+    const SScriptedKey* KeyOf(platform::HKey key);
 
     uint32_t m_nLastError = 0;
     int m_nCalls = 0;
-    ports::HDevInfo m_hNext = 0x100;
-    std::map<ports::HDevInfo, SScriptedClass*> m_openSets;
-    std::map<ports::HKey, const SScriptedKey*> m_openKeys;
+    platform::HDevInfo m_hNext = 0x100;
+    std::map<platform::HDevInfo, SScriptedClass*> m_openSets;
+    std::map<platform::HKey, const SScriptedKey*> m_openKeys;
 };
 
 }  // namespace testing_support

@@ -225,7 +225,7 @@ TEST_F(SelectPortDlg, EachOpeningListsAfresh) {
 }
 
 TEST_F(SelectPortDlg, Nt4ShowsComOneToFifty) {
-    m_system.version = ports::SOsVersion{4, ports::kPlatformWin32Nt};
+    m_system.version = platform::SOsVersion{4, platform::kPlatformWin32Nt};
     CSelectPortDlg dlg(nullptr, &m_system);
     dlg.m_strPortPath = R"(\\.\COM3)";
     int result = Run(dlg, [&] {

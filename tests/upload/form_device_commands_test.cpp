@@ -14,8 +14,6 @@
 
 #include "app/main_frame.h"
 #include "app/qt_notify_dispatcher.h"
-#include "app/zelkor_config_app.h"
-#include "editor/control_ids.h"
 #include "editor/zelkor_form.h"
 #include "platform/scripted_messages.h"
 #include "res/ids_app.h"
@@ -24,6 +22,7 @@
 #include "res/strings.h"
 #include "sim/simulator.h"
 #include "upload/upload_progress_dlg.h"
+#include "widgets/control_ids.h"
 
 namespace {
 
@@ -36,13 +35,14 @@ class FormDeviceCommands : public testing::Test {
 protected:
     void SetUp() override {
         m_form.SetDocument(&m_doc);
+        m_form.SetDevice(&m_link, nullptr);
         m_doc.AddView(&m_form);
         m_form.show();
         m_form.OnInitialUpdate();
     }
     void TearDown() override { Link().Close(); }
 
-    static devlink::CDeviceLink& Link() { return app::theApp.m_link; }
+    devlink::CDeviceLink& Link() { return m_link; }
 
     // Starts the simulated generator and opens the application's link on it.
     void Connect(sim::SSimOptions options = {}) {
@@ -81,7 +81,7 @@ protected:
 
     void UploadCurrentProgram() { m_form.OnCmdMsg(res::ID_UPLOAD_CURRENT_PROGRAM, true); }
     void LoadDevice() {
-        auto* button = editor::FindControlAs<QPushButton>(&m_form, res::IDC_LOAD_DEVICE);
+        auto* button = widgets::FindControlAs<QPushButton>(&m_form, res::IDC_LOAD_DEVICE);
         ASSERT_NE(button, nullptr);
         button->click();
     }
@@ -108,6 +108,7 @@ protected:
 
     platform::CScriptedMessages m_messages;
     app::CQtNotifyDispatcher m_dispatcher;
+    devlink::CDeviceLink m_link;
     model::CZelkorConfigDoc m_doc;
     CZelkorForm m_form;
     std::optional<sim::CSimulator> m_device;
@@ -116,7 +117,7 @@ protected:
 TEST_F(FormDeviceCommands, TheDeviceCommandsAreEnabled) {
     EXPECT_TRUE(m_form.OnCmdMsg(res::ID_TEST_CONNECTION, false));
     EXPECT_TRUE(m_form.OnCmdMsg(res::ID_UPLOAD_CURRENT_PROGRAM, false));
-    auto* button = editor::FindControlAs<QPushButton>(&m_form, res::IDC_LOAD_DEVICE);
+    auto* button = widgets::FindControlAs<QPushButton>(&m_form, res::IDC_LOAD_DEVICE);
     ASSERT_NE(button, nullptr);
     EXPECT_TRUE(button->isEnabled());
 }
@@ -128,6 +129,7 @@ TEST_F(FormDeviceCommands, ToolsMenuRunsTheDeviceCommands) {
     ASSERT_TRUE(frame.OnCreate());
     auto* form = new CZelkorForm;  // the frame owns its view
     form->SetDocument(&m_doc);
+    form->SetDevice(&m_link, nullptr);
     frame.SetView(form);
     frame.SetCommandTargets({form});
     frame.show();

@@ -2,7 +2,7 @@
 // with their device properties, and the registry's hardware tree. The calls keep the shape of the
 // Windows services they stand for (a failing call returns false and leaves its code for
 // GetLastError), so the list rules hold unchanged on every system; Linux supplies its own answers
-// from sysfs (platform/port_source_linux.h), tests script whole Windows systems.
+// from sysfs (port_source_linux.h), tests script whole Windows systems.
 //
 // Threads: an implementation is used from one thread at a time.
 #pragma once
@@ -11,14 +11,13 @@
 #include <cstdint>
 #include <string>
 
-namespace ports {
+namespace platform {
 
 // System error codes the enumeration looks at or reports.
 inline constexpr uint32_t kErrorFileNotFound = 0x2;
 inline constexpr uint32_t kErrorInvalidHandle = 0x6;
 inline constexpr uint32_t kErrorInvalidData = 0xD;
 inline constexpr uint32_t kErrorInsufficientBuffer = 0x7A;
-inline constexpr uint32_t kErrorMoreData = 0xEA;
 inline constexpr uint32_t kErrorNoMoreItems = 0x103;
 
 inline constexpr uint32_t kPlatformWin32Nt = 2;
@@ -87,4 +86,4 @@ public:
     virtual void CloseKey(HKey key) = 0;
 };
 
-}  // namespace ports
+}  // namespace platform

@@ -1,8 +1,8 @@
-#include "editor/control_ids.h"
+#include "widgets/control_ids.h"
 
 #include <QVariant>
 
-namespace editor {
+namespace widgets {
 
 void SetControlId(QWidget* pWidget, int nID, const QString& objectName) {
     pWidget->setProperty(res::kControlIdProperty, nID);
@@ -23,4 +23,4 @@ QWidget* FindControl(const QWidget* pRoot, int nID) {
     return nullptr;
 }
 
-}  // namespace editor
+}  // namespace widgets

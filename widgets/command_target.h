@@ -1,7 +1,7 @@
 // A place a command can be routed to: the view, the document's commands, the application.
 #pragma once
 
-namespace app {
+namespace widgets {
 
 class ICommandTarget {
 public:
@@ -10,4 +10,4 @@ public:
     virtual bool OnCmdMsg(int nID, bool bExecute) = 0;
 };
 
-}  // namespace app
+}  // namespace widgets

@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 
-namespace editor {
+namespace widgets {
 
 class CDialogUnits {
 public:
@@ -25,4 +25,4 @@ private:
     double m_dUnitY;
 };
 
-}  // namespace editor
+}  // namespace widgets

@@ -7,7 +7,7 @@
 
 #include "res/ids_controls.h"
 
-namespace editor {
+namespace widgets {
 
 // Gives the widget its id and an object name: the one given, or else the id itself as text.
 void SetControlId(QWidget* pWidget, int nID, const QString& objectName = {});
@@ -20,4 +20,4 @@ T* FindControlAs(const QWidget* pRoot, int nID) {
     return qobject_cast<T*>(FindControl(pRoot, nID));
 }
 
-}  // namespace editor
+}  // namespace widgets
