@@ -43,7 +43,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent) {
     auto* pOk = new QPushButton(QString::fromLatin1(res::kAboutOk), this);
     widgets::SetControlId(pOk, res::IDOK, QStringLiteral("aboutOk"));
     pOk->setDefault(true);
-    pOk->setMinimumWidth(pOk->fontMetrics().horizontalAdvance(QStringLiteral("OK")) * 4);
+    pOk->setMinimumWidth(pOk->fontMetrics().horizontalAdvance(pOk->text()) * 4);
     connect(pOk, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* pButtons = new QHBoxLayout;

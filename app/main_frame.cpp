@@ -125,9 +125,9 @@ void CMainFrame::CreateMenus() {
     AddCommand(pHelp, res::ID_APP_ABOUT, res::kItemAbout, res::kPromptAbout);
 
     // Toolbar-only commands.
-    MakeAction(res::ID_EDIT_CUT, "Cu&t", res::kPromptCut);
-    MakeAction(res::ID_EDIT_COPY, "&Copy", res::kPromptCopy);
-    MakeAction(res::ID_EDIT_PASTE, "&Paste", res::kPromptPaste);
+    MakeAction(res::ID_EDIT_CUT, res::kItemCut, res::kPromptCut);
+    MakeAction(res::ID_EDIT_COPY, res::kItemCopy, res::kPromptCopy);
+    MakeAction(res::ID_EDIT_PASTE, res::kItemPaste, res::kPromptPaste);
 }
 
 bool CMainFrame::CreateToolBar() {

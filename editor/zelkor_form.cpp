@@ -224,7 +224,7 @@ QWidget* CZelkorForm::CreateGrid() {
         pColumnLayout->setSpacing(1);
         for (int row = 0; row < model::kSlotsPerGroup; ++row) {
             const int slot = group * model::kSlotsPerGroup + row;
-            auto* pLabel = new QLabel(QStringLiteral("Static"), pColumn);
+            auto* pLabel = new QLabel(QString::fromLatin1(res::kSlotLabelTemplate), pColumn);
             widgets::SetControlId(pLabel, res::IDC_FREQ_LABEL_FIRST + slot,
                                   QStringLiteral("labelFreq%1").arg(slot + 1));
             pLabel->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);

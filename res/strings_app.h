@@ -50,6 +50,10 @@ inline constexpr const char kItemTestConnection[] = "&Test Connection";
 inline constexpr const char kItemUploadCurrentProgram[] = "&Upload Current Program";
 inline constexpr const char kItemSelectCommPort[] = "&Select Comm Port";
 inline constexpr const char kItemAbout[] = "&About VQ7100 Config...";
+// Reached from the toolbar only; the Edit menu does not list them.
+inline constexpr const char kItemCut[] = "Cu&t";
+inline constexpr const char kItemCopy[] = "&Copy";
+inline constexpr const char kItemPaste[] = "&Paste";
 
 // Status-bar prompts (the part of the command's string before the newline)
 inline constexpr const char kReady[] = "Ready";

@@ -5,23 +5,22 @@
 
 #include <CLI/CLI.hpp>
 
+#include "res/strings.h"
 #include "sim/simulator.h"
 
 int main(int argc, char** argv) {
-    CLI::App app{"vq7100-sim: a simulated VQ7100 generator on a pseudo-terminal"};
+    CLI::App app{res::kSimDescription};
     sim::SSimOptions options;
     int delayMs = 0;
-    app.add_flag("--silent", options.bSilent, "never answer");
-    app.add_option("--drop", options.nDropEvery, "drop every Nth reply")
+    app.add_flag("--silent", options.bSilent, res::kSimSilentHelp);
+    app.add_option("--drop", options.nDropEvery, res::kSimDropHelp)->check(CLI::NonNegativeNumber);
+    app.add_option("--corrupt", options.nCorruptEvery, res::kSimCorruptHelp)
         ->check(CLI::NonNegativeNumber);
-    app.add_option("--corrupt", options.nCorruptEvery, "damage every Nth reply")
+    app.add_option("--duplicate", options.nDuplicateEvery, res::kSimDuplicateHelp)
         ->check(CLI::NonNegativeNumber);
-    app.add_option("--duplicate", options.nDuplicateEvery, "send every Nth reply twice")
-        ->check(CLI::NonNegativeNumber);
-    app.add_option("--delay", delayMs, "wait this many milliseconds before each reply")
-        ->check(CLI::NonNegativeNumber);
-    app.add_flag("--pace", options.bPace, "take as long as a 115200-baud line would");
-    app.add_option("--save", options.strSavePath, "write each book received to this .vq file");
+    app.add_option("--delay", delayMs, res::kSimDelayHelp)->check(CLI::NonNegativeNumber);
+    app.add_flag("--pace", options.bPace, res::kSimPaceHelp);
+    app.add_option("--save", options.strSavePath, res::kSimSaveHelp);
     CLI11_PARSE(app, argc, argv);
     options.delay = std::chrono::milliseconds(delayMs);
 
@@ -37,7 +36,7 @@ int main(int argc, char** argv) {
     sim::CSimulator device(options);
     std::string error;
     if (!device.Start(error)) {
-        std::fprintf(stderr, "vq7100-sim: %s\n", error.c_str());
+        std::fprintf(stderr, res::kSimFailed, error.c_str());
         return 1;
     }
     std::printf("%s\n", device.PortPath().c_str());
