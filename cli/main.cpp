@@ -4,10 +4,13 @@
 #include "cli/commands.h"
 #include "platform/console_messages.h"
 #include "platform/message_box.h"
+#include "res/strings.h"
+#include "res/version.h"
 
 int main(int argc, char** argv) {
-    CLI::App app{
-        "zelkorctl: edit, check and send VQ7100 program books (.vq files) without windows"};
+    CLI::App app{res::kCliDescription, res::kCliName};
+    app.set_version_flag("--version", std::string(res::kCliName) + " " + res::kVersion,
+                         res::kVersionHelp);
     app.require_subcommand(1);
     int exitCode = 0;
     cli::RegisterBookCommands(app, exitCode);

@@ -9,4 +9,5 @@
 #include "res/strings_link.h"
 #include "res/strings_model.h"
 #include "res/strings_ports.h"
+#include "res/strings_sim.h"
 #include "res/strings_upload.h"

@@ -5,24 +5,39 @@
 
 #include <CLI/CLI.hpp>
 
+#include "res/strings.h"
+#include "res/version.h"
 #include "sim/simulator.h"
 
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitStartFailed = 1;  // no pseudo-terminal
+constexpr int kExitUsage = 2;
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    CLI::App app{"vq7100-sim: a simulated VQ7100 generator on a pseudo-terminal"};
+    CLI::App app{res::kSimDescription, res::kSimName};
+    app.set_version_flag("--version", std::string(res::kSimName) + " " + res::kVersion,
+                         res::kVersionHelp);
     sim::SSimOptions options;
     int delayMs = 0;
-    app.add_flag("--silent", options.bSilent, "never answer");
-    app.add_option("--drop", options.nDropEvery, "drop every Nth reply")
+    app.add_flag("--silent", options.bSilent, res::kSimSilentHelp);
+    app.add_option("--drop", options.nDropEvery, res::kSimDropHelp)->check(CLI::NonNegativeNumber);
+    app.add_option("--corrupt", options.nCorruptEvery, res::kSimCorruptHelp)
         ->check(CLI::NonNegativeNumber);
-    app.add_option("--corrupt", options.nCorruptEvery, "damage every Nth reply")
+    app.add_option("--duplicate", options.nDuplicateEvery, res::kSimDuplicateHelp)
         ->check(CLI::NonNegativeNumber);
-    app.add_option("--duplicate", options.nDuplicateEvery, "send every Nth reply twice")
-        ->check(CLI::NonNegativeNumber);
-    app.add_option("--delay", delayMs, "wait this many milliseconds before each reply")
-        ->check(CLI::NonNegativeNumber);
-    app.add_flag("--pace", options.bPace, "take as long as a 115200-baud line would");
-    app.add_option("--save", options.strSavePath, "write each book received to this .vq file");
-    CLI11_PARSE(app, argc, argv);
+    app.add_option("--delay", delayMs, res::kSimDelayHelp)->check(CLI::NonNegativeNumber);
+    app.add_flag("--pace", options.bPace, res::kSimPaceHelp);
+    app.add_option("--save", options.strSavePath, res::kSimSaveHelp);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // One status for every kind of bad argument, as zelkorctl has, instead of CLI11's many.
+        return app.exit(e) == 0 ? kExitOk : kExitUsage;
+    }
     options.delay = std::chrono::milliseconds(delayMs);
 
     // Signals are taken by this thread alone, after the device thread has started with them
@@ -37,13 +52,13 @@ int main(int argc, char** argv) {
     sim::CSimulator device(options);
     std::string error;
     if (!device.Start(error)) {
-        std::fprintf(stderr, "vq7100-sim: %s\n", error.c_str());
-        return 1;
+        std::fprintf(stderr, res::kSimStartFailed, error.c_str());
+        return kExitStartFailed;
     }
     std::printf("%s\n", device.PortPath().c_str());
     std::fflush(stdout);
     int signal = 0;
     sigwait(&stopSignals, &signal);
     device.Stop();
-    return 0;
+    return kExitOk;
 }
