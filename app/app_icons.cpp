@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QStyle>
-#include <algorithm>
-#include <cmath>
 
 #include "res/ids_app.h"
+
+// The resource lives in a static library: nothing would pull its registration into the
+// program unless it is named here (and Q_INIT_RESOURCE must be outside any namespace).
+static void InitAppIconResource() {
+    Q_INIT_RESOURCE(app_icon);
+}
 
 namespace app {
 
@@ -19,42 +22,6 @@ QPixmap Canvas(int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     return pixmap;
-}
-
-QIcon DrawnAppIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) {
-        QPixmap pixmap = Canvas(size);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        const qreal s = size;
-        QLinearGradient face(0, 0, 0, s);
-        face.setColorAt(0, QColor(0x2f, 0x6d, 0xb5));
-        face.setColorAt(1, QColor(0x1b, 0x41, 0x78));
-        p.setPen(QPen(QColor(0x12, 0x2c, 0x52), s / 32.0));
-        p.setBrush(face);
-        p.drawRoundedRect(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92), s * 0.18, s * 0.18);
-        // A burst of sine periods: the generator's many frequencies.
-        QPainterPath wave;
-        const int steps = 48;
-        for (int i = 0; i <= steps; ++i) {
-            const qreal x = s * 0.14 + s * 0.72 * i / steps;
-            const qreal phase = 3.0 * 2.0 * 3.14159265 * i / steps;
-            const qreal y = s * 0.5 - s * 0.26 * std::sin(phase) * (0.45 + 0.55 * i / steps);
-            if (i == 0) {
-                wave.moveTo(x, y);
-            } else {
-                wave.lineTo(x, y);
-            }
-        }
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(0xff, 0xd4, 0x5a), std::max(1.5, s / 14.0), Qt::SolidLine,
-                      Qt::RoundCap, Qt::RoundJoin));
-        p.drawPath(wave);
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
 }
 
 // A simple drawn glyph for the few commands without a theme icon or a style icon.
@@ -119,7 +86,15 @@ constexpr SCommandIcon kCommandIcons[] = {
 }  // namespace
 
 QIcon AppIcon() {
-    static const QIcon icon = DrawnAppIcon();
+    static const QIcon icon = [] {
+        InitAppIconResource();
+        QIcon sizes;
+        for (const QString& file :
+             QDir(QStringLiteral(":/icons")).entryList({QStringLiteral("app-*.png")})) {
+            sizes.addFile(QStringLiteral(":/icons/") + file);
+        }
+        return sizes;
+    }();
     return icon;
 }
 

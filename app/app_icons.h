@@ -1,4 +1,5 @@
-// Icons: the desktop's icon theme where it has one, drawn fallbacks where it has none.
+// Icons: the program's own from its resources; for the commands, the desktop's icon theme where it
+// has one and drawn fallbacks where it has none.
 #pragma once
 
 #include <QIcon>

@@ -1,7 +1,6 @@
 #include "app/zelkor_config_app.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -9,6 +8,7 @@
 
 #include "app/about_dlg.h"
 #include "app/app_icons.h"
+#include "app/command_line.h"
 #include "app/main_frame.h"
 #include "app/qt_message_sink.h"
 #include "editor/zelkor_form.h"
@@ -44,9 +44,12 @@ CZelkorConfigApp::CZelkorConfigApp() : m_recentFiles(res::kRecentFileCount) {}
 CZelkorConfigApp::~CZelkorConfigApp() = default;
 
 int CZelkorConfigApp::Run(const QStringList& arguments) {
+    if (const auto status = RefuseBadCommandLine(arguments)) {
+        return *status;
+    }
     if (!InitInstance(arguments)) {
         ExitInstance();
-        return 1;
+        return kExitStartFailed;
     }
     QApplication::exec();
     return ExitInstance();
@@ -121,19 +124,13 @@ bool CZelkorConfigApp::CreateFrame() {
 }
 
 bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(Latin1(res::kCmdLineDescription));
-    const QCommandLineOption port(QStringLiteral("port"), Latin1(res::kCmdLinePortHelp),
-                                  Latin1(res::kCmdLinePortValue));
-    parser.addOption(port);
-    parser.addPositionalArgument(Latin1(res::kCmdLineFile), Latin1(res::kCmdLineFileHelp));
-    parser.parse(arguments);
-    if (parser.isSet(port)) {
-        m_portSetting.Start(m_strRememberedPortPath, parser.value(port).toStdString());
+    CCommandLine line;
+    line.Parse(arguments);  // Run has already refused what it does not understand
+    if (const auto port = line.Port()) {
+        m_portSetting.Start(m_strRememberedPortPath, *port);
     }
-    const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty()) {
-        return m_pDoc->OpenDocumentFile(files.first().toStdString());
+    if (const auto file = line.File()) {
+        return m_pDoc->OpenDocumentFile(*file);
     }
     return m_pDoc->OnFileNew();
 }

@@ -5,9 +5,12 @@
 #include "platform/console_messages.h"
 #include "platform/message_box.h"
 #include "res/strings.h"
+#include "res/version.h"
 
 int main(int argc, char** argv) {
-    CLI::App app{res::kCliDescription};
+    CLI::App app{res::kCliDescription, res::kCliName};
+    app.set_version_flag("--version", std::string(res::kCliName) + " " + res::kVersion,
+                         res::kVersionHelp);
     app.require_subcommand(1);
     int exitCode = 0;
     cli::RegisterBookCommands(app, exitCode);

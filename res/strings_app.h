@@ -103,11 +103,18 @@ inline constexpr const char kAboutThirdLine[] = "Programs and uploads the VQ7100
 inline constexpr const char kAboutOk[] = "OK";
 
 // Command line
+inline constexpr const char kAppExecutable[] = "zelkorconfig";
 inline constexpr const char kCmdLineDescription[] = "Configuration program of the VQ7100.";
 inline constexpr const char kCmdLineFile[] = "file";
+inline constexpr const char kCmdLineFileSyntax[] = "[file]";
 inline constexpr const char kCmdLineFileHelp[] = "A .vq document to open.";
 inline constexpr const char kCmdLinePortHelp[] =
     "Open PATH instead of the remembered port for this run; the remembered port is kept.";
 inline constexpr const char kCmdLinePortValue[] = "PATH";
+inline constexpr const char kCmdLineHelpHelp[] = "Show these options and exit.";
+inline constexpr const char kCmdLineVersionHelp[] = "Show the version and exit.";
+inline constexpr const char kCmdLineOneFile[] = "Only one file can be opened at a time.";
+// %1 the program, %2 what was wrong.
+inline constexpr const char kCmdLineError[] = "%1: %2\nTry '%1 --help' for the options.\n";
 
 }  // namespace res

@@ -3,8 +3,12 @@
 
 namespace res {
 
+inline constexpr const char kCliName[] = "zelkorctl";
 inline constexpr const char kCliDescription[] =
     "zelkorctl: edit, check and send VQ7100 program books (.vq files) without windows";
+// Both command-line tools print their name and the version.
+inline constexpr const char kVersionHelp[] = "Print the version and exit";
+
 inline constexpr const char kCliDumpHelp[] = "List the programs of a .vq file that hold anything";
 inline constexpr const char kCliExportHelp[] = "Write all 2000 programs of a .vq file as CSV";
 inline constexpr const char kCliImportHelp[] =

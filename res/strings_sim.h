@@ -3,6 +3,7 @@
 
 namespace res {
 
+inline constexpr const char kSimName[] = "vq7100-sim";
 inline constexpr const char kSimDescription[] =
     "vq7100-sim: a simulated VQ7100 generator on a pseudo-terminal";
 inline constexpr const char kSimSilentHelp[] = "never answer";
@@ -12,7 +13,6 @@ inline constexpr const char kSimDuplicateHelp[] = "send every Nth reply twice";
 inline constexpr const char kSimDelayHelp[] = "wait this many milliseconds before each reply";
 inline constexpr const char kSimPaceHelp[] = "take as long as a 115200-baud line would";
 inline constexpr const char kSimSaveHelp[] = "write each book received to this .vq file";
-// "vq7100-sim: what failed: the system's reason".
-inline constexpr const char kSimFailed[] = "vq7100-sim: %s\n";
+inline constexpr const char kSimStartFailed[] = "vq7100-sim: %s\n";
 
 }  // namespace res

@@ -6,10 +6,21 @@
 #include <CLI/CLI.hpp>
 
 #include "res/strings.h"
+#include "res/version.h"
 #include "sim/simulator.h"
 
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitStartFailed = 1;  // no pseudo-terminal
+constexpr int kExitUsage = 2;
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    CLI::App app{res::kSimDescription};
+    CLI::App app{res::kSimDescription, res::kSimName};
+    app.set_version_flag("--version", std::string(res::kSimName) + " " + res::kVersion,
+                         res::kVersionHelp);
     sim::SSimOptions options;
     int delayMs = 0;
     app.add_flag("--silent", options.bSilent, res::kSimSilentHelp);
@@ -21,7 +32,12 @@ int main(int argc, char** argv) {
     app.add_option("--delay", delayMs, res::kSimDelayHelp)->check(CLI::NonNegativeNumber);
     app.add_flag("--pace", options.bPace, res::kSimPaceHelp);
     app.add_option("--save", options.strSavePath, res::kSimSaveHelp);
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // One status for every kind of bad argument, as zelkorctl has, instead of CLI11's many.
+        return app.exit(e) == 0 ? kExitOk : kExitUsage;
+    }
     options.delay = std::chrono::milliseconds(delayMs);
 
     // Signals are taken by this thread alone, after the device thread has started with them
@@ -36,13 +52,13 @@ int main(int argc, char** argv) {
     sim::CSimulator device(options);
     std::string error;
     if (!device.Start(error)) {
-        std::fprintf(stderr, res::kSimFailed, error.c_str());
-        return 1;
+        std::fprintf(stderr, res::kSimStartFailed, error.c_str());
+        return kExitStartFailed;
     }
     std::printf("%s\n", device.PortPath().c_str());
     std::fflush(stdout);
     int signal = 0;
     sigwait(&stopSignals, &signal);
     device.Stop();
-    return 0;
+    return kExitOk;
 }

@@ -12,6 +12,7 @@
 
 #include "model/program_book.h"
 #include "platform/scripted_messages.h"
+#include "res/version.h"
 #include "tests/test_support.h"
 
 using testing_support::CTempDir;
@@ -159,6 +160,16 @@ TEST_F(Zelkorctl, BadArgumentsExitWithTheUsageStatus) {
     EXPECT_EQ(help.nStatus, 0);
     for (const char* command : {"dump", "export", "import"}) {
         EXPECT_NE(help.strOut.find(command), std::string::npos) << command;
+    }
+}
+
+// --version answers alone, and wins over a missing command as --help does.
+TEST_F(Zelkorctl, VersionIsTheProjects) {
+    const std::string expected = std::string("zelkorctl ") + res::kVersion + "\n";
+    for (const char* args : {"--version", "--version dump"}) {
+        const SRun run = Run(args);
+        EXPECT_EQ(run.nStatus, 0) << args;
+        EXPECT_EQ(run.strOut, expected) << args;
     }
 }
 

@@ -8,12 +8,15 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "link/device_link.h"
 #include "link/frame_assembler.h"
 #include "model/program_book.h"
 #include "platform/byte_order.h"
 #include "platform/scripted_messages.h"
 #include "res/strings.h"
+#include "res/version.h"
 #include "sim/simulator.h"
 #include "tests/link/link_test_support.h"
 #include "tests/test_support.h"
@@ -265,6 +268,31 @@ TEST(SimulatorTool, PrintsItsPortAndAnswersTheProgram) {
     int status = 0;
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// The tool's own answers, before any pseudo-terminal: its version, and one status for every
+// kind of bad argument.
+TEST(SimulatorTool, AnswersItsVersionAndRefusesBadArguments) {
+    testing_support::CTempDir dir;
+    const std::string out = dir.File("out.txt");
+    struct SCase {
+        const char* args;
+        int nStatus;
+    };
+    const SCase cases[] = {
+        {"--version", 0}, {"--bogus", 2}, {"--drop -1", 2}, {"--delay", 2}, {"--delay x", 2}};
+    for (const auto& c : cases) {
+        const std::string command = std::string(ZELKOR_BINARY_DIR) + "/sim/vq7100-sim " + c.args +
+                                    " >" + out + " 2>/dev/null";
+        const int raw = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(raw)) << c.args;
+        EXPECT_EQ(WEXITSTATUS(raw), c.nStatus) << c.args;
+        if (c.nStatus == 0) {
+            const auto bytes = testing_support::ReadAll(out);
+            EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+                      std::string("vq7100-sim ") + res::kVersion + "\n");
+        }
+    }
 }
 
 }  // namespace

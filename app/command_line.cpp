@@ -1,0 +1,125 @@
+#include "app/command_line.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "res/strings.h"
+#include "res/version.h"
+
+namespace app {
+
+namespace {
+
+QString Latin1(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// Only whole words count, and nothing after "--", which ends the options.
+bool AsksFor(int argc, char** argv, std::initializer_list<const char*> words) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--") {
+            return false;
+        }
+        for (const char* word : words) {
+            if (arg == word) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+CCommandLine::CCommandLine()
+    : m_help({QStringLiteral("h"), QStringLiteral("help")}, Latin1(res::kCmdLineHelpHelp)),
+      m_version({QStringLiteral("v"), QStringLiteral("version")}, Latin1(res::kCmdLineVersionHelp)),
+      m_port(QStringLiteral("port"), Latin1(res::kCmdLinePortHelp),
+             Latin1(res::kCmdLinePortValue)) {
+    m_parser.setApplicationDescription(Latin1(res::kCmdLineDescription));
+    // Qt's own options (-style, -reverse, ...) are single-dash words; read as letters they
+    // would spell -h or -v.
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    m_parser.addOption(m_help);
+    m_parser.addOption(m_version);
+    m_parser.addOption(m_port);
+    m_parser.addPositionalArgument(Latin1(res::kCmdLineFile), Latin1(res::kCmdLineFileHelp),
+                                   Latin1(res::kCmdLineFileSyntax));
+}
+
+bool CCommandLine::Parse(const QStringList& arguments) {
+    m_strError.clear();
+    if (!m_parser.parse(arguments)) {
+        m_strError = m_parser.errorText();
+        return false;
+    }
+    // One document at a time: a second file would otherwise be dropped without a word.
+    if (m_parser.positionalArguments().size() > 1) {
+        m_strError = Latin1(res::kCmdLineOneFile);
+        return false;
+    }
+    return true;
+}
+
+bool CCommandLine::WantsHelp() const {
+    return m_parser.isSet(m_help);
+}
+
+bool CCommandLine::WantsVersion() const {
+    return m_parser.isSet(m_version);
+}
+
+QString CCommandLine::VersionText() {
+    return Latin1(res::kAppExecutable) + QLatin1Char(' ') + Latin1(res::kVersion) +
+           QLatin1Char('\n');
+}
+
+std::optional<std::string> CCommandLine::Port() const {
+    if (!m_parser.isSet(m_port)) {
+        return std::nullopt;
+    }
+    return m_parser.value(m_port).toStdString();
+}
+
+std::optional<std::string> CCommandLine::File() const {
+    const QStringList files = m_parser.positionalArguments();
+    if (files.isEmpty()) {
+        return std::nullopt;
+    }
+    return files.first().toStdString();
+}
+
+std::optional<int> AnswerInfoOptions(int argc, char** argv) {
+    const bool bHelp = AsksFor(argc, argv, {"-h", "--help", "-help"});
+    const bool bVersion = AsksFor(argc, argv, {"-v", "--version", "-version"});
+    if (!bHelp && !bVersion) {
+        return std::nullopt;
+    }
+    // A core application names the program in the usage line and needs no display.
+    QCoreApplication core(argc, argv);
+    if (bHelp) {
+        CCommandLine line;
+        Print(stdout, line.HelpText());
+    } else {
+        Print(stdout, CCommandLine::VersionText());
+    }
+    return kExitOk;
+}
+
+std::optional<int> RefuseBadCommandLine(const QStringList& arguments) {
+    CCommandLine line;
+    if (line.Parse(arguments)) {
+        return std::nullopt;
+    }
+    Print(stderr, Latin1(res::kCmdLineError).arg(Latin1(res::kAppExecutable), line.Error()));
+    return kExitUsage;
+}
+
+}  // namespace app

@@ -1,0 +1,162 @@
+// The window program's command line: what it takes from the arguments, and the built program
+// answering --help and --version without a display and refusing what it does not understand.
+#include "app/command_line.h"
+
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "res/strings.h"
+#include "res/version.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using testing_support::CTempDir;
+using testing_support::ReadAll;
+
+struct SParseCase {
+    const char* name;
+    QStringList arguments;  // after the program's name
+    bool bOk;
+    std::optional<std::string> port;
+    std::optional<std::string> file;
+    bool bHelp = false;
+    bool bVersion = false;
+    const char* error = "";
+};
+
+TEST(CommandLine, TakesThePortTheFileAndRefusesTheRest) {
+    using S = std::optional<std::string>;
+    const SParseCase cases[] = {
+        {"nothing", {}, true, {}, {}},
+        {"a file", {"book.vq"}, true, {}, S("book.vq")},
+        {"port and file",
+         {"--port", "/dev/ttyUSB0", "book.vq"},
+         true,
+         S("/dev/ttyUSB0"),
+         S("book.vq")},
+        {"port with =", {"--port=/dev/pts/3"}, true, S("/dev/pts/3"), {}},
+        {"file after --", {"--", "-odd.vq"}, true, {}, S("-odd.vq")},
+        {"help", {"-h"}, true, {}, {}, true},
+        {"long help", {"--help"}, true, {}, {}, true},
+        {"version", {"-v"}, true, {}, {}, false, true},
+        {"long version", {"--version"}, true, {}, {}, false, true},
+        {"unknown option", {"--bogus"}, false, {}, {}, false, false, "Unknown option 'bogus'."},
+        {"port without its value",
+         {"--port"},
+         false,
+         {},
+         {},
+         false,
+         false,
+         "Missing value after '--port'."},
+        {"two files", {"a.vq", "b.vq"}, false, {}, {}, false, false, res::kCmdLineOneFile},
+        // A Qt option Qt did not take is one word, not the letters -r -e -v ...
+        {"a single-dash word",
+         {"-reverse"},
+         false,
+         {},
+         {},
+         false,
+         false,
+         "Unknown option 'reverse'."},
+    };
+    for (const auto& c : cases) {
+        app::CCommandLine line;
+        QStringList arguments = c.arguments;
+        arguments.prepend(QStringLiteral("zelkorconfig"));
+        EXPECT_EQ(line.Parse(arguments), c.bOk) << c.name;
+        EXPECT_EQ(line.Error().toStdString(), c.error) << c.name;
+        if (!c.bOk) {
+            EXPECT_FALSE(line.WantsVersion()) << c.name;
+            continue;
+        }
+        EXPECT_EQ(line.Port(), c.port) << c.name;
+        EXPECT_EQ(line.File(), c.file) << c.name;
+        EXPECT_EQ(line.WantsHelp(), c.bHelp) << c.name;
+        EXPECT_EQ(line.WantsVersion(), c.bVersion) << c.name;
+    }
+}
+
+struct SRun {
+    int nStatus = -1;
+    std::string strOut;
+    std::string strErr;
+};
+
+// The built program in a shell. With no display it must not reach the window system (it would
+// abort); with the offscreen one a program that started would never end, so its settings go to
+// the test's folder.
+SRun RunProgram(const std::string& arguments, bool bDisplay) {
+    CTempDir dir;
+    const std::string out = dir.File("out.txt");
+    const std::string err = dir.File("err.txt");
+    std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME=" +
+                          dir.File("config") + " ";
+    if (bDisplay) {
+        command += "QT_QPA_PLATFORM=offscreen ";
+    }
+    command += std::string(ZELKOR_BINARY_DIR) + "/app/zelkorconfig " + arguments + " >" + out +
+               " 2>" + err;
+    const int raw = std::system(command.c_str());
+    SRun run;
+    run.nStatus = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    const auto outBytes = ReadAll(out);
+    const auto errBytes = ReadAll(err);
+    run.strOut.assign(outBytes.begin(), outBytes.end());
+    run.strErr.assign(errBytes.begin(), errBytes.end());
+    return run;
+}
+
+bool Holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(ProgramCommandLine, HelpAndVersionNeedNoDisplay) {
+    const std::string version = std::string("zelkorconfig ") + res::kVersion + "\n";
+    struct SCase {
+        const char* arguments;
+        const char* name;
+    };
+    for (const SCase& c : {SCase{"--version", "version"}, SCase{"-v", "short version"}}) {
+        const SRun run = RunProgram(c.arguments, false);
+        EXPECT_EQ(run.nStatus, app::kExitOk) << c.name << ": " << run.strErr;
+        EXPECT_EQ(run.strOut, version) << c.name;
+    }
+    for (const char* arguments : {"--help", "-h", "--port /dev/ttyS0 --help", "book.vq -h"}) {
+        const SRun run = RunProgram(arguments, false);
+        EXPECT_EQ(run.nStatus, app::kExitOk) << arguments << ": " << run.strErr;
+        for (const char* part :
+             {"--port <PATH>", "--version", "--help", "[file]", res::kCmdLineFileHelp}) {
+            EXPECT_TRUE(Holds(run.strOut, part)) << arguments << " lacks " << part;
+        }
+        EXPECT_EQ(run.strErr, "") << arguments;
+    }
+}
+
+TEST(ProgramCommandLine, WhatItDoesNotUnderstandEndsItWithAMessage) {
+    struct SCase {
+        const char* arguments;
+        const char* reason;
+    };
+    const SCase cases[] = {
+        {"--bogus", "Unknown option 'bogus'."},
+        {"a.vq b.vq", res::kCmdLineOneFile},
+        {"--port", "Missing value after '--port'."},
+    };
+    for (const auto& c : cases) {
+        const SRun run = RunProgram(c.arguments, true);
+        EXPECT_EQ(run.nStatus, app::kExitUsage) << c.arguments;
+        EXPECT_TRUE(Holds(run.strErr, std::string("zelkorconfig: ") + c.reason)) << run.strErr;
+        EXPECT_TRUE(Holds(run.strErr, "zelkorconfig --help")) << run.strErr;
+        EXPECT_EQ(run.strOut, "") << c.arguments;
+    }
+}
+
+}  // namespace
