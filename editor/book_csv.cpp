@@ -1,4 +1,4 @@
-#include "cli/book_csv.h"
+#include "editor/book_csv.h"
 
 #include <algorithm>
 #include <array>
@@ -8,13 +8,12 @@
 #include <memory>
 #include <vector>
 
-#include "cli/commands.h"
 #include "editor/frequency_rules.h"
+#include "model/file_access.h"
 #include "platform/file.h"
-#include "platform/message_box.h"
 #include "res/strings.h"
 
-namespace cli {
+namespace editor {
 
 namespace {
 
@@ -27,7 +26,7 @@ std::string Format(const char* pattern, Args... args) {
 }
 
 const char* TypeName(const model::CFrequencyProgram& program) {
-    return program.IsGroups() ? res::kCliTypeGroups : res::kCliTypeSingle;
+    return program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle;
 }
 
 std::string_view Trim(std::string_view s) {
@@ -92,6 +91,10 @@ private:
     ERead ReadRecord(SRecord& record) {
         record.nRow = m_nRow;
         record.nCells = 0;
+        // A short row must not keep the cells of the row before it.
+        for (std::string& cell : record.cells) {
+            cell.clear();
+        }
         std::string cell;
         bool bQuoted = false;
         while (m_nPos < m_text.size()) {
@@ -165,8 +168,8 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
         return SCsvFault{record.nRow, column, std::move(what)};
     };
     const std::string_view type = Trim(record.cells[1]);
-    const bool bGroups = EqualsNoCase(type, res::kCliTypeGroups);
-    if (!bGroups && !EqualsNoCase(type, res::kCliTypeSingle)) {
+    const bool bGroups = EqualsNoCase(type, res::kCsvTypeGroups);
+    if (!bGroups && !EqualsNoCase(type, res::kCsvTypeSingle)) {
         return fault(2, res::kCsvBadType);
     }
     program.Clear();
@@ -180,14 +183,14 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
             if (cell.empty()) {
                 continue;
             }
-            if (!editor::IsWholeNumber(cell)) {
+            if (!IsWholeNumber(cell)) {
                 return fault(column, res::kCsvNotANumber);
             }
-            const double v = editor::TextToFrequency(cell);
+            const double v = TextToFrequency(cell);
             if (v < 0.0) {
                 return fault(column, res::kMsgPositiveFrequency);
             }
-            const std::optional<uint32_t> value = editor::FrequencyToSlot(v);
+            const std::optional<uint32_t> value = FrequencyToSlot(v);
             if (!value) {
                 return fault(column, res::kMsgAtMost20MHz);
             }
@@ -195,12 +198,12 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
             // The rules judge what the book will hold, so the editor shows the same verdict.
             stored[i] = *value / 10.0;
             if (bGroups) {
-                switch (editor::CheckGroup(stored)) {
-                    case editor::EGroupVerdict::kTooManyHigh:
+                switch (CheckGroup(stored)) {
+                    case EGroupVerdict::kTooManyHigh:
                         return fault(column, res::kMsgTooManyHigh);
-                    case editor::EGroupVerdict::kHighMixed:
+                    case EGroupVerdict::kHighMixed:
                         return fault(column, res::kMsgHighMixed);
-                    case editor::EGroupVerdict::kOk:
+                    case EGroupVerdict::kOk:
                         break;
                 }
             }
@@ -211,19 +214,10 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
     return std::nullopt;
 }
 
-bool WriteTextAtomically(const std::string& path, const std::string& text) {
-    platform::CAtomicSave save;
-    if (!save.Begin(path) || !save.File().WriteBytes(text.data(), text.size()) || !save.Commit()) {
-        platform::ShowAppMessage(res::kFileWriteError);
-        return false;
-    }
-    return true;
-}
-
 bool ReadText(const std::string& path, std::string& text) {
     platform::CFile file;
     if (!file.OpenRead(path)) {
-        platform::ShowAppMessage(res::kFileReadError);
+        model::ShowFileError(res::kFileReadError, path, file.LastError());
         return false;
     }
     text.clear();
@@ -231,14 +225,14 @@ bool ReadText(const std::string& path, std::string& text) {
     for (;;) {
         const long n = file.ReadBytes(chunk.data(), chunk.size());
         if (n < 0) {
-            platform::ShowAppMessage(res::kFileReadError);
+            model::ShowFileError(res::kFileReadError, path, file.LastError());
             return false;
         }
         if (n == 0) {
             return true;
         }
         if (text.size() + static_cast<size_t>(n) > kMaxCsvBytes) {
-            platform::ShowAppMessage(res::kFileBadFormat);
+            model::ShowFileError(res::kFileBadFormat, path, res::kCsvTooLarge);
             return false;
         }
         text.append(chunk.data(), static_cast<size_t>(n));
@@ -246,31 +240,6 @@ bool ReadText(const std::string& path, std::string& text) {
 }
 
 }  // namespace
-
-std::string DumpBook(const model::CProgramBook& book) {
-    std::string out;
-    for (int i = 0; i < model::kProgramCount; ++i) {
-        const model::CFrequencyProgram& program = book[i];
-        if (program.IsEmpty()) {
-            continue;
-        }
-        out += std::to_string(i + 1) + ' ' + TypeName(program);
-        for (int group = 0; group < model::kGroupCount; ++group) {
-            std::string line;
-            for (int k = 0; k < model::kSlotsPerGroup; ++k) {
-                const uint32_t slot = program.m_freq[group * model::kSlotsPerGroup + k];
-                if (slot != 0) {
-                    line += ' ' + editor::SlotToText(slot);
-                }
-            }
-            if (!line.empty()) {
-                out += ' ' + Format(res::kCliDumpGroup, group + 1) + line;
-            }
-        }
-        out += '\n';
-    }
-    return out;
-}
 
 std::string ColumnName(int nColumn) {
     if (nColumn == 1) {
@@ -296,19 +265,18 @@ std::string BookToCsv(const model::CProgramBook& book) {
         out += TypeName(program);
         for (uint32_t slot : program.m_freq) {
             out += ',';
-            out += editor::SlotToText(slot);
+            out += SlotToText(slot);
         }
         out += '\n';
     }
     return out;
 }
 
-std::string SCsvFault::Describe(const std::string& fileName) const {
+std::string SCsvFault::Describe() const {
     if (nColumn == 0) {
-        return Format(res::kCsvAtRow, fileName.c_str(), nRow, strWhat.c_str());
+        return Format(res::kCsvAtRow, nRow, strWhat.c_str());
     }
-    return Format(res::kCsvAt, fileName.c_str(), nRow, nColumn, ColumnName(nColumn).c_str(),
-                  strWhat.c_str());
+    return Format(res::kCsvAt, nRow, nColumn, ColumnName(nColumn).c_str(), strWhat.c_str());
 }
 
 std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& book) {
@@ -326,7 +294,7 @@ std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& b
                          res::kCsvBadHeader};
     }
     while ((result = reader.Next(*record)) == ERead::kRecord) {
-        if (record->nCells != kCsvColumns) {
+        if (record->nCells > kCsvColumns) {
             return SCsvFault{record->nRow, 0, Format(res::kCsvColumnCount, record->nCells)};
         }
         const std::optional<int> number = ParseNumber(record->cells[0]);
@@ -349,34 +317,46 @@ std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& b
     return std::nullopt;
 }
 
-int RunDump(const std::string& bookPath, std::string& out) {
-    auto book = std::make_unique<model::CProgramBook>();
-    if (!model::LoadBookFromPath(*book, bookPath)) {
-        return kExitFailure;
-    }
-    out = DumpBook(*book);
-    return kExitOk;
-}
-
-int RunExport(const std::string& bookPath, const std::string& csvPath) {
-    auto book = std::make_unique<model::CProgramBook>();
-    if (!model::LoadBookFromPath(*book, bookPath)) {
-        return kExitFailure;
-    }
-    return WriteTextAtomically(csvPath, BookToCsv(*book)) ? kExitOk : kExitFailure;
-}
-
-int RunImport(const std::string& csvPath, const std::string& bookPath) {
+bool ReadCsvFile(const std::string& path, model::CProgramBook& book) {
     std::string text;
-    if (!ReadText(csvPath, text)) {
-        return kExitFailure;
+    if (!ReadText(path, text)) {
+        return false;
     }
-    auto book = std::make_unique<model::CProgramBook>();
-    if (auto fault = CsvToBook(text, *book)) {
-        platform::ShowAppMessage(fault->Describe(csvPath));
-        return kExitFailure;
+    if (auto fault = CsvToBook(text, book)) {
+        model::ShowFileError(fault->Describe(), path, std::string());
+        return false;
     }
-    return model::SaveBookToPath(*book, bookPath) ? kExitOk : kExitFailure;
+    return true;
 }
 
-}  // namespace cli
+bool WriteCsvFile(const model::CProgramBook& book, const std::string& path) {
+    const std::string text = BookToCsv(book);
+    platform::COutputFile out;
+    if (!model::BeginOutput(out, path) || !out.File().WriteBytes(text.data(), text.size()) ||
+        !out.Commit()) {
+        const int nError = out.LastError() != 0 ? out.LastError() : out.File().LastError();
+        out.Abandon();
+        model::ShowFileError(res::kFileWriteError, path, nError);
+        return false;
+    }
+    return true;
+}
+
+bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
+    auto book = std::make_unique<model::CProgramBook>();
+    if (!ReadCsvFile(path, *book)) {
+        return false;
+    }
+    if (!doc.SaveModified()) {
+        return false;
+    }
+    doc.ReplaceBook(*book);
+    return true;
+}
+
+bool ExportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
+    doc.CommitViews();
+    return WriteCsvFile(doc.m_book, path);
+}
+
+}  // namespace editor

@@ -1,13 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/book_csv.h"
+#include "editor/book_csv.h"
 #include "model/program_book.h"
+#include "model/zelkor_config_doc.h"
+#include "platform/scripted_messages.h"
+#include "res/ids_editor.h"
+#include "tests/test_support.h"
 
-using cli::CsvToBook;
+using editor::CsvToBook;
 using model::CProgramBook;
 
 namespace {
@@ -46,7 +54,7 @@ TEST(BookCsv, ExportWritesHeaderAndAll2000Rows) {
     (*book)[1].SetGroups(true);
     (*book)[1].m_freq[8] = 500000;
     (*book)[1].UpdateGroupCount(1);
-    const std::string csv = cli::BookToCsv(*book);
+    const std::string csv = editor::BookToCsv(*book);
     EXPECT_EQ(csv.substr(0, kHeader.size()), kHeader);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2001);
     const std::string rows = csv.substr(kHeader.size());
@@ -69,7 +77,7 @@ TEST(BookCsv, ExportThenImportGivesTheSameBook) {
         }
     }
     auto back = std::make_unique<CProgramBook>();
-    ASSERT_EQ(CsvToBook(cli::BookToCsv(*book), *back), std::nullopt);
+    ASSERT_EQ(CsvToBook(editor::BookToCsv(*book), *back), std::nullopt);
     EXPECT_EQ(*back, *book);
 }
 
@@ -93,6 +101,27 @@ TEST(BookCsv, ImportTakesAnySubsetInAnyOrderAndStoresTheEditorsValue) {
     EXPECT_TRUE((*book)[1999].IsEmpty());  // programs without a row are empty
 }
 
+TEST(BookCsv, ShortRowsLeaveTheirMissingSlotsEmpty) {
+    // A spreadsheet drops empty cells at the end of a row; the row before must not fill them.
+    const std::string csv = kHeader + Row("1", "single", std::vector<std::string>(48, "7")) +
+                            "2,groups,100,200\n" + "3,single\n" + "4,single,,,5\r\n";
+    auto book = MarkedBook();
+    ASSERT_EQ(CsvToBook(csv, *book), std::nullopt);
+    EXPECT_EQ((*book)[0].GroupCount(5), 8);
+    EXPECT_TRUE((*book)[1].IsGroups());
+    EXPECT_EQ((*book)[1].m_freq[0], 1000u);
+    EXPECT_EQ((*book)[1].m_freq[1], 2000u);
+    EXPECT_EQ((*book)[1].GroupCount(0), 2);
+    for (int g = 1; g < 6; ++g) {
+        EXPECT_EQ((*book)[1].GroupCount(g), 0) << g;
+    }
+    EXPECT_TRUE((*book)[2].IsEmpty());
+    EXPECT_EQ((*book)[3].m_freq[0], 50u);  // compacted to the front of its group
+    EXPECT_EQ((*book)[3].GroupCount(0), 1);
+    // A row too short to name its type is still refused.
+    EXPECT_EQ(CsvToBook(kHeader + "5\n", *book)->nColumn, 2);
+}
+
 struct SFaultCase {
     const char* name;
     std::string csv;
@@ -109,10 +138,9 @@ TEST(BookCsv, BadRowsAreNamedAndLeaveTheBookAsItWas) {
     const SFaultCase cases[] = {
         {"empty file", "", 1, 0, "the first row must be number,type,f1,...,f48"},
         {"wrong header", "number,type,f1\n", 1, 0, "the first row must be number,type,f1,...,f48"},
-        {"short row", kHeader + "1,single,100\n", 2, 0, "expected 50 columns, found 3"},
         {"long row",
          kHeader + Row("1", "single").substr(0, 0) + "1,single" + std::string(60, ',') + "\n", 2, 0,
-         "expected 50 columns, found 62"},
+         "expected at most 50 columns, found 62"},
         {"number zero", kHeader + Row("0", "single"), 2, 1, "the program number must be 1 to 2000"},
         {"number 2001", kHeader + Row("2001", "single"), 2, 1,
          "the program number must be 1 to 2000"},
@@ -158,25 +186,186 @@ TEST(BookCsv, GroupRulesJudgeTheStoredValue) {
     EXPECT_TRUE(CsvToBook(kHeader + Row("1", "groups", {"40000.1", "1", "2"}), *book).has_value());
 }
 
-TEST(BookCsv, FaultDescriptionNamesFileRowAndColumn) {
-    EXPECT_EQ((cli::SCsvFault{7, 5, "bad"}.Describe("in.csv")),
-              "in.csv: row 7, column 5 (f3): bad");
-    EXPECT_EQ((cli::SCsvFault{2, 0, "bad"}.Describe("in.csv")), "in.csv: row 2: bad");
-    EXPECT_EQ(cli::ColumnName(1), "number");
-    EXPECT_EQ(cli::ColumnName(2), "type");
-    EXPECT_EQ(cli::ColumnName(50), "f48");
+TEST(BookCsv, FaultDescriptionNamesRowAndColumn) {
+    EXPECT_EQ((editor::SCsvFault{7, 5, "bad"}.Describe()), "Row 7, column 5 (f3): bad");
+    EXPECT_EQ((editor::SCsvFault{2, 0, "bad"}.Describe()), "Row 2: bad");
+    EXPECT_EQ(editor::ColumnName(1), "number");
+    EXPECT_EQ(editor::ColumnName(2), "type");
+    EXPECT_EQ(editor::ColumnName(50), "f48");
 }
 
-TEST(BookCsv, DumpListsOnlyProgramsThatHoldFrequencies) {
-    auto book = std::make_unique<CProgramBook>();
-    (*book)[4].SetGroups(true);  // a type alone is not content
-    (*book)[9].SetGroups(true);
-    (*book)[9].m_freq[0] = 500000;
-    (*book)[9].m_freq[16] = 1;
-    (*book)[1999].m_freq[47] = 200000000;
-    EXPECT_EQ(cli::DumpBook(*book),
-              "10 groups g1: 50000.0 g3: 0.1\n"
-              "2000 single g6: 20000000.0\n");
+// ---------------------------------------------------------------------------------------------
+// The files and the document, as File > Import CSV... and File > Export CSV... use them.
+
+using platform::EMsgAnswer;
+using testing_support::CTempDir;
+
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// Each message as text, subject (the file) and detail (the reason).
+std::vector<std::vector<std::string>> Messages(const platform::CScriptedMessages& messages) {
+    std::vector<std::vector<std::string>> out;
+    for (const auto& r : messages.Requests()) {
+        out.push_back({r.text, r.subject, r.detail});
+    }
+    return out;
+}
+
+TEST(BookCsvFile, FailuresNameTheFileAndTheReasonAndChangeNothing) {
+    CTempDir dir;
+    platform::CScriptedMessages messages;
+    WriteText(dir.File("bad.csv"), kHeader + Row("1", "single", {"100"}) + Row("1", "groups"));
+    WriteText(dir.File("keep.csv"), "old");
+    const std::string repeated = "Row 3, column 1 (number): program 1 already came in row 2";
+    struct SCase {
+        std::string path;
+        std::vector<std::string> message;
+    };
+    const SCase reads[] = {
+        {dir.File("none.csv"),
+         {"File had a read error", dir.File("none.csv"), "No such file or directory"}},
+        {dir.Path().string(), {"File had a read error", dir.Path().string(), "Is a directory"}},
+        {dir.File("bad.csv"), {repeated, dir.File("bad.csv"), ""}},
+    };
+    for (const SCase& c : reads) {
+        messages.Clear();
+        auto book = MarkedBook();
+        const CProgramBook before = *book;
+        EXPECT_FALSE(editor::ReadCsvFile(c.path, *book)) << c.path;
+        EXPECT_EQ(*book, before) << c.path;
+        EXPECT_EQ(Messages(messages), std::vector<std::vector<std::string>>{c.message});
+    }
+    const SCase writes[] = {
+        {dir.File("no/x.csv"),
+         {"File had a write error", dir.File("no/x.csv"), "No such file or directory"}},
+        {dir.Path().string(), {"File had a write error", dir.Path().string(), "Is a directory"}},
+    };
+    for (const SCase& c : writes) {
+        messages.Clear();
+        EXPECT_FALSE(editor::WriteCsvFile(*MarkedBook(), c.path)) << c.path;
+        EXPECT_EQ(Messages(messages), std::vector<std::vector<std::string>>{c.message});
+    }
+    EXPECT_EQ(testing_support::ReadAll(dir.File("keep.csv")).size(), 3u);
+}
+
+// The file dialogs of the framework are not asked here; the recorded view stands for the form.
+class CRecordingView : public model::IDocView {
+public:
+    intptr_t SendMessage(unsigned nMsg, uintptr_t, intptr_t) override {
+        m_messages.push_back(nMsg);
+        if (m_onCommit) {
+            m_onCommit();
+        }
+        return 0;
+    }
+    void OnInitialUpdate() override { ++m_nUpdates; }
+
+    std::vector<unsigned> m_messages;
+    std::function<void()> m_onCommit;
+    int m_nUpdates = 0;
+};
+
+class CNoDialogs : public model::IDocHost {
+public:
+    std::optional<std::string> PromptOpenPath() override { return std::nullopt; }
+    std::optional<std::string> PromptSavePath(const std::string&) override { return m_savePath; }
+    void AddToRecentFileList(const std::string& path) override { m_recent.push_back(path); }
+    std::optional<std::string> m_savePath;
+    std::vector<std::string> m_recent;
+};
+
+class CsvDocument : public testing::Test {
+protected:
+    CsvDocument() {
+        m_doc.SetHost(&m_host);
+        m_doc.AddView(&m_view);
+        // A named, edited document showing program 37.
+        model::CProgramBook named;
+        named[36].m_freq[0] = 37;
+        named[36].UpdateGroupCount(0);
+        EXPECT_TRUE(model::SaveBookToPath(named, m_dir.File("named.vq")));
+        EXPECT_TRUE(m_doc.OpenDocumentFile(m_dir.File("named.vq")));
+        m_doc.m_nCurrent = 36;
+        m_doc.m_book[36].m_freq[1] = 38;
+        m_doc.m_book[36].UpdateGroupCount(0);
+        m_doc.SetModifiedFlag();
+        m_view.m_messages.clear();
+        m_view.m_nUpdates = 0;
+        m_host.m_recent.clear();
+    }
+
+    CTempDir m_dir;
+    platform::CScriptedMessages m_messages;
+    CNoDialogs m_host;
+    CRecordingView m_view;
+    model::CZelkorConfigDoc m_doc;
+};
+
+TEST_F(CsvDocument, ImportAsksAsOpenDoesThenMakesANewModifiedDocumentOnProgram1) {
+    auto incoming = std::make_unique<CProgramBook>();
+    (*incoming)[0].m_freq[0] = 11;
+    (*incoming)[0].UpdateGroupCount(0);
+    ASSERT_TRUE(editor::WriteCsvFile(*incoming, m_dir.File("in.csv")));
+    const CProgramBook before = m_doc.m_book;
+
+    // Cancel keeps everything the user had.
+    m_messages.QueueAnswer(EMsgAnswer::kCancel);
+    EXPECT_FALSE(editor::ImportCsvDocument(m_doc, m_dir.File("in.csv")));
+    EXPECT_EQ(m_messages.Texts(),
+              std::vector<std::string>{"Save changes to " + m_dir.File("named.vq") + "?"});
+    EXPECT_EQ(m_doc.m_book, before);
+    EXPECT_EQ(m_doc.m_nCurrent, 36);
+    EXPECT_EQ(m_doc.GetPathName(), m_dir.File("named.vq"));
+    EXPECT_EQ(m_view.m_nUpdates, 0);
+
+    // Save keeps the edit in the old file first; then the import goes through.
+    m_messages.Clear();
+    m_messages.QueueAnswer(EMsgAnswer::kSave);
+    EXPECT_TRUE(editor::ImportCsvDocument(m_doc, m_dir.File("in.csv")));
+    model::CProgramBook saved;
+    ASSERT_TRUE(model::LoadBookFromPath(saved, m_dir.File("named.vq")));
+    EXPECT_EQ(saved, before);
+    EXPECT_EQ(m_doc.m_book, *incoming);
+    EXPECT_EQ(m_doc.m_nCurrent, 0);
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.GetPathName(), "");
+    EXPECT_EQ(m_doc.FrameTitle(), "Untitled - VQ7100");
+    EXPECT_EQ(m_view.m_nUpdates, 1);
+    EXPECT_EQ(m_host.m_recent, std::vector<std::string>{m_dir.File("named.vq")});
+}
+
+TEST_F(CsvDocument, ABadFileIsNamedWithoutAQuestionAndChangesNothing) {
+    WriteText(m_dir.File("bad.csv"), kHeader + Row("1", "single") + Row("2", "single", {"x"}));
+    const CProgramBook before = m_doc.m_book;
+    EXPECT_FALSE(editor::ImportCsvDocument(m_doc, m_dir.File("bad.csv")));
+    EXPECT_EQ(Messages(m_messages),
+              (std::vector<std::vector<std::string>>{
+                  {"Row 3, column 3 (f1): not a frequency in hertz", m_dir.File("bad.csv"), ""}}));
+    EXPECT_EQ(m_doc.m_book, before);
+    EXPECT_EQ(m_doc.m_nCurrent, 36);
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.GetPathName(), m_dir.File("named.vq"));
+    EXPECT_EQ(m_view.m_nUpdates, 0);
+}
+
+TEST_F(CsvDocument, ExportCommitsTheViewsFirstAndIsNoSave) {
+    // The view commits an edit when asked, as the form does when the user says yes.
+    m_view.m_onCommit = [this] {
+        m_doc.m_book[36].m_freq[2] = 390;
+        m_doc.m_book[36].UpdateGroupCount(0);
+    };
+    ASSERT_TRUE(editor::ExportCsvDocument(m_doc, m_dir.File("out.csv")));
+    EXPECT_EQ(m_view.m_messages, std::vector<unsigned>{res::WM_COMMITPROGRAM});
+    auto back = std::make_unique<CProgramBook>();
+    ASSERT_TRUE(editor::ReadCsvFile(m_dir.File("out.csv"), *back));
+    EXPECT_EQ(*back, m_doc.m_book);
+    EXPECT_EQ((*back)[36].m_freq[2], 390u);
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.GetPathName(), m_dir.File("named.vq"));
+    EXPECT_TRUE(m_host.m_recent.empty());
+    EXPECT_EQ(m_messages.Count(), 0u);
 }
 
 }  // namespace

@@ -1,0 +1,66 @@
+#include "cli/book_csv.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "cli/commands.h"
+#include "editor/book_csv.h"
+#include "editor/frequency_rules.h"
+#include "res/strings.h"
+
+namespace cli {
+
+std::string DumpBook(const model::CProgramBook& book) {
+    std::string out;
+    for (int i = 0; i < model::kProgramCount; ++i) {
+        const model::CFrequencyProgram& program = book[i];
+        if (program.IsEmpty()) {
+            continue;
+        }
+        out += std::to_string(i + 1) + ' ' +
+               (program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle);
+        for (int group = 0; group < model::kGroupCount; ++group) {
+            std::string line;
+            for (int k = 0; k < model::kSlotsPerGroup; ++k) {
+                const uint32_t slot = program.m_freq[group * model::kSlotsPerGroup + k];
+                if (slot != 0) {
+                    line += ' ' + editor::SlotToText(slot);
+                }
+            }
+            if (!line.empty()) {
+                char label[16];
+                std::snprintf(label, sizeof label, res::kCliDumpGroup, group + 1);
+                out += ' ' + std::string(label) + line;
+            }
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+int RunDump(const std::string& bookPath, std::string& out) {
+    auto book = std::make_unique<model::CProgramBook>();
+    if (!model::LoadBookFromPath(*book, bookPath)) {
+        return kExitFailure;
+    }
+    out = DumpBook(*book);
+    return kExitOk;
+}
+
+int RunExport(const std::string& bookPath, const std::string& csvPath) {
+    auto book = std::make_unique<model::CProgramBook>();
+    if (!model::LoadBookFromPath(*book, bookPath)) {
+        return kExitFailure;
+    }
+    return editor::WriteCsvFile(*book, csvPath) ? kExitOk : kExitFailure;
+}
+
+int RunImport(const std::string& csvPath, const std::string& bookPath) {
+    auto book = std::make_unique<model::CProgramBook>();
+    if (!editor::ReadCsvFile(csvPath, *book)) {
+        return kExitFailure;
+    }
+    return model::SaveBookToPath(*book, bookPath) ? kExitOk : kExitFailure;
+}
+
+}  // namespace cli
