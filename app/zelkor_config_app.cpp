@@ -6,11 +6,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <filesystem>
+#include <system_error>
 
 #include "app/about_dlg.h"
 #include "app/app_icons.h"
 #include "app/main_frame.h"
 #include "app/qt_message_sink.h"
+#include "editor/book_csv.h"
 #include "editor/zelkor_form.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
@@ -37,6 +40,16 @@ QString RecentFileEntry(int n) {
 
 QString FileDialogFilter() {
     return Latin1(res::kFileFilter) + QStringLiteral(";;") + Latin1(res::kAllFilesFilter);
+}
+
+QString CsvDialogFilter() {
+    return Latin1(res::kCsvFileFilter) + QStringLiteral(";;") + Latin1(res::kAllFilesFilter);
+}
+
+// The file that a recent-file entry names is no longer there (not merely unreadable).
+bool IsGone(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
 }
 
 }  // namespace
@@ -148,8 +161,10 @@ bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
         m_strPortPath = *m_strCommandLinePort;
     }
     const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty()) {
-        return m_pDoc->OpenDocumentFile(files.first().toStdString());
+    // A file that does not open has said why; the user then starts on a new book rather than
+    // with no window at all.
+    if (!files.isEmpty() && m_pDoc->OpenDocumentFile(files.first().toStdString())) {
+        return true;
     }
     return m_pDoc->OnFileNew();
 }
@@ -204,6 +219,10 @@ bool CZelkorConfigApp::OnCmdMsg(int nID, bool bExecute) {
             return run([this] { m_pDoc->OnFileSave(); });
         case res::ID_FILE_SAVE_AS:
             return run([this] { m_pDoc->OnFileSaveAs(); });
+        case res::ID_FILE_IMPORT_CSV:
+            return run([this] { OnFileImportCsv(); });
+        case res::ID_FILE_EXPORT_CSV:
+            return run([this] { OnFileExportCsv(); });
         case res::ID_FILE_PRINT_SETUP:
             return run([this] { OnFilePrintSetup(); });
         case res::ID_APP_EXIT:
@@ -253,7 +272,31 @@ void CZelkorConfigApp::OnOpenRecentFile(int nIndex) {
         return;
     }
     const std::string path = entries[nIndex];
-    m_pDoc->OpenDocumentFile(path);
+    if (m_pDoc->TryOpenDocumentFile(path) != model::CZelkorConfigDoc::EOpenResult::kFailed ||
+        !IsGone(path)) {
+        return;
+    }
+    // Its message has told the user; an entry that can never open again goes.
+    m_recentFiles.Remove(static_cast<size_t>(nIndex));
+    m_pMainWnd->SetRecentFiles(m_recentFiles.Entries());
+}
+
+void CZelkorConfigApp::OnFileImportCsv() {
+    const auto path = PromptImportCsvPath();
+    if (path && !path->empty()) {
+        editor::ImportCsvDocument(*m_pDoc, *path);
+    }
+}
+
+void CZelkorConfigApp::OnFileExportCsv() {
+    // Beside the document, under its name, when it has one.
+    const std::string name =
+        m_pDoc->GetPathName().empty() ? m_pDoc->GetTitle() : m_pDoc->GetPathName();
+    const auto path = PromptExportCsvPath(
+        std::filesystem::path(name).replace_extension(res::kCsvFileExtension).string());
+    if (path && !path->empty()) {
+        editor::ExportCsvDocument(*m_pDoc, *path);
+    }
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptOpenPath() {
@@ -270,6 +313,27 @@ std::optional<std::string> CZelkorConfigApp::PromptSavePath(const std::string& s
                        FileDialogFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(Latin1(res::kFileExtension).mid(1));
+    dialog.selectFile(QString::fromStdString(suggestedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> CZelkorConfigApp::PromptImportCsvPath() {
+    const QString path = QFileDialog::getOpenFileName(
+        m_pMainWnd.get(), Latin1(res::kImportCsvCaption), QString(), CsvDialogFilter());
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path.toStdString();
+}
+
+std::optional<std::string> CZelkorConfigApp::PromptExportCsvPath(const std::string& suggestedName) {
+    QFileDialog dialog(m_pMainWnd.get(), Latin1(res::kExportCsvCaption), QString(),
+                       CsvDialogFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(Latin1(res::kCsvFileExtension).mid(1));
     dialog.selectFile(QString::fromStdString(suggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
