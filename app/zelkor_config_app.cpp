@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -276,9 +277,14 @@ void CZelkorConfigApp::OnOpenRecentFile(int nIndex) {
         !IsGone(path)) {
         return;
     }
-    // Its message has told the user; an entry that can never open again goes.
-    m_recentFiles.Remove(static_cast<size_t>(nIndex));
-    m_pMainWnd->SetRecentFiles(m_recentFiles.Entries());
+    // Its message has told the user; an entry that can never open again goes. A save asked for
+    // on the way may have moved it in the list.
+    const auto& now = m_recentFiles.Entries();
+    const auto it = std::find(now.begin(), now.end(), path);
+    if (it != now.end()) {
+        m_recentFiles.Remove(static_cast<size_t>(it - now.begin()));
+        m_pMainWnd->SetRecentFiles(m_recentFiles.Entries());
+    }
 }
 
 void CZelkorConfigApp::OnFileImportCsv() {

@@ -336,7 +336,7 @@ bool WriteCsvFile(const model::CProgramBook& book, const std::string& path) {
         !out.Commit()) {
         const int nError = out.LastError() != 0 ? out.LastError() : out.File().LastError();
         out.Abandon();
-        model::ShowFileError(res::kFileWriteError, path, nError);
+        model::ShowFileError(res::kFileWriteError, model::OutputName(path), nError);
         return false;
     }
     return true;

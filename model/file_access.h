@@ -17,6 +17,8 @@ inline constexpr char kStandardStreamName[] = "-";
 // Opens the output for a path: "-" is standard output; anything else is written as the file
 // seam decides (a regular file replaced atomically, a pipe or device in place).
 bool BeginOutput(platform::COutputFile& out, const std::string& path);
+// The name messages give an output: "standard output" for "-", the path itself otherwise.
+std::string OutputName(const std::string& path);
 
 // Shows the failure in the application's message box: the text as it stands, naming the file
 // and the reason (none when empty).

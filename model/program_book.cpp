@@ -110,16 +110,17 @@ bool CProgramBook::Load(platform::CFile& file, const std::string& name) {
 }
 
 bool SaveBookToPath(CProgramBook& book, const std::string& path) {
+    const std::string name = OutputName(path);
     platform::COutputFile out;
     if (!BeginOutput(out, path)) {
-        ShowFileError(res::kFileWriteError, path, out.LastError());
+        ShowFileError(res::kFileWriteError, name, out.LastError());
         return false;
     }
-    if (!book.Save(out.File(), path)) {
+    if (!book.Save(out.File(), name)) {
         return false;
     }
     if (!out.Commit()) {
-        ShowFileError(res::kFileWriteError, path, out.LastError());
+        ShowFileError(res::kFileWriteError, name, out.LastError());
         return false;
     }
     return true;

@@ -26,8 +26,8 @@ public:
     static constexpr int EncodedSize() { return kProgramCount * kPayloadSize; }
     void EncodeAll(uint8_t* out) const;
 
-    // Both show any failure in a message box themselves, naming the file by name, and return
-    // false; Load then leaves the book exactly as it was.
+    // Both show any failure in a message box themselves, under the file's name when they are
+    // given it, and return false; Load then leaves the book exactly as it was.
     bool Save(platform::CFile& file, const std::string& name = {});
     bool Load(platform::CFile& file, const std::string& name = {});
 

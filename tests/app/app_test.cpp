@@ -498,26 +498,27 @@ TEST_F(Application, RecentFileThatIsGoneIsRemovedAfterItsMessage) {
     EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"Save changes to Untitled?"});
     EXPECT_EQ(m_app.RecentFiles().Entries().size(), 2u);
 
+    // Saved on the way (which puts the saved file first in the list), then reported and gone.
     m_messages.Clear();
-    m_messages.QueueAnswer(EMsgAnswer::kDiscard);
+    m_messages.QueueAnswer(EMsgAnswer::kSave);
+    m_app.m_paths.push_back(m_dir.File("saved.vq"));
     Command(57617).trigger();
     ASSERT_EQ(m_messages.Count(), 2u);
     ExpectFileMessage(m_messages.Requests()[1], "File had a read error", m_dir.File("gone.vq"),
                       "No such file or directory");
-    EXPECT_EQ(m_app.RecentFiles().Entries(), std::vector<std::string>{m_dir.File("bad.vq")});
-    ASSERT_EQ(Frame().RecentFileActions().size(), 1u);
-    EXPECT_EQ(Frame().RecentFileActions()[0]->text().toStdString(), "&1 " + m_dir.File("bad.vq"));
-    EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
+    const std::vector<std::string> left = {m_dir.File("saved.vq"), m_dir.File("bad.vq")};
+    EXPECT_EQ(m_app.RecentFiles().Entries(), left);
+    ASSERT_EQ(Frame().RecentFileActions().size(), 2u);
+    EXPECT_EQ(Frame().RecentFileActions()[1]->text().toStdString(), "&2 " + m_dir.File("bad.vq"));
+    EXPECT_EQ(Frame().windowTitle(), "saved.vq - VQ7100");
 
     // A file that is there but does not open stays: the user may mend it.
     m_messages.Clear();
-    m_messages.QueueAnswer(EMsgAnswer::kDiscard);
-    Command(57616).trigger();
-    EXPECT_EQ(m_messages.Texts(),
-              (std::vector<std::string>{"Save changes to Untitled?", "File has a bad format"}));
-    EXPECT_EQ(m_app.RecentFiles().Entries().size(), 1u);
+    Command(57617).trigger();
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File has a bad format"});
+    EXPECT_EQ(m_app.RecentFiles().Entries(), left);
     Exit();
-    EXPECT_FALSE(Settings().contains(QStringLiteral("Recent File List/File2")));
+    EXPECT_FALSE(Settings().contains(QStringLiteral("Recent File List/File3")));
 }
 
 TEST_F(Application, ExitAsksToSaveAndCancelKeepsTheWindow) {

@@ -251,11 +251,17 @@ TEST_F(Zelkorctl, DevicesAreWrittenInPlaceAndDanglingLinksCreateTheirTarget) {
     EXPECT_TRUE(std::filesystem::is_symlink(File("null.csv")));
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 
-    // A device is written, not replaced: a full one says so.
+    // A device is written, not replaced: a full one says so, also as standard output.
     if (std::filesystem::is_character_file("/dev/full")) {
         run = Run("export " + File("book.vq") + " -o /dev/full");
         EXPECT_EQ(run.nStatus, 1);
         EXPECT_EQ(run.strErr, "/dev/full: File had a write error: No space left on device\n");
+        const std::string cmd = std::string(ZELKOR_BINARY_DIR) + "/cli/zelkorctl export " +
+                                File("book.vq") + " -o - >/dev/full 2>" + File("err.txt");
+        const int raw = std::system(cmd.c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+        EXPECT_EQ(Slurp(File("err.txt")),
+                  "standard output: File had a write error: No space left on device\n");
     }
 
     // A dangling link, relative or absolute, creates the file it names and stays a link.
