@@ -2,8 +2,9 @@
 // replaces a document only once everything has been written, and the decision how a named output
 // is written (replaced atomically, or written in place when it is a pipe or a device).
 //
-// Each system has one implementation file of the functions below that are not inline; what they
-// must do is said here and holds on every system. Error numbers are the system's own (errno on
+// Each system has one implementation file of CFile, CAtomicSave, ErrorText and DecideWriteTarget;
+// what they must do is said here and holds on every system. COutputFile is built on them once,
+// in file.cpp, for all systems. Error numbers are the system's own (errno on
 // POSIX systems); ErrorText turns them into the system's words.
 //
 // Threads: a CFile, CAtomicSave or COutputFile belongs to the thread that uses it; the free
@@ -77,7 +78,8 @@ public:
     CAtomicSave(const CAtomicSave&) = delete;
     CAtomicSave& operator=(const CAtomicSave&) = delete;
 
-    // Creates the temporary file; false (with LastError) when the folder refuses it.
+    // Creates the temporary file; false (with LastError) when the folder refuses it. A link is
+    // followed as DecideWriteTarget follows it, so the file it names is the one replaced.
     bool Begin(const std::string& targetPath);
     CFile& File() { return m_file; }
     // Flushes, syncs and renames over the target; false on any failure, which leaves the target
