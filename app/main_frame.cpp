@@ -81,6 +81,8 @@ void CMainFrame::CreateMenus() {
     AddCommand(m_pFileMenu, res::ID_FILE_SAVE, res::kItemSave, res::kPromptSave)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     AddCommand(m_pFileMenu, res::ID_FILE_SAVE_AS, res::kItemSaveAs, res::kPromptSaveAs);
+    AddCommand(m_pFileMenu, res::ID_FILE_IMPORT_CSV, res::kItemImportCsv, res::kPromptImportCsv);
+    AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_CSV, res::kItemExportCsv, res::kPromptExportCsv);
     m_pFileMenu->addSeparator();
     AddCommand(m_pFileMenu, res::ID_FILE_PRINT, res::kItemPrint, res::kPromptPrint);
     AddCommand(m_pFileMenu, res::ID_FILE_PRINT_PREVIEW, res::kItemPrintPreview,

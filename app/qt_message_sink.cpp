@@ -1,8 +1,13 @@
 #include "app/qt_message_sink.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
 #include <QThread>
 
 namespace app {
@@ -30,6 +35,22 @@ bool OnUiThread() {
            QThread::currentThread() == QCoreApplication::instance()->thread();
 }
 
+// The box takes the width of its main text, and a file's name under a short text would break at
+// every space: the detail gets the width of its longest line, up to half the screen.
+void KeepLinesWhole(QMessageBox& box, const QString& detail) {
+    auto* pLabel = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+    if (pLabel == nullptr) {
+        return;
+    }
+    int widest = 0;
+    for (const QString& line : detail.split(QLatin1Char('\n'))) {
+        widest = std::max(widest, pLabel->fontMetrics().horizontalAdvance(line));
+    }
+    const QScreen* pScreen = box.screen();
+    const int limit = pScreen != nullptr ? pScreen->availableGeometry().width() / 2 : widest;
+    pLabel->setMinimumWidth(std::min(widest, limit));
+}
+
 // Touched on the user-interface thread only.
 QPointer<QWidget> g_owner;
 
@@ -51,6 +72,13 @@ EMsgAnswer CQtMessageSink::RunBox(const platform::SMessageRequest& request) {
                     QString::fromStdString(request.text), QMessageBox::NoButton,
                     request.bOwned ? pOwner : nullptr);
     box.setTextFormat(Qt::PlainText);
+    // The informative text takes rich text where it sees a tag; a file name may look like one.
+    const std::string detail = platform::DetailLines(request);
+    if (!detail.empty()) {
+        const QString shown = QString::fromStdString(detail);
+        box.setInformativeText(Qt::convertFromPlainText(shown, Qt::WhiteSpaceNormal));
+        KeepLinesWhole(box, shown);
+    }
     switch (request.buttons) {
         case EMsgButtons::kOk:
             box.setStandardButtons(QMessageBox::Ok);

@@ -5,12 +5,16 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "app/about_dlg.h"
 #include "app/app_icons.h"
 #include "app/command_line.h"
 #include "app/main_frame.h"
 #include "app/qt_message_sink.h"
+#include "editor/book_csv.h"
 #include "editor/zelkor_form.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
@@ -35,6 +39,16 @@ QString RecentFileEntry(int n) {
 
 QString FileDialogFilter() {
     return Latin1(res::kFileFilter) + QStringLiteral(";;") + Latin1(res::kAllFilesFilter);
+}
+
+QString CsvDialogFilter() {
+    return Latin1(res::kCsvFileFilter) + QStringLiteral(";;") + Latin1(res::kAllFilesFilter);
+}
+
+// The file that a recent-file entry names is no longer there (not merely unreadable).
+bool IsGone(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
 }
 
 }  // namespace
@@ -129,8 +143,10 @@ bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
     if (const auto port = line.Port()) {
         m_portSetting.Start(m_strRememberedPortPath, *port);
     }
-    if (const auto file = line.File()) {
-        return m_pDoc->OpenDocumentFile(*file);
+    // A file that does not open has said why; the user then starts on a new book rather than
+    // with no window at all.
+    if (const auto file = line.File(); file && m_pDoc->OpenDocumentFile(*file)) {
+        return true;
     }
     return m_pDoc->OnFileNew();
 }
@@ -169,6 +185,10 @@ bool CZelkorConfigApp::OnCmdMsg(int nID, bool bExecute) {
             return run([this] { m_pDoc->OnFileSave(); });
         case res::ID_FILE_SAVE_AS:
             return run([this] { m_pDoc->OnFileSaveAs(); });
+        case res::ID_FILE_IMPORT_CSV:
+            return run([this] { OnFileImportCsv(); });
+        case res::ID_FILE_EXPORT_CSV:
+            return run([this] { OnFileExportCsv(); });
         case res::ID_FILE_PRINT_SETUP:
             return run([this] { OnFilePrintSetup(); });
         case res::ID_APP_EXIT:
@@ -218,7 +238,36 @@ void CZelkorConfigApp::OnOpenRecentFile(int nIndex) {
         return;
     }
     const std::string path = entries[nIndex];
-    m_pDoc->OpenDocumentFile(path);
+    if (m_pDoc->TryOpenDocumentFile(path) != model::CZelkorConfigDoc::EOpenResult::kFailed ||
+        !IsGone(path)) {
+        return;
+    }
+    // Its message has told the user; an entry that can never open again goes. A save asked for
+    // on the way may have moved it in the list.
+    const auto& now = m_recentFiles.Entries();
+    const auto it = std::find(now.begin(), now.end(), path);
+    if (it != now.end()) {
+        m_recentFiles.Remove(static_cast<size_t>(it - now.begin()));
+        m_pMainWnd->SetRecentFiles(m_recentFiles.Entries());
+    }
+}
+
+void CZelkorConfigApp::OnFileImportCsv() {
+    const auto path = PromptImportCsvPath();
+    if (path && !path->empty()) {
+        editor::ImportCsvDocument(*m_pDoc, *path);
+    }
+}
+
+void CZelkorConfigApp::OnFileExportCsv() {
+    // Beside the document, under its name, when it has one.
+    const std::string name =
+        m_pDoc->GetPathName().empty() ? m_pDoc->GetTitle() : m_pDoc->GetPathName();
+    const auto path = PromptExportCsvPath(
+        std::filesystem::path(name).replace_extension(res::kCsvFileExtension).string());
+    if (path && !path->empty()) {
+        editor::ExportCsvDocument(*m_pDoc, *path);
+    }
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptOpenPath() {
@@ -235,6 +284,27 @@ std::optional<std::string> CZelkorConfigApp::PromptSavePath(const std::string& s
                        FileDialogFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(Latin1(res::kFileExtension).mid(1));
+    dialog.selectFile(QString::fromStdString(suggestedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> CZelkorConfigApp::PromptImportCsvPath() {
+    const QString path = QFileDialog::getOpenFileName(
+        m_pMainWnd.get(), Latin1(res::kImportCsvCaption), QString(), CsvDialogFilter());
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path.toStdString();
+}
+
+std::optional<std::string> CZelkorConfigApp::PromptExportCsvPath(const std::string& suggestedName) {
+    QFileDialog dialog(m_pMainWnd.get(), Latin1(res::kExportCsvCaption), QString(),
+                       CsvDialogFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(Latin1(res::kCsvFileExtension).mid(1));
     dialog.selectFile(QString::fromStdString(suggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

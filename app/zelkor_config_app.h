@@ -45,6 +45,8 @@ public:
     void OnFilePrintSetup();
     void OnAppExit();
     void OnOpenRecentFile(int nIndex);
+    void OnFileImportCsv();
+    void OnFileExportCsv();
 
     // widgets::ICommandTarget
     bool OnCmdMsg(int nID, bool bExecute) override;
@@ -54,6 +56,9 @@ public:
     std::optional<std::string> PromptSavePath(const std::string& suggestedName) override;
     void AddToRecentFileList(const std::string& path) override;
     void OnDocumentTitleChanged() override;
+    // The file dialogs of the CSV commands; nullopt when the user cancels.
+    virtual std::optional<std::string> PromptImportCsvPath();
+    virtual std::optional<std::string> PromptExportCsvPath(const std::string& suggestedName);
 
     model::CZelkorConfigDoc* Document() const { return m_pDoc.get(); }
     CMainFrame* MainFrame() const { return m_pMainWnd.get(); }

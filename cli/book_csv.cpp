@@ -1,251 +1,14 @@
 #include "cli/book_csv.h"
 
-#include <algorithm>
-#include <array>
-#include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 #include "cli/commands.h"
+#include "editor/book_csv.h"
 #include "editor/frequency_rules.h"
-#include "platform/file.h"
-#include "platform/message_box.h"
 #include "res/strings.h"
 
 namespace cli {
-
-namespace {
-
-template <typename... Args>
-std::string Format(const char* pattern, Args... args) {
-    const int n = std::snprintf(nullptr, 0, pattern, args...);
-    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    std::snprintf(out.data(), out.size() + 1, pattern, args...);
-    return out;
-}
-
-const char* TypeName(const model::CFrequencyProgram& program) {
-    return program.IsGroups() ? res::kCliTypeGroups : res::kCliTypeSingle;
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-// One record of the file. Cells beyond the expected count are counted, not kept, so that a line
-// of a million commas costs nothing.
-struct SRecord {
-    int nRow = 0;
-    int nCells = 0;
-    std::array<std::string, kCsvColumns> cells;
-};
-
-enum class ERead { kRecord, kEnd, kOpenQuote };
-
-class CCsvReader {
-public:
-    explicit CCsvReader(std::string_view text) : m_text(text) {
-        if (m_text.substr(0, 3) == "\xEF\xBB\xBF") {  // spreadsheets like to start with a BOM
-            m_text.remove_prefix(3);
-        }
-    }
-
-    // The next record that holds anything; empty lines are passed over.
-    ERead Next(SRecord& record) {
-        for (;;) {
-            if (m_nPos >= m_text.size()) {
-                return ERead::kEnd;
-            }
-            const ERead result = ReadRecord(record);
-            if (result != ERead::kRecord || record.nCells > 1 || !record.cells[0].empty()) {
-                return result;
-            }
-        }
-    }
-
-    int Row() const { return m_nRow; }
-
-private:
-    void AddCell(SRecord& record, std::string& cell) {
-        if (record.nCells < kCsvColumns) {
-            record.cells[record.nCells] = std::move(cell);
-        }
-        ++record.nCells;
-        cell.clear();
-    }
-
-    ERead ReadRecord(SRecord& record) {
-        record.nRow = m_nRow;
-        record.nCells = 0;
-        std::string cell;
-        bool bQuoted = false;
-        while (m_nPos < m_text.size()) {
-            const char c = m_text[m_nPos++];
-            if (bQuoted) {
-                if (c == '"') {
-                    if (m_nPos < m_text.size() && m_text[m_nPos] == '"') {
-                        cell += '"';
-                        ++m_nPos;
-                    } else {
-                        bQuoted = false;
-                    }
-                } else {
-                    if (c == '\n') {
-                        ++m_nRow;
-                    }
-                    cell += c;
-                }
-            } else if (c == '"' && cell.empty()) {
-                bQuoted = true;
-            } else if (c == ',') {
-                AddCell(record, cell);
-            } else if (c == '\n') {
-                ++m_nRow;
-                AddCell(record, cell);
-                return ERead::kRecord;
-            } else if (c == '\r' && m_nPos < m_text.size() && m_text[m_nPos] == '\n') {
-                // the CR of a CR LF line end
-            } else {
-                cell += c;
-            }
-        }
-        if (bQuoted) {
-            return ERead::kOpenQuote;
-        }
-        AddCell(record, cell);
-        return ERead::kRecord;
-    }
-
-    std::string_view m_text;
-    size_t m_nPos = 0;
-    int m_nRow = 1;
-};
-
-bool IsHeader(const SRecord& record) {
-    if (record.nCells != kCsvColumns) {
-        return false;
-    }
-    for (int c = 0; c < kCsvColumns; ++c) {
-        if (!EqualsNoCase(Trim(record.cells[c]), ColumnName(c + 1))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::optional<int> ParseNumber(std::string_view cell) {
-    cell = Trim(cell);
-    int n = 0;
-    auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), n);
-    if (ec != std::errc() || end != cell.data() + cell.size() || n < 1 ||
-        n > model::kProgramCount) {
-        return std::nullopt;
-    }
-    return n;
-}
-
-// Fills one program from its row; the first fault, in column order, is returned.
-std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyProgram& program) {
-    auto fault = [&](int column, std::string what) {
-        return SCsvFault{record.nRow, column, std::move(what)};
-    };
-    const std::string_view type = Trim(record.cells[1]);
-    const bool bGroups = EqualsNoCase(type, res::kCliTypeGroups);
-    if (!bGroups && !EqualsNoCase(type, res::kCliTypeSingle)) {
-        return fault(2, res::kCsvBadType);
-    }
-    program.Clear();
-    program.SetGroups(bGroups);
-    for (int group = 0; group < model::kGroupCount; ++group) {
-        std::array<double, model::kSlotsPerGroup> stored{};
-        for (int i = 0; i < model::kSlotsPerGroup; ++i) {
-            const int slot = group * model::kSlotsPerGroup + i;
-            const int column = 3 + slot;
-            const std::string_view cell = Trim(record.cells[column - 1]);
-            if (cell.empty()) {
-                continue;
-            }
-            if (!editor::IsWholeNumber(cell)) {
-                return fault(column, res::kCsvNotANumber);
-            }
-            const double v = editor::TextToFrequency(cell);
-            if (v < 0.0) {
-                return fault(column, res::kMsgPositiveFrequency);
-            }
-            const std::optional<uint32_t> value = editor::FrequencyToSlot(v);
-            if (!value) {
-                return fault(column, res::kMsgAtMost20MHz);
-            }
-            program.m_freq[slot] = *value;
-            // The rules judge what the book will hold, so the editor shows the same verdict.
-            stored[i] = *value / 10.0;
-            if (bGroups) {
-                switch (editor::CheckGroup(stored)) {
-                    case editor::EGroupVerdict::kTooManyHigh:
-                        return fault(column, res::kMsgTooManyHigh);
-                    case editor::EGroupVerdict::kHighMixed:
-                        return fault(column, res::kMsgHighMixed);
-                    case editor::EGroupVerdict::kOk:
-                        break;
-                }
-            }
-        }
-        program.UpdateGroupCount(group);
-    }
-    program.Compact();
-    return std::nullopt;
-}
-
-bool WriteTextAtomically(const std::string& path, const std::string& text) {
-    platform::CAtomicSave save;
-    if (!save.Begin(path) || !save.File().WriteBytes(text.data(), text.size()) || !save.Commit()) {
-        platform::ShowAppMessage(res::kFileWriteError);
-        return false;
-    }
-    return true;
-}
-
-bool ReadText(const std::string& path, std::string& text) {
-    platform::CFile file;
-    if (!file.OpenRead(path)) {
-        platform::ShowAppMessage(res::kFileReadError);
-        return false;
-    }
-    text.clear();
-    std::array<char, 64 * 1024> chunk{};
-    for (;;) {
-        const long n = file.ReadBytes(chunk.data(), chunk.size());
-        if (n < 0) {
-            platform::ShowAppMessage(res::kFileReadError);
-            return false;
-        }
-        if (n == 0) {
-            return true;
-        }
-        if (text.size() + static_cast<size_t>(n) > kMaxCsvBytes) {
-            platform::ShowAppMessage(res::kFileBadFormat);
-            return false;
-        }
-        text.append(chunk.data(), static_cast<size_t>(n));
-    }
-}
-
-}  // namespace
 
 std::string DumpBook(const model::CProgramBook& book) {
     std::string out;
@@ -254,7 +17,8 @@ std::string DumpBook(const model::CProgramBook& book) {
         if (program.IsEmpty()) {
             continue;
         }
-        out += std::to_string(i + 1) + ' ' + TypeName(program);
+        out += std::to_string(i + 1) + ' ' +
+               (program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle);
         for (int group = 0; group < model::kGroupCount; ++group) {
             std::string line;
             for (int k = 0; k < model::kSlotsPerGroup; ++k) {
@@ -264,89 +28,14 @@ std::string DumpBook(const model::CProgramBook& book) {
                 }
             }
             if (!line.empty()) {
-                out += ' ' + Format(res::kCliDumpGroup, group + 1) + line;
+                char label[16];
+                std::snprintf(label, sizeof label, res::kCliDumpGroup, group + 1);
+                out += ' ' + std::string(label) + line;
             }
         }
         out += '\n';
     }
     return out;
-}
-
-std::string ColumnName(int nColumn) {
-    if (nColumn == 1) {
-        return "number";
-    }
-    if (nColumn == 2) {
-        return "type";
-    }
-    return "f" + std::to_string(nColumn - 2);
-}
-
-std::string BookToCsv(const model::CProgramBook& book) {
-    std::string out;
-    out.reserve(256 * 1024);
-    for (int c = 1; c <= kCsvColumns; ++c) {
-        out += ColumnName(c);
-        out += c < kCsvColumns ? ',' : '\n';
-    }
-    for (int i = 0; i < model::kProgramCount; ++i) {
-        const model::CFrequencyProgram& program = book[i];
-        out += std::to_string(i + 1);
-        out += ',';
-        out += TypeName(program);
-        for (uint32_t slot : program.m_freq) {
-            out += ',';
-            out += editor::SlotToText(slot);
-        }
-        out += '\n';
-    }
-    return out;
-}
-
-std::string SCsvFault::Describe(const std::string& fileName) const {
-    if (nColumn == 0) {
-        return Format(res::kCsvAtRow, fileName.c_str(), nRow, strWhat.c_str());
-    }
-    return Format(res::kCsvAt, fileName.c_str(), nRow, nColumn, ColumnName(nColumn).c_str(),
-                  strWhat.c_str());
-}
-
-std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& book) {
-    auto incoming = std::make_unique<model::CProgramBook>();
-    std::array<int, model::kProgramCount> rowOf{};  // 0: no row for the program yet
-    CCsvReader reader(text);
-    auto record = std::make_unique<SRecord>();
-
-    ERead result = reader.Next(*record);
-    if (result == ERead::kOpenQuote) {
-        return SCsvFault{record->nRow, 0, res::kCsvBadQuote};
-    }
-    if (result == ERead::kEnd || !IsHeader(*record)) {
-        return SCsvFault{result == ERead::kEnd ? reader.Row() : record->nRow, 0,
-                         res::kCsvBadHeader};
-    }
-    while ((result = reader.Next(*record)) == ERead::kRecord) {
-        if (record->nCells != kCsvColumns) {
-            return SCsvFault{record->nRow, 0, Format(res::kCsvColumnCount, record->nCells)};
-        }
-        const std::optional<int> number = ParseNumber(record->cells[0]);
-        if (!number) {
-            return SCsvFault{record->nRow, 1, res::kCsvBadNumber};
-        }
-        int& row = rowOf[*number - 1];
-        if (row != 0) {
-            return SCsvFault{record->nRow, 1, Format(res::kCsvRepeatedNumber, *number, row)};
-        }
-        row = record->nRow;
-        if (auto fault = ReadProgram(*record, (*incoming)[*number - 1])) {
-            return fault;
-        }
-    }
-    if (result == ERead::kOpenQuote) {
-        return SCsvFault{record->nRow, 0, res::kCsvBadQuote};
-    }
-    book = *incoming;
-    return std::nullopt;
 }
 
 int RunDump(const std::string& bookPath, std::string& out) {
@@ -363,17 +52,12 @@ int RunExport(const std::string& bookPath, const std::string& csvPath) {
     if (!model::LoadBookFromPath(*book, bookPath)) {
         return kExitFailure;
     }
-    return WriteTextAtomically(csvPath, BookToCsv(*book)) ? kExitOk : kExitFailure;
+    return editor::WriteCsvFile(*book, csvPath) ? kExitOk : kExitFailure;
 }
 
 int RunImport(const std::string& csvPath, const std::string& bookPath) {
-    std::string text;
-    if (!ReadText(csvPath, text)) {
-        return kExitFailure;
-    }
     auto book = std::make_unique<model::CProgramBook>();
-    if (auto fault = CsvToBook(text, *book)) {
-        platform::ShowAppMessage(fault->Describe(csvPath));
+    if (!editor::ReadCsvFile(csvPath, *book)) {
         return kExitFailure;
     }
     return model::SaveBookToPath(*book, bookPath) ? kExitOk : kExitFailure;

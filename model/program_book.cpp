@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "model/except.h"
+#include "model/file_access.h"
 #include "model/file_words.h"
-#include "platform/message_box.h"
 #include "res/strings.h"
 
 namespace model {
@@ -12,16 +12,23 @@ namespace model {
 namespace {
 
 // Runs a whole save or load and shows its failure, if any, in the application's message box:
-// the program's own failures by their text, anything else (memory running out) as unknown.
+// the program's own failures by their text, anything else (memory running out) as unknown, each
+// naming the file and the reason.
 template <class TWork>
-bool ReportFailures(const char* unknownText, TWork work) {
+bool ReportFailures(const char* unknownText, const std::string& name, const platform::CFile& file,
+                    TWork work) {
     try {
         work();
         return true;
     } catch (MExcept* e) {
-        platform::ShowAppMessage(e->GetText());
+        // A bad format is the file's content, not the system's doing: there is no error number.
+        if (dynamic_cast<MExceptFileBadFormat*>(e) != nullptr) {
+            ShowFileError(e->GetText(), name, res::kFileBadFormatReason);
+        } else {
+            ShowFileError(e->GetText(), name, file.LastError());
+        }
     } catch (...) {
-        platform::ShowAppMessage(unknownText);
+        ShowFileError(unknownText, name, std::string());
     }
     return false;
 }
@@ -65,13 +72,13 @@ void CProgramBook::EncodeAll(uint8_t* out) const {
     }
 }
 
-bool CProgramBook::Save(platform::CFile& file) {
+bool CProgramBook::Save(platform::CFile& file, const std::string& name) {
     // Compacting every program first makes the trailing words of a Frequency Groups record the
     // next program's slots as they are stored, not as they stood before that program's turn.
     for (auto& program : m_programs) {
         program.Compact();
     }
-    return ReportFailures(res::kUnknownWriteError, [&] {
+    return ReportFailures(res::kUnknownWriteError, name, file, [&] {
         WriteFileLong(file, kFileMagic);
         WriteFileLong(file, kProgramCount);
         for (int i = 0; i < kProgramCount; ++i) {
@@ -84,9 +91,9 @@ bool CProgramBook::Save(platform::CFile& file) {
     });
 }
 
-bool CProgramBook::Load(platform::CFile& file) {
+bool CProgramBook::Load(platform::CFile& file, const std::string& name) {
     // Read into a book of its own so that a failure part-way leaves this one untouched.
-    return ReportFailures(res::kUnknownReadError, [&] {
+    return ReportFailures(res::kUnknownReadError, name, file, [&] {
         auto incoming = std::make_unique<CProgramBook>();
         uint32_t word = 0;
         if (!ReadFileLong(file, word) || word != kFileMagic) {
@@ -103,16 +110,17 @@ bool CProgramBook::Load(platform::CFile& file) {
 }
 
 bool SaveBookToPath(CProgramBook& book, const std::string& path) {
-    platform::CAtomicSave save;
-    if (!save.Begin(path)) {
-        platform::ShowAppMessage(res::kFileWriteError);
+    const std::string name = OutputName(path);
+    platform::COutputFile out;
+    if (!BeginOutput(out, path)) {
+        ShowFileError(res::kFileWriteError, name, out.LastError());
         return false;
     }
-    if (!book.Save(save.File())) {
+    if (!book.Save(out.File(), name)) {
         return false;
     }
-    if (!save.Commit()) {
-        platform::ShowAppMessage(res::kFileWriteError);
+    if (!out.Commit()) {
+        ShowFileError(res::kFileWriteError, name, out.LastError());
         return false;
     }
     return true;
@@ -121,10 +129,10 @@ bool SaveBookToPath(CProgramBook& book, const std::string& path) {
 bool LoadBookFromPath(CProgramBook& book, const std::string& path) {
     platform::CFile file;
     if (!file.OpenRead(path)) {
-        platform::ShowAppMessage(res::kFileReadError);
+        ShowFileError(res::kFileReadError, path, file.LastError());
         return false;
     }
-    return book.Load(file);
+    return book.Load(file, path);
 }
 
 }  // namespace model

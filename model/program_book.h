@@ -26,10 +26,10 @@ public:
     static constexpr int EncodedSize() { return kProgramCount * kPayloadSize; }
     void EncodeAll(uint8_t* out) const;
 
-    // Both show any failure in a message box themselves and return false; Load then leaves the
-    // book exactly as it was.
-    bool Save(platform::CFile& file);
-    bool Load(platform::CFile& file);
+    // Both show any failure in a message box themselves, under the file's name when they are
+    // given it, and return false; Load then leaves the book exactly as it was.
+    bool Save(platform::CFile& file, const std::string& name = {});
+    bool Load(platform::CFile& file, const std::string& name = {});
 
     bool operator==(const CProgramBook& other) const { return m_programs == other.m_programs; }
 
@@ -37,7 +37,8 @@ private:
     std::array<CFrequencyProgram, kProgramCount> m_programs;
 };
 
-// Saves the book to a path through an atomic save, so that a failure leaves the old file.
+// Saves the book to a path: a file through an atomic save, so that a failure leaves the old
+// file; a pipe or device in place; "-" to standard output.
 bool SaveBookToPath(CProgramBook& book, const std::string& path);
 // Opens the path and loads it; a file that cannot be opened is reported like any read failure.
 bool LoadBookFromPath(CProgramBook& book, const std::string& path);

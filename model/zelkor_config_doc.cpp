@@ -59,16 +59,20 @@ bool CZelkorConfigDoc::OnFileOpen() {
 }
 
 bool CZelkorConfigDoc::OpenDocumentFile(const std::string& path) {
+    return TryOpenDocumentFile(path) == EOpenResult::kOpened;
+}
+
+CZelkorConfigDoc::EOpenResult CZelkorConfigDoc::TryOpenDocumentFile(const std::string& path) {
     if (!SaveModified()) {
-        return false;
+        return EOpenResult::kCancelled;
     }
     // A file that does not open leaves the document as it was: book, name, flag, recent files.
     if (!OnOpenDocument(path)) {
-        return false;
+        return EOpenResult::kFailed;
     }
     SetPathName(path);
     UpdateAllViews();
-    return true;
+    return EOpenResult::kOpened;
 }
 
 bool CZelkorConfigDoc::OnFileSave() {
@@ -149,12 +153,24 @@ bool CZelkorConfigDoc::OnSaveDocument(const std::string& path) {
 }
 
 bool CZelkorConfigDoc::Serialize(const std::string& path, bool bLoading) {
+    CommitViews();
+    return bLoading ? LoadBookFromPath(m_book, path) : SaveBookToPath(m_book, path);
+}
+
+void CZelkorConfigDoc::CommitViews() {
     // Copy the list: a view may go away while it answers.
     const auto views = m_views;
     for (IDocView* pView : views) {
         pView->SendMessage(res::WM_COMMITPROGRAM, 0, 0);
     }
-    return bLoading ? LoadBookFromPath(m_book, path) : SaveBookToPath(m_book, path);
+}
+
+void CZelkorConfigDoc::ReplaceBook(const CProgramBook& book) {
+    m_book = book;
+    m_nCurrent = 0;
+    m_bModified = true;
+    ClearPathName();  // tells the host of both changes
+    UpdateAllViews();
 }
 
 void CZelkorConfigDoc::SetModifiedFlag(bool bModified) {

@@ -52,6 +52,12 @@ public:
     bool OnFileOpen();
     // Opens a named file (command line, recent-file list), after asking to save a modified book.
     bool OpenDocumentFile(const std::string& path);
+    enum class EOpenResult {
+        kOpened,
+        kCancelled,  // the user kept the book he had (the save question, or its save failed)
+        kFailed,     // the file did not open; its message has been shown
+    };
+    EOpenResult TryOpenDocumentFile(const std::string& path);
     bool OnFileSave();
     bool OnFileSaveAs();
     // Asks "Save changes to ...?" when the book is modified; false when the user cancels or the
@@ -64,6 +70,12 @@ public:
     bool OnSaveDocument(const std::string& path);
     // Commits the views' pending edits, then loads the book from the path or stores it there.
     bool Serialize(const std::string& path, bool bLoading);
+    // Sends WM_COMMITPROGRAM to every view: the form offers its pending edits for commit, so
+    // that what is read from the book next is what the user sees.
+    void CommitViews();
+    // Makes a book that came from elsewhere (an import) the document: untitled and modified,
+    // showing program 1. Asks nothing; the caller has offered to save what was there.
+    void ReplaceBook(const CProgramBook& book);
 
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool bModified = true);

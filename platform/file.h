@@ -1,7 +1,14 @@
-// Files on disk: an open file read or written one 32-bit word at a time, and the atomic save that
-// replaces a document only once everything has been written.
+// Files on disk: an open file read or written one 32-bit word at a time, the atomic save that
+// replaces a document only once everything has been written, and the decision how a named output
+// is written (replaced atomically, or written in place when it is a pipe or a device).
 //
-// Threads: a CFile belongs to the thread that uses it.
+// Each system has one implementation file of CFile, CAtomicSave, ErrorText and DecideWriteTarget;
+// what they must do is said here and holds on every system. COutputFile is built on them once,
+// in file.cpp, for all systems. Error numbers are the system's own (errno on
+// POSIX systems); ErrorText turns them into the system's words.
+//
+// Threads: a CFile, CAtomicSave or COutputFile belongs to the thread that uses it; the free
+// functions may be called from any thread.
 #pragma once
 
 #include <cstddef>
@@ -26,6 +33,13 @@ public:
     bool OpenRead(const std::string& path);
     // Takes over an open descriptor (for writing or reading).
     void Attach(int fd);
+    // Opens something that exists for writing as it stands: nothing is created, truncated or
+    // replaced, and writing starts at its beginning (a pipe waits for its reader, as any writer
+    // of a pipe does). Meant for the outputs DecideWriteTarget sends in place; false with
+    // LastError() set when it cannot.
+    bool OpenInPlace(const std::string& path);
+    // Writes to the process's standard output; closing the file leaves standard output open.
+    bool OpenStandardOutput();
 
     bool IsOpen() const { return m_fd >= 0; }
     int LastError() const { return m_nLastError; }
@@ -64,7 +78,8 @@ public:
     CAtomicSave(const CAtomicSave&) = delete;
     CAtomicSave& operator=(const CAtomicSave&) = delete;
 
-    // Creates the temporary file; false (with LastError) when the folder refuses it.
+    // Creates the temporary file; false (with LastError) when the folder refuses it. A link is
+    // followed as DecideWriteTarget follows it, so the file it names is the one replaced.
     bool Begin(const std::string& targetPath);
     CFile& File() { return m_file; }
     // Flushes, syncs and renames over the target; false on any failure, which leaves the target
@@ -77,6 +92,62 @@ public:
 private:
     std::string m_strTarget;
     std::string m_strTempPath;
+    CFile m_file;
+    int m_nLastError = 0;
+};
+
+// The system's own description of an error number that LastError reported ("No such file or
+// directory"); empty for 0. Safe from any thread.
+std::string ErrorText(int nError);
+
+// The ways a named output is written.
+enum class EWriteWay {
+    // A regular file, or a name under which nothing exists yet: written through CAtomicSave, so
+    // that a failure leaves what was there and nobody ever reads half a file.
+    kReplace,
+    // Anything else that can be opened for writing: a pipe, a terminal or another device. It is
+    // opened with CFile::OpenInPlace and never replaced by a regular file; a failure part-way
+    // leaves what was written.
+    kInPlace,
+};
+
+struct SWriteTarget {
+    EWriteWay way = EWriteWay::kReplace;
+    // The name to write: a symbolic link, or a chain of them, followed to the name at its end,
+    // whether or not anything exists there yet, so that writing through a link updates or
+    // creates what it points to and never replaces the link itself. A relative link is taken
+    // from the folder of the link.
+    std::string strPath;
+};
+
+// Decides how the path is written (the same decision on every system). False, with the error
+// in nError, when nothing can be written there at all: a folder (EISDIR on POSIX), a chain of
+// links that does not end (ELOOP). A name that cannot be looked at is taken as new; opening it
+// then reports why.
+bool DecideWriteTarget(const std::string& path, SWriteTarget& target, int& nError);
+
+// One output, written the way DecideWriteTarget says, or the process's standard output:
+// Begin, write through File(), then Commit. Without Commit a replaced file stays as it was.
+class COutputFile {
+public:
+    COutputFile() = default;
+    COutputFile(const COutputFile&) = delete;
+    COutputFile& operator=(const COutputFile&) = delete;
+
+    // False (with LastError) when the path cannot be written or opened.
+    bool Begin(const std::string& path);
+    bool BeginStandardOutput();
+    CFile& File() { return m_way == EWriteWay::kReplace ? m_save.File() : m_file; }
+    // Replaced: CAtomicSave::Commit. In place: writes out what is held back and closes.
+    // False on any failure.
+    bool Commit();
+    void Abandon();
+    int LastError() const { return m_nLastError; }
+    EWriteWay Way() const { return m_way; }
+
+private:
+    EWriteWay m_way = EWriteWay::kReplace;
+    CAtomicSave m_save;
     CFile m_file;
     int m_nLastError = 0;
 };

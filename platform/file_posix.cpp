@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -26,20 +25,46 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Saving through a symbolic link must update the file it points to; a rename over the link
-// would replace the link with a copy and leave the real document as it was.
-std::string ResolveLink(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
-        return path;
+constexpr int kMaxLinkHops = 40;  // as the kernel allows when it follows links itself
+
+// Some file systems give a link no size; the buffer then grows until the whole name fits.
+bool ReadLink(const std::string& path, size_t nSizeHint, std::string& target) {
+    std::string buffer(std::max<size_t>(nSizeHint, 255) + 1, '\0');
+    for (;;) {
+        const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
+        if (n < 0) {
+            return false;
+        }
+        if (static_cast<size_t>(n) < buffer.size()) {
+            buffer.resize(static_cast<size_t>(n));
+            target = std::move(buffer);
+            return true;
+        }
+        buffer.resize(buffer.size() * 2);
     }
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) {
-        return path;  // a dangling link: nothing to update but the link's own name
+}
+
+// Follows a chain of symbolic links to the name at its end, which need not exist: writing
+// through a link must update or create what it points to, since a rename over the link would
+// replace it with a copy and leave the real document as it was.
+bool FollowLinks(const std::string& path, std::string& resolved, int& nError) {
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            resolved = current;
+            return true;
+        }
+        std::string target;
+        if (!ReadLink(current, static_cast<size_t>(st.st_size), target)) {
+            nError = errno;
+            return false;
+        }
+        current =
+            !target.empty() && target.front() == '/' ? target : FolderOf(current) + "/" + target;
     }
-    std::string resolved = real;
-    std::free(real);
-    return resolved;
+    nError = ELOOP;
+    return false;
 }
 
 // Creates a file of a new name next to the target. The system gives it the usual mode for
@@ -98,6 +123,30 @@ CFile& CFile::operator=(CFile&& other) noexcept {
 bool CFile::OpenRead(const std::string& path) {
     Close();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        m_nLastError = errno;
+        return false;
+    }
+    Attach(fd);
+    return true;
+}
+
+bool CFile::OpenInPlace(const std::string& path) {
+    Close();
+    // No O_CREAT or O_TRUNC: what is there is written, never made anew. A terminal opened here
+    // must not become the process's controlling terminal.
+    int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        m_nLastError = errno;
+        return false;
+    }
+    Attach(fd);
+    return true;
+}
+
+bool CFile::OpenStandardOutput() {
+    Close();
+    int fd = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0);
     if (fd < 0) {
         m_nLastError = errno;
         return false;
@@ -266,7 +315,9 @@ CAtomicSave::~CAtomicSave() {
 bool CAtomicSave::Begin(const std::string& targetPath) {
     Abandon();
     m_nLastError = 0;
-    m_strTarget = ResolveLink(targetPath);
+    if (!FollowLinks(targetPath, m_strTarget, m_nLastError)) {
+        return false;
+    }
     std::string name = m_strTarget.substr(m_strTarget.rfind('/') + 1);
     std::string tempPath;
     int fd = CreateTempFile(FolderOf(m_strTarget) + "/." + name, tempPath);
@@ -316,6 +367,42 @@ void CAtomicSave::Abandon() {
     m_file.Close();
     ::unlink(m_strTempPath.c_str());
     m_strTempPath.clear();
+}
+
+namespace {
+// strerror_r comes in two kinds; the GNU one may return a text of its own instead of filling
+// the buffer.
+[[maybe_unused]] const char* PickErrorText(int /*nResult*/, const char* buffer) {
+    return buffer;
+}
+[[maybe_unused]] const char* PickErrorText(const char* result, const char* /*buffer*/) {
+    return result;
+}
+}  // namespace
+
+std::string ErrorText(int nError) {
+    if (nError == 0) {
+        return {};
+    }
+    char buffer[256] = {};
+    return PickErrorText(::strerror_r(nError, buffer, sizeof buffer), buffer);
+}
+
+bool DecideWriteTarget(const std::string& path, SWriteTarget& target, int& nError) {
+    if (!FollowLinks(path, target.strPath, nError)) {
+        return false;
+    }
+    struct stat st {};
+    if (::stat(target.strPath.c_str(), &st) != 0 || S_ISREG(st.st_mode)) {
+        target.way = EWriteWay::kReplace;
+        return true;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        nError = EISDIR;
+        return false;
+    }
+    target.way = EWriteWay::kInPlace;
+    return true;
 }
 
 }  // namespace platform

@@ -36,6 +36,14 @@ EMsgAnswer ShowAppMessage(const std::string& text) {
     return ShowMessage({text, ApplicationTitle(), EMsgIcon::kNone, EMsgButtons::kOk});
 }
 
+EMsgAnswer ShowAppMessage(const std::string& text, const std::string& subject,
+                          const std::string& detail) {
+    SMessageRequest request{text, ApplicationTitle(), EMsgIcon::kNone, EMsgButtons::kOk};
+    request.subject = subject;
+    request.detail = detail;
+    return ShowMessage(request);
+}
+
 EMsgAnswer AskYesNo(const std::string& text) {
     return ShowMessage({text, ApplicationTitle(), EMsgIcon::kQuestion, EMsgButtons::kYesNo});
 }
@@ -50,6 +58,13 @@ EMsgAnswer DismissAnswer(EMsgButtons buttons) {
             return EMsgAnswer::kCancel;
     }
     return EMsgAnswer::kCancel;
+}
+
+std::string DetailLines(const SMessageRequest& request) {
+    if (request.subject.empty() || request.detail.empty()) {
+        return request.subject + request.detail;
+    }
+    return request.subject + '\n' + request.detail;
 }
 
 }  // namespace platform

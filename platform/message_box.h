@@ -21,6 +21,11 @@ struct SMessageRequest {
     EMsgIcon icon = EMsgIcon::kNone;
     EMsgButtons buttons = EMsgButtons::kOk;
     bool bOwned = true;  // false for boxes the old program showed without an owner window
+    // What the message is about (a file's name) and why it happened (the system's reason), for
+    // the user who needs more than the text. Either may be empty. A window shows them under the
+    // text, one a line; the console puts them around it: "SUBJECT: TEXT: DETAIL".
+    std::string subject{};  // initialised, so that the shorter braced requests stay warning-free
+    std::string detail{};
 
     bool operator==(const SMessageRequest&) const = default;
 };
@@ -45,9 +50,15 @@ void PostMessageBox(const SMessageRequest& request);
 
 // The framework-style box: application title, OK, no icon.
 EMsgAnswer ShowAppMessage(const std::string& text);
+// The same box, naming what it is about and why.
+EMsgAnswer ShowAppMessage(const std::string& text, const std::string& subject,
+                          const std::string& detail);
 EMsgAnswer AskYesNo(const std::string& text);
 
 // What Escape or the close box answers for a set of buttons.
 EMsgAnswer DismissAnswer(EMsgButtons buttons);
+
+// The subject and the detail of a request, one a line (empty when it has neither).
+std::string DetailLines(const SMessageRequest& request);
 
 }  // namespace platform

@@ -14,6 +14,9 @@ inline constexpr int ID_FILE_PRINT = 57607;
 inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 inline constexpr int ID_FILE_MRU_FILE1 = 57616;  // the recent files take 57616 to 57619
 inline constexpr int ID_APP_EXIT = 57665;
+// Commands the program added to the File menu, numbered apart from the old ones.
+inline constexpr int ID_FILE_IMPORT_CSV = 32790;
+inline constexpr int ID_FILE_EXPORT_CSV = 32791;
 
 // Edit (toolbar only, never handled)
 inline constexpr int ID_EDIT_COPY = 57634;

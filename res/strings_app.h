@@ -16,6 +16,11 @@ inline constexpr const char kAskToSave[] = "Save changes to %s?";
 inline constexpr const char kOpenCaption[] = "Open";
 inline constexpr const char kSaveAsCaption[] = "Save As";
 inline constexpr const char kAllFilesFilter[] = "All Files (*)";
+// The book as CSV: the file dialogs of File > Import CSV... and File > Export CSV...
+inline constexpr const char kImportCsvCaption[] = "Import CSV";
+inline constexpr const char kExportCsvCaption[] = "Export CSV";
+inline constexpr const char kCsvFileFilter[] = "CSV Files (*.csv)";
+inline constexpr const char kCsvFileExtension[] = ".csv";
 
 // Settings
 inline constexpr const char kRegistryKey[] = "VQ Rurirareza";
@@ -36,6 +41,8 @@ inline constexpr const char kItemNew[] = "&New\tCtrl+N";
 inline constexpr const char kItemOpen[] = "&Open...\tCtrl+O";
 inline constexpr const char kItemSave[] = "&Save\tCtrl+S";
 inline constexpr const char kItemSaveAs[] = "Save &As...";
+inline constexpr const char kItemImportCsv[] = "&Import CSV...";
+inline constexpr const char kItemExportCsv[] = "&Export CSV...";
 inline constexpr const char kItemPrint[] = "&Print...\tCtrl+P";
 inline constexpr const char kItemPrintPreview[] = "Print Pre&view";
 inline constexpr const char kItemPrintSetup[] = "P&rint Setup...";
@@ -61,6 +68,9 @@ inline constexpr const char kPromptNew[] = "Create a new document";
 inline constexpr const char kPromptOpen[] = "Open an existing document";
 inline constexpr const char kPromptSave[] = "Save the active document";
 inline constexpr const char kPromptSaveAs[] = "Save the active document with a new name";
+inline constexpr const char kPromptImportCsv[] =
+    "Make a new document of the programs in a CSV file";
+inline constexpr const char kPromptExportCsv[] = "Write all 2000 programs to a CSV file";
 inline constexpr const char kPromptPrint[] = "Print the active document";
 inline constexpr const char kPromptPrintPreview[] = "Display full pages";
 inline constexpr const char kPromptPrintSetup[] = "Change the printer and printing options";

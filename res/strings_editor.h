@@ -35,4 +35,20 @@ inline constexpr const char kReorderDown[] = "&Down";
 inline constexpr const char kReorderColumn[] = "F%d";
 inline constexpr const char kMsgSelectItem[] = "You must select an item.";
 
+// The book as CSV (File > Import CSV..., File > Export CSV... and zelkorctl). The type names are
+// also the words of the file.
+inline constexpr const char kCsvTypeSingle[] = "single";
+inline constexpr const char kCsvTypeGroups[] = "groups";
+// Import faults: "Row R, column C (NAME): what"; the file is named with them.
+inline constexpr const char kCsvAt[] = "Row %d, column %d (%s): %s";
+inline constexpr const char kCsvAtRow[] = "Row %d: %s";
+inline constexpr const char kCsvBadHeader[] = "the first row must be number,type,f1,...,f48";
+inline constexpr const char kCsvColumnCount[] = "expected at most 50 columns, found %d";
+inline constexpr const char kCsvBadQuote[] = "a quoted cell is not closed";
+inline constexpr const char kCsvBadNumber[] = "the program number must be 1 to 2000";
+inline constexpr const char kCsvRepeatedNumber[] = "program %d already came in row %d";
+inline constexpr const char kCsvBadType[] = "the type must be single or groups";
+inline constexpr const char kCsvNotANumber[] = "not a frequency in hertz";
+inline constexpr const char kCsvTooLarge[] = "Too large to be a CSV book";
+
 }  // namespace res

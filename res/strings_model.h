@@ -10,4 +10,10 @@ inline constexpr const char kOutOfMemory[] = "Out of memory";
 inline constexpr const char kUnknownWriteError[] = "Unknown write error.";
 inline constexpr const char kUnknownReadError[] = "Unknown read error.";
 
+// Shown with a file's name under a message about it, where the system gave no reason.
+inline constexpr const char kFileBadFormatReason[] =
+    "Not a VQ7100 program book, or one that was cut short";
+// The name of "-" in messages.
+inline constexpr const char kStandardOutputName[] = "standard output";
+
 }  // namespace res

@@ -6,19 +6,24 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 #include "app/main_frame.h"
+#include "editor/book_csv.h"
 #include "editor/zelkor_form.h"
 #include "platform/scripted_messages.h"
 #include "res/ids_app.h"
@@ -35,6 +40,11 @@ class CTestApp : public app::CZelkorConfigApp {
 public:
     std::optional<std::string> PromptOpenPath() override { return Next(); }
     std::optional<std::string> PromptSavePath(const std::string&) override { return Next(); }
+    std::optional<std::string> PromptImportCsvPath() override { return Next(); }
+    std::optional<std::string> PromptExportCsvPath(const std::string& suggested) override {
+        m_suggested.push_back(suggested);
+        return Next();
+    }
     void RunAboutBox() override { ++m_nAboutBoxes; }
 
     std::optional<std::string> Next() {
@@ -48,6 +58,7 @@ public:
     }
 
     std::deque<std::optional<std::string>> m_paths;
+    std::vector<std::string> m_suggested;
     int m_nDialogs = 0;
     int m_nAboutBoxes = 0;
 };
@@ -106,6 +117,8 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         {0, 57601, "&Open...\tCtrl+O", "Open an existing document", true},
         {0, 57603, "&Save\tCtrl+S", "Save the active document", true},
         {0, 57604, "Save &As...", "Save the active document with a new name", true},
+        {0, 32790, "&Import CSV...", "Make a new document of the programs in a CSV file", true},
+        {0, 32791, "&Export CSV...", "Write all 2000 programs to a CSV file", true},
         {0, 57607, "&Print...\tCtrl+P", "Print the active document", false},
         {0, 57609, "Print Pre&view", "Display full pages", false},
         {0, 57606, "P&rint Setup...", "Change the printer and printing options", true},
@@ -150,7 +163,7 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         EXPECT_EQ(pAction->isEnabled(), item.bEnabled);
     }
     EXPECT_EQ(idsInMenus, expectedIds);
-    EXPECT_EQ(Frame().Menu(0)->actions().size(), 12);  // with the three separators
+    EXPECT_EQ(Frame().Menu(0)->actions().size(), 14);  // with the three separators
 }
 
 TEST_F(Application, ToolbarHasEightButtonsInOrderWithTooltips) {
@@ -354,11 +367,12 @@ TEST_F(Application, PortNamedOnTheCommandLineIsUsedButNotRemembered) {
 TEST_F(Application, DocumentIsProcessedBeforeThePort) {
     RememberPort(m_dir.File("ttyGone"));
     testing_support::WriteAll(m_dir.File("bad.vq"), {0, 0, 0, 1});
-    EXPECT_FALSE(m_app.InitInstance(
-        {QStringLiteral("zelkorconfig"), QString::fromStdString(m_dir.File("bad.vq"))}));
-    // Start-up ended at the document: the port was never tried.
-    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File has a bad format"});
-    m_app.ExitInstance();
+    Start({QString::fromStdString(m_dir.File("bad.vq"))});
+    // The document's message came first; the port was tried after it, with the window up.
+    const auto texts = m_messages.Texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "File has a bad format");
+    EXPECT_FALSE(m_app.m_link.IsOpen());
 }
 
 TEST_F(Application, DocumentOnTheCommandLineIsOpened) {
@@ -372,12 +386,72 @@ TEST_F(Application, DocumentOnTheCommandLineIsOpened) {
     EXPECT_EQ(m_app.Form()->FieldText(0), "3141.5");
 }
 
-TEST_F(Application, DocumentThatDoesNotOpenEndsStartUp) {
+// Each message box of a file: the old text and caption, no icon, OK, and under the text the
+// file and the system's reason.
+void ExpectFileMessage(const platform::SMessageRequest& request, const std::string& text,
+                       const std::string& path, const std::string& reason) {
+    EXPECT_EQ(request.text, text);
+    EXPECT_EQ(request.caption, "ZelkorConfig");
+    EXPECT_EQ(request.icon, platform::EMsgIcon::kNone);
+    EXPECT_EQ(request.buttons, platform::EMsgButtons::kOk);
+    EXPECT_EQ(request.subject, path);
+    EXPECT_EQ(request.detail, reason);
+}
+
+TEST_F(Application, DocumentThatDoesNotOpenIsReportedAndANewBookStarts) {
     testing_support::WriteAll(m_dir.File("bad.vq"), {0, 0, 0, 1});
-    EXPECT_FALSE(m_app.InitInstance(
-        {QStringLiteral("zelkorconfig"), QString::fromStdString(m_dir.File("bad.vq"))}));
-    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File has a bad format"});
-    m_app.ExitInstance();
+    testing_support::WriteAll(m_dir.File("locked.vq"), {1, 0, 0, 0});
+    std::filesystem::permissions(m_dir.File("locked.vq"), std::filesystem::perms::none);
+    struct SCase {
+        std::string file;
+        const char* text;
+        const char* reason;
+    };
+    std::vector<SCase> cases = {
+        {m_dir.File("bad.vq"), "File has a bad format",
+         "Not a VQ7100 program book, or one that was cut short"},
+        {m_dir.File("none.vq"), "File had a read error", "No such file or directory"},
+    };
+    if (::geteuid() != 0) {  // root reads anything
+        cases.push_back({m_dir.File("locked.vq"), "File had a read error", "Permission denied"});
+    }
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        m_messages.Clear();
+        Start({QString::fromStdString(c.file)});
+        ASSERT_EQ(m_messages.Count(), 1u);
+        ExpectFileMessage(m_messages.Requests()[0], c.text, c.file, c.reason);
+        EXPECT_TRUE(Frame().isVisible());
+        EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
+        EXPECT_EQ(m_app.Document()->m_book, model::CProgramBook());
+        EXPECT_FALSE(m_app.Document()->IsModified());
+        EXPECT_EQ(m_app.Form()->m_cbProgram->currentText(), "1");
+        EXPECT_TRUE(m_app.RecentFiles().Entries().empty());
+        Exit();
+    }
+}
+
+TEST_F(Application, FileMessagesOfTheCommandsNameTheFileAndTheReason) {
+    Start();
+    m_app.m_paths.push_back(m_dir.File("missing.vq"));
+    Command(57601).trigger();
+    m_app.m_paths.push_back(m_dir.File("no/folder/book.vq"));
+    Command(57604).trigger();
+    m_app.m_paths.push_back(m_dir.File("no/folder/book.csv"));
+    Command(32791).trigger();
+    m_app.m_paths.push_back("/dev/full");
+    Command(57604).trigger();
+    const auto requests = m_messages.Requests();
+    ASSERT_EQ(requests.size(), 4u);
+    ExpectFileMessage(requests[0], "File had a read error", m_dir.File("missing.vq"),
+                      "No such file or directory");
+    ExpectFileMessage(requests[1], "File had a write error", m_dir.File("no/folder/book.vq"),
+                      "No such file or directory");
+    ExpectFileMessage(requests[2], "File had a write error", m_dir.File("no/folder/book.csv"),
+                      "No such file or directory");
+    ExpectFileMessage(requests[3], "File had a write error", "/dev/full",
+                      "No space left on device");
+    EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
 }
 
 TEST_F(Application, RecentFilesKeepFourNewestFirstAndSurviveARestart) {
@@ -405,18 +479,46 @@ TEST_F(Application, RecentFilesKeepFourNewestFirstAndSurviveARestart) {
     again.ExitInstance();
 }
 
-TEST_F(Application, RecentFileThatNoLongerOpensLeavesTheListAlone) {
+TEST_F(Application, RecentFileThatIsGoneIsRemovedAfterItsMessage) {
+    testing_support::WriteAll(m_dir.File("bad.vq"), {0, 0, 0, 1});
     {
         auto settings = Settings();
         settings.setValue(QStringLiteral("Recent File List/File1"),
+                          QString::fromStdString(m_dir.File("bad.vq")));
+        settings.setValue(QStringLiteral("Recent File List/File2"),
                           QString::fromStdString(m_dir.File("gone.vq")));
     }
     Start();
-    ASSERT_EQ(m_app.RecentFiles().Entries().size(), 1u);
-    Command(57616).trigger();
-    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File had a read error"});
-    EXPECT_EQ(m_app.RecentFiles().Entries().size(), 1u);
-    EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
+    ASSERT_EQ(m_app.RecentFiles().Entries().size(), 2u);
+
+    // Kept while the user keeps his book: nothing was said about the file.
+    m_app.Document()->SetModifiedFlag();
+    m_messages.QueueAnswer(EMsgAnswer::kCancel);
+    Command(57617).trigger();
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"Save changes to Untitled?"});
+    EXPECT_EQ(m_app.RecentFiles().Entries().size(), 2u);
+
+    // Saved on the way (which puts the saved file first in the list), then reported and gone.
+    m_messages.Clear();
+    m_messages.QueueAnswer(EMsgAnswer::kSave);
+    m_app.m_paths.push_back(m_dir.File("saved.vq"));
+    Command(57617).trigger();
+    ASSERT_EQ(m_messages.Count(), 2u);
+    ExpectFileMessage(m_messages.Requests()[1], "File had a read error", m_dir.File("gone.vq"),
+                      "No such file or directory");
+    const std::vector<std::string> left = {m_dir.File("saved.vq"), m_dir.File("bad.vq")};
+    EXPECT_EQ(m_app.RecentFiles().Entries(), left);
+    ASSERT_EQ(Frame().RecentFileActions().size(), 2u);
+    EXPECT_EQ(Frame().RecentFileActions()[1]->text().toStdString(), "&2 " + m_dir.File("bad.vq"));
+    EXPECT_EQ(Frame().windowTitle(), "saved.vq - VQ7100");
+
+    // A file that is there but does not open stays: the user may mend it.
+    m_messages.Clear();
+    Command(57617).trigger();
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File has a bad format"});
+    EXPECT_EQ(m_app.RecentFiles().Entries(), left);
+    Exit();
+    EXPECT_FALSE(Settings().contains(QStringLiteral("Recent File List/File3")));
 }
 
 TEST_F(Application, ExitAsksToSaveAndCancelKeepsTheWindow) {
@@ -430,6 +532,108 @@ TEST_F(Application, ExitAsksToSaveAndCancelKeepsTheWindow) {
     Command(57665).trigger();
     EXPECT_FALSE(Frame().isVisible());
     EXPECT_EQ(m_messages.Count(), 2u);
+}
+
+// ---------------------------------------------------------------------------------------------
+// File > Import CSV... and File > Export CSV..., with the file dialogs answered by the test.
+
+std::string ReadText(const std::string& path) {
+    const auto bytes = testing_support::ReadAll(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+TEST_F(Application, CsvRoundTripThroughTheFileMenu) {
+    Start();
+    auto* pDoc = m_app.Document();
+    for (int i = 0; i < 2000; i += 97) {
+        pDoc->m_book[i].SetGroups(i % 2 == 1);
+        pDoc->m_book[i].m_freq[0] = 10u * static_cast<uint32_t>(i + 1);
+        pDoc->m_book[i].m_freq[8] = 500000;
+        pDoc->m_book[i].UpdateGroupCount(0);
+        pDoc->m_book[i].UpdateGroupCount(1);
+    }
+    m_app.m_paths.push_back(m_dir.File("book.vq"));
+    Command(57604).trigger();
+    ASSERT_EQ(Frame().windowTitle(), "book.vq - VQ7100");
+    const model::CProgramBook book = pDoc->m_book;
+
+    m_app.m_paths.push_back(m_dir.File("book.csv"));
+    Command(32791).trigger();
+    EXPECT_EQ(m_app.m_suggested, std::vector<std::string>{m_dir.File("book.csv")});
+    EXPECT_TRUE(ReadText(m_dir.File("book.csv")) == editor::BookToCsv(book));
+    EXPECT_EQ(Frame().windowTitle(), "book.vq - VQ7100");  // an export is no save
+    EXPECT_FALSE(pDoc->IsModified());
+
+    // Another book on display, edited: the import asks first, then replaces it.
+    pDoc->m_book[1999].m_freq[47] = 1;
+    pDoc->m_book[1999].UpdateGroupCount(5);
+    pDoc->m_nCurrent = 1999;
+    pDoc->SetModifiedFlag();
+    m_messages.QueueAnswer(EMsgAnswer::kDiscard);
+    m_app.m_paths.push_back(m_dir.File("book.csv"));
+    Command(32790).trigger();
+    EXPECT_EQ(m_messages.Texts(),
+              std::vector<std::string>{"Save changes to " + m_dir.File("book.vq") + "?"});
+    EXPECT_EQ(pDoc->m_book, book);
+    EXPECT_EQ(pDoc->m_nCurrent, 0);
+    EXPECT_TRUE(pDoc->IsModified());
+    EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
+    EXPECT_EQ(m_app.Form()->m_cbProgram->currentText(), "1");
+    EXPECT_EQ(m_app.Form()->FieldText(0), "1.0");
+    EXPECT_EQ(m_app.Form()->FieldText(8), "50000.0");
+
+    // A dialog cancelled does nothing.
+    const int dialogs = m_app.m_nDialogs;
+    Command(32790).trigger();
+    Command(32791).trigger();
+    EXPECT_EQ(m_app.m_nDialogs, dialogs + 2);
+    EXPECT_EQ(m_messages.Count(), 1u);
+}
+
+TEST_F(Application, ABadCsvNamesItsRowAndColumnAndChangesNothing) {
+    Start();
+    std::string text = "number,type";
+    for (int i = 1; i <= 48; ++i) {
+        text += ",f" + std::to_string(i);
+    }
+    text += "\n7,single,100\n8,groups,50000,60000,70000\n";
+    std::ofstream(m_dir.File("bad.csv"), std::ios::trunc) << text;
+    auto* pDoc = m_app.Document();
+    pDoc->m_book[4].m_freq[0] = 55;
+    pDoc->m_book[4].UpdateGroupCount(0);
+    pDoc->m_nCurrent = 4;
+    pDoc->SetModifiedFlag();
+    const model::CProgramBook before = pDoc->m_book;
+
+    m_app.m_paths.push_back(m_dir.File("bad.csv"));
+    Command(32790).trigger();
+    ASSERT_EQ(m_messages.Count(), 1u);  // no question for a file that cannot be imported
+    ExpectFileMessage(m_messages.Requests()[0],
+                      "Row 3, column 5 (f3): You can only have up to two frequencies greater "
+                      "than 40KHz per group.",
+                      m_dir.File("bad.csv"), "");
+    EXPECT_EQ(pDoc->m_book, before);
+    EXPECT_EQ(pDoc->m_nCurrent, 4);
+    EXPECT_TRUE(pDoc->IsModified());
+}
+
+TEST_F(Application, ExportOffersTheFormsPendingEditsFirst) {
+    Start();
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    QLineEdit* pField = m_app.Form()->FrequencyField(2);
+    pField->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(pField, QStringLiteral("1234.5"));
+    m_messages.QueueAnswer(EMsgAnswer::kYes);
+    m_app.m_paths.push_back(m_dir.File("edits.csv"));
+    Command(32791).trigger();
+    EXPECT_EQ(m_messages.Texts(),
+              std::vector<std::string>{"Do you want to save the current program?"});
+    const std::string csv = ReadText(m_dir.File("edits.csv"));
+    EXPECT_NE(csv.find("\n1,single,1234.5,,"), std::string::npos);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2001);
+    EXPECT_EQ(m_app.m_suggested, std::vector<std::string>{"Untitled.csv"});
 }
 
 }  // namespace

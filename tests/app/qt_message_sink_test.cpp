@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
+#include <QTextDocument>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
@@ -30,6 +32,15 @@ public:
             m_bOnUiThread = QThread::currentThread() == qApp->thread();
             m_strText = pBox->text();
             m_icon = pBox->icon();
+            // What the user reads under the text, and whether it is really shown there.
+            auto* pMain = pBox->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            auto* pInfo = pBox->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+            if (pInfo != nullptr && pMain != nullptr) {
+                QTextDocument shown;
+                shown.setHtml(pInfo->text());
+                m_strInformative = shown.toPlainText();
+                m_bInformativeBelow = pInfo->isVisible() && pInfo->y() > pMain->y();
+            }
             m_timer.stop();
             QTest::keyClick(pBox, m_key);
         });
@@ -40,6 +51,8 @@ public:
     Qt::Key m_key;
     bool m_bOnUiThread = false;
     QString m_strText;
+    QString m_strInformative;
+    bool m_bInformativeBelow = false;
     QMessageBox::Icon m_icon = QMessageBox::NoIcon;
 };
 
@@ -96,6 +109,31 @@ TEST(QtMessageSink, PostNeverWaits) {
     CBoxPresser presser(Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !presser.m_strText.isEmpty(); }, 10000));
     EXPECT_EQ(presser.m_strText, "Acknowledge");
+}
+
+TEST(QtMessageSink, SubjectAndDetailAreShownUnderTheTextAsTheyStand) {
+    app::CQtMessageSink sink;
+    struct SCase {
+        std::string subject;
+        std::string detail;
+        const char* shown;
+    };
+    const SCase cases[] = {
+        {"/tmp/<b>odd</b>.vq", "No such file or directory",
+         "/tmp/<b>odd</b>.vq\nNo such file or directory"},
+        {"/home/user/book.csv", "", "/home/user/book.csv"},
+        {"", "", ""},
+    };
+    for (const SCase& c : cases) {
+        CBoxPresser presser(Qt::Key_Return);
+        platform::SMessageRequest request{"File had a read error", "ZelkorConfig"};
+        request.subject = c.subject;
+        request.detail = c.detail;
+        EXPECT_EQ(platform::ShowMessage(request), EMsgAnswer::kOk);
+        EXPECT_EQ(presser.m_strText, "File had a read error");
+        EXPECT_EQ(presser.m_strInformative, QString::fromLatin1(c.shown)) << c.subject;
+        EXPECT_EQ(presser.m_bInformativeBelow, *c.shown != '\0') << c.subject;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // The built zelkorctl run as a script would run it, on real files.
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +12,8 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "model/program_book.h"
 #include "platform/scripted_messages.h"
@@ -110,35 +115,43 @@ TEST_F(Zelkorctl, ImportDumpExportRoundTrip) {
     EXPECT_EQ(ReadAll(File("again.vq")), ReadAll(File("book.vq")));
 }
 
-TEST_F(Zelkorctl, FailuresPrintTheFilesMessageAndWriteNothing) {
+TEST_F(Zelkorctl, FailuresNameTheFileAndTheReasonAndWriteNothing) {
     auto book = std::make_unique<model::CProgramBook>();
     ASSERT_TRUE(model::SaveBookToPath(*book, File("good.vq")));
     WriteAll(File("short.vq"), testing_support::Bytes({1, 0, 0, 0, 0, 0, 7}));
     const auto old = testing_support::Bytes({'o', 'l', 'd'});
     WriteAll(File("keep.csv"), old);
     WriteAll(File("keep.vq"), old);
+    WriteAll(File("locked.vq"), old);
+    std::filesystem::permissions(File("locked.vq"), std::filesystem::perms::none);
+    std::filesystem::create_directory(File("folder"));
     {
         std::ofstream csv(File("bad.csv"));
         csv << Header() << Row("1,single", 1, "100") << Row("2,groups", 3, "50000");
     }
+    const std::string badFormat =
+        ": File has a bad format: Not a VQ7100 program book, or one that was cut short\n";
     const struct {
         const char* name;
         std::string args;
         std::string err;
     } cases[] = {
-        {"dump of a missing file", "dump " + File("none.vq"), "File had a read error\n"},
-        {"dump of a cut file", "dump " + File("short.vq"), "File has a bad format\n"},
+        {"dump of a missing file", "dump " + File("none.vq"),
+         File("none.vq") + ": File had a read error: No such file or directory\n"},
+        {"dump of a cut file", "dump " + File("short.vq"), File("short.vq") + badFormat},
         {"export of a cut file", "export " + File("short.vq") + " -o " + File("keep.csv"),
-         "File has a bad format\n"},
+         File("short.vq") + badFormat},
         {"export into a missing folder", "export " + File("good.vq") + " -o " + File("no/x.csv"),
-         "File had a write error\n"},
+         File("no/x.csv") + ": File had a write error: No such file or directory\n"},
+        {"export onto a folder", "export " + File("good.vq") + " -o " + File("folder"),
+         File("folder") + ": File had a write error: Is a directory\n"},
         {"import of a missing file", "import " + File("none.csv") + " -o " + File("keep.vq"),
-         "File had a read error\n"},
+         File("none.csv") + ": File had a read error: No such file or directory\n"},
         {"import of a bad row", "import " + File("bad.csv") + " -o " + File("keep.vq"),
-         File("bad.csv") + ": row 3, column 5 (f3): You can only have up to two frequencies "
+         File("bad.csv") + ": Row 3, column 5 (f3): You can only have up to two frequencies "
                            "greater than 40KHz per group.\n"},
         {"import of a book file", "import " + File("good.vq") + " -o " + File("keep.vq"),
-         File("good.vq") + ": row 1: the first row must be number,type,f1,...,f48\n"},
+         File("good.vq") + ": Row 1: the first row must be number,type,f1,...,f48\n"},
     };
     const size_t files = FileCount();
     for (const auto& c : cases) {
@@ -150,11 +163,126 @@ TEST_F(Zelkorctl, FailuresPrintTheFilesMessageAndWriteNothing) {
         EXPECT_EQ(ReadAll(File("keep.vq")), old) << c.name;
         EXPECT_EQ(FileCount(), files) << c.name;  // no temporary file left behind
     }
+    if (::geteuid() != 0) {  // root reads anything
+        const SRun run = Run("dump " + File("locked.vq"));
+        EXPECT_EQ(run.nStatus, 1);
+        EXPECT_EQ(run.strErr, File("locked.vq") + ": File had a read error: Permission denied\n");
+    }
+}
+
+// Reads a pipe in a thread of its own until its writer closes it.
+class CFifoReader {
+public:
+    explicit CFifoReader(const std::string& path) : m_strPath(path) {
+        m_thread = std::thread([this] {
+            const int fd = ::open(m_strPath.c_str(), O_RDONLY | O_CLOEXEC);
+            char buffer[4096];
+            ssize_t n = 0;
+            while (fd >= 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0) {
+                m_strData.append(buffer, static_cast<size_t>(n));
+            }
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        });
+    }
+    ~CFifoReader() { Finish(); }
+
+    // What came through. A writer that never opened the pipe leaves the reader waiting in its
+    // open: one that opens and closes at once lets it go.
+    const std::string& Finish() {
+        if (m_thread.joinable()) {
+            const int fd = ::open(m_strPath.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            m_thread.join();
+        }
+        return m_strData;
+    }
+
+private:
+    std::string m_strPath;
+    std::string m_strData;
+    std::thread m_thread;
+};
+
+TEST_F(Zelkorctl, ExportWritesStandardOutputAndPipesInPlace) {
+    auto book = std::make_unique<model::CProgramBook>();
+    (*book)[41].m_freq[0] = 4242;
+    (*book)[41].UpdateGroupCount(0);
+    ASSERT_TRUE(model::SaveBookToPath(*book, File("book.vq")));
+    ASSERT_EQ(Run("export " + File("book.vq") + " -o " + File("plain.csv")).nStatus, 0);
+    const std::string csv = Slurp(File("plain.csv"));
+    ASSERT_NE(csv.find("\n42,single,424.2,"), std::string::npos);
+
+    SRun run = Run("export " + File("book.vq") + " -o -");
+    EXPECT_EQ(run.nStatus, 0) << run.strErr;
+    EXPECT_EQ(run.strOut, csv);
+    EXPECT_EQ(run.strErr, "");
+
+    ASSERT_EQ(::mkfifo(File("pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink(File("pipe"), File("to-pipe.csv"));
+    std::filesystem::create_symlink("to-pipe.csv", File("to-link.csv"));  // a chain, relative
+    for (const char* name : {"pipe", "to-pipe.csv", "to-link.csv"}) {
+        CFifoReader reader(File("pipe"));
+        run = Run("export " + File("book.vq") + " -o " + File(name));
+        EXPECT_EQ(run.nStatus, 0) << name << ": " << run.strErr;
+        EXPECT_EQ(reader.Finish(), csv) << name;
+        EXPECT_TRUE(std::filesystem::is_fifo(File("pipe"))) << name;
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(File("to-pipe.csv")));
+    EXPECT_TRUE(std::filesystem::is_symlink(File("to-link.csv")));
+
+    // The import's output is the same kind of output.
+    run = Run("import " + File("plain.csv") + " -o -");
+    EXPECT_EQ(run.nStatus, 0) << run.strErr;
+    const auto bytes = ReadAll(File("book.vq"));
+    EXPECT_EQ(run.strOut, std::string(bytes.begin(), bytes.end()));
+}
+
+TEST_F(Zelkorctl, DevicesAreWrittenInPlaceAndDanglingLinksCreateTheirTarget) {
+    auto book = std::make_unique<model::CProgramBook>();
+    ASSERT_TRUE(model::SaveBookToPath(*book, File("book.vq")));
+
+    // A link to a device stays a link, and the device stays what it was.
+    std::filesystem::create_symlink("/dev/null", File("null.csv"));
+    SRun run = Run("export " + File("book.vq") + " -o " + File("null.csv"));
+    EXPECT_EQ(run.nStatus, 0) << run.strErr;
+    EXPECT_TRUE(std::filesystem::is_symlink(File("null.csv")));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+
+    // A device is written, not replaced: a full one says so, also as standard output.
+    if (std::filesystem::is_character_file("/dev/full")) {
+        run = Run("export " + File("book.vq") + " -o /dev/full");
+        EXPECT_EQ(run.nStatus, 1);
+        EXPECT_EQ(run.strErr, "/dev/full: File had a write error: No space left on device\n");
+        const std::string cmd = std::string(ZELKOR_BINARY_DIR) + "/cli/zelkorctl export " +
+                                File("book.vq") + " -o - >/dev/full 2>" + File("err.txt");
+        const int raw = std::system(cmd.c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+        EXPECT_EQ(Slurp(File("err.txt")),
+                  "standard output: File had a write error: No space left on device\n");
+    }
+
+    // A dangling link, relative or absolute, creates the file it names and stays a link.
+    std::filesystem::create_directory(File("sub"));
+    std::filesystem::create_symlink("sub/made.csv", File("relative.csv"));
+    std::filesystem::create_symlink(File("sub/absolute.csv"), File("absolute.csv"));
+    for (const char* name : {"relative.csv", "absolute.csv"}) {
+        run = Run("export " + File("book.vq") + " -o " + File(name));
+        EXPECT_EQ(run.nStatus, 0) << name << ": " << run.strErr;
+        EXPECT_TRUE(std::filesystem::is_symlink(File(name))) << name;
+    }
+    for (const char* target : {"sub/made.csv", "sub/absolute.csv"}) {
+        const std::string text = Slurp(File(target));
+        EXPECT_TRUE(std::filesystem::is_regular_file(File(target))) << target;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2001) << target;
+    }
 }
 
 TEST_F(Zelkorctl, BadArgumentsExitWithTheUsageStatus) {
     EXPECT_EQ(Run("export " + File("x.vq")).nStatus, 2);  // no -o
-    EXPECT_EQ(Run("frobnicate").nStatus, 2);
     EXPECT_EQ(Run("").nStatus, 2);
     const SRun help = Run("--help");
     EXPECT_EQ(help.nStatus, 0);
@@ -170,6 +298,38 @@ TEST_F(Zelkorctl, VersionIsTheProjects) {
         const SRun run = Run(args);
         EXPECT_EQ(run.nStatus, 0) << args;
         EXPECT_EQ(run.strOut, expected) << args;
+    }
+}
+
+TEST_F(Zelkorctl, AnUnknownCommandIsNamedWithTheValidOnes) {
+    for (const char* args : {"frobnicate", "exprot book.vq -o x.csv"}) {
+        const SRun run = Run(args);
+        const std::string word = std::string(args).substr(0, std::string(args).find(' '));
+        EXPECT_EQ(run.nStatus, 2) << args;
+        EXPECT_EQ(run.strErr, "Unknown command \"" + word +
+                                  "\". The commands are: dump, export, import, ports, upload, "
+                                  "test.\nRun with --help for more information.\n")
+            << args;
+        EXPECT_EQ(run.strOut, "") << args;
+    }
+}
+
+TEST_F(Zelkorctl, EveryCommandsHelpShowsTheDefaults) {
+    const struct {
+        const char* command;
+        std::vector<std::string> defaults;
+    } cases[] = {
+        {"ports", {"--sysfs-root TEXT=/sys", "--dev-root TEXT=/dev"}},
+        {"upload", {"=10"}},
+        {"test", {"=10"}},
+        {"export", {"-o,--output TEXT REQUIRED", "- for standard output"}},
+    };
+    for (const auto& c : cases) {
+        const SRun run = Run(std::string(c.command) + " --help");
+        EXPECT_EQ(run.nStatus, 0) << c.command;
+        for (const auto& text : c.defaults) {
+            EXPECT_NE(run.strOut.find(text), std::string::npos) << c.command << ": " << text;
+        }
     }
 }
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string_view>
 
-#include "cli/book_csv.h"
+#include "editor/book_csv.h"
 #include "editor/frequency_rules.h"
 #include "model/program_book.h"
 #include "platform/message_box.h"
@@ -109,13 +109,13 @@ void FuzzCsvImport(const uint8_t* data, size_t size) {
     auto book = std::make_unique<model::CProgramBook>();
     (*book)[0].m_freq[0] = 42;
     const model::CProgramBook before = *book;
-    if (cli::CsvToBook(text, *book)) {
+    if (editor::CsvToBook(text, *book)) {
         Require(*book == before);
         return;
     }
     RequireEditorRules(*book);
     auto again = std::make_unique<model::CProgramBook>();
-    Require(!cli::CsvToBook(cli::BookToCsv(*book), *again));
+    Require(!editor::CsvToBook(editor::BookToCsv(*book), *again));
     Require(*again == *book);
 }
 

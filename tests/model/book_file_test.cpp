@@ -87,6 +87,18 @@ std::unique_ptr<CProgramBook> MarkedBook() {
 
 class BookFile : public testing::Test {
 protected:
+    // Each failure is one application box: the old text, and under it the file and the reason.
+    void ExpectMessages(const std::vector<std::vector<std::string>>& expected) {
+        std::vector<std::vector<std::string>> got;
+        for (const auto& request : m_messages.Requests()) {
+            EXPECT_EQ(request.caption, "ZelkorConfig");
+            EXPECT_EQ(request.icon, platform::EMsgIcon::kNone);
+            EXPECT_EQ(request.buttons, platform::EMsgButtons::kOk);
+            got.push_back({request.text, request.subject, request.detail});
+        }
+        EXPECT_EQ(got, expected);
+    }
+
     CTempDir m_dir;
     platform::CScriptedMessages m_messages;
 };
@@ -229,10 +241,8 @@ TEST_F(BookFile, BadFilesAreRefusedAndLeaveTheBookAsItWas) {
         auto before = *book;
         EXPECT_FALSE(model::LoadBookFromPath(*book, m_dir.File("bad.vq")));
         EXPECT_EQ(*book, before);
-        EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File has a bad format"});
-        auto requests = m_messages.Requests();
-        ASSERT_EQ(requests.size(), 1u);
-        EXPECT_EQ(requests[0].caption, "ZelkorConfig");
+        ExpectMessages({{"File has a bad format", m_dir.File("bad.vq"),
+                         "Not a VQ7100 program book, or one that was cut short"}});
     }
 }
 
@@ -250,7 +260,8 @@ TEST_F(BookFile, MissingFileIsAReadError) {
     auto before = *book;
     EXPECT_FALSE(model::LoadBookFromPath(*book, m_dir.File("absent.vq")));
     EXPECT_EQ(*book, before);
-    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File had a read error"});
+    ExpectMessages(
+        {{"File had a read error", m_dir.File("absent.vq"), "No such file or directory"}});
 }
 
 TEST_F(BookFile, ReadingAFolderIsAReadError) {
@@ -258,7 +269,7 @@ TEST_F(BookFile, ReadingAFolderIsAReadError) {
     auto before = *book;
     EXPECT_FALSE(model::LoadBookFromPath(*book, m_dir.Path().string()));
     EXPECT_EQ(*book, before);
-    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File had a read error"});
+    ExpectMessages({{"File had a read error", m_dir.Path().string(), "Is a directory"}});
 }
 
 // Runs the save with the process's file-size limit lowered, so that the system refuses the
@@ -282,7 +293,7 @@ TEST_F(BookFile, FailedSaveKeepsOldFileAndLeavesNoTemporaryFile) {
     auto book = MarkedBook();
     EXPECT_FALSE(SaveWithSizeLimit(*book, m_dir.File("doc.vq"), 4096));
     EXPECT_EQ(ReadAll(m_dir.File("doc.vq")), old);
-    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File had a write error"});
+    ExpectMessages({{"File had a write error", m_dir.File("doc.vq"), "File too large"}});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.Path()),
                             std::filesystem::directory_iterator()),
               1);
@@ -293,8 +304,22 @@ TEST_F(BookFile, FailedSaveOfNewFileLeavesNothing) {
     EXPECT_FALSE(SaveWithSizeLimit(*book, m_dir.File("fresh.vq"), 4096));
     EXPECT_TRUE(std::filesystem::is_empty(m_dir.Path()));
     EXPECT_FALSE(model::SaveBookToPath(*book, m_dir.File("no/such/folder.vq")));
-    EXPECT_EQ(m_messages.Texts(),
-              (std::vector<std::string>{"File had a write error", "File had a write error"}));
+    ExpectMessages(
+        {{"File had a write error", m_dir.File("fresh.vq"), "File too large"},
+         {"File had a write error", m_dir.File("no/such/folder.vq"), "No such file or directory"}});
+}
+
+// A device is written where it is: a full one reports the system's reason, and is not replaced.
+TEST_F(BookFile, SaveToAFullDeviceSaysSo) {
+    if (!std::filesystem::is_character_file("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    std::filesystem::create_symlink("/dev/full", m_dir.File("full.vq"));
+    auto book = MarkedBook();
+    EXPECT_FALSE(model::SaveBookToPath(*book, m_dir.File("full.vq")));
+    ExpectMessages({{"File had a write error", m_dir.File("full.vq"), "No space left on device"}});
+    EXPECT_TRUE(std::filesystem::is_symlink(m_dir.File("full.vq")));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
 
 TEST_F(BookFile, SaveReplacesExistingFileAndKeepsItsMode) {
@@ -337,7 +362,7 @@ TEST_F(BookFile, RunningOutOfMemoryIsAnUnknownErrorAndChangesNothing) {
         EXPECT_FALSE(ok);
         EXPECT_EQ(*book, before);
         EXPECT_EQ(ReadAll(m_dir.File("doc.vq")), old);
-        EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{c.text});
+        ExpectMessages({{c.text, m_dir.File("doc.vq"), ""}});
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.Path()),
                             std::filesystem::directory_iterator()),

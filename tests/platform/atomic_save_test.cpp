@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <filesystem>
 #include <numeric>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/file.h"
@@ -14,6 +16,8 @@
 
 using platform::CAtomicSave;
 using platform::CFile;
+using platform::COutputFile;
+using platform::EWriteWay;
 using testing_support::CTempDir;
 using testing_support::ReadAll;
 using testing_support::WriteAll;
@@ -180,6 +184,103 @@ TEST(AtomicSave, NewFilesFollowTheUmask) {
     ASSERT_TRUE(ok);
     EXPECT_EQ(std::filesystem::status(dir.File("new.vq")).permissions(),
               std::filesystem::perms(0640));
+}
+
+TEST(AtomicSave, ADanglingLinkCreatesTheFileItNamesAndStaysALink) {
+    CTempDir dir;
+    std::filesystem::create_directory(dir.Path() / "sub");
+    std::filesystem::create_symlink("sub/new.vq", dir.Path() / "link.vq");
+    CAtomicSave save;
+    ASSERT_TRUE(save.Begin(dir.File("link.vq")));
+    uint8_t byte = 4;
+    ASSERT_TRUE(save.File().WriteBytes(&byte, 1) && save.Commit());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "link.vq"));
+    EXPECT_EQ(ReadAll(dir.File("sub/new.vq")), (std::vector<uint8_t>{4}));
+}
+
+TEST(WriteTarget, EachKindOfPathIsWrittenItsWay) {
+    CTempDir dir;
+    WriteAll(dir.File("file"), {1});
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.Path() / "folder");
+    std::filesystem::create_symlink("pipe", dir.Path() / "to-pipe");
+    std::filesystem::create_symlink("to-pipe", dir.Path() / "to-to-pipe");
+    std::filesystem::create_symlink("/dev/null", dir.Path() / "to-null");
+    std::filesystem::create_symlink("file", dir.Path() / "to-file");
+    std::filesystem::create_symlink("folder/new", dir.Path() / "dangling");
+    std::filesystem::create_symlink("loop-b", dir.Path() / "loop-a");
+    std::filesystem::create_symlink("loop-a", dir.Path() / "loop-b");
+    struct SCase {
+        std::string path;
+        bool bOk;
+        EWriteWay way;
+        std::string resolved;
+        int nError;
+    };
+    const SCase cases[] = {
+        {dir.File("file"), true, EWriteWay::kReplace, dir.File("file"), 0},
+        {dir.File("new"), true, EWriteWay::kReplace, dir.File("new"), 0},
+        {dir.File("pipe"), true, EWriteWay::kInPlace, dir.File("pipe"), 0},
+        {"/dev/null", true, EWriteWay::kInPlace, "/dev/null", 0},
+        {dir.File("to-pipe"), true, EWriteWay::kInPlace, dir.File("pipe"), 0},
+        {dir.File("to-to-pipe"), true, EWriteWay::kInPlace, dir.File("pipe"), 0},
+        {dir.File("to-null"), true, EWriteWay::kInPlace, "/dev/null", 0},
+        {dir.File("to-file"), true, EWriteWay::kReplace, dir.File("file"), 0},
+        {dir.File("dangling"), true, EWriteWay::kReplace, dir.File("folder/new"), 0},
+        {dir.File("folder"), false, EWriteWay::kReplace, "", EISDIR},
+        {dir.File("loop-a"), false, EWriteWay::kReplace, "", ELOOP},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.path);
+        platform::SWriteTarget target;
+        int nError = 0;
+        ASSERT_EQ(platform::DecideWriteTarget(c.path, target, nError), c.bOk);
+        EXPECT_EQ(nError, c.nError);
+        if (c.bOk) {
+            EXPECT_EQ(target.way, c.way);
+            EXPECT_EQ(std::filesystem::path(target.strPath).lexically_normal(),
+                      std::filesystem::path(c.resolved));
+        }
+    }
+}
+
+TEST(OutputFile, APipeIsWrittenInPlaceAndAFileReplacedOnCommit) {
+    CTempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    const auto data = Pattern(200000);  // more than the pipe holds at once
+    std::vector<uint8_t> got;
+    std::thread reader([&] {
+        const int fd = ::open(dir.File("pipe").c_str(), O_RDONLY | O_CLOEXEC);
+        uint8_t buffer[4096];
+        ssize_t n = 0;
+        while ((n = ::read(fd, buffer, sizeof buffer)) > 0) {
+            got.insert(got.end(), buffer, buffer + n);
+        }
+        ::close(fd);
+    });
+    COutputFile out;
+    const bool ok = out.Begin(dir.File("pipe")) &&
+                    out.File().WriteBytes(data.data(), data.size()) && out.Commit();
+    reader.join();
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(out.Way(), EWriteWay::kInPlace);
+    EXPECT_EQ(got, data);
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+
+    WriteAll(dir.File("doc"), {7});
+    ASSERT_TRUE(out.Begin(dir.File("doc")));
+    EXPECT_EQ(out.Way(), EWriteWay::kReplace);
+    ASSERT_TRUE(out.File().WriteBytes(data.data(), 10));
+    EXPECT_EQ(ReadAll(dir.File("doc")), (std::vector<uint8_t>{7}));
+    out.Abandon();
+    EXPECT_EQ(ReadAll(dir.File("doc")), (std::vector<uint8_t>{7}));
+    EXPECT_EQ(EntriesIn(dir.Path()), 2u);  // the pipe and the file, no temporary one
+
+    EXPECT_FALSE(out.Begin(dir.Path().string()));
+    EXPECT_EQ(out.LastError(), EISDIR);
+    EXPECT_EQ(platform::ErrorText(out.LastError()), "Is a directory");
+    EXPECT_EQ(platform::ErrorText(0), "");
 }
 
 }  // namespace

@@ -46,6 +46,18 @@ TEST(ConsoleMessages, PrintsOneLineAndAnswersAsIfDismissed) {
         {{"Save?", "ZelkorConfig", EMsgIcon::kWarning, EMsgButtons::kSaveDiscardCancel},
          "Save?\n",
          EMsgAnswer::kCancel},
+        // What the message is about and why, in the order tools print them.
+        {{"File had a read error", "ZelkorConfig", EMsgIcon::kNone, EMsgButtons::kOk, true,
+          "book.vq", "No such file or directory"},
+         "book.vq: File had a read error: No such file or directory\n",
+         EMsgAnswer::kOk},
+        {{"Row 2: bad", "ZelkorConfig", EMsgIcon::kNone, EMsgButtons::kOk, true, "in.csv", ""},
+         "in.csv: Row 2: bad\n",
+         EMsgAnswer::kOk},
+        {{"Lost", "Communications Port Error", EMsgIcon::kWarning, EMsgButtons::kOk, true, "",
+          "Input/output error"},
+         "Communications Port Error: Lost: Input/output error\n",
+         EMsgAnswer::kOk},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.request.text);

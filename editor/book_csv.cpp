@@ -1,0 +1,362 @@
+#include "editor/book_csv.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "editor/frequency_rules.h"
+#include "model/file_access.h"
+#include "platform/file.h"
+#include "res/strings.h"
+
+namespace editor {
+
+namespace {
+
+template <typename... Args>
+std::string Format(const char* pattern, Args... args) {
+    const int n = std::snprintf(nullptr, 0, pattern, args...);
+    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    std::snprintf(out.data(), out.size() + 1, pattern, args...);
+    return out;
+}
+
+const char* TypeName(const model::CFrequencyProgram& program) {
+    return program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// One record of the file. Cells beyond the expected count are counted, not kept, so that a line
+// of a million commas costs nothing.
+struct SRecord {
+    int nRow = 0;
+    int nCells = 0;
+    std::array<std::string, kCsvColumns> cells;
+};
+
+enum class ERead { kRecord, kEnd, kOpenQuote };
+
+class CCsvReader {
+public:
+    explicit CCsvReader(std::string_view text) : m_text(text) {
+        if (m_text.substr(0, 3) == "\xEF\xBB\xBF") {  // spreadsheets like to start with a BOM
+            m_text.remove_prefix(3);
+        }
+    }
+
+    // The next record that holds anything; empty lines are passed over.
+    ERead Next(SRecord& record) {
+        for (;;) {
+            if (m_nPos >= m_text.size()) {
+                return ERead::kEnd;
+            }
+            const ERead result = ReadRecord(record);
+            if (result != ERead::kRecord || record.nCells > 1 || !record.cells[0].empty()) {
+                return result;
+            }
+        }
+    }
+
+    int Row() const { return m_nRow; }
+
+private:
+    void AddCell(SRecord& record, std::string& cell) {
+        if (record.nCells < kCsvColumns) {
+            record.cells[record.nCells] = std::move(cell);
+        }
+        ++record.nCells;
+        cell.clear();
+    }
+
+    ERead ReadRecord(SRecord& record) {
+        record.nRow = m_nRow;
+        record.nCells = 0;
+        // A short row must not keep the cells of the row before it.
+        for (std::string& cell : record.cells) {
+            cell.clear();
+        }
+        std::string cell;
+        bool bQuoted = false;
+        while (m_nPos < m_text.size()) {
+            const char c = m_text[m_nPos++];
+            if (bQuoted) {
+                if (c == '"') {
+                    if (m_nPos < m_text.size() && m_text[m_nPos] == '"') {
+                        cell += '"';
+                        ++m_nPos;
+                    } else {
+                        bQuoted = false;
+                    }
+                } else {
+                    if (c == '\n') {
+                        ++m_nRow;
+                    }
+                    cell += c;
+                }
+            } else if (c == '"' && cell.empty()) {
+                bQuoted = true;
+            } else if (c == ',') {
+                AddCell(record, cell);
+            } else if (c == '\n') {
+                ++m_nRow;
+                AddCell(record, cell);
+                return ERead::kRecord;
+            } else if (c == '\r' && m_nPos < m_text.size() && m_text[m_nPos] == '\n') {
+                // the CR of a CR LF line end
+            } else {
+                cell += c;
+            }
+        }
+        if (bQuoted) {
+            return ERead::kOpenQuote;
+        }
+        AddCell(record, cell);
+        return ERead::kRecord;
+    }
+
+    std::string_view m_text;
+    size_t m_nPos = 0;
+    int m_nRow = 1;
+};
+
+bool IsHeader(const SRecord& record) {
+    if (record.nCells != kCsvColumns) {
+        return false;
+    }
+    for (int c = 0; c < kCsvColumns; ++c) {
+        if (!EqualsNoCase(Trim(record.cells[c]), ColumnName(c + 1))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<int> ParseNumber(std::string_view cell) {
+    cell = Trim(cell);
+    int n = 0;
+    auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), n);
+    if (ec != std::errc() || end != cell.data() + cell.size() || n < 1 ||
+        n > model::kProgramCount) {
+        return std::nullopt;
+    }
+    return n;
+}
+
+// Fills one program from its row; the first fault, in column order, is returned.
+std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyProgram& program) {
+    auto fault = [&](int column, std::string what) {
+        return SCsvFault{record.nRow, column, std::move(what)};
+    };
+    const std::string_view type = Trim(record.cells[1]);
+    const bool bGroups = EqualsNoCase(type, res::kCsvTypeGroups);
+    if (!bGroups && !EqualsNoCase(type, res::kCsvTypeSingle)) {
+        return fault(2, res::kCsvBadType);
+    }
+    program.Clear();
+    program.SetGroups(bGroups);
+    for (int group = 0; group < model::kGroupCount; ++group) {
+        std::array<double, model::kSlotsPerGroup> stored{};
+        for (int i = 0; i < model::kSlotsPerGroup; ++i) {
+            const int slot = group * model::kSlotsPerGroup + i;
+            const int column = 3 + slot;
+            const std::string_view cell = Trim(record.cells[column - 1]);
+            if (cell.empty()) {
+                continue;
+            }
+            if (!IsWholeNumber(cell)) {
+                return fault(column, res::kCsvNotANumber);
+            }
+            const double v = TextToFrequency(cell);
+            if (v < 0.0) {
+                return fault(column, res::kMsgPositiveFrequency);
+            }
+            const std::optional<uint32_t> value = FrequencyToSlot(v);
+            if (!value) {
+                return fault(column, res::kMsgAtMost20MHz);
+            }
+            program.m_freq[slot] = *value;
+            // The rules judge what the book will hold, so the editor shows the same verdict.
+            stored[i] = *value / 10.0;
+            if (bGroups) {
+                switch (CheckGroup(stored)) {
+                    case EGroupVerdict::kTooManyHigh:
+                        return fault(column, res::kMsgTooManyHigh);
+                    case EGroupVerdict::kHighMixed:
+                        return fault(column, res::kMsgHighMixed);
+                    case EGroupVerdict::kOk:
+                        break;
+                }
+            }
+        }
+        program.UpdateGroupCount(group);
+    }
+    program.Compact();
+    return std::nullopt;
+}
+
+bool ReadText(const std::string& path, std::string& text) {
+    platform::CFile file;
+    if (!file.OpenRead(path)) {
+        model::ShowFileError(res::kFileReadError, path, file.LastError());
+        return false;
+    }
+    text.clear();
+    std::array<char, 64 * 1024> chunk{};
+    for (;;) {
+        const long n = file.ReadBytes(chunk.data(), chunk.size());
+        if (n < 0) {
+            model::ShowFileError(res::kFileReadError, path, file.LastError());
+            return false;
+        }
+        if (n == 0) {
+            return true;
+        }
+        if (text.size() + static_cast<size_t>(n) > kMaxCsvBytes) {
+            model::ShowFileError(res::kFileBadFormat, path, res::kCsvTooLarge);
+            return false;
+        }
+        text.append(chunk.data(), static_cast<size_t>(n));
+    }
+}
+
+}  // namespace
+
+std::string ColumnName(int nColumn) {
+    if (nColumn == 1) {
+        return "number";
+    }
+    if (nColumn == 2) {
+        return "type";
+    }
+    return "f" + std::to_string(nColumn - 2);
+}
+
+std::string BookToCsv(const model::CProgramBook& book) {
+    std::string out;
+    out.reserve(256 * 1024);
+    for (int c = 1; c <= kCsvColumns; ++c) {
+        out += ColumnName(c);
+        out += c < kCsvColumns ? ',' : '\n';
+    }
+    for (int i = 0; i < model::kProgramCount; ++i) {
+        const model::CFrequencyProgram& program = book[i];
+        out += std::to_string(i + 1);
+        out += ',';
+        out += TypeName(program);
+        for (uint32_t slot : program.m_freq) {
+            out += ',';
+            out += SlotToText(slot);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+std::string SCsvFault::Describe() const {
+    if (nColumn == 0) {
+        return Format(res::kCsvAtRow, nRow, strWhat.c_str());
+    }
+    return Format(res::kCsvAt, nRow, nColumn, ColumnName(nColumn).c_str(), strWhat.c_str());
+}
+
+std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& book) {
+    auto incoming = std::make_unique<model::CProgramBook>();
+    std::array<int, model::kProgramCount> rowOf{};  // 0: no row for the program yet
+    CCsvReader reader(text);
+    auto record = std::make_unique<SRecord>();
+
+    ERead result = reader.Next(*record);
+    if (result == ERead::kOpenQuote) {
+        return SCsvFault{record->nRow, 0, res::kCsvBadQuote};
+    }
+    if (result == ERead::kEnd || !IsHeader(*record)) {
+        return SCsvFault{result == ERead::kEnd ? reader.Row() : record->nRow, 0,
+                         res::kCsvBadHeader};
+    }
+    while ((result = reader.Next(*record)) == ERead::kRecord) {
+        if (record->nCells > kCsvColumns) {
+            return SCsvFault{record->nRow, 0, Format(res::kCsvColumnCount, record->nCells)};
+        }
+        const std::optional<int> number = ParseNumber(record->cells[0]);
+        if (!number) {
+            return SCsvFault{record->nRow, 1, res::kCsvBadNumber};
+        }
+        int& row = rowOf[*number - 1];
+        if (row != 0) {
+            return SCsvFault{record->nRow, 1, Format(res::kCsvRepeatedNumber, *number, row)};
+        }
+        row = record->nRow;
+        if (auto fault = ReadProgram(*record, (*incoming)[*number - 1])) {
+            return fault;
+        }
+    }
+    if (result == ERead::kOpenQuote) {
+        return SCsvFault{record->nRow, 0, res::kCsvBadQuote};
+    }
+    book = *incoming;
+    return std::nullopt;
+}
+
+bool ReadCsvFile(const std::string& path, model::CProgramBook& book) {
+    std::string text;
+    if (!ReadText(path, text)) {
+        return false;
+    }
+    if (auto fault = CsvToBook(text, book)) {
+        model::ShowFileError(fault->Describe(), path, std::string());
+        return false;
+    }
+    return true;
+}
+
+bool WriteCsvFile(const model::CProgramBook& book, const std::string& path) {
+    const std::string text = BookToCsv(book);
+    platform::COutputFile out;
+    if (!model::BeginOutput(out, path) || !out.File().WriteBytes(text.data(), text.size()) ||
+        !out.Commit()) {
+        const int nError = out.LastError() != 0 ? out.LastError() : out.File().LastError();
+        out.Abandon();
+        model::ShowFileError(res::kFileWriteError, model::OutputName(path), nError);
+        return false;
+    }
+    return true;
+}
+
+bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
+    auto book = std::make_unique<model::CProgramBook>();
+    if (!ReadCsvFile(path, *book)) {
+        return false;
+    }
+    if (!doc.SaveModified()) {
+        return false;
+    }
+    doc.ReplaceBook(*book);
+    return true;
+}
+
+bool ExportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
+    doc.CommitViews();
+    return WriteCsvFile(doc.m_book, path);
+}
+
+}  // namespace editor

@@ -1,0 +1,65 @@
+// The book as CSV: the form that File > Export CSV... and zelkorctl export write and that
+// File > Import CSV... and zelkorctl import read. Import checks every frequency as the editor
+// checks an entry, so a book it makes is one the editor would accept.
+//
+// Threads: any; the file functions report through the message seam.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/program_book.h"
+#include "model/zelkor_config_doc.h"
+
+namespace editor {
+
+inline constexpr int kCsvColumns = 2 + model::kSlotCount;  // number, type, f1 to f48
+// Larger files cannot be a book: all 2000 programs in full take about 1.3 MB.
+inline constexpr size_t kMaxCsvBytes = 64u * 1024u * 1024u;
+
+// The header row and all 2000 programs, one row each, slots in slot order as "%.1f" hertz.
+std::string BookToCsv(const model::CProgramBook& book);
+
+struct SCsvFault {
+    int nRow = 0;     // line of the file where the row starts; the header is row 1
+    int nColumn = 0;  // 1 to 50, or 0 when the row as a whole is at fault
+    std::string strWhat;
+
+    // "Row R, column C (NAME): what", or without the column.
+    std::string Describe() const;
+};
+
+// The name of a column as the header calls it ("number", "type", "f1" ...).
+std::string ColumnName(int nColumn);
+
+// Reads the CSV text: the header row, then rows of any programs in any order; programs without a
+// row are empty, and a row that ends early leaves the rest of its slots empty. The stored slot
+// is the editor's (hertz times 10, the fraction cut off), and the rows of Frequency Groups
+// programs must meet the 40 kHz group rules on those stored values.
+// Cells may be quoted; lines may end in CR LF; empty lines are skipped. On the first fault it
+// returns where and why, and the book is left exactly as it was.
+std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& book);
+
+// The whole file: reads it and takes it into the book only when every row is valid. Any
+// failure (the file, or the first bad row by its row and column) is shown in the application's
+// message box naming the file, and leaves the book as it was.
+bool ReadCsvFile(const std::string& path, model::CProgramBook& book);
+
+// Writes all 2000 programs to the path as the file seam decides (a file through an atomic save,
+// so that a failure leaves the old one; a pipe or a device in place; "-" to standard output).
+// A failure is shown naming the file and the reason.
+bool WriteCsvFile(const model::CProgramBook& book, const std::string& path);
+
+// File > Import CSV..., once the user has chosen the file. The file is read and checked first,
+// so that a bad one costs the user no question and changes nothing; then, as Open does, a
+// modified document is offered for saving (Cancel keeps it); then the imported book becomes a
+// new untitled, modified document showing program 1. True when it did.
+bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path);
+
+// File > Export CSV..., once the user has chosen the file: as Save does, the views first offer
+// their pending edits for commit; then all 2000 programs are written. The document keeps its
+// name and its modified flag: an export is no save.
+bool ExportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path);
+
+}  // namespace editor

@@ -1,0 +1,29 @@
+// Opening the outputs the program writes, and telling the user why work on a file failed: the
+// program's own text ("File had a read error"), and with it the file's name and the reason, in
+// the system's words where the system gave one.
+//
+// Threads: any; the messages go through the message seam.
+#pragma once
+
+#include <string>
+
+#include "platform/file.h"
+
+namespace model {
+
+// What command-line tools take for standard output in place of a file name.
+inline constexpr char kStandardStreamName[] = "-";
+
+// Opens the output for a path: "-" is standard output; anything else is written as the file
+// seam decides (a regular file replaced atomically, a pipe or device in place).
+bool BeginOutput(platform::COutputFile& out, const std::string& path);
+// The name messages give an output: "standard output" for "-", the path itself otherwise.
+std::string OutputName(const std::string& path);
+
+// Shows the failure in the application's message box: the text as it stands, naming the file
+// and the reason (none when empty).
+void ShowFileError(const std::string& text, const std::string& path, const std::string& reason);
+// The same, with the system's reason for its error number (none for 0).
+void ShowFileError(const std::string& text, const std::string& path, int nSystemError);
+
+}  // namespace model

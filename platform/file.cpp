@@ -1,0 +1,62 @@
+// The parts of the file seam that are the same on every system, built on its per-system ones.
+#include "platform/file.h"
+
+namespace platform {
+
+bool COutputFile::Begin(const std::string& path) {
+    Abandon();
+    m_nLastError = 0;
+    SWriteTarget target;
+    if (!DecideWriteTarget(path, target, m_nLastError)) {
+        return false;
+    }
+    m_way = target.way;
+    if (m_way == EWriteWay::kReplace) {
+        if (!m_save.Begin(target.strPath)) {
+            m_nLastError = m_save.LastError();
+            return false;
+        }
+        return true;
+    }
+    if (!m_file.OpenInPlace(target.strPath)) {
+        m_nLastError = m_file.LastError();
+        return false;
+    }
+    return true;
+}
+
+bool COutputFile::BeginStandardOutput() {
+    Abandon();
+    m_nLastError = 0;
+    m_way = EWriteWay::kInPlace;
+    if (!m_file.OpenStandardOutput()) {
+        m_nLastError = m_file.LastError();
+        return false;
+    }
+    return true;
+}
+
+bool COutputFile::Commit() {
+    if (m_way == EWriteWay::kReplace) {
+        if (!m_save.Commit()) {
+            m_nLastError = m_save.LastError();
+            return false;
+        }
+        return true;
+    }
+    if (!m_file.IsOpen()) {
+        return false;
+    }
+    if (!m_file.Close()) {
+        m_nLastError = m_file.LastError();
+        return false;
+    }
+    return true;
+}
+
+void COutputFile::Abandon() {
+    m_save.Abandon();
+    m_file.Close();
+}
+
+}  // namespace platform
