@@ -12,6 +12,7 @@
 #include "app/main_frame.h"
 #include "app/qt_message_sink.h"
 #include "editor/zelkor_form.h"
+#include "platform/message_box.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
 
@@ -22,6 +23,9 @@ CZelkorConfigApp theApp;
 namespace {
 
 CZelkorConfigApp* g_pRunningApp = nullptr;
+
+// ZELKOR_TRACE=1 prints every frame on the line to standard error.
+constexpr char kTraceVariable[] = "ZELKOR_TRACE";
 
 QString Latin1(const char* text) {
     return QString::fromLatin1(text);
@@ -41,9 +45,36 @@ QString FileDialogFilter() {
 
 }  // namespace
 
-CZelkorConfigApp::CZelkorConfigApp() : m_recentFiles(res::kRecentFileCount) {}
+CZelkorConfigApp::CZelkorConfigApp() : m_recentFiles(res::kRecentFileCount) {
+    m_hLinkEvents =
+        platform::RegisterNotifyTarget([this](uint32_t nMsg, uintptr_t wParam, intptr_t) {
+            if (nMsg == devlink::WM_LINKEVENT) {
+                OnLinkEvent(static_cast<devlink::ELinkEvent>(wParam));
+            }
+        });
+    m_link.m_hEventWnd = m_hLinkEvents;
+}
 
-CZelkorConfigApp::~CZelkorConfigApp() = default;
+CZelkorConfigApp::~CZelkorConfigApp() {
+    m_link.Close();
+    m_link.m_hEventWnd = platform::kNoNotify;
+    platform::UnregisterNotifyTarget(m_hLinkEvents);
+}
+
+void CZelkorConfigApp::OnLinkEvent(devlink::ELinkEvent event) {
+    // Posted on, as the reader's own messages are: the box never holds up what comes next.
+    switch (event) {
+        case devlink::ELinkEvent::kTestAnswer:
+            platform::PostMessageBox({res::kReceivedResponse, res::kAcknowledgeCaption});
+            break;
+        case devlink::ELinkEvent::kLineLost: {
+            const QString text = QString::asprintf(res::kLineLost, m_link.PortPath().c_str());
+            platform::PostMessageBox(
+                {text.toStdString(), res::kCommPortErrorCaption, platform::EMsgIcon::kWarning});
+            break;
+        }
+    }
+}
 
 int CZelkorConfigApp::Run(const QStringList& arguments) {
     if (!InitInstance(arguments)) {
@@ -60,6 +91,7 @@ CZelkorConfigApp& GetApp() {
 
 bool CZelkorConfigApp::InitInstance(const QStringList& arguments) {
     g_pRunningApp = this;
+    m_link.SetTrace(qEnvironmentVariableIntValue(kTraceVariable) != 0 ? &m_trace : nullptr);
     m_bPortChosen = false;
     m_strCommandLinePort.reset();
     UseInstalledIconTheme();
@@ -159,7 +191,6 @@ void CZelkorConfigApp::OpenRememberedPort() {
         return;
     }
     m_link.SetPortPath(m_strPortPath);
-    m_link.m_hOwnerWnd = reinterpret_cast<std::uintptr_t>(m_pMainWnd.get());
     // The serial layer has told the user why; an empty path keeps the next start from trying.
     if (!m_link.Open()) {
         m_strPortPath.clear();
@@ -168,7 +199,6 @@ void CZelkorConfigApp::OpenRememberedPort() {
 
 void CZelkorConfigApp::CloseLink() {
     m_link.Close();
-    m_link.m_hOwnerWnd = 0;
 }
 
 int CZelkorConfigApp::ExitInstance() {

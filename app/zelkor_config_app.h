@@ -60,7 +60,8 @@ public:
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
 
     // The program's one device link; closed (and its reader ended) at exit before the windows
-    // it reports to go away.
+    // it reports to go away. Its events (the test answer, the loss of the line) come to the
+    // application for as long as it lives.
     devlink::CDeviceLink m_link;
     std::string m_strPortPath;
     // The user has confirmed a port in Select Comm Port during this run: what that left in
@@ -73,6 +74,8 @@ protected:
     virtual void RunAboutBox();
 
 private:
+    // The link's events, on the user-interface thread: each becomes its message box.
+    void OnLinkEvent(devlink::ELinkEvent event);
     void LoadSettings();
     void SaveSettings();
     bool CreateFrame();
@@ -89,6 +92,9 @@ private:
     // A port named on the command line is used for this run only.
     std::optional<std::string> m_strCommandLinePort;
     std::string m_strRememberedPortPath;
+    platform::NotifyHandle m_hLinkEvents = platform::kNoNotify;
+    // Every frame on standard error, for support, when the environment asks for it.
+    devlink::CPrintedTrace m_trace;
 };
 
 extern CZelkorConfigApp theApp;

@@ -77,7 +77,6 @@ void CZelkorForm::OnSelectCommPort() {
     devlink::CDeviceLink& link = application.m_link;
     link.Close();
     link.SetPortPath(dialog.m_strPortPath);
-    link.m_hOwnerWnd = reinterpret_cast<std::uintptr_t>(window());
     // The serial layer reports a failure itself; a port that did not open is not remembered.
     application.m_strPortPath = link.Open() ? dialog.m_strPortPath : std::string();
     application.m_bPortChosen = true;

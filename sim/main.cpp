@@ -21,6 +21,11 @@ int main(int argc, char** argv) {
     app.add_option("--delay", delayMs, "wait this many milliseconds before each reply")
         ->check(CLI::NonNegativeNumber);
     app.add_flag("--pace", options.bPace, "take as long as a 115200-baud line would");
+    app.add_flag("--no-final-ack", options.bNoFinalAck,
+                 "never acknowledge the final block of an upload");
+    app.add_option("--hang-up-after", options.nHangUpAfter,
+                   "close the line after N frames, as if the adapter were pulled")
+        ->check(CLI::NonNegativeNumber);
     app.add_option("--save", options.strSavePath, "write each book received to this .vq file");
     CLI11_PARSE(app, argc, argv);
     options.delay = std::chrono::milliseconds(delayMs);

@@ -4,7 +4,6 @@
 
 #include "app/zelkor_config_app.h"
 #include "editor/zelkor_form.h"
-#include "link/packet_buffer.h"
 #include "platform/message_box.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
@@ -14,8 +13,6 @@
 namespace editor {
 
 namespace {
-
-constexpr int32_t kTestFrameCapacity = 16;
 
 devlink::CDeviceLink& Link() {
     return app::GetApp().m_link;
@@ -31,9 +28,7 @@ void CZelkorForm::AddDeviceCommands() {
 
 void CZelkorForm::OnTestConnection() {
     // The answer, if any, is the link's to report; nothing waits for it here.
-    devlink::CPacketBuffer frame(kTestFrameCapacity);
-    frame.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
-    Link().SendFrame(frame);
+    Link().SendConnectionTest();
 }
 
 void CZelkorForm::OnLoadDevice() {
@@ -57,12 +52,10 @@ void CZelkorForm::OnUploadCurrentProgram() {
 }
 
 bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal) {
-    job.m_hAckEvent = Link().m_hAckEvent;
     if (!job.AllocateData(nTotal)) {
         platform::ShowAppMessage(res::kOutOfMemory);
         return false;
     }
-    job.m_pLink = &Link();
     // The prompt comes before the bytes are taken, so that edits the user saves now are what
     // the device gets.
     SaveCurrentProgram();
@@ -70,9 +63,7 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal) {
 }
 
 void CZelkorForm::RunUpload(upload::CUploadJob& job) {
-    upload::CUploadProgressDlg dlg(window());
-    dlg.m_pJob = &job;
-    dlg.m_pApp = &Link();
+    upload::CUploadProgressDlg dlg(window(), &job, &Link());
     dlg.DoModal();
 }
 

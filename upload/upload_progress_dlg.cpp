@@ -1,5 +1,6 @@
 #include "upload/upload_progress_dlg.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QProgressBar>
@@ -8,6 +9,7 @@
 
 #include "editor/control_ids.h"
 #include "editor/dialog_units.h"
+#include "platform/message_box.h"
 #include "res/ids_upload.h"
 #include "res/strings.h"
 
@@ -28,7 +30,9 @@ constexpr int kRepaintIntervalMs = 1000 / CUploadProgressDlg::kRepaintsPerSecond
 
 }  // namespace
 
-CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent) : QDialog(pParent) {
+CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent, CUploadJob* pJob,
+                                       devlink::CDeviceLink* pLink)
+    : QDialog(pParent), m_pJob(pJob), m_pApp(pLink) {
     setWindowTitle(res::kUploadProgressCaption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -76,7 +80,26 @@ void CUploadProgressDlg::BuildControls() {
 int CUploadProgressDlg::DoModal() {
     OnInitDialog();
     // However quick the job, its close request is posted, so it waits for this loop.
-    return exec();
+    const int nResult = exec();
+    if (m_pJob != nullptr && m_pJob->End() == EUploadEnd::kUnconfirmed) {
+        WarnUnlessConfirmed(m_pJob->FinalAck(), m_pJob->FinalBlockSentAt() + kConfirmWait);
+    }
+    return nResult;
+}
+
+void CUploadProgressDlg::WarnUnlessConfirmed(std::shared_ptr<const devlink::CFinalAck> pFinalAck,
+                                             std::chrono::steady_clock::time_point deadline) {
+    // The window is the user's again while the device has the rest of its second; the job and
+    // this dialog may be gone by then, the shared answer is not.
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    QTimer::singleShot(
+        std::max<std::chrono::milliseconds>(left, std::chrono::milliseconds(0)), qApp, [pFinalAck] {
+            if (pFinalAck->State() == devlink::CFinalAck::EState::kAwaited) {
+                platform::ShowMessage({res::kUploadNotConfirmed, platform::ApplicationTitle(),
+                                       platform::EMsgIcon::kWarning});
+            }
+        });
 }
 
 bool CUploadProgressDlg::OnInitDialog() {
@@ -87,14 +110,9 @@ bool CUploadProgressDlg::OnInitDialog() {
         platform::RegisterNotifyTarget([this](uint32_t nMsg, uintptr_t wParam, intptr_t lParam) {
             OnNotify(nMsg, wParam, lParam);
         });
-    // Set before the thread starts, so that every acknowledgement of this upload finds us.
-    if (m_pApp != nullptr) {
-        m_pApp->m_hNotifyWnd = m_hWnd;
-    }
-    if (m_pJob != nullptr) {
-        m_pJob->m_pDialog = m_hWnd;
+    if (m_pJob != nullptr && m_pApp != nullptr) {
         // A job that cannot start has told the user and counts as done; Cancel then closes us.
-        m_pJob->Start();
+        m_pJob->Start(*m_pApp, m_hWnd);
     }
     return true;
 }
@@ -113,6 +131,9 @@ void CUploadProgressDlg::OnNotify(uint32_t nMsg, uintptr_t wParam, intptr_t lPar
 int CUploadProgressDlg::SentPercent() const {
     if (m_pJob == nullptr || m_pJob->m_nTotal <= 0) {
         return 0;
+    }
+    if (m_pJob->End() == EUploadEnd::kConfirmed) {
+        return 100;
     }
     // 64-bit on the way, so that no size can overflow; a book's figures stay well inside 32.
     return static_cast<int>(static_cast<int64_t>(m_pJob->m_nSent.load()) * 100 / m_pJob->m_nTotal);
