@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@
 #include "platform/message_box.h"
 #include "res/ids_upload.h"
 #include "res/strings.h"
+#include "upload/time_left.h"
 
 namespace upload {
 
@@ -25,8 +27,21 @@ constexpr int kBarHeight = 14;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
 constexpr int kGap = 10;
+constexpr int kFiguresGap = 3;  // the figures belong to the bar above them
 
 constexpr int kRepaintIntervalMs = 1000 / CUploadProgressDlg::kRepaintsPerSecond;
+
+QString Formatted(const char* format, int a, int b = 0) {
+    return QString::asprintf(format, a, b);
+}
+
+QString TimeLeftText(std::chrono::seconds left) {
+    const int seconds = static_cast<int>(left.count());
+    if (seconds < 60) {
+        return Formatted(res::kUploadSecondsLeft, seconds);
+    }
+    return Formatted(res::kUploadMinutesLeft, seconds / 60, seconds % 60);
+}
 
 }  // namespace
 
@@ -56,6 +71,17 @@ void CUploadProgressDlg::BuildControls() {
     m_progress->setTextVisible(false);
     m_progress->setMinimumHeight(dy(kBarHeight));
 
+    // Under the bar: the share on the left, the time left on the right.
+    m_pPercent = new QLabel(this);
+    editor::SetControlId(m_pPercent, res::IDC_STATIC, QStringLiteral("uploadPercent"));
+    m_pTimeLeft = new QLabel(this);
+    editor::SetControlId(m_pTimeLeft, res::IDC_STATIC, QStringLiteral("uploadTimeLeft"));
+    m_pTimeLeft->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* pFigures = new QHBoxLayout;
+    pFigures->addWidget(m_pPercent);
+    pFigures->addStretch();
+    pFigures->addWidget(m_pTimeLeft);
+
     auto* pCancel = new QPushButton(res::kUploadCancel, this);
     editor::SetControlId(pCancel, res::IDCANCEL);
     pCancel->setDefault(true);
@@ -70,7 +96,11 @@ void CUploadProgressDlg::BuildControls() {
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(dx(kMargin), dy(kMargin), dx(kMargin), dy(kMargin));
     pLayout->setSpacing(dy(kGap));
-    pLayout->addWidget(m_progress);
+    auto* pBar = new QVBoxLayout;
+    pBar->setSpacing(dy(kFiguresGap));
+    pBar->addWidget(m_progress);
+    pBar->addLayout(pFigures);
+    pLayout->addLayout(pBar);
     pLayout->addLayout(pButtons);
 
     setFixedWidth(dx(kDialogWidth));
@@ -105,7 +135,9 @@ void CUploadProgressDlg::WarnUnlessConfirmed(std::shared_ptr<const devlink::CFin
 bool CUploadProgressDlg::OnInitDialog() {
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
+    m_pPercent->setText(Formatted(res::kUploadPercent, 0));
     m_sinceRepaint.start();
+    m_started = std::chrono::steady_clock::now();
     m_hWnd =
         platform::RegisterNotifyTarget([this](uint32_t nMsg, uintptr_t wParam, intptr_t lParam) {
             OnNotify(nMsg, wParam, lParam);
@@ -153,7 +185,15 @@ intptr_t CUploadProgressDlg::OnUploadProgress(uintptr_t, intptr_t) {
 void CUploadProgressDlg::ShowProgress() {
     m_repaintTimer.stop();
     m_sinceRepaint.restart();
-    m_progress->setValue(SentPercent());
+    const int percent = SentPercent();
+    m_progress->setValue(percent);
+    m_pPercent->setText(Formatted(res::kUploadPercent, percent));
+    std::optional<std::chrono::seconds> left;
+    if (m_pJob != nullptr && m_pJob->End() == EUploadEnd::kRunning) {
+        left = EstimateTimeLeft(m_pJob->m_nSent.load(), m_pJob->m_nTotal,
+                                std::chrono::steady_clock::now() - m_started);
+    }
+    m_pTimeLeft->setText(left ? TimeLeftText(*left) : QString());
 }
 
 void CUploadProgressDlg::OnCancel() {

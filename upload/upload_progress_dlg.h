@@ -1,6 +1,6 @@
 // Uploading Progress: the modal dialog that runs one upload job. It starts the job through the
-// link (which then reports acknowledgements to it), moves its bar as the device acknowledges,
-// and closes when the job has sent its last block or the
+// link (which then reports acknowledgements to it), moves its bar and shows the share and the
+// time left as the device acknowledges, and closes when the job has sent its last block or the
 // user cancels. When the device has not confirmed the last block a second after it went, the
 // user is told so, after the dialog has gone.
 //
@@ -20,6 +20,7 @@
 #include "platform/notify.h"
 #include "upload/upload_job.h"
 
+class QLabel;
 class QProgressBar;
 
 namespace upload {
@@ -42,6 +43,8 @@ public:
     CUploadJob* m_pJob = nullptr;
     devlink::CDeviceLink* m_pApp = nullptr;
     QProgressBar* m_progress = nullptr;
+    QLabel* m_pPercent = nullptr;
+    QLabel* m_pTimeLeft = nullptr;
 
     // At most this many bar repaints a second are enough to look smooth.
     static constexpr int kRepaintsPerSecond = 10;
@@ -65,6 +68,7 @@ private:
 
     platform::NotifyHandle m_hWnd = platform::kNoNotify;
     QElapsedTimer m_sinceRepaint;
+    std::chrono::steady_clock::time_point m_started;
     QTimer m_repaintTimer;     // a progress step held back until the next repaint is due
     bool m_bJobEnded = false;  // the job closed the dialog after its last block
     bool m_bEnded = false;

@@ -8,6 +8,7 @@
 #include "platform/scripted_messages.h"
 #include "res/strings.h"
 #include "tests/upload/upload_test_support.h"
+#include "upload/time_left.h"
 #include "upload/upload_job.h"
 
 namespace {
@@ -341,6 +342,36 @@ TEST(UploadFrames, AreLaidOutAsTheDeviceExpects) {
               (std::vector<uint8_t>{0x00, 0x01, 0x00, 0x0A, 0x00, 0x03, 0x07, 0xCF, 0x00, 0xC0,
                                     0xA1, 0xA2, 0xA3, 0xA4}));
     EXPECT_EQ(frame.Count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The time left follows the pace of the acknowledgements so far, and stays unsaid while that
+// pace is not known.
+TEST(UploadTimeLeft, FollowsThePaceOnceItIsKnown) {
+    using std::chrono::seconds;
+    struct SCase {
+        const char* name;
+        int32_t sent;
+        int32_t total;
+        std::chrono::milliseconds elapsed;
+        std::optional<seconds> left;
+    };
+    const int32_t book = model::CProgramBook::EncodedSize();
+    const SCase cases[] = {
+        {"first block only", 64, book, 2000ms, std::nullopt},
+        {"too early", 64 * 20, book, 500ms, std::nullopt},
+        {"too few blocks", 64 * 4, book, 3000ms, std::nullopt},
+        // 64 * 100 bytes after the first in 1 s: the rest of the book in 60.25 s.
+        {"a book at its pace", 64 * 101, book, 1000ms, seconds(61)},
+        {"half way", 64 + book / 2, book, 25000ms, seconds(25)},
+        {"all but the final block", book - 64, book, 50000ms, seconds(1)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(upload::EstimateTimeLeft(c.sent, c.total, c.elapsed), c.left) << c.name;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -62,6 +63,12 @@ protected:
     void Prepare(upload::CUploadJob& job, CUploadProgressDlg& dlg, devlink::CDeviceLink& link) {
         dlg.m_pJob = &job;
         dlg.m_pApp = &link;
+    }
+
+    static QString LabelText(CUploadProgressDlg& dlg, const char* name) {
+        auto* label = dlg.findChild<QLabel*>(QString::fromLatin1(name));
+        EXPECT_NE(label, nullptr) << name;
+        return label != nullptr ? label->text() : QString();
     }
 
     // Runs the dialog modally; act plays the user once it is on screen. A dialog that is still
@@ -159,6 +166,7 @@ TEST_F(UploadProgressDlg, ClosesByItselfWhenTheLastBlockHasGone) {
             EXPECT_EQ(job->End(), upload::EUploadEnd::kConfirmed) << c.name;
         } else {
             EXPECT_EQ(dlg.m_progress->value(), c.nBar) << c.name;
+            EXPECT_EQ(LabelText(dlg, "uploadPercent"), QString::number(c.nBar) + '%') << c.name;
         }
         EXPECT_EQ(m_messages.Count(), 0u) << c.name;  // nothing while the device may still answer
         if (!c.bConfirmed) {
