@@ -16,6 +16,7 @@
 #include "app/qt_message_sink.h"
 #include "editor/book_csv.h"
 #include "editor/zelkor_form.h"
+#include "platform/message_box.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
 
@@ -24,6 +25,9 @@ namespace app {
 CZelkorConfigApp theApp;
 
 namespace {
+
+// ZELKOR_TRACE=1 prints every frame on the line to standard error.
+constexpr char kTraceVariable[] = "ZELKOR_TRACE";
 
 QString Latin1(const char* text) {
     return QString::fromLatin1(text);
@@ -55,7 +59,10 @@ bool IsGone(const std::string& path) {
 
 CZelkorConfigApp::CZelkorConfigApp() : m_recentFiles(res::kRecentFileCount) {}
 
-CZelkorConfigApp::~CZelkorConfigApp() = default;
+CZelkorConfigApp::~CZelkorConfigApp() {
+    // The reader may post until it has ended; the link's listener goes after that.
+    m_link.Close();
+}
 
 int CZelkorConfigApp::Run(const QStringList& arguments) {
     if (const auto status = RefuseBadCommandLine(arguments)) {
@@ -70,6 +77,7 @@ int CZelkorConfigApp::Run(const QStringList& arguments) {
 }
 
 bool CZelkorConfigApp::InitInstance(const QStringList& arguments) {
+    m_link.SetTrace(qEnvironmentVariableIntValue(kTraceVariable) != 0 ? &m_trace : nullptr);
     UseInstalledIconTheme();
     LoadSettings();
     if (!CreateFrame()) {
@@ -152,7 +160,7 @@ bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
 }
 
 void CZelkorConfigApp::OpenRememberedPort() {
-    m_portSetting.OpenAtStart(reinterpret_cast<std::uintptr_t>(m_pMainWnd.get()));
+    m_portSetting.OpenAtStart();
 }
 
 int CZelkorConfigApp::ExitInstance() {

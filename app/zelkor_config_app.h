@@ -12,6 +12,7 @@
 
 #include "app/recent_file_list.h"
 #include "link/device_link.h"
+#include "link/link_messages.h"
 #include "link/port_setting.h"
 #include "model/zelkor_config_doc.h"
 #include "widgets/command_target.h"
@@ -66,10 +67,13 @@ public:
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
 
     // The program's one device link; closed (and its reader ended) at exit before the windows
-    // it reports to go away.
+    // it reports to go away. Its events (the test answer, the loss of the line) come to the
+    // application for as long as it lives.
     devlink::CDeviceLink m_link;
     // The port path in use and what is remembered of it; the form changes it through this.
     devlink::CPortSetting m_portSetting{m_link};
+    // The link's events (the test answer, the loss of the line) as the user's message boxes.
+    devlink::CLinkMessages m_linkMessages{m_link};
 
 protected:
     // The about box runs modally; tests look at it without running it.
@@ -90,6 +94,8 @@ private:
     CRecentFileList m_recentFiles;
     // The port the previous run left.
     std::string m_strRememberedPortPath;
+    // Every frame on standard error, for support, when the environment asks for it.
+    devlink::CPrintedTrace m_trace;
 };
 
 extern CZelkorConfigApp theApp;

@@ -2,17 +2,26 @@
 // figure that matters is the ratio of the measured time to the wire-time limit of the same
 // traffic (every frame and every acknowledgement at 11,520 bytes/s, one frame in flight); the
 // unpaced run shows what one frame's round trip costs in the program (and the simulator).
+// The turnaround, the program's share of each round trip, is measured twice (medians): inside
+// the program, from the read that brought an acknowledgement to the end of the write of the
+// frame it released; and as the device sees it, from its reply going out to the last byte of the
+// next frame coming in. ratio_by_turnaround is the figure a device that answers at once would
+// measure: (wire time + 6125 device turnarounds) / wire time.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include "link/device_link.h"
 #include "model/program_book.h"
 #include "platform/message_box.h"
 #include "platform/notify.h"
+#include "platform/serial_device.h"
 #include "sim/simulator.h"
 #include "upload/upload_job.h"
 
@@ -25,7 +34,9 @@ constexpr int kBookFrames = 6125;
 struct SResult {
     double seconds = 0;
     size_t wireBytes = 0;
-    double programCpuSeconds = 0;  // the process's processor time less the simulator's
+    double programCpuSeconds = 0;   // the process's processor time less the simulator's
+    double turnaroundUs = 0;        // in the program: acknowledgement read to next frame written
+    double deviceTurnaroundUs = 0;  // as the device sees it: reply sent to next frame in
 };
 
 double ProcessCpuSeconds() {
@@ -37,6 +48,63 @@ double ProcessCpuSeconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
+double MedianUs(std::vector<std::chrono::nanoseconds> samples) {
+    if (samples.empty()) {
+        return 0;
+    }
+    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
+    return std::chrono::duration<double, std::micro>(samples[samples.size() / 2]).count();
+}
+
+// The system's serial device with a stopwatch: the time from a read that brought bytes (an
+// acknowledgement) to the end of the last write before the next such read (the frame it
+// released, however many writes that frame took).
+class CTimedDevice : public platform::ISerialDevice {
+public:
+    CTimedDevice() : m_pDevice(platform::MakeSerialDevice()) {}
+    int Open(const std::string& path) override { return m_pDevice->Open(path); }
+    int GetState() override { return m_pDevice->GetState(); }
+    int SetLineSettings(uint32_t baud, platform::EParity parity,
+                        platform::EStopBits stopBits) override {
+        return m_pDevice->SetLineSettings(baud, parity, stopBits);
+    }
+    int SetTimeouts(std::chrono::milliseconds limit) override {
+        return m_pDevice->SetTimeouts(limit);
+    }
+    int Purge() override { return m_pDevice->Purge(); }
+    void RequestLowLatency() override { m_pDevice->RequestLowLatency(); }
+    platform::SReadResult Read(uint8_t* buffer, size_t capacity,
+                               std::chrono::milliseconds wait) override {
+        platform::SReadResult r = m_pDevice->Read(buffer, capacity, wait);
+        if (r.status == platform::EReadStatus::kData) {
+            const Clock::rep written = m_nWrittenAt.load();
+            if (m_nReadAt != 0 && written > m_nReadAt) {
+                m_samples.push_back(Clock::duration(written - m_nReadAt));
+            }
+            m_nReadAt = Clock::now().time_since_epoch().count();
+        }
+        return r;
+    }
+    void Wake() override { m_pDevice->Wake(); }
+    void WaitForWake() override { m_pDevice->WaitForWake(); }
+    int Write(const uint8_t* bytes, size_t count) override {
+        const int err = m_pDevice->Write(bytes, count);
+        m_nWrittenAt = Clock::now().time_since_epoch().count();
+        return err;
+    }
+    bool Drain(const std::atomic<bool>* pStop) override { return m_pDevice->Drain(pStop); }
+    void Close(bool bDiscard) override { m_pDevice->Close(bDiscard); }
+    bool IsOpen() const override { return m_pDevice->IsOpen(); }
+
+    // The reader's own; read once the link has closed.
+    std::vector<std::chrono::nanoseconds> m_samples;
+
+private:
+    std::unique_ptr<platform::ISerialDevice> m_pDevice;
+    Clock::rep m_nReadAt = 0;  // the reader's own
+    std::atomic<Clock::rep> m_nWrittenAt{0};
+};
+
 SResult UploadBook(bool bPace) {
     sim::SSimOptions options;
     options.bPace = bPace;
@@ -45,7 +113,9 @@ SResult UploadBook(bool bPace) {
     if (!device.Start(error)) {
         throw std::runtime_error(error);
     }
-    devlink::CDeviceLink link;
+    auto timed = std::make_unique<CTimedDevice>();
+    CTimedDevice* pTimed = timed.get();
+    devlink::CDeviceLink link(std::move(timed));
     link.SetPortPath(device.PortPath());
     if (!link.Open()) {
         throw std::runtime_error("link did not open");
@@ -58,13 +128,11 @@ SResult UploadBook(bool bPace) {
     upload::CBookUploadJob job;
     job.AllocateData(model::CProgramBook::EncodedSize());
     book->EncodeAll(job.m_pData.get());
-    job.m_hAckEvent = link.m_hAckEvent;
-    job.m_pLink = &link;
 
     const auto start = Clock::now();
     const double cpuStart = ProcessCpuSeconds();
     const auto simCpuStart = device.ThreadCpuTime();
-    job.Start();
+    job.Start(link, platform::kNoNotify);
     // The traffic ends with the device's last acknowledgement on the line.
     if (!device.WaitForReplies(kBookFrames, std::chrono::minutes(10))) {
         throw std::runtime_error("the upload did not finish");
@@ -72,10 +140,14 @@ SResult UploadBook(bool bPace) {
     const auto end = Clock::now();
     const double simCpu =
         std::chrono::duration<double>(device.ThreadCpuTime() - simCpuStart).count();
+    job.Cancel();
+    link.Close();
     SResult result;
     result.programCpuSeconds = ProcessCpuSeconds() - cpuStart - simCpu;
     result.seconds = std::chrono::duration<double>(end - start).count();
     result.wireBytes = device.RawBytes().size() + device.BytesSent();
+    result.turnaroundUs = MedianUs(pTimed->m_samples);
+    result.deviceTurnaroundUs = MedianUs(device.Turnarounds());
     return result;
 }
 
@@ -88,6 +160,11 @@ void BM_BookUploadPacedLine(benchmark::State& state) {
         state.counters["ratio"] = r.seconds / limit;
         state.counters["overhead_us_per_frame"] = (r.seconds - limit) * 1e6 / kBookFrames;
         state.counters["program_cpu_us_per_frame"] = r.programCpuSeconds * 1e6 / kBookFrames;
+        state.counters["turnaround_us"] = r.turnaroundUs;
+        state.counters["device_turnaround_us"] = r.deviceTurnaroundUs;
+        // The figure of a device that answers at once: line time plus the program's turnaround.
+        state.counters["ratio_by_turnaround"] =
+            (limit + r.deviceTurnaroundUs * 1e-6 * kBookFrames) / limit;
     }
 }
 
@@ -97,6 +174,8 @@ void BM_BookUploadUnpaced(benchmark::State& state) {
         state.SetIterationTime(r.seconds);
         state.counters["round_trip_us_per_frame"] = r.seconds * 1e6 / kBookFrames;
         state.counters["program_cpu_us_per_frame"] = r.programCpuSeconds * 1e6 / kBookFrames;
+        state.counters["turnaround_us"] = r.turnaroundUs;
+        state.counters["device_turnaround_us"] = r.deviceTurnaroundUs;
     }
 }
 

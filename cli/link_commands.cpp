@@ -1,6 +1,8 @@
 // upload and test: the device commands without windows, on the same link and upload jobs as the
 // program. The main thread stands in for the user-interface thread: it runs the notifications
-// that the link and the job post, and Ctrl+C reaches it as one of them.
+// that the link and the job post, and Ctrl+C reaches it as one of them. Standard output carries
+// the results only (the success line, the device's answer); progress and failures go to
+// standard error.
 #include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
@@ -17,8 +19,8 @@
 #include "cli/commands.h"
 #include "cli/link_commands.h"
 #include "link/device_link.h"
+#include "link/link_messages.h"
 #include "model/program_book.h"
-#include "platform/console_messages.h"
 #include "platform/message_box.h"
 #include "platform/notify.h"
 #include "res/strings.h"
@@ -32,7 +34,6 @@ using Clock = std::chrono::steady_clock;
 
 // Notifications of the command line's own, beside the link's and the job's.
 constexpr uint32_t kNotifyInterrupt = 0x8000;
-constexpr uint32_t kNotifyAnswer = 0x8001;
 
 constexpr auto kPlainProgressEvery = std::chrono::milliseconds(500);
 
@@ -44,16 +45,17 @@ std::string Format(const char* format, auto... args) {
 
 // Ctrl+C and SIGTERM become a notification to the main loop. The signals are blocked before any
 // other thread starts (the link's reader and the upload inherit the mask) and taken by a thread
-// of this watch alone.
+// of this watch alone, which also tells the link at once that what is queued for the device may
+// go: a close waiting for it then ends.
 class CInterruptWatch {
 public:
-    explicit CInterruptWatch(platform::NotifyHandle target) {
+    CInterruptWatch(platform::NotifyHandle target, devlink::CDeviceLink& link) {
         sigemptyset(&m_signals);
         sigaddset(&m_signals, SIGINT);
         sigaddset(&m_signals, SIGTERM);
         sigaddset(&m_signals, SIGUSR1);  // only to end the watch
         pthread_sigmask(SIG_BLOCK, &m_signals, &m_previous);
-        m_thread = std::thread([this, target] {
+        m_thread = std::thread([this, target, &link] {
             for (;;) {
                 int signal = 0;
                 sigwait(&m_signals, &signal);
@@ -61,6 +63,7 @@ public:
                     return;
                 }
                 if (signal != SIGUSR1) {
+                    link.AbandonOutput();
                     platform::PostNotify(target, kNotifyInterrupt, 0, 0);
                 }
             }
@@ -80,83 +83,103 @@ private:
     std::thread m_thread;
 };
 
-// The device's answer to the connection test goes to standard output and wakes the main loop;
-// every other message is printed on standard error as usual.
-class CCliMessages : public platform::IMessageSink {
-public:
-    CCliMessages() : m_pPrevious(platform::SetMessageSink(this)) {}
-    ~CCliMessages() override { platform::SetMessageSink(m_pPrevious); }
-    platform::EMsgAnswer Show(const platform::SMessageRequest& request) override {
-        return m_console.Show(request);
-    }
-    void Post(const platform::SMessageRequest& request) override {
-        if (request.text == res::kReceivedResponse && request.caption == res::kAcknowledgeCaption) {
-            std::printf("%s\n", res::kReceivedResponse);
-            std::fflush(stdout);
-            platform::PostNotify(m_target.load(), kNotifyAnswer, 0, 0);
-            return;
-        }
-        m_console.Show(request);
-    }
-    std::atomic<platform::NotifyHandle> m_target{platform::kNoNotify};
-
-private:
-    platform::CConsoleMessages m_console;
-    platform::IMessageSink* m_pPrevious;
-};
-
-// The main loop of a device command: the notification queue, its target, the signals.
+// The main loop of a device command: the link (traced when asked), the notification queue and
+// its target, the signals.
 class CSession {
 public:
-    explicit CSession(int timeoutSeconds) : m_timeout(std::chrono::seconds(timeoutSeconds)) {
+    enum class EEnd { kNone, kDone, kSilent, kUnconfirmed, kInterrupted, kLineLost };
+
+    CSession(int timeoutSeconds, bool bTrace) : m_timeout(std::chrono::seconds(timeoutSeconds)) {
+        m_link.SetTrace(bTrace ? &m_trace : nullptr);
         m_pPrevious = platform::SetNotifyDispatcher(&m_queue);
         m_target = platform::RegisterNotifyTarget(
             [this](uint32_t msg, uintptr_t wParam, intptr_t) { OnNotify(msg, wParam); });
-        m_messages.m_target = m_target;
-        m_pWatch = std::make_unique<CInterruptWatch>(m_target);
+        m_pWatch = std::make_unique<CInterruptWatch>(m_target, m_link);
     }
     ~CSession() {
+        // The watch may still reach for the link, and the reader for the queue: both end first.
         m_pWatch.reset();
+        m_link.Close();
+        m_link.m_hEventWnd = platform::kNoNotify;
         platform::UnregisterNotifyTarget(m_target);
         platform::SetNotifyDispatcher(m_pPrevious);
     }
 
-    enum class EEnd { kNone, kDone, kSilent, kInterrupted };
+    devlink::CDeviceLink& Link() { return m_link; }
 
-    // Runs notifications until one ends the command or the device has been silent too long.
-    EEnd RunUntilEnd(const std::function<void()>& onProgress) {
-        m_onProgress = onProgress;
+    // Opens the port and has the link report here; false (said why) when it does not open.
+    bool OpenLink(const std::string& port) {
+        m_link.SetPortPath(port);
+        // Before the reader starts: a line gone at once must be heard of too.
+        m_link.m_hEventWnd = m_target;
+        if (!m_link.Open()) {
+            std::fprintf(stderr, "%s\n", Format(res::kCliPortFailed, port.c_str()).c_str());
+            return false;
+        }
+        return true;
+    }
+
+    // Runs notifications until the command has ended: isDone says after each whether it has,
+    // the link's events and Ctrl+C end it, and so does silence for the time-out, which
+    // onSilence names. onProgress runs on each acknowledgement.
+    EEnd RunUntilEnd(const std::function<bool()>& isDone, const std::function<EEnd()>& onSilence,
+                     const std::function<void()>& onProgress) {
         m_deadline = Clock::now() + m_timeout;
         while (m_end == EEnd::kNone) {
+            if (isDone()) {
+                return EEnd::kDone;
+            }
             const auto now = Clock::now();
             if (now >= m_deadline) {
-                return EEnd::kSilent;
+                return onSilence();
             }
-            m_queue.RunFor(std::chrono::duration_cast<std::chrono::milliseconds>(m_deadline - now) +
-                           std::chrono::milliseconds(1));
+            if (m_queue.RunFor(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(m_deadline - now) +
+                    std::chrono::milliseconds(1)) &&
+                m_bProgress && onProgress) {
+                onProgress();
+            }
+            m_bProgress = false;
         }
         return m_end;
     }
 
     platform::NotifyHandle Target() const { return m_target; }
+    bool TestAnswered() const { return m_bTestAnswered; }
 
 private:
     void OnNotify(uint32_t msg, uintptr_t wParam) {
         if (msg == devlink::WM_UPLOADPROGRESS) {
             m_deadline = Clock::now() + m_timeout;  // the device is alive
-            if (m_onProgress) {
-                m_onProgress();
-            }
-        } else if (msg == upload::kNotifyCommand && wParam == upload::kIdCancel) {
-            m_end = EEnd::kDone;
-        } else if (msg == kNotifyAnswer) {
-            m_end = EEnd::kDone;
+            m_bProgress = true;
+        } else if (msg == devlink::WM_LINKEVENT) {
+            OnLinkEvent(static_cast<devlink::ELinkEvent>(wParam));
         } else if (msg == kNotifyInterrupt) {
             m_end = EEnd::kInterrupted;
         }
+        // The job's own close (after its last block) ends nothing: the device's confirmation
+        // does.
     }
 
-    CCliMessages m_messages;
+    void OnLinkEvent(devlink::ELinkEvent event) {
+        switch (event) {
+            case devlink::ELinkEvent::kTestAnswer:
+                // A result: standard output.
+                std::printf("%s\n", res::kReceivedResponse);
+                std::fflush(stdout);
+                m_bTestAnswered = true;
+                break;
+            case devlink::ELinkEvent::kLineLost:
+                if (m_end == EEnd::kNone) {
+                    std::fprintf(stderr, "%s\n", devlink::LineLostText(m_link.PortPath()).c_str());
+                    m_end = EEnd::kLineLost;
+                }
+                break;
+        }
+    }
+
+    devlink::CPrintedTrace m_trace;  // outlives the link that writes to it
+    devlink::CDeviceLink m_link;
     platform::CNotifyQueue m_queue;
     platform::INotifyDispatcher* m_pPrevious = nullptr;
     platform::NotifyHandle m_target = platform::kNoNotify;
@@ -164,40 +187,43 @@ private:
     std::chrono::milliseconds m_timeout;
     Clock::time_point m_deadline{};
     EEnd m_end = EEnd::kNone;
-    std::function<void()> m_onProgress;
+    bool m_bProgress = false;
+    bool m_bTestAnswered = false;
 };
 
-// A bar that redraws itself on a terminal, a line now and then otherwise.
+// Progress on standard error: a bar that redraws itself on a terminal, a line now and then
+// otherwise, nothing when asked to be quiet.
 class CProgressReport {
 public:
-    CProgressReport() : m_bTerminal(::isatty(STDOUT_FILENO) != 0) {}
+    explicit CProgressReport(bool bQuiet)
+        : m_bQuiet(bQuiet), m_bTerminal(::isatty(STDERR_FILENO) != 0) {}
     void Show(int percent) {
-        if (percent == m_nShown) {
+        if (m_bQuiet || percent == m_nShown) {
             return;
         }
-        const auto now = Clock::now();
         if (m_bTerminal) {
             constexpr int kWidth = 40;
             const int filled = percent * kWidth / 100;
-            std::printf("\r[%s%s] %3d%%", std::string(filled, '#').c_str(),
-                        std::string(kWidth - filled, '.').c_str(), percent);
-        } else if (now - m_lastLine >= kPlainProgressEvery) {
-            std::printf(res::kCliProgress, percent);
-            std::printf("\n");
-            m_lastLine = now;
+            const std::string bar = std::string(filled, '#') + std::string(kWidth - filled, '.');
+            std::fprintf(stderr, "\r[%s] %3d%%", bar.c_str(), percent);
+        } else if (Clock::now() - m_lastLine >= kPlainProgressEvery || percent == 100) {
+            const std::string line = Format(res::kCliProgress, percent);
+            std::fprintf(stderr, "%s\n", line.c_str());
+            m_lastLine = Clock::now();
         } else {
             return;
         }
-        std::fflush(stdout);
+        std::fflush(stderr);
         m_nShown = percent;
     }
     void End() {
-        if (m_bTerminal && m_nShown >= 0) {
-            std::printf("\n");
+        if (!m_bQuiet && m_bTerminal && m_nShown >= 0) {
+            std::fprintf(stderr, "\n");
         }
     }
 
 private:
+    bool m_bQuiet;
     bool m_bTerminal;
     int m_nShown = -1;
     Clock::time_point m_lastLine{};
@@ -210,6 +236,11 @@ int Finish(CSession::EEnd end, int timeoutSeconds) {
         case CSession::EEnd::kSilent:
             std::fprintf(stderr, "%s\n", Format(res::kCliSilent, timeoutSeconds).c_str());
             return kExitNoAnswer;
+        case CSession::EEnd::kUnconfirmed:
+            std::fprintf(stderr, "%s\n", res::kCliNotConfirmed);
+            return kExitNoAnswer;
+        case CSession::EEnd::kLineLost:
+            return kExitLineLost;  // the session has said so as it happened
         case CSession::EEnd::kInterrupted:
         case CSession::EEnd::kNone:
             break;
@@ -218,21 +249,13 @@ int Finish(CSession::EEnd end, int timeoutSeconds) {
     return kExitCancelled;
 }
 
-bool OpenLink(devlink::CDeviceLink& link, const std::string& port, CSession& session) {
-    link.SetPortPath(port);
-    if (!link.Open()) {
-        std::fprintf(stderr, "%s\n", Format(res::kCliPortFailed, port.c_str()).c_str());
-        return false;
-    }
-    link.m_hNotifyWnd = session.Target();
-    return true;
-}
-
-struct SUploadArgs {
+struct SLinkArgs {
     std::string strPort;
     std::string strFile;
     int nProgram = 0;  // 1 to 2000; 0 for the whole book
     int nTimeout = kDefaultTimeoutSeconds;
+    bool bTrace = false;
+    bool bQuiet = false;
 };
 
 std::unique_ptr<upload::CUploadJob> MakeJob(const model::CProgramBook& book, int program) {
@@ -251,74 +274,88 @@ std::unique_ptr<upload::CUploadJob> MakeJob(const model::CProgramBook& book, int
     return job;
 }
 
-int RunUpload(const SUploadArgs& args) {
+int RunUpload(const SLinkArgs& args) {
     auto book = std::make_unique<model::CProgramBook>();
     if (!model::LoadBookFromPath(*book, args.strFile)) {
         return kExitFailure;
-    }
-    CSession session(args.nTimeout);
-    devlink::CDeviceLink link;
-    if (!OpenLink(link, args.strPort, session)) {
-        return kExitPortFailed;
     }
     std::unique_ptr<upload::CUploadJob> job = MakeJob(*book, args.nProgram);
     if (!job->m_pData) {
         platform::ShowAppMessage(res::kOutOfMemory);
         return kExitFailure;
     }
-    job->m_hAckEvent = link.m_hAckEvent;
-    job->m_pLink = &link;
-    job->m_pDialog = session.Target();
-    if (!job->Start()) {
+    CSession session(args.nTimeout, args.bTrace);
+    if (!session.OpenLink(args.strPort)) {
+        return kExitPortFailed;
+    }
+    if (!job->Start(session.Link(), session.Target())) {
         return kExitFailure;
     }
-    CProgressReport progress;
-    auto end = session.RunUntilEnd(
-        [&] { progress.Show(static_cast<int>(job->m_nSent.load() * 100LL / job->m_nTotal)); });
+    CProgressReport progress(args.bQuiet);
+    auto percent = [&job] {
+        if (job->End() == upload::EUploadEnd::kConfirmed) {
+            return 100;
+        }
+        return static_cast<int>(job->m_nSent.load() * 100LL / job->m_nTotal);
+    };
+    // Done only when the device has confirmed the last block: before, the end of the book may
+    // still be on its way, and a device that never confirms it has not got it all.
+    const auto end = session.RunUntilEnd(
+        [&job] { return job->End() == upload::EUploadEnd::kConfirmed; },
+        [&job] {
+            return job->End() == upload::EUploadEnd::kUnconfirmed ? CSession::EEnd::kUnconfirmed
+                                                                  : CSession::EEnd::kSilent;
+        },
+        [&] { progress.Show(percent()); });
     job->Cancel();  // returns at once when the job has finished
+    if (end == CSession::EEnd::kDone) {
+        progress.Show(100);
+    }
     progress.End();
     if (end == CSession::EEnd::kDone) {
-        const int frames = (job->m_nTotal + upload::kBlockSize - 1) / upload::kBlockSize;
+        const int frames = (job->m_nTotal + devlink::kBlockSize - 1) / devlink::kBlockSize;
         std::printf("%s\n", Format(res::kCliUploadDone, job->m_nTotal, frames).c_str());
     }
     return Finish(end, args.nTimeout);
 }
 
-int RunTest(const std::string& port, int timeoutSeconds) {
-    CSession session(timeoutSeconds);
-    devlink::CDeviceLink link;
-    if (!OpenLink(link, port, session)) {
+int RunTest(const SLinkArgs& args) {
+    CSession session(args.nTimeout, args.bTrace);
+    if (!session.OpenLink(args.strPort)) {
         return kExitPortFailed;
     }
-    devlink::CPacketBuffer frame(16);
-    frame.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
-    link.SendFrame(frame);
-    return Finish(session.RunUntilEnd(nullptr), timeoutSeconds);
+    session.Link().SendConnectionTest();
+    return Finish(session.RunUntilEnd([&session] { return session.TestAnswered(); },
+                                      [] { return CSession::EEnd::kSilent; }, nullptr),
+                  args.nTimeout);
+}
+
+void AddCommonOptions(CLI::App* command, SLinkArgs& args) {
+    command->add_option("--port", args.strPort, res::kCliPortHelp)->required();
+    command->add_option("--timeout", args.nTimeout, res::kCliTimeoutHelp)
+        ->check(CLI::Range(1, 3600))
+        ->capture_default_str();
+    command->add_flag("--trace", args.bTrace, res::kCliTraceHelp);
+    command->footer(res::kCliLinkExitCodes);
 }
 
 }  // namespace
 
 void RegisterLinkCommands(CLI::App& app, int& exitCode) {
-    auto args = std::make_shared<SUploadArgs>();
-    CLI::App* upload = app.add_subcommand(
-        "upload", "send the whole book (or one program) of a .vq file to the generator");
-    upload->add_option("--port", args->strPort, "serial port path, e.g. /dev/ttyUSB0")->required();
-    upload->add_option("FILE", args->strFile, "the .vq file")->required();
-    upload->add_option("--program", args->nProgram, "send only this program (1 to 2000)")
+    auto args = std::make_shared<SLinkArgs>();
+    CLI::App* upload = app.add_subcommand("upload", res::kCliUploadHelp);
+    upload->add_option("FILE", args->strFile, res::kCliVqFileHelp)->required();
+    upload->add_option("--program", args->nProgram, res::kCliProgramHelp)
         ->check(CLI::Range(1, model::kProgramCount));
-    upload
-        ->add_option("--timeout", args->nTimeout,
-                     "give up when the device stays silent this many seconds")
-        ->check(CLI::Range(1, 3600));
+    AddCommonOptions(upload, *args);
+    upload->add_flag("-q,--quiet", args->bQuiet, res::kCliQuietHelp);
     upload->callback([args, &exitCode] { exitCode = RunUpload(*args); });
 
-    auto testArgs = std::make_shared<SUploadArgs>();
-    CLI::App* test = app.add_subcommand("test", "send the connection test and wait for the answer");
-    test->add_option("--port", testArgs->strPort, "serial port path")->required();
-    test->add_option("--timeout", testArgs->nTimeout, "seconds to wait for the answer")
-        ->check(CLI::Range(1, 3600));
-    test->callback(
-        [testArgs, &exitCode] { exitCode = RunTest(testArgs->strPort, testArgs->nTimeout); });
+    auto testArgs = std::make_shared<SLinkArgs>();
+    CLI::App* test = app.add_subcommand("test", res::kCliTestHelp);
+    AddCommonOptions(test, *testArgs);
+    test->add_flag("-q,--quiet", testArgs->bQuiet, res::kCliQuietHelp);
+    test->callback([testArgs, &exitCode] { exitCode = RunTest(*testArgs); });
 }
 
 }  // namespace cli

@@ -5,8 +5,10 @@
 namespace cli {
 
 inline constexpr int kExitPortFailed = 3;  // the port did not open
-inline constexpr int kExitNoAnswer = 4;    // the device stayed silent for --timeout seconds
-inline constexpr int kExitCancelled = 5;   // Ctrl+C (or SIGTERM)
+// The device stayed silent for --timeout seconds, or did not confirm the end of an upload.
+inline constexpr int kExitNoAnswer = 4;
+inline constexpr int kExitCancelled = 5;  // Ctrl+C (or SIGTERM)
+inline constexpr int kExitLineLost = 6;   // the adapter was pulled or the far end hung up
 
 inline constexpr int kDefaultTimeoutSeconds = 10;
 

@@ -77,7 +77,7 @@ void CZelkorForm::OnSelectCommPort() {
         return;
     }
     // The serial layer reports a failure itself; a port that did not open is not remembered.
-    m_pPortSetting->Choose(dialog.m_strPortPath, reinterpret_cast<std::uintptr_t>(window()));
+    m_pPortSetting->Choose(dialog.m_strPortPath);
 }
 
 }  // namespace editor

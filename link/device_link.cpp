@@ -1,20 +1,6 @@
 #include "link/device_link.h"
 
-#include "platform/message_box.h"
-#include "res/strings.h"
-
 namespace devlink {
-
-namespace {
-constexpr int kTypeOffset = 1;
-constexpr int kCodeOffset = 4;
-constexpr int kSubCodeOffset = 6;
-constexpr int kValueOffset = 8;
-
-bool IsReplyType(uint8_t type) {
-    return type == 2 || type == 3 || type == 4;
-}
-}  // namespace
 
 CDeviceLink::CDeviceLink(std::unique_ptr<platform::ISerialDevice> device)
     : CSerialPort(kLinkRxCapacity, std::move(device)) {
@@ -38,13 +24,31 @@ void CDeviceLink::Close() {
     m_hAckEvent.reset();
 }
 
+bool CDeviceLink::SendConnectionTest() {
+    CPacketBuffer frame(kTestFrameCapacity);
+    frame.BuildFrame(kFrameTypeTest, 0, nullptr, 0, 0);
+    return SendFrame(frame);
+}
+
+void CDeviceLink::WatchFinalAck(const std::shared_ptr<CFinalAck>& pWatch, uint16_t finalNumber) {
+    pWatch->m_nFinalNumber = finalNumber;
+    std::lock_guard lock(m_watchMutex);
+    m_pFinalAck = pWatch;
+}
+
 void CDeviceLink::SignalAck(uint16_t wParam, intptr_t lParam) {
     if (m_hAckEvent) {
         m_hAckEvent->Set();
-    } else {
-        platform::PostMessageBox({res::kSetEventFailed, platform::ApplicationTitle()});
     }
     platform::PostNotify(m_hNotifyWnd.load(), WM_UPLOADPROGRESS, wParam, lParam);
+}
+
+void CDeviceLink::CheckFinalAck(uint16_t subCode, uint16_t value) {
+    std::lock_guard lock(m_watchMutex);
+    if (m_pFinalAck && (subCode == kAckFinal || value == m_pFinalAck->m_nFinalNumber)) {
+        auto awaited = CFinalAck::EState::kAwaited;
+        m_pFinalAck->m_state.compare_exchange_strong(awaited, CFinalAck::EState::kConfirmed);
+    }
 }
 
 void CDeviceLink::OnFrame(CPacketBuffer& frame) {
@@ -54,28 +58,42 @@ void CDeviceLink::OnFrame(CPacketBuffer& frame) {
         m_nBadFrames.fetch_add(1, std::memory_order_relaxed);
         return;
     }
-    // Every field must lie before the check bytes, or the frame is not a reply at all.
-    uint16_t code = 0;
-    if (count <= kTypeOffset + kFcsSize || !IsReplyType(p[kTypeOffset]) ||
-        !ReadFrameField(p, count, kCodeOffset, code)) {
+    const std::optional<SReply> reply = ReadReply(p, count);
+    if (!reply) {
         return;
     }
-    if (code == kReplyAck) {
-        uint16_t subCode = 0;
-        if (!ReadFrameField(p, count, kSubCodeOffset, subCode)) {
-            return;
-        }
-        uint16_t value = 0;
-        if (subCode == kAckBlock && ReadFrameField(p, count, kValueOffset, value)) {
-            SignalAck(value, 0);
-        } else if (subCode == kAckFinal) {
+    if (reply->code == kReplyAck && reply->subCode) {
+        if (*reply->subCode == kAckBlock && reply->value) {
+            // Decided before anyone is told of the acknowledgement, so that whoever it wakes
+            // finds the upload confirmed.
+            CheckFinalAck(kAckBlock, *reply->value);
+            SignalAck(*reply->value, 0);
+        } else if (*reply->subCode == kAckFinal) {
+            CheckFinalAck(kAckFinal, 0);
             SignalAck(0, 0);
         }
-    } else if (code == kReplyTestResponse) {
-        platform::SMessageRequest box{res::kReceivedResponse, res::kAcknowledgeCaption};
-        box.bOwned = m_hOwnerWnd.load() != 0;
-        platform::PostMessageBox(box);
+    } else if (reply->code == kReplyTestResponse) {
+        PostEvent(ELinkEvent::kTestAnswer);
     }
+}
+
+void CDeviceLink::OnLineLost() {
+    {
+        std::lock_guard lock(m_watchMutex);
+        if (m_pFinalAck) {
+            auto awaited = CFinalAck::EState::kAwaited;
+            m_pFinalAck->m_state.compare_exchange_strong(awaited, CFinalAck::EState::kLineLost);
+        }
+    }
+    // An upload waiting for its next acknowledgement gives up at once.
+    if (std::shared_ptr<platform::CEvent> event = m_hAckEvent) {
+        event->WakeWaiters();
+    }
+    PostEvent(ELinkEvent::kLineLost);
+}
+
+void CDeviceLink::PostEvent(ELinkEvent event) {
+    platform::PostNotify(m_hEventWnd.load(), WM_LINKEVENT, static_cast<uintptr_t>(event), 0);
 }
 
 }  // namespace devlink

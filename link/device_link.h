@@ -1,15 +1,17 @@
 // The serial port made specific to the generator: 115200 baud 8N1, a 512-byte reassembly buffer,
 // the acknowledgement event that paces uploads, and the meaning of each frame the device sends.
 //
-// Threads: as CSerialPort. OnFrame and SignalAck run in the reader thread. m_hNotifyWnd and
-// m_hOwnerWnd are written by the user-interface thread and read by the reader (atomics).
-// m_hAckEvent is replaced only by Open and Close, on the user-interface thread while no upload
-// runs; an upload keeps its own reference to the event it was given.
+// Threads: as CSerialPort. OnFrame, SignalAck and the events of the link run in the reader
+// thread (the loss of the line may also be found by a sender). m_hNotifyWnd and m_hEventWnd are
+// written by the user-interface thread and read by the others (atomics). m_hAckEvent is replaced
+// only by Open and Close, on the user-interface thread while no upload runs; an upload keeps its
+// own reference to the event it was given. WatchFinalAck: the upload thread.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
 #include "link/serial_port.h"
 #include "platform/event.h"
@@ -19,9 +21,32 @@ namespace devlink {
 
 // Posted to m_hNotifyWnd on each acknowledgement; wParam is the acknowledged value.
 inline constexpr uint32_t WM_UPLOADPROGRESS = 0x8BC;
+// Posted to m_hEventWnd for what the user must hear of; wParam is an ELinkEvent.
+inline constexpr uint32_t WM_LINKEVENT = 0x8BD;
+
+enum class ELinkEvent : uintptr_t {
+    kTestAnswer = 1,  // the device answered the connection test
+    kLineLost = 2,    // the line has gone (once when found, then for each frame sent on it)
+};
 
 inline constexpr int32_t kLinkRxCapacity = 512;
 inline constexpr uint32_t kLinkBaudRate = 115200;
+
+// The device's answer to the final block of one upload. Watched by the link from just before
+// that block goes; only an answer that comes after counts, and only the acknowledgement of a
+// final block or one that carries the final block's own number (a repeated answer to an earlier
+// block carries another). The upload and whoever reports on it share it, so that it can be
+// asked after the upload has gone.
+class CFinalAck {
+public:
+    enum class EState { kAwaited, kConfirmed, kLineLost };
+    EState State() const { return m_state.load(); }
+
+private:
+    friend class CDeviceLink;
+    uint16_t m_nFinalNumber = 0;  // set before the link watches it, then only read
+    std::atomic<EState> m_state{EState::kAwaited};
+};
 
 class CDeviceLink : public CSerialPort {
 public:
@@ -31,8 +56,14 @@ public:
 
     bool Open() override;
     void Close() override;
-    // Same as Close; for owners that want to say so at their end.
-    void Shutdown() { Close(); }
+
+    // Sends the connection test; the answer, if any, comes as a kTestAnswer event.
+    bool SendConnectionTest();
+
+    // From now on the link watches for the answer to the final block numbered finalNumber
+    // (the sequence 0xFFFF of a book, the offset of a program's last block), on this watch;
+    // a watch set before is dropped. Call just before the final block goes.
+    void WatchFinalAck(const std::shared_ptr<CFinalAck>& pWatch, uint16_t finalNumber);
 
     void SignalAck(uint16_t wParam, intptr_t lParam);
     uint32_t BadFrames() const { return m_nBadFrames.load(); }
@@ -40,12 +71,20 @@ public:
     // Handed to each upload job; signalled once for every acknowledgement.
     std::shared_ptr<platform::CEvent> m_hAckEvent;
     std::atomic<platform::NotifyHandle> m_hNotifyWnd{platform::kNoNotify};
+    // Hears the link's events for as long as it is set: the application, or the command line.
+    std::atomic<platform::NotifyHandle> m_hEventWnd{platform::kNoNotify};
 
 protected:
     void OnFrame(CPacketBuffer& frame) override;
+    void OnLineLost() override;
 
 private:
+    void PostEvent(ELinkEvent event);
+    void CheckFinalAck(uint16_t subCode, uint16_t value);
+
     std::atomic<uint32_t> m_nBadFrames{0};
+    std::mutex m_watchMutex;  // guards m_pFinalAck between the upload thread and the reader
+    std::shared_ptr<CFinalAck> m_pFinalAck;
 };
 
 }  // namespace devlink

@@ -46,17 +46,16 @@ bool CPacketBuffer::Append(uint8_t byte) {
 void CPacketBuffer::BuildFrame(uint8_t type, uint16_t command, const uint8_t* payload,
                                uint16_t payloadLength, uint8_t reserved) {
     uint8_t* p = m_pData.get();
-    p[0] = reserved;
-    p[1] = type;
+    constexpr int kPayloadAt = kCommandAt + 2;
     if (payloadLength != 0) {
-        platform::PutBig16(p + 2, static_cast<uint16_t>(payloadLength + 2));
-        platform::PutBig16(p + 4, command);
-        std::memcpy(p + 6, payload, payloadLength);
+        PutHeader(p, type, static_cast<uint16_t>(payloadLength + 2), reserved);
+        platform::PutBig16(p + kCommandAt, command);
+        std::memcpy(p + kPayloadAt, payload, payloadLength);
     } else if (command != 0) {
-        platform::PutBig16(p + 2, 2);
-        platform::PutBig16(p + 4, command);
+        PutHeader(p, type, 2, reserved);
+        platform::PutBig16(p + kCommandAt, command);
     } else {
-        platform::PutBig16(p + 2, 0);
+        PutHeader(p, type, 0, reserved);
     }
 }
 
@@ -78,14 +77,6 @@ bool CompleteFrame(CPacketBuffer& frame, int32_t& length) {
     uint16_t c = ComputeFcs16(kFcsInit, p, static_cast<size_t>(body + kHeaderSize)) ^ 0xFFFF;
     p[body + kHeaderSize] = static_cast<uint8_t>(c & 0xFF);
     p[body + kHeaderSize + 1] = static_cast<uint8_t>(c >> 8);
-    return true;
-}
-
-bool ReadFrameField(const uint8_t* frame, int32_t count, int offset, uint16_t& value) {
-    if (offset + 2 + kFcsSize > count) {
-        return false;
-    }
-    value = platform::GetBig16(frame + offset);
     return true;
 }
 

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "link/frame_layout.h"
+
 namespace devlink {
 
 inline constexpr uint8_t kFlag = 0x7E;
@@ -15,17 +17,6 @@ inline constexpr uint8_t kEscape = 0x7D;
 inline constexpr uint8_t kEscapeXor = 0x20;
 inline constexpr uint16_t kFcsInit = 0xFFFF;
 inline constexpr uint16_t kFcsGood = 0xF0B8;
-inline constexpr int kHeaderSize = 4;
-inline constexpr int kFcsSize = 2;
-
-inline constexpr uint8_t kFrameTypeData = 1;
-inline constexpr uint8_t kFrameTypeTest = 3;
-
-// Reply codes and acknowledgement sub-codes of the device.
-inline constexpr uint16_t kReplyAck = 1;
-inline constexpr uint16_t kReplyTestResponse = 3;
-inline constexpr uint16_t kAckBlock = 2;  // acknowledgement sub-code with a value
-inline constexpr uint16_t kAckFinal = 3;  // acknowledgement of the final block
 
 // A fixed-capacity buffer holding one frame.
 class CPacketBuffer {
@@ -53,11 +44,6 @@ private:
 };
 
 uint16_t ComputeFcs16(uint16_t start, const uint8_t* bytes, size_t length);
-
-// The body length N from a built frame's header.
-inline uint16_t FrameBodyLength(const uint8_t* frame) {
-    return static_cast<uint16_t>((frame[2] << 8) | frame[3]);
-}
 
 // Writes the check bytes after the body (least significant first) and returns the frame's
 // length N + 6. False when the frame with its check bytes does not fit in the buffer.
@@ -87,8 +73,5 @@ bool StuffFrame(const uint8_t* frame, int32_t length, FEmit&& emit) {
 inline bool IsIntact(const uint8_t* frame, int32_t count) {
     return ComputeFcs16(kFcsInit, frame, static_cast<size_t>(count)) == kFcsGood;
 }
-
-// A 16-bit field of a received frame, when the frame holds it before its check bytes.
-bool ReadFrameField(const uint8_t* frame, int32_t count, int offset, uint16_t& value);
 
 }  // namespace devlink

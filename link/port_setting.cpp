@@ -10,29 +10,27 @@ void CPortSetting::Start(const std::string& remembered,
     m_bPortChosen = false;
 }
 
-bool CPortSetting::OpenOn(const std::string& path, std::uintptr_t ownerWnd) {
+bool CPortSetting::OpenOn(const std::string& path) {
     m_link.Close();
     m_link.SetPortPath(path);
-    m_link.m_hOwnerWnd = ownerWnd;
     m_strPortPath = m_link.Open() ? path : std::string();
     return !m_strPortPath.empty();
 }
 
-bool CPortSetting::OpenAtStart(std::uintptr_t ownerWnd) {
+bool CPortSetting::OpenAtStart() {
     if (m_strPortPath.empty()) {
         return false;
     }
-    return OpenOn(m_strPortPath, ownerWnd);
+    return OpenOn(m_strPortPath);
 }
 
-bool CPortSetting::Choose(const std::string& path, std::uintptr_t ownerWnd) {
+bool CPortSetting::Choose(const std::string& path) {
     m_bPortChosen = true;
-    return OpenOn(path, ownerWnd);
+    return OpenOn(path);
 }
 
 void CPortSetting::Close() {
     m_link.Close();
-    m_link.m_hOwnerWnd = 0;
 }
 
 std::string CPortSetting::PathToRemember() const {

@@ -9,7 +9,6 @@
 // Threads: user-interface thread only, like the link's Open and Close.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -27,9 +26,9 @@ public:
     void Start(const std::string& remembered, std::optional<std::string> commandLinePort);
     // Opens the port of this start, if there is one. The serial layer has told the user why it
     // failed; the path is then dropped, so the next start does not try it again.
-    bool OpenAtStart(std::uintptr_t ownerWnd);
+    bool OpenAtStart();
     // The user confirmed a port: the link is closed and opened on it.
-    bool Choose(const std::string& path, std::uintptr_t ownerWnd);
+    bool Choose(const std::string& path);
     // Closes the link at the end of the run; the reader thread has ended when this returns.
     void Close();
 
@@ -40,7 +39,7 @@ public:
     CDeviceLink& Link() { return m_link; }
 
 private:
-    bool OpenOn(const std::string& path, std::uintptr_t ownerWnd);
+    bool OpenOn(const std::string& path);
 
     CDeviceLink& m_link;
     std::string m_strPortPath;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/message_box.h"
+#include "platform/system_error.h"
 #include "res/strings.h"
 
 namespace devlink {
@@ -15,11 +16,17 @@ constexpr auto kFirstByteWait = std::chrono::milliseconds(1000);
 constexpr auto kReadGap = std::chrono::milliseconds(10);
 constexpr auto kWriteLimit = std::chrono::milliseconds(1000);
 constexpr size_t kReadChunk = 128;
+// Room for a whole data frame with every byte stuffed: such a frame goes in one write.
+constexpr size_t kWireChunk = 2 * kDataFrameCapacity + 2;
 
-std::string FormatNumber(const char* format, unsigned value) {
+// The message with the error number, and the system's own words for it.
+std::string WithSystemError(const char* format, int err) {
     char text[128];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    std::snprintf(text, sizeof text, format, static_cast<unsigned>(err));
+    const std::string reason = platform::SystemErrorText(err);
+    char full[512];
+    std::snprintf(full, sizeof full, res::kWithSystemReason, text, reason.c_str());
+    return full;
 }
 
 platform::SMessageRequest PortMessage(std::string text) {
@@ -38,7 +45,7 @@ std::string OpenFailureText(int err) {
         case EACCES:
             return std::string(res::kPortAccessDenied) + "\n" + res::kPortNeedsPermission;
         default:
-            return FormatNumber(res::kCommPortError, static_cast<unsigned>(err));
+            return WithSystemError(res::kCommPortError, err);
     }
 }
 
@@ -90,12 +97,14 @@ bool CSerialPort::Open() {
         return true;
     }
     m_bStopReader = false;
+    m_bLineLost = false;
+    m_bAbandonOutput = false;
     m_rx.Reset();
     if (!OpenDevice()) {
         return false;
     }
     if (!ConfigureDevice()) {
-        m_pDevice->Close();
+        m_pDevice->Close(true);
         return false;
     }
     m_bReaderDone = false;
@@ -103,7 +112,7 @@ bool CSerialPort::Open() {
         m_reader = std::thread(&CSerialPort::ReaderAndStatusProc, this);
     } catch (const std::system_error&) {
         m_bReaderDone = true;
-        m_pDevice->Close();
+        m_pDevice->Close(true);
         ReportOpenFailure(res::kWatchThreadFailed);
         return false;
     }
@@ -116,12 +125,23 @@ void CSerialPort::Close() {
         return;
     }
     m_bStopReader = true;
-    m_pDevice->WakeReader();
+    m_pDevice->Wake();
     if (m_reader.joinable()) {
         m_reader.join();
     }
-    m_pDevice->Close();
+    // Purging here would throw away the end of an upload that the device has not read yet.
+    const bool bSent = !m_bLineLost.load() && m_pDevice->Drain(&m_bAbandonOutput);
+    std::lock_guard lock(m_closeMutex);
+    m_pDevice->Close(!bSent);
     m_bOpen = false;
+}
+
+void CSerialPort::AbandonOutput() {
+    m_bAbandonOutput = true;
+    std::lock_guard lock(m_closeMutex);
+    if (m_bOpen.load()) {
+        m_pDevice->Wake();
+    }
 }
 
 void CSerialPort::ReaderAndStatusProc(CSerialPort* port) {
@@ -151,43 +171,85 @@ void CSerialPort::ReaderLoop() {
             case platform::EReadStatus::kWoken:
                 wait = kFirstByteWait;
                 break;
+            case platform::EReadStatus::kLineGone:
+                if (MarkLineLost()) {
+                    OnLineLost();
+                }
+                WaitForStop();
+                break;
             case platform::EReadStatus::kReadError:
             case platform::EReadStatus::kWaitError:
                 ReportReaderFailure(r.status == platform::EReadStatus::kReadError
                                         ? res::kReaderReadFailed
                                         : res::kReaderWaitFailed);
-                // The device cannot be read any more; only the stop request is awaited.
-                while (!m_bStopReader.load()) {
-                    m_pDevice->WaitForWake();
-                }
+                WaitForStop();
                 break;
         }
     }
 }
 
-void CSerialPort::ReceiveBytes(size_t count, const uint8_t* bytes) {
-    m_rx.Feed(bytes, count, [this](CPacketBuffer& frame) { OnFrame(frame); });
+void CSerialPort::WaitForStop() {
+    // The device cannot be read any more; only the stop request is awaited.
+    while (!m_bStopReader.load()) {
+        m_pDevice->WaitForWake();
+    }
 }
 
-int CSerialPort::WriteByte(uint8_t byte) {
-    return m_pDevice->WriteByte(byte);
+void CSerialPort::ReceiveBytes(size_t count, const uint8_t* bytes) {
+    m_rx.Feed(bytes, count, [this](CPacketBuffer& frame) {
+        if (IFrameTrace* pTrace = m_pTrace.load(std::memory_order_relaxed)) {
+            pTrace->OnReceive(frame.Data(), static_cast<size_t>(frame.Count()));
+        }
+        OnFrame(frame);
+    });
+}
+
+int CSerialPort::WriteWire(const uint8_t* wire, size_t count) {
+    if (IFrameTrace* pTrace = m_pTrace.load(std::memory_order_relaxed)) {
+        pTrace->OnSend(wire, count);
+    }
+    return m_pDevice->Write(wire, count);
 }
 
 bool CSerialPort::SendFrame(CPacketBuffer& frame) {
+    if (m_bLineLost.load()) {
+        OnLineLost();
+        return false;
+    }
     int32_t length = 0;
     if (!CompleteFrame(frame, length)) {
         return false;  // a length field beyond the buffer: nothing of it may go out
     }
+    // The stuffed frame goes in one write: a system call for each byte kept the device waiting
+    // for the end of every frame.
+    uint8_t wire[kWireChunk];
+    size_t n = 0;
     int err = 0;
-    bool bSent = StuffFrame(frame.Data(), length, [&](uint8_t b) {
-        err = WriteByte(b);
+    auto flush = [&] {
+        err = WriteWire(wire, n);
+        n = 0;
         return err == 0;
-    });
-    if (!bSent) {
-        platform::PostMessageBox(
-            PortMessage(FormatNumber(res::kWriteFailed, static_cast<unsigned>(err))));
+    };
+    const bool bSent = StuffFrame(frame.Data(), length,
+                                  [&](uint8_t b) {
+                                      if (n == sizeof wire && !flush()) {
+                                          return false;
+                                      }
+                                      wire[n++] = b;
+                                      return true;
+                                  }) &&
+                       flush();
+    if (bSent) {
+        return true;
     }
-    return bSent;
+    if (platform::IsLineGoneError(err)) {
+        if (MarkLineLost()) {
+            OnLineLost();
+        }
+    } else {
+        platform::PostMessageBox(PortMessage(WithSystemError(res::kWriteFailed, err)));
+    }
+    return false;
 }
 
 }  // namespace devlink

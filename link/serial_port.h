@@ -1,23 +1,28 @@
 // One serial port named by a device path: opens and configures it, runs the reader thread that
-// feeds every byte read to the frame reassembly, and writes frames byte by byte. What a frame
-// means is left to the derived class (OnFrame).
+// feeds every byte read to the frame reassembly, and writes frames. What a frame means is left to
+// the derived class (OnFrame), and so is telling anyone that the line has gone (OnLineLost).
 //
 // Threads:
-// - SetPortPath, Open, Close and the destructor: the user-interface thread only, never while a
-//   SendFrame is in progress (uploads run behind a modal dialog, which keeps them apart).
-// - SendFrame/WriteByte: one sender at a time, the user-interface or the upload thread.
+// - SetPortPath, Open, Close and the destructor: the user-interface thread only,
+//   never while a SendFrame is in progress (uploads run behind a modal dialog, which keeps them
+//   apart). AbandonOutput may be called from any thread.
+// - SendFrame: one sender at a time, the user-interface or the upload thread.
 // - ReaderAndStatusProc, ReceiveBytes and OnFrame: the reader thread alone. The reader never
 //   waits for the user-interface thread: its messages are posted, so Close always ends it.
+// - OnLineLost runs on the reader or on a sending thread, whichever finds the line gone.
+// - IsLineLost, SetTrace: any thread.
 // A derived class must call Close in its own destructor, while its OnFrame still exists.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
 #include "link/frame_assembler.h"
+#include "link/frame_trace.h"
 #include "link/packet_buffer.h"
 #include "platform/serial_device.h"
 
@@ -36,47 +41,69 @@ public:
     const std::string& PortPath() const { return m_strPortPath; }
 
     // Opens, configures and starts the reader; every failure has been shown to the user when it
-    // returns false, and the device is then released again.
+    // returns false, and the device is then released again. Forgets a line lost before.
     virtual bool Open();
-    // Stops the reader and releases the port; does nothing when the port is not open.
+    // Stops the reader and releases the port; does nothing when the port is not open. What was
+    // written is first given the time the line needs to send it, so that closing never cuts
+    // off the end of an upload; a lost line, or output abandoned, is released at once.
     virtual void Close();
     bool IsOpen() const { return m_bOpen.load(); }
 
     // Completes the frame's check bytes in place and sends it. A write that fails is reported
-    // once, and the rest of the frame is not sent; false then.
+    // once, and the rest of the frame is not sent; false then. On a line that has gone,
+    // nothing is written and OnLineLost reports it again.
     bool SendFrame(CPacketBuffer& frame);
     // Feeds bytes read from the port into reassembly; OnFrame runs for each frame completed.
     void ReceiveBytes(size_t count, const uint8_t* bytes);
-    // 0 when written, otherwise the system error number.
-    int WriteByte(uint8_t byte);
+
+    // The user gave up on what is still queued for the device (an interrupted upload): the
+    // next Close throws it away instead of waiting for it, and a Close already waiting for it
+    // ends at once.
+    void AbandonOutput();
+
+    // The line went away (the adapter was pulled, the far end hung up) since the port opened.
+    bool IsLineLost() const { return m_bLineLost.load(); }
+    const std::atomic<bool>& LineLostFlag() const { return m_bLineLost; }
+
+    // Every frame sent and received is handed to the trace from now on; null ends the trace.
+    // Not owned: it must outlive the port or be removed first.
+    void SetTrace(IFrameTrace* pTrace) { m_pTrace.store(pTrace); }
 
     uint32_t Overruns() const { return m_rx.m_nOverruns.load(); }
     bool ReaderDone() const { return m_bReaderDone.load(); }
 
     static void ReaderAndStatusProc(CSerialPort* port);
 
-    // Parent window of messages that have one; opaque to this layer.
-    std::atomic<std::uintptr_t> m_hOwnerWnd{0};
-
 protected:
     virtual void OnFrame(CPacketBuffer& frame) = 0;
+    // The line has gone: once when that is found, and again for each frame sent on it after.
+    virtual void OnLineLost() {}
     void ReportOpenFailure(const char* text);
 
     std::string m_strPortPath;
     std::unique_ptr<platform::ISerialDevice> m_pDevice;
     uint32_t m_dwBaudRate = 9600;
-    uint8_t m_nParity = 0;
-    uint8_t m_nStopBits = 0;
+    platform::EParity m_nParity = platform::EParity::kNone;
+    platform::EStopBits m_nStopBits = platform::EStopBits::kOne;
 
 private:
     bool OpenDevice();
     bool ConfigureDevice();
     void ReaderLoop();
     void ReportReaderFailure(const char* text);
+    void WaitForStop();
+    // True for the caller that found the line gone first.
+    bool MarkLineLost() { return !m_bLineLost.exchange(true); }
+    int WriteWire(const uint8_t* wire, size_t count);
 
     std::atomic<bool> m_bReaderDone{true};
     std::atomic<bool> m_bStopReader{false};
     std::atomic<bool> m_bOpen{false};
+    std::atomic<bool> m_bLineLost{false};
+    std::atomic<bool> m_bAbandonOutput{false};
+    std::atomic<IFrameTrace*> m_pTrace{nullptr};
+    // Keeps AbandonOutput's wake away from the device while Close releases it.
+    std::mutex m_closeMutex;
     std::thread m_reader;
     CFrameAssembler m_rx;
 };

@@ -15,8 +15,11 @@ void CEvent::Reset() {
     m_bSignalled = false;
 }
 
-EWaitResult CEvent::Wait(std::chrono::milliseconds timeout, const std::atomic<bool>* pCancel) {
-    auto cancelled = [pCancel] { return pCancel != nullptr && pCancel->load(); };
+EWaitResult CEvent::Wait(std::chrono::milliseconds timeout, const std::atomic<bool>* pCancel,
+                         const std::atomic<bool>* pAbort) {
+    auto cancelled = [pCancel, pAbort] {
+        return (pCancel != nullptr && pCancel->load()) || (pAbort != nullptr && pAbort->load());
+    };
     std::unique_lock lock(m_mutex);
     m_changed.wait_for(lock, timeout, [&] { return m_bSignalled || cancelled(); });
     if (m_bSignalled) {

@@ -1,15 +1,16 @@
 // A serial device named by a path, driven the way the generator's line needs it: opened for this
 // program alone, 8 data bits raw without flow control, reads that wait for their first byte, and
-// writes of one byte with a time limit. Every failure carries the system error number.
+// writes with a time limit. Every failure carries the system error number.
 //
 // The configuration steps are separate calls so that the port can report each in its own words.
 //
-// Threads: Open, the configuration steps and Close belong to one thread (the user-interface
-// thread) and never run while a Read or WriteByte is in progress. One reader thread may call
-// Read; one writer at a time may call WriteByte, alongside the reader. WakeReader may be called
+// Threads: Open, the configuration steps, Drain and Close belong to one thread (the
+// user-interface thread) and never run while a Read or Write is in progress. One reader thread
+// may call Read; one writer at a time may call Write, alongside the reader. Wake may be called
 // from any thread while the device is open.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -18,10 +19,14 @@
 
 namespace platform {
 
+enum class EParity : uint8_t { kNone, kOdd, kEven };
+enum class EStopBits : uint8_t { kOne, kTwo };
+
 enum class EReadStatus {
     kData,       // bytes were read (count > 0)
     kTimeout,    // no byte came within the wait
-    kWoken,      // WakeReader was called
+    kWoken,      // Wake was called
+    kLineGone,   // the device has gone: unplugged, or the far end of a pseudo-terminal closed
     kReadError,  // the read itself failed (error number in nError)
     kWaitError,  // waiting for the device failed (error number in nError)
 };
@@ -32,6 +37,9 @@ struct SReadResult {
     int nError = 0;
 };
 
+// True for the error numbers with which reads and writes fail once the device has gone.
+bool IsLineGoneError(int nError);
+
 class ISerialDevice {
 public:
     virtual ~ISerialDevice() = default;
@@ -41,10 +49,10 @@ public:
     virtual int Open(const std::string& path) = 0;
     // Reads the device's current line settings, which SetLineSettings starts from.
     virtual int GetState() = 0;
-    // Raw 8 data bits at the given speed, parity (0 none, 1 odd, 2 even) and stop bits (0 one,
-    // 2 two), receiver on, no flow control of any kind.
-    virtual int SetLineSettings(uint32_t baudRate, uint8_t parity, uint8_t stopBits) = 0;
-    // Reads never block in the driver (Read does the waiting); a one-byte write may take up to
+    // Raw 8 data bits at the given speed, parity and stop bits, receiver on, no flow control of
+    // any kind.
+    virtual int SetLineSettings(uint32_t baudRate, EParity parity, EStopBits stopBits) = 0;
+    // Reads never block in the driver (Read does the waiting); a Write may take up to
     // writeLimit.
     virtual int SetTimeouts(std::chrono::milliseconds writeLimit) = 0;
     // Drops everything queued in both directions.
@@ -55,16 +63,24 @@ public:
 
     // Waits up to 'wait' for a first byte, then returns what has arrived (up to capacity).
     virtual SReadResult Read(uint8_t* buffer, size_t capacity, std::chrono::milliseconds wait) = 0;
-    // Makes a Read in progress (or the next one) return kWoken at once.
-    virtual void WakeReader() = 0;
-    // Waits until WakeReader is called; for a reader that can no longer read.
+    // Makes a Read or Drain in progress (or the next one) return at once.
+    virtual void Wake() = 0;
+    // Waits until Wake is called; for a reader that can no longer read.
     virtual void WaitForWake() = 0;
-    // 0 when the byte was handed to the driver within the write limit, else the error number
-    // (ETIMEDOUT when the limit passed).
-    virtual int WriteByte(uint8_t byte) = 0;
+    // 0 when all the bytes were handed to the driver within the write limit, else the error
+    // number (ETIMEDOUT when the limit passed).
+    virtual int Write(const uint8_t* bytes, size_t count) = 0;
 
-    // Drops DTR, purges and releases the device. Harmless when it is not open.
-    virtual void Close() = 0;
+    // Waits until what was written has left the output queue, at most as long as the line
+    // needs for what is queued now (plus a little for the driver). True when the queue
+    // emptied; false when the time passed, the device has gone, or *pStop was found set (it is
+    // tested at the start and after each Wake, so set it before calling Wake).
+    virtual bool Drain(const std::atomic<bool>* pStop) = 0;
+    // Drops DTR and releases the device. With bDiscardOutput whatever is still queued for
+    // output is thrown away first, so that the release does not wait for it; without, nothing
+    // queued is touched (on a pseudo-terminal that would also throw away what the far end has
+    // not read yet). Harmless when it is not open.
+    virtual void Close(bool bDiscardOutput) = 0;
     virtual bool IsOpen() const = 0;
 };
 

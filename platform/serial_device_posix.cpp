@@ -10,6 +10,7 @@
 #include <linux/serial.h>
 #endif
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/serial_device.h"
@@ -45,6 +46,11 @@ bool SpeedFor(uint32_t baudRate, speed_t& speed) {
     }
 }
 
+// What the driver and a USB adapter may still hold beyond the queue they report.
+constexpr auto kDrainSlack = std::chrono::milliseconds(100);
+// A drain looks at the queue again at least this often.
+constexpr auto kDrainStep = std::chrono::milliseconds(10);
+
 int MillisLeft(Clock::time_point deadline) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
@@ -52,33 +58,46 @@ int MillisLeft(Clock::time_point deadline) {
 
 class CPosixSerialDevice : public ISerialDevice {
 public:
-    ~CPosixSerialDevice() override { Close(); }
+    ~CPosixSerialDevice() override { Close(true); }
 
     int Open(const std::string& path) override;
     int GetState() override { return ::tcgetattr(m_fd, &m_termios) == 0 ? 0 : errno; }
-    int SetLineSettings(uint32_t baudRate, uint8_t parity, uint8_t stopBits) override;
+    int SetLineSettings(uint32_t baudRate, EParity parity, EStopBits stopBits) override;
     int SetTimeouts(std::chrono::milliseconds writeLimit) override;
     int Purge() override { return ::tcflush(m_fd, TCIOFLUSH) == 0 ? 0 : errno; }
     void RequestLowLatency() override;
     SReadResult Read(uint8_t* buffer, size_t capacity, std::chrono::milliseconds wait) override;
-    void WakeReader() override;
+    void Wake() override;
     void WaitForWake() override;
-    int WriteByte(uint8_t byte) override;
-    void Close() override;
+    int Write(const uint8_t* bytes, size_t count) override;
+    bool Drain(const std::atomic<bool>* pStop) override;
+    void Close(bool bDiscardOutput) override;
     bool IsOpen() const override { return m_fd >= 0; }
 
 private:
     void DrainWakePipe();
+    // The bytes waiting in the driver's output queue, or -1 when it cannot tell.
+    int OutputQueued() const;
 
     int m_fd = -1;
     int m_wakeRead = -1;
     int m_wakeWrite = -1;
     termios m_termios{};
     std::chrono::milliseconds m_writeLimit{1000};
+    // How long one character takes on the line.
+    std::chrono::nanoseconds m_byteTime{std::chrono::nanoseconds(std::chrono::seconds(10)) / 9600};
 };
 
+}  // namespace
+
+bool IsLineGoneError(int nError) {
+    return nError == EIO || nError == ENXIO || nError == ENODEV;
+}
+
+namespace {
+
 int CPosixSerialDevice::Open(const std::string& path) {
-    Close();
+    Close(true);
     // O_NONBLOCK: neither the open nor any read may wait for carrier or data in the driver.
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -104,7 +123,7 @@ int CPosixSerialDevice::Open(const std::string& path) {
     return 0;
 }
 
-int CPosixSerialDevice::SetLineSettings(uint32_t baudRate, uint8_t parity, uint8_t stopBits) {
+int CPosixSerialDevice::SetLineSettings(uint32_t baudRate, EParity parity, EStopBits stopBits) {
     speed_t speed{};
     if (!SpeedFor(baudRate, speed)) {
         return EINVAL;
@@ -113,12 +132,12 @@ int CPosixSerialDevice::SetLineSettings(uint32_t baudRate, uint8_t parity, uint8
     ::cfmakeraw(&t);
     t.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
     t.c_cflag |= CS8 | CREAD | CLOCAL;
-    if (parity == 1) {
+    if (parity == EParity::kOdd) {
         t.c_cflag |= PARENB | PARODD;
-    } else if (parity == 2) {
+    } else if (parity == EParity::kEven) {
         t.c_cflag |= PARENB;
     }
-    if (stopBits == 2) {
+    if (stopBits == EStopBits::kTwo) {
         t.c_cflag |= CSTOPB;
     }
     t.c_iflag &= ~(IXON | IXOFF | IXANY);
@@ -129,6 +148,10 @@ int CPosixSerialDevice::SetLineSettings(uint32_t baudRate, uint8_t parity, uint8
         return errno;
     }
     m_termios = t;
+    // A start bit, eight data bits, the parity bit if any and the stop bits.
+    const int bits =
+        1 + 8 + (parity != EParity::kNone ? 1 : 0) + (stopBits == EStopBits::kTwo ? 2 : 1);
+    m_byteTime = std::chrono::nanoseconds(std::chrono::seconds(bits)) / baudRate;
     return 0;
 }
 
@@ -173,6 +196,14 @@ SReadResult CPosixSerialDevice::Read(uint8_t* buffer, size_t capacity,
         if (ready == 0) {
             return {EReadStatus::kTimeout, 0, 0};
         }
+        if ((fds[0].revents & POLLIN) == 0) {
+            // Hang-up or error without data: an adapter pulled, the far end of a
+            // pseudo-terminal closed.
+            if ((fds[0].revents & (POLLHUP | POLLERR)) != 0) {
+                return {EReadStatus::kLineGone, 0, EIO};
+            }
+            return {EReadStatus::kWaitError, 0, EBADF};
+        }
         ssize_t n = ::read(m_fd, buffer, capacity);
         if (n > 0) {
             return {EReadStatus::kData, static_cast<size_t>(n), 0};
@@ -180,12 +211,15 @@ SReadResult CPosixSerialDevice::Read(uint8_t* buffer, size_t capacity,
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
             continue;
         }
-        // A read of nothing after poll said "readable" is a hang-up: the device has gone.
-        return {EReadStatus::kReadError, 0, n == 0 ? EIO : errno};
+        // A read of nothing after poll said "readable" is a hang-up as well.
+        if (n == 0 || IsLineGoneError(errno)) {
+            return {EReadStatus::kLineGone, 0, n == 0 ? EIO : errno};
+        }
+        return {EReadStatus::kReadError, 0, errno};
     }
 }
 
-void CPosixSerialDevice::WakeReader() {
+void CPosixSerialDevice::Wake() {
     const uint8_t one = 1;
     (void)!::write(m_wakeWrite, &one, 1);
 }
@@ -203,12 +237,14 @@ void CPosixSerialDevice::DrainWakePipe() {
     }
 }
 
-int CPosixSerialDevice::WriteByte(uint8_t byte) {
+int CPosixSerialDevice::Write(const uint8_t* bytes, size_t count) {
     const auto deadline = Clock::now() + m_writeLimit;
-    for (;;) {
-        ssize_t n = ::write(m_fd, &byte, 1);
-        if (n == 1) {
-            return 0;
+    size_t done = 0;
+    while (done < count) {
+        ssize_t n = ::write(m_fd, bytes + done, count - done);
+        if (n > 0) {
+            done += static_cast<size_t>(n);
+            continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
             return errno;
@@ -219,13 +255,65 @@ int CPosixSerialDevice::WriteByte(uint8_t byte) {
             return ETIMEDOUT;
         }
     }
+    return 0;
 }
 
-void CPosixSerialDevice::Close() {
+int CPosixSerialDevice::OutputQueued() const {
+    int queued = 0;
+    return ::ioctl(m_fd, TIOCOUTQ, &queued) == 0 ? queued : -1;
+}
+
+bool CPosixSerialDevice::Drain(const std::atomic<bool>* pStop) {
+    // tcdrain would wait without limit (for a line stopped by flow control, for ever), and
+    // Wake could not end it: the queue is watched instead.
+    auto stopped = [pStop] { return pStop != nullptr && pStop->load(); };
+    DrainWakePipe();  // wakes meant for the reader
+    if (stopped()) {
+        return false;
+    }
+    int queued = OutputQueued();
+    if (queued <= 0) {
+        return queued == 0;
+    }
+    const auto deadline = Clock::now() + m_byteTime * queued + kDrainSlack;
+    for (;;) {
+        const int left = MillisLeft(deadline);
+        if (left == 0) {
+            return false;
+        }
+        // No events asked for on the device: poll still reports its hang-up and errors.
+        pollfd fds[2] = {{m_fd, 0, 0}, {m_wakeRead, POLLIN, 0}};
+        const auto step = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::clamp<std::chrono::nanoseconds>(m_byteTime * queued, std::chrono::milliseconds(1),
+                                                 kDrainStep));
+        if (::poll(fds, 2, std::min(left, static_cast<int>(step.count()))) < 0 && errno != EINTR) {
+            return false;
+        }
+        if (fds[1].revents != 0) {
+            DrainWakePipe();
+            if (stopped()) {
+                return false;
+            }
+        }
+        if ((fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            return false;
+        }
+        queued = OutputQueued();
+        if (queued <= 0) {
+            return queued == 0;
+        }
+    }
+}
+
+void CPosixSerialDevice::Close(bool bDiscardOutput) {
     if (m_fd >= 0) {
+        // Linux lets a close of a serial port wait up to 30 s for its output (closing_wait);
+        // what a drain could not send is not worth that wait.
+        if (bDiscardOutput) {
+            (void)::tcflush(m_fd, TCOFLUSH);
+        }
         int bits = TIOCM_DTR;
         (void)::ioctl(m_fd, TIOCMBIC, &bits);
-        (void)::tcflush(m_fd, TCIOFLUSH);
         (void)::ioctl(m_fd, TIOCNXCL);
         ::close(m_fd);
         m_fd = -1;

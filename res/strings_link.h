@@ -13,36 +13,53 @@ inline constexpr const char kPortNeedsPermission[] =
 inline constexpr const char kCommPortError[] = "Comm Port Error: %u";
 inline constexpr const char kGetCommStateFailed[] = "Couldn't get the comm port state.";
 inline constexpr const char kSetCommStateFailed[] = "Couldn't set the comm port state.";
-inline constexpr const char kSetCommMaskFailed[] = "Couldn't set the comm mask.";
-inline constexpr const char kSetupCommFailed[] = "Couldn't setup the comm buffers.";
 inline constexpr const char kPurgeCommFailed[] = "Couldn't purge comm port.";
 inline constexpr const char kSetTimeoutsFailed[] = "Couldn't set the comm timeouts.";
 inline constexpr const char kWatchThreadFailed[] = "Couldn't create the watch thread.";
 inline constexpr const char kWriteFailed[] = "Couldn't write to comm port. Error: %u";
+// A message that carries a system error number, followed by the system's description of it.
+inline constexpr const char kWithSystemReason[] = "%s (%s)";
+// The adapter was pulled or the far end hung up; %s is the port's path.
+inline constexpr const char kLineLost[] =
+    "The connection to %s was lost. Check the cable and choose the port again.";
 
 // Serial port: the reader thread.
-inline constexpr const char kReaderEventFailed[] = "CreateEvent (Reader Event)";
 inline constexpr const char kReaderReadFailed[] = "ReadFile in ReaderAndStatusProc";
-inline constexpr const char kReaderReadAborted[] = "Read aborted\r\n";
-inline constexpr const char kReaderResultFailed[] = "GetOverlappedResult (in Reader)";
 inline constexpr const char kReaderWaitFailed[] = "WaitForMultipleObjects(Reader & Status handles)";
 
 // Device link.
 inline constexpr const char kAcknowledgeCaption[] = "Acknowledge";
 inline constexpr const char kReceivedResponse[] = "Received response from device.";
-inline constexpr const char kSetEventFailed[] = "SetEvent failed";
 
 // Upload.
 inline constexpr const char kUploadThreadFailed[] = "Couldn't create the Upload thread.";
 inline constexpr const char kErrorCaption[] = "Error";
-inline constexpr const char kEventError[] = "Event Error= %d";
 
 // zelkorctl upload and test.
 inline constexpr const char kCliPortFailed[] = "The port %s could not be opened.";
 inline constexpr const char kCliSilent[] = "The device did not answer for %d seconds.";
+inline constexpr const char kCliNotConfirmed[] =
+    "The device did not confirm the end of the upload.";
 inline constexpr const char kCliCancelled[] = "Cancelled.";
 inline constexpr const char kCliUploadDone[] = "Sent %d bytes in %d frames.";
 inline constexpr const char kCliProgress[] = "upload: %d%%";
-inline constexpr const char kCliBadProgram[] = "--program must be between 1 and 2000.";
+
+// zelkorctl upload and test: their help.
+inline constexpr const char kCliUploadHelp[] =
+    "Send the whole book (or one program) of a .vq file to the generator";
+inline constexpr const char kCliTestHelp[] = "Send the connection test and wait for the answer";
+inline constexpr const char kCliPortHelp[] = "Serial port path, e.g. /dev/ttyUSB0";
+inline constexpr const char kCliVqFileHelp[] = "The .vq file to send";
+inline constexpr const char kCliProgramHelp[] = "Send only this program (1 to 2000)";
+inline constexpr const char kCliTimeoutHelp[] =
+    "Give up when the device stays silent this many seconds";
+inline constexpr const char kCliTraceHelp[] =
+    "Print every frame sent and received, in hex with a timestamp, on standard error";
+inline constexpr const char kCliQuietHelp[] = "Show no progress";
+inline constexpr const char kCliLinkExitCodes[] =
+    "Exit status: 0 done (for upload: the device confirmed the last block), 1 the file could "
+    "not be read, 2 wrong arguments, 3 the port did not open, 4 the device stayed silent for "
+    "--timeout seconds or did not confirm the end of the upload, 5 cancelled (Ctrl+C), 6 the "
+    "connection to the port was lost.";
 
 }  // namespace res

@@ -12,6 +12,9 @@ inline constexpr const char kSimCorruptHelp[] = "damage every Nth reply";
 inline constexpr const char kSimDuplicateHelp[] = "send every Nth reply twice";
 inline constexpr const char kSimDelayHelp[] = "wait this many milliseconds before each reply";
 inline constexpr const char kSimPaceHelp[] = "take as long as a 115200-baud line would";
+inline constexpr const char kSimNoFinalAckHelp[] = "never acknowledge the final block of an upload";
+inline constexpr const char kSimHangUpAfterHelp[] =
+    "close the line after N frames, as if the adapter were pulled";
 inline constexpr const char kSimSaveHelp[] = "write each book received to this .vq file";
 inline constexpr const char kSimStartFailed[] = "vq7100-sim: %s\n";
 

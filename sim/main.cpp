@@ -31,6 +31,9 @@ int main(int argc, char** argv) {
         ->check(CLI::NonNegativeNumber);
     app.add_option("--delay", delayMs, res::kSimDelayHelp)->check(CLI::NonNegativeNumber);
     app.add_flag("--pace", options.bPace, res::kSimPaceHelp);
+    app.add_flag("--no-final-ack", options.bNoFinalAck, res::kSimNoFinalAckHelp);
+    app.add_option("--hang-up-after", options.nHangUpAfter, res::kSimHangUpAfterHelp)
+        ->check(CLI::NonNegativeNumber);
     app.add_option("--save", options.strSavePath, res::kSimSaveHelp);
     try {
         app.parse(argc, argv);

@@ -103,8 +103,16 @@ void CSimulator::Run() {
         ssize_t n = ::read(m_master, buffer, sizeof buffer);
         if (n > 0) {
             OnChunk(buffer, static_cast<size_t>(n), Clock::now());
-        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            // The far side is gone for good; wait for Stop only.
+        }
+        const bool bGone = n < 0 && errno != EAGAIN && errno != EINTR;
+        if (bGone || (m_options.nHangUpAfter > 0 &&
+                      FrameCount() >= static_cast<size_t>(m_options.nHangUpAfter))) {
+            if (!bGone) {
+                // As an adapter pulled from the socket: the program's end of the line hangs up.
+                ::close(m_master);
+                m_master = -1;
+            }
+            // The line is gone for good; wait for Stop only.
             pollfd wake{m_wakeRead, POLLIN, 0};
             ::poll(&wake, 1, -1);
             return;
@@ -123,10 +131,11 @@ void CSimulator::OnChunk(const uint8_t* bytes, size_t count, Clock::time_point a
         m_rxClock = std::max(m_rxClock, at) + kByteTime * static_cast<int64_t>(count);
         doneAt = m_rxClock;
     }
-    m_rx.Feed(bytes, count, [&](devlink::CPacketBuffer& frame) { OnFrame(frame, doneAt); });
+    m_rx.Feed(bytes, count, [&](devlink::CPacketBuffer& frame) { OnFrame(frame, doneAt, at); });
 }
 
-void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt) {
+void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt,
+                         Clock::time_point readAt) {
     const uint8_t* p = frame.Data();
     const int32_t count = frame.Count();
     if (!devlink::IsIntact(p, count) || count < devlink::kHeaderSize + devlink::kFcsSize) {
@@ -138,35 +147,29 @@ void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt
         return;  // the device stays silent on a damaged frame
     }
     SReceivedFrame rx;
-    rx.type = p[1];
-    rx.length = platform::GetBig16(p + 2);
-    const int32_t bodyEnd = count - devlink::kFcsSize;
+    rx.type = p[devlink::kTypeAt];
+    rx.length = devlink::FrameBodyLength(p);
+    const std::optional<devlink::SDataBlock> block = devlink::ReadDataBlock(p, count);
     bool bFinal = false;
-    bool bData = false;
-    if (rx.type == devlink::kFrameTypeData && bodyEnd >= 8) {
-        rx.command = platform::GetBig16(p + 4);
-        rx.address = platform::GetBig16(p + 6);
-        int dataAt = 8;
-        if (rx.command == kCmdProgramBlock && bodyEnd >= 10) {
-            rx.offset = platform::GetBig16(p + 8);
-            dataAt = 10;
-        }
-        if (rx.command == kCmdBookBlock || rx.command == kCmdProgramBlock) {
-            rx.data.assign(p + dataAt, p + bodyEnd);
-            bData = true;
-        }
-    }
-    if (bData) {
+    if (block) {
+        rx.command = block->command;
+        rx.address = block->address;
+        rx.offset = block->offset;
+        rx.data.assign(block->data, block->data + block->length);
         std::lock_guard lock(m_mutex);
         StoreData(rx, bFinal);
+        if (m_bReplyOut) {
+            m_turnarounds.push_back(readAt - m_lastReplyAt);
+        }
     }
-    if (bFinal && rx.command == kCmdBookBlock && !m_options.strSavePath.empty()) {
+    m_bReplyOut = false;
+    if (bFinal && rx.command == devlink::kCmdBookBlock && !m_options.strSavePath.empty()) {
         SaveBook(m_options.strSavePath);
     }
     if (rx.type == devlink::kFrameTypeTest) {
         Reply(devlink::kReplyTestResponse, nullptr, 0, doneAt);
-    } else if (bData) {
-        const uint16_t value = rx.command == kCmdBookBlock ? rx.address : rx.offset;
+    } else if (block && !(bFinal && m_options.bNoFinalAck)) {
+        const uint16_t value = rx.command == devlink::kCmdBookBlock ? rx.address : rx.offset;
         const uint16_t ack[2] = {bFinal ? devlink::kAckFinal : devlink::kAckBlock, value};
         Reply(devlink::kReplyAck, ack, bFinal ? 1 : 2, doneAt);
     }
@@ -181,9 +184,9 @@ void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt
 // Called with m_mutex held.
 void CSimulator::StoreData(const SReceivedFrame& rx, bool& bFinal) {
     const int length = static_cast<int>(rx.data.size());
-    if (rx.command == kCmdBookBlock) {
-        bFinal = rx.address == kLastSequence;
-        const int at = bFinal ? m_nBookNext : rx.address * 64;
+    if (rx.command == devlink::kCmdBookBlock) {
+        bFinal = rx.address == devlink::kLastSequence;
+        const int at = bFinal ? m_nBookNext : rx.address * devlink::kBlockSize;
         if (at + length <= kBookBytes) {
             std::memcpy(m_book.data() + at, rx.data.data(), rx.data.size());
         }
@@ -212,12 +215,13 @@ void CSimulator::Reply(uint16_t code, const uint16_t* extra, int extraCount,
     if (m_options.nDropEvery > 0 && n % m_options.nDropEvery == 0) {
         return;
     }
-    devlink::CPacketBuffer frame(16);
+    devlink::CPacketBuffer frame(devlink::kTestFrameCapacity);
     uint8_t payload[4];
     for (int i = 0; i < extraCount; ++i) {
         platform::PutBig16(payload + 2 * i, extra[i]);
     }
-    frame.BuildFrame(2, code, payload, static_cast<uint16_t>(2 * extraCount), 0);
+    frame.BuildFrame(devlink::kFrameTypeReply, code, payload, static_cast<uint16_t>(2 * extraCount),
+                     0);
     int32_t length = 0;
     devlink::CompleteFrame(frame, length);
     if (m_options.nCorruptEvery > 0 && n % m_options.nCorruptEvery == 0) {
@@ -241,6 +245,8 @@ void CSimulator::Reply(uint16_t code, const uint16_t* extra, int extraCount,
     }
     std::this_thread::sleep_until(sendAt);
     WriteLine(out);
+    m_lastReplyAt = Clock::now();
+    m_bReplyOut = true;
     {
         std::lock_guard lock(m_mutex);
         m_nRepliesSent += copies;
@@ -262,6 +268,11 @@ void CSimulator::WriteLine(const std::vector<uint8_t>& bytes) {
             return;
         }
     }
+}
+
+std::vector<std::chrono::nanoseconds> CSimulator::Turnarounds() const {
+    std::lock_guard lock(m_mutex);
+    return m_turnarounds;
 }
 
 std::vector<SReceivedFrame> CSimulator::Frames() const {

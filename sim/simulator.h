@@ -2,7 +2,8 @@
 // The connection test gets its answer (type 2, code 3), every data frame an acknowledgement
 // (code 1, sub-code 2 with the block's sequence number or offset, sub-code 3 for a final block),
 // and a frame with a bad check sequence no answer at all. It keeps what it received, and its
-// switches make it misbehave for tests.
+// switches make it misbehave for tests: silent, dropping, damaging, repeating or delaying its
+// replies, never confirming a final block, or hanging up the line.
 //
 // Threads: Start and Stop from one thread; the device runs in a thread of its own; the
 // accessors may be called from any thread at any time.
@@ -22,18 +23,16 @@
 
 namespace sim {
 
-inline constexpr uint16_t kCmdBookBlock = 2;
-inline constexpr uint16_t kCmdProgramBlock = 3;
-inline constexpr uint16_t kLastSequence = 0xFFFF;
-
 struct SSimOptions {
     bool bSilent = false;
     int nDropEvery = 0;       // drop every Nth reply (0: never)
     int nCorruptEvery = 0;    // damage every Nth reply
     int nDuplicateEvery = 0;  // send every Nth reply twice
     std::chrono::milliseconds delay{0};
-    bool bPace = false;       // bytes take as long as on a 115200-baud line
-    std::string strSavePath;  // where a completed book is written as a .vq file
+    bool bPace = false;        // bytes take as long as on a 115200-baud line
+    bool bNoFinalAck = false;  // never acknowledge the final block of an upload
+    int nHangUpAfter = 0;      // close the line after this many frames, as if unplugged (0: never)
+    std::string strSavePath;   // where a completed book is written as a .vq file
 };
 
 // One intact data or test frame as it arrived.
@@ -80,13 +79,16 @@ public:
     // Processor time the device's thread has used so far (for benchmarks that want to tell the
     // program's share from the simulator's).
     std::chrono::nanoseconds ThreadCpuTime() const;
+    // For each data frame that followed a reply: the time from the reply's going out to the
+    // frame's last byte coming in, as a device on the line sees the program's turnaround.
+    std::vector<std::chrono::nanoseconds> Turnarounds() const;
 
 private:
     using Clock = std::chrono::steady_clock;
 
     void Run();
     void OnChunk(const uint8_t* bytes, size_t count, Clock::time_point at);
-    void OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt);
+    void OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt, Clock::time_point readAt);
     void StoreData(const SReceivedFrame& frame, bool& bFinal);
     void Reply(uint16_t code, const uint16_t* extra, int extraCount, Clock::time_point doneAt);
     void WriteLine(const std::vector<uint8_t>& bytes);
@@ -103,6 +105,8 @@ private:
     Clock::time_point m_txClock{};
     int m_nReplyCount = 0;
     int m_nBookNext = 0;  // where a book's final block goes
+    Clock::time_point m_lastReplyAt{};
+    bool m_bReplyOut = false;  // a reply went out and no frame has come since
 
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_changed;
@@ -114,6 +118,7 @@ private:
     int m_nRepliesSent = 0;
     size_t m_nBytesSent = 0;
     int m_nBooks = 0;
+    std::vector<std::chrono::nanoseconds> m_turnarounds;
 };
 
 }  // namespace sim

@@ -3,7 +3,6 @@
 #include <QPushButton>
 
 #include "editor/zelkor_form.h"
-#include "link/packet_buffer.h"
 #include "platform/message_box.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
@@ -11,12 +10,6 @@
 #include "upload/upload_progress_dlg.h"
 
 namespace editor {
-
-namespace {
-
-constexpr int32_t kTestFrameCapacity = 16;
-
-}  // namespace
 
 void CZelkorForm::AddDeviceCommands() {
     AddCommand(res::ID_TEST_CONNECTION, [this] { OnTestConnection(); });
@@ -26,10 +19,8 @@ void CZelkorForm::AddDeviceCommands() {
 
 void CZelkorForm::OnTestConnection() {
     // The answer, if any, is the link's to report; nothing waits for it here.
-    devlink::CPacketBuffer frame(kTestFrameCapacity);
-    frame.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
     if (m_pLink != nullptr) {
-        m_pLink->SendFrame(frame);
+        m_pLink->SendConnectionTest();
     }
 }
 
@@ -57,12 +48,10 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal) {
     if (m_pLink == nullptr) {
         return false;
     }
-    job.m_hAckEvent = m_pLink->m_hAckEvent;
     if (!job.AllocateData(nTotal)) {
         platform::ShowAppMessage(res::kOutOfMemory);
         return false;
     }
-    job.m_pLink = m_pLink;
     // The prompt comes before the bytes are taken, so that edits the user saves now are what
     // the device gets.
     SaveCurrentProgram();
@@ -70,9 +59,7 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal) {
 }
 
 void CZelkorForm::RunUpload(upload::CUploadJob& job) {
-    upload::CUploadProgressDlg dlg(window());
-    dlg.m_pJob = &job;
-    dlg.m_pApp = m_pLink;
+    upload::CUploadProgressDlg dlg(window(), &job, m_pLink);
     dlg.DoModal();
 }
 

@@ -1,10 +1,8 @@
 #include "upload/upload_job.h"
 
-#include <cstring>
 #include <new>
 #include <system_error>
 
-#include "platform/byte_order.h"
 #include "platform/message_box.h"
 #include "res/strings.h"
 
@@ -24,14 +22,16 @@ void CUploadJob::LaunchThread() {
     m_thread = std::thread([this] { Run(); });
 }
 
-bool CUploadJob::Start() {
+bool CUploadJob::Start(devlink::CDeviceLink& link, platform::NotifyHandle hDialog) {
     if (m_thread.joinable() || m_bDone.load()) {
         return false;
     }
-    if (!m_hAckEvent) {
-        // A link that was never opened has no event; the upload then waits for Cancel.
-        m_hAckEvent = std::make_shared<platform::CEvent>();
-    }
+    m_pLink = &link;
+    m_pDialog = hDialog;
+    // Before the thread starts, so that every acknowledgement of this upload finds the dialog.
+    link.m_hNotifyWnd = hDialog;
+    // A link that was never opened has no event; the upload then waits for Cancel.
+    m_hAckEvent = link.m_hAckEvent ? link.m_hAckEvent : std::make_shared<platform::CEvent>();
     try {
         LaunchThread();
     } catch (const std::system_error&) {
@@ -61,8 +61,10 @@ void CUploadJob::Send(devlink::CPacketBuffer& frame) {
 }
 
 int CUploadJob::SendBlocks() {
-    devlink::CPacketBuffer frame(kFrameCapacity);
+    using devlink::kBlockSize;
+    devlink::CPacketBuffer frame(devlink::kDataFrameCapacity);
     const int32_t total = m_nTotal;
+    const std::atomic<bool>* pLineLost = m_pLink != nullptr ? &m_pLink->LineLostFlag() : nullptr;
     m_nSent = 0;
     bool bLast = m_bCancel.load();  // cancelled before the thread got here: send nothing
     if (!bLast) {
@@ -72,22 +74,34 @@ int CUploadJob::SendBlocks() {
         m_nSent += kBlockSize;
         Send(frame);
     }
-    while (!m_bCancel.load() && !bLast) {
-        if (m_hAckEvent->Wait(kAckWait, &m_bCancel) != platform::EWaitResult::kSignalled ||
-            m_bCancel.load()) {
-            continue;  // no answer yet (nothing is sent again), or cancelled
+    while (!m_bCancel.load() && !bLast && !LineLost()) {
+        if (m_hAckEvent->Wait(kAckWait, &m_bCancel, pLineLost) !=
+                platform::EWaitResult::kSignalled ||
+            m_bCancel.load() || LineLost()) {
+            continue;  // no answer yet (nothing is sent again), cancelled, or the line has gone
         }
         const int32_t sent = m_nSent.load();
         const int32_t remaining = total - sent;
         if (remaining > kBlockSize) {
             BuildBlock(frame, sent, kBlockSize, false);
             m_nSent += kBlockSize;
-        } else {
-            BuildBlock(frame, sent, remaining, true);
-            bLast = true;
+            Send(frame);
+            continue;
+        }
+        // The final block is deliberately left out of m_nSent: the bar stays at 99 (97 for one
+        // program) until the device confirms the end, so a full bar always means the device
+        // has everything.
+        BuildBlock(frame, sent, remaining, true);
+        // Watched from before it goes: the answer may be in before Send returns.
+        if (m_pLink != nullptr) {
+            m_pLink->WatchFinalAck(m_pFinalAck, FinalNumber(sent));
         }
         Send(frame);
+        m_nFinalSentAt = std::chrono::steady_clock::now().time_since_epoch().count();
+        m_bFinalSent = true;
+        bLast = true;
     }
+    m_bLineLost = !bLast && LineLost();
     m_bDone = true;
     m_pauseEvent.Wait(kFinalPause, &m_bCancel);
     if (!m_bCancel.load()) {
@@ -96,33 +110,44 @@ int CUploadJob::SendBlocks() {
     return 0;
 }
 
+EUploadEnd CUploadJob::End() const {
+    switch (m_pFinalAck->State()) {
+        case devlink::CFinalAck::EState::kConfirmed:
+            return EUploadEnd::kConfirmed;
+        case devlink::CFinalAck::EState::kLineLost:
+            return EUploadEnd::kLineLost;
+        case devlink::CFinalAck::EState::kAwaited:
+            break;
+    }
+    if (m_bFinalSent.load()) {
+        return EUploadEnd::kUnconfirmed;
+    }
+    if (!m_bDone.load()) {
+        return EUploadEnd::kRunning;
+    }
+    return m_bLineLost.load() ? EUploadEnd::kLineLost : EUploadEnd::kCancelled;
+}
+
+std::chrono::steady_clock::time_point CUploadJob::FinalBlockSentAt() const {
+    return std::chrono::steady_clock::time_point(
+        std::chrono::steady_clock::duration(m_nFinalSentAt.load()));
+}
+
 void CBookUploadJob::BuildFrame(devlink::CPacketBuffer& frame, uint16_t sequence,
                                 const uint8_t* data, uint16_t length) {
-    uint8_t* p = frame.Data();
-    p[0] = 0x00;
-    p[1] = devlink::kFrameTypeData;
-    platform::PutBig16(p + 2, static_cast<uint16_t>(length + 4));
-    platform::PutBig16(p + 4, kCmdBookBlock);
-    platform::PutBig16(p + 6, sequence);
-    std::memcpy(p + 8, data, length);
+    devlink::PutBookBlock(frame.Data(), sequence, data, length);
 }
 
 void CBookUploadJob::BuildBlock(devlink::CPacketBuffer& frame, int32_t offset, int32_t length,
                                 bool bLast) {
-    const uint16_t sequence = bLast ? kLastSequence : static_cast<uint16_t>(offset / kBlockSize);
+    const uint16_t sequence =
+        bLast ? devlink::kLastSequence : static_cast<uint16_t>(offset / devlink::kBlockSize);
     BuildFrame(frame, sequence, m_pData.get() + offset, static_cast<uint16_t>(length));
 }
 
 void CProgramUploadJob::BuildFrame(devlink::CPacketBuffer& frame, uint16_t program, uint16_t offset,
                                    const uint8_t* data, uint16_t length) {
-    uint8_t* p = frame.Data();
-    p[0] = 0x00;
-    p[1] = devlink::kFrameTypeData;
-    platform::PutBig16(p + 2, static_cast<uint16_t>(length + 6));
-    platform::PutBig16(p + 4, kCmdProgramBlock);
-    platform::PutBig16(p + 6, program);
-    platform::PutBig16(p + 8, offset);
-    std::memcpy(p + 10, data, length);
+    devlink::PutProgramBlock(frame.Data(), program, offset, data, length);
 }
 
 void CProgramUploadJob::BuildBlock(devlink::CPacketBuffer& frame, int32_t offset, int32_t length,

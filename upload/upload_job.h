@@ -3,9 +3,9 @@
 // the job posts kNotifyCommand with kIdCancel to it when the last block has gone (the progress
 // dialog closes on it), and the link posts WM_UPLOADPROGRESS to it on each acknowledgement.
 //
-// Threads: Start, Cancel and the destructor on the user-interface thread; Run on the upload
-// thread; m_bCancel, m_bDone and m_nSent may be read from any thread. The fields the command
-// fills in (data, event, link, dialog, program) are set before Start and not changed after.
+// Threads: AllocateData, Start, Cancel and the destructor on the user-interface thread; Run on
+// the upload thread; m_bCancel, m_bDone, m_nSent and End may be read from any thread. The data
+// are filled in before Start and not changed after.
 #pragma once
 
 #include <atomic>
@@ -22,17 +22,23 @@
 
 namespace upload {
 
-inline constexpr int32_t kBlockSize = 64;
-inline constexpr int32_t kFrameCapacity = 128;
-inline constexpr uint16_t kCmdBookBlock = 2;
-inline constexpr uint16_t kCmdProgramBlock = 3;
-inline constexpr uint16_t kLastSequence = 0xFFFF;
 inline constexpr std::chrono::milliseconds kAckWait{1000};
 inline constexpr std::chrono::milliseconds kFinalPause{100};
+// How long after the final block the device has to confirm it before the user is told.
+inline constexpr std::chrono::milliseconds kConfirmWait{1000};
 
 // What the job posts to close the dialog: the command message with the Cancel button's id.
 inline constexpr uint32_t kNotifyCommand = 0x0111;
 inline constexpr uintptr_t kIdCancel = res::IDCANCEL;
+
+// How far an upload has got, as known at the moment of asking.
+enum class EUploadEnd {
+    kRunning,      // blocks are still going out
+    kCancelled,    // the user ended it before the final block went
+    kLineLost,     // the line went away (the user has been told by the link)
+    kUnconfirmed,  // the final block went; the device has not confirmed it (yet)
+    kConfirmed,    // the device has confirmed the final block
+};
 
 class CUploadJob {
 public:
@@ -46,28 +52,35 @@ public:
     // Allocates m_pData for total bytes; false when the memory cannot be had.
     bool AllocateData(int32_t total);
 
-    // Starts the upload thread; false (after telling the user) when it cannot be created. Such
-    // a job counts as done, so Cancel and the destructor return at once.
-    bool Start();
+    // Starts the upload through the link: its thread sends on the link and is paced by the
+    // link's acknowledgement event, and the acknowledgements and the job's closing command go
+    // to hDialog. False (after telling the user) when the thread cannot be created; such a job
+    // counts as done, so Cancel and the destructor return at once. A job starts once.
+    bool Start(devlink::CDeviceLink& link, platform::NotifyHandle hDialog);
     // Ends the upload: wakes the thread at once and returns when it has stopped. No frame
     // leaves after Cancel has returned. Harmless before Start, after the end, or twice.
     void Cancel();
     // The thread's body.
     virtual int Run() = 0;
 
+    EUploadEnd End() const;
+    // The device's answer to the final block; it can be asked after the job has gone.
+    std::shared_ptr<const devlink::CFinalAck> FinalAck() const { return m_pFinalAck; }
+    // When the final block went (meaningful once End says so).
+    std::chrono::steady_clock::time_point FinalBlockSentAt() const;
+
     std::atomic<bool> m_bCancel{false};
     std::atomic<bool> m_bDone{false};
-    std::shared_ptr<platform::CEvent> m_hAckEvent;
-    platform::NotifyHandle m_pDialog = platform::kNoNotify;
     std::unique_ptr<uint8_t[]> m_pData;
     int32_t m_nTotal = 0;
     std::atomic<int32_t> m_nSent{0};
-    devlink::CDeviceLink* m_pLink = nullptr;
 
 protected:
     // Fills the frame for the block of 'length' bytes at 'offset'; bLast for the final one.
     virtual void BuildBlock(devlink::CPacketBuffer& frame, int32_t offset, int32_t length,
                             bool bLast) = 0;
+    // The number the final block carries, which its acknowledgement may repeat.
+    virtual uint16_t FinalNumber(int32_t offset) const = 0;
     // The loop both kinds share: one block per acknowledgement.
     int SendBlocks();
     // Creates the thread; throws std::system_error when the system refuses.
@@ -77,7 +90,17 @@ protected:
 
 private:
     void Send(devlink::CPacketBuffer& frame);
+    bool LineLost() const { return m_pLink != nullptr && m_pLink->IsLineLost(); }
 
+    // Set by Start, before the thread runs.
+    std::shared_ptr<platform::CEvent> m_hAckEvent;
+    platform::NotifyHandle m_pDialog = platform::kNoNotify;
+    devlink::CDeviceLink* m_pLink = nullptr;
+    std::shared_ptr<devlink::CFinalAck> m_pFinalAck = std::make_shared<devlink::CFinalAck>();
+
+    std::atomic<bool> m_bFinalSent{false};
+    std::atomic<bool> m_bLineLost{false};  // the job stopped because the line went
+    std::atomic<std::chrono::steady_clock::rep> m_nFinalSentAt{0};
     platform::CEvent m_pauseEvent;  // the pause after the last block, cut short by Cancel
 };
 
@@ -91,6 +114,7 @@ public:
 protected:
     void BuildBlock(devlink::CPacketBuffer& frame, int32_t offset, int32_t length,
                     bool bLast) override;
+    uint16_t FinalNumber(int32_t) const override { return devlink::kLastSequence; }
 };
 
 class CProgramUploadJob : public CUploadJob {
@@ -105,6 +129,7 @@ public:
 protected:
     void BuildBlock(devlink::CPacketBuffer& frame, int32_t offset, int32_t length,
                     bool bLast) override;
+    uint16_t FinalNumber(int32_t offset) const override { return static_cast<uint16_t>(offset); }
 };
 
 }  // namespace upload

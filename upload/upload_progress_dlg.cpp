@@ -1,13 +1,17 @@
 #include "upload/upload_progress_dlg.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/message_box.h"
 #include "res/ids_upload.h"
 #include "res/strings.h"
+#include "upload/time_left.h"
 #include "widgets/control_ids.h"
 #include "widgets/dialog_units.h"
 
@@ -23,12 +27,27 @@ constexpr int kBarHeight = 14;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
 constexpr int kGap = 10;
+constexpr int kFiguresGap = 3;  // the figures belong to the bar above them
 
 constexpr int kRepaintIntervalMs = 1000 / CUploadProgressDlg::kRepaintsPerSecond;
 
+QString Formatted(const char* format, int a, int b = 0) {
+    return QString::asprintf(format, a, b);
+}
+
+QString TimeLeftText(std::chrono::seconds left) {
+    const int seconds = static_cast<int>(left.count());
+    if (seconds < 60) {
+        return Formatted(res::kUploadSecondsLeft, seconds);
+    }
+    return Formatted(res::kUploadMinutesLeft, seconds / 60, seconds % 60);
+}
+
 }  // namespace
 
-CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent) : QDialog(pParent) {
+CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent, CUploadJob* pJob,
+                                       devlink::CDeviceLink* pLink)
+    : QDialog(pParent), m_pJob(pJob), m_pApp(pLink) {
     setWindowTitle(res::kUploadProgressCaption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -52,6 +71,17 @@ void CUploadProgressDlg::BuildControls() {
     m_progress->setTextVisible(false);
     m_progress->setMinimumHeight(dy(kBarHeight));
 
+    // Under the bar: the share on the left, the time left on the right.
+    m_pPercent = new QLabel(this);
+    widgets::SetControlId(m_pPercent, res::IDC_STATIC, QStringLiteral("uploadPercent"));
+    m_pTimeLeft = new QLabel(this);
+    widgets::SetControlId(m_pTimeLeft, res::IDC_STATIC, QStringLiteral("uploadTimeLeft"));
+    m_pTimeLeft->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* pFigures = new QHBoxLayout;
+    pFigures->addWidget(m_pPercent);
+    pFigures->addStretch();
+    pFigures->addWidget(m_pTimeLeft);
+
     auto* pCancel = new QPushButton(res::kUploadCancel, this);
     widgets::SetControlId(pCancel, res::IDCANCEL);
     pCancel->setDefault(true);
@@ -66,7 +96,11 @@ void CUploadProgressDlg::BuildControls() {
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(dx(kMargin), dy(kMargin), dx(kMargin), dy(kMargin));
     pLayout->setSpacing(dy(kGap));
-    pLayout->addWidget(m_progress);
+    auto* pBar = new QVBoxLayout;
+    pBar->setSpacing(dy(kFiguresGap));
+    pBar->addWidget(m_progress);
+    pBar->addLayout(pFigures);
+    pLayout->addLayout(pBar);
     pLayout->addLayout(pButtons);
 
     setFixedWidth(dx(kDialogWidth));
@@ -76,25 +110,41 @@ void CUploadProgressDlg::BuildControls() {
 int CUploadProgressDlg::DoModal() {
     OnInitDialog();
     // However quick the job, its close request is posted, so it waits for this loop.
-    return exec();
+    const int nResult = exec();
+    if (m_pJob != nullptr && m_pJob->End() == EUploadEnd::kUnconfirmed) {
+        WarnUnlessConfirmed(m_pJob->FinalAck(), m_pJob->FinalBlockSentAt() + kConfirmWait);
+    }
+    return nResult;
+}
+
+void CUploadProgressDlg::WarnUnlessConfirmed(std::shared_ptr<const devlink::CFinalAck> pFinalAck,
+                                             std::chrono::steady_clock::time_point deadline) {
+    // The window is the user's again while the device has the rest of its second; the job and
+    // this dialog may be gone by then, the shared answer is not.
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    QTimer::singleShot(
+        std::max<std::chrono::milliseconds>(left, std::chrono::milliseconds(0)), qApp, [pFinalAck] {
+            if (pFinalAck->State() == devlink::CFinalAck::EState::kAwaited) {
+                platform::ShowMessage({res::kUploadNotConfirmed, platform::ApplicationTitle(),
+                                       platform::EMsgIcon::kWarning});
+            }
+        });
 }
 
 bool CUploadProgressDlg::OnInitDialog() {
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
+    m_pPercent->setText(Formatted(res::kUploadPercent, 0));
     m_sinceRepaint.start();
+    m_started = std::chrono::steady_clock::now();
     m_hWnd =
         platform::RegisterNotifyTarget([this](uint32_t nMsg, uintptr_t wParam, intptr_t lParam) {
             OnNotify(nMsg, wParam, lParam);
         });
-    // Set before the thread starts, so that every acknowledgement of this upload finds us.
-    if (m_pApp != nullptr) {
-        m_pApp->m_hNotifyWnd = m_hWnd;
-    }
-    if (m_pJob != nullptr) {
-        m_pJob->m_pDialog = m_hWnd;
+    if (m_pJob != nullptr && m_pApp != nullptr) {
         // A job that cannot start has told the user and counts as done; Cancel then closes us.
-        m_pJob->Start();
+        m_pJob->Start(*m_pApp, m_hWnd);
     }
     return true;
 }
@@ -114,6 +164,9 @@ int CUploadProgressDlg::SentPercent() const {
     if (m_pJob == nullptr || m_pJob->m_nTotal <= 0) {
         return 0;
     }
+    if (m_pJob->End() == EUploadEnd::kConfirmed) {
+        return 100;
+    }
     // 64-bit on the way, so that no size can overflow; a book's figures stay well inside 32.
     return static_cast<int>(static_cast<int64_t>(m_pJob->m_nSent.load()) * 100 / m_pJob->m_nTotal);
 }
@@ -132,7 +185,15 @@ intptr_t CUploadProgressDlg::OnUploadProgress(uintptr_t, intptr_t) {
 void CUploadProgressDlg::ShowProgress() {
     m_repaintTimer.stop();
     m_sinceRepaint.restart();
-    m_progress->setValue(SentPercent());
+    const int percent = SentPercent();
+    m_progress->setValue(percent);
+    m_pPercent->setText(Formatted(res::kUploadPercent, percent));
+    std::optional<std::chrono::seconds> left;
+    if (m_pJob != nullptr && m_pJob->End() == EUploadEnd::kRunning) {
+        left = EstimateTimeLeft(m_pJob->m_nSent.load(), m_pJob->m_nTotal,
+                                std::chrono::steady_clock::now() - m_started);
+    }
+    m_pTimeLeft->setText(left ? TimeLeftText(*left) : QString());
 }
 
 void CUploadProgressDlg::OnCancel() {

@@ -1,6 +1,8 @@
-// Uploading Progress: the modal dialog that runs one upload job. It tells the link to report
-// acknowledgements to it, starts the job's thread, moves its bar as the device acknowledges and
-// closes when the job has sent its last block or the user cancels.
+// Uploading Progress: the modal dialog that runs one upload job. It starts the job through the
+// link (which then reports acknowledgements to it), moves its bar and shows the share and the
+// time left as the device acknowledges, and closes when the job has sent its last block or the
+// user cancels. When the device has not confirmed the last block a second after it went, the
+// user is told so, after the dialog has gone.
 //
 // Threads: user-interface thread only. The link and the job reach it through posted
 // notifications, which stop reaching it once it has ended, so an acknowledgement that comes
@@ -10,12 +12,15 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <chrono>
 #include <cstdint>
+#include <memory>
 
 #include "link/device_link.h"
 #include "platform/notify.h"
 #include "upload/upload_job.h"
 
+class QLabel;
 class QProgressBar;
 
 namespace upload {
@@ -24,17 +29,22 @@ class CUploadProgressDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CUploadProgressDlg(QWidget* pParent = nullptr);
+    // The job to run and the link it goes through; the dialog starts the job on the link.
+    explicit CUploadProgressDlg(QWidget* pParent = nullptr, CUploadJob* pJob = nullptr,
+                                devlink::CDeviceLink* pLink = nullptr);
     ~CUploadProgressDlg() override;
 
     // Initialises the dialog (which starts the job), then runs it until the upload has ended.
+    // Returns at once after; an unconfirmed end is reported later, from the event loop.
     int DoModal();
 
-    // Set by the command before the dialog runs; neither is owned. m_pApp is the link the
-    // dialog registers with: the one piece of the application it needs.
+    // Given by the command (through the constructor) before the dialog runs; neither is owned.
+    // m_pApp is the link the job goes through: the one piece of the application it needs.
     CUploadJob* m_pJob = nullptr;
     devlink::CDeviceLink* m_pApp = nullptr;
     QProgressBar* m_progress = nullptr;
+    QLabel* m_pPercent = nullptr;
+    QLabel* m_pTimeLeft = nullptr;
 
     // At most this many bar repaints a second are enough to look smooth.
     static constexpr int kRepaintsPerSecond = 10;
@@ -52,9 +62,13 @@ private:
     int SentPercent() const;
     void ShowProgress();
     void EndDialog(int nResult);
+    // Tells the user, at the deadline, if the device has still not confirmed the upload.
+    static void WarnUnlessConfirmed(std::shared_ptr<const devlink::CFinalAck> pFinalAck,
+                                    std::chrono::steady_clock::time_point deadline);
 
     platform::NotifyHandle m_hWnd = platform::kNoNotify;
     QElapsedTimer m_sinceRepaint;
+    std::chrono::steady_clock::time_point m_started;
     QTimer m_repaintTimer;     // a progress step held back until the next repaint is due
     bool m_bJobEnded = false;  // the job closed the dialog after its last block
     bool m_bEnded = false;

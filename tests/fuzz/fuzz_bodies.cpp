@@ -10,6 +10,8 @@
 
 #include "editor/book_csv.h"
 #include "editor/frequency_rules.h"
+#include "link/device_link.h"
+#include "link/frame_assembler.h"
 #include "model/program_book.h"
 #include "platform/message_box.h"
 
@@ -101,6 +103,34 @@ void FuzzBookLoad(const uint8_t* data, size_t size) {
     auto again = std::make_unique<model::CProgramBook>();
     Require(LoadBytes(saved.data(), saved.size(), *again));
     Require(*again == *book);
+}
+
+void FuzzLineBytes(const uint8_t* data, size_t size) {
+    InstallQuietSink();
+    if (size == 0) {
+        return;
+    }
+    auto frames = [](const uint8_t* bytes, size_t count, size_t split) {
+        devlink::CFrameAssembler assembler(devlink::kLinkRxCapacity);
+        std::vector<std::vector<uint8_t>> out;
+        auto keep = [&](devlink::CPacketBuffer& frame) {
+            Require(frame.Count() > 0 && frame.Count() <= frame.Capacity());
+            out.emplace_back(frame.Data(), frame.Data() + frame.Count());
+        };
+        assembler.Feed(bytes, split, keep);
+        assembler.Feed(bytes + split, count - split, keep);
+        return out;
+    };
+    const size_t split = data[0] % size;
+    Require(frames(data, size, split) == frames(data, size, size));
+
+    devlink::CDeviceLink link;
+    link.m_hAckEvent = std::make_shared<platform::CEvent>();
+    auto watch = std::make_shared<devlink::CFinalAck>();
+    link.WatchFinalAck(watch, devlink::kLastSequence);
+    link.ReceiveBytes(split, data);
+    link.ReceiveBytes(size - split, data + split);
+    Require(watch->State() != devlink::CFinalAck::EState::kLineLost);
 }
 
 void FuzzCsvImport(const uint8_t* data, size_t size) {

@@ -10,6 +10,11 @@ namespace fuzzing {
 // Loads the bytes as a document file; a book that loads must save and load back unchanged.
 void FuzzBookLoad(const uint8_t* data, size_t size);
 
+// Feeds the bytes to the frame reassembly and the device link's reply handling, whole and in two
+// pieces (split where the first byte says): both must yield the same frames, and the link must
+// take any of them.
+void FuzzLineBytes(const uint8_t* data, size_t size);
+
 // Imports the bytes as CSV; a book that imports must obey the editor's rules and come back
 // unchanged through export and import.
 void FuzzCsvImport(const uint8_t* data, size_t size);

@@ -25,6 +25,10 @@ TEST(FuzzReplay, KeptDocumentFilesLoadOrAreRefusedCleanly) {
     ReplayFolder("load", fuzzing::FuzzBookLoad);
 }
 
+TEST(FuzzReplay, KeptLineBytesAssembleAlikeInPiecesAndWhole) {
+    ReplayFolder("frames", fuzzing::FuzzLineBytes);
+}
+
 TEST(FuzzReplay, KeptCsvFilesImportOrAreRefusedCleanly) {
     ReplayFolder("csv", fuzzing::FuzzCsvImport);
 }

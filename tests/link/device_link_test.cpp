@@ -72,12 +72,18 @@ std::vector<uint8_t> Reply(uint8_t type, std::vector<int> words) {
     return WithFcs(body);
 }
 
+constexpr SNote kTestAnswerNote{devlink::WM_LINKEVENT,
+                                static_cast<uintptr_t>(devlink::ELinkEvent::kTestAnswer), 0};
+constexpr SNote kLineLostNote{devlink::WM_LINKEVENT,
+                              static_cast<uintptr_t>(devlink::ELinkEvent::kLineLost), 0};
+
 class DeviceLinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_link.SetPortPath(m_peer.Path());
         ASSERT_TRUE(m_link.Open());
         m_link.m_hNotifyWnd = m_target.m_handle;
+        m_link.m_hEventWnd = m_target.m_handle;
     }
 
     platform::CScriptedMessages m_messages;
@@ -106,8 +112,8 @@ TEST_F(DeviceLinkTest, ActsOnEachKindOfReply) {
          0},
         {"final ack, type 4", Reply(4, {1, 3}), {{devlink::WM_UPLOADPROGRESS, 0, 0}}, {}, 0},
         {"ack, type 3", Reply(3, {1, 2, 7}), {{devlink::WM_UPLOADPROGRESS, 7, 0}}, {}, 0},
-        {"test answer", Reply(3, {3}), {}, {res::kReceivedResponse}, 0},
-        {"test answer, type 2", Reply(2, {3}), {}, {res::kReceivedResponse}, 0},
+        {"test answer", Reply(3, {3}), {kTestAnswerNote}, {}, 0},
+        {"test answer, type 2", Reply(2, {3}), {kTestAnswerNote}, {}, 0},
         {"other sub-code", Reply(2, {1, 9, 5}), {}, {}, 0},
         {"other code", Reply(2, {7, 2, 5}), {}, {}, 0},
         {"type 1", Reply(1, {1, 2, 5}), {}, {}, 0},
@@ -132,11 +138,91 @@ TEST_F(DeviceLinkTest, ActsOnEachKindOfReply) {
         EXPECT_EQ(notes, c.notes) << c.name;
         EXPECT_EQ(m_messages.Texts(), c.messages) << c.name;
         EXPECT_EQ(m_link.BadFrames() - badBefore, c.badFrames) << c.name;
-        for (const auto& request : m_messages.Requests()) {
-            EXPECT_EQ(request.caption, res::kAcknowledgeCaption);
-            EXPECT_EQ(request.icon, platform::EMsgIcon::kNone);
-        }
     }
+}
+
+// Only an answer that comes after the final block was watched for, and that is the final
+// block's acknowledgement or carries its number, confirms an upload; a repeated answer to an
+// earlier block does not.
+TEST_F(DeviceLinkTest, ConfirmsAnUploadOnlyWithTheFinalBlocksAnswer) {
+    using EState = devlink::CFinalAck::EState;
+    struct SCase {
+        const char* name;
+        std::vector<std::vector<uint8_t>> before;  // answers before the watch begins
+        std::vector<std::vector<uint8_t>> after;
+        EState state;
+    };
+    const SCase cases[] = {
+        {"final block acknowledged", {}, {Reply(2, {1, 3})}, EState::kConfirmed},
+        {"its own number", {}, {Reply(2, {1, 2, 192})}, EState::kConfirmed},
+        {"an earlier block's answer repeated", {}, {Reply(2, {1, 2, 128})}, EState::kAwaited},
+        {"a damaged final answer",
+         {},
+         {[] {
+             auto damaged = Reply(2, {1, 3});
+             damaged[5] ^= 0x01;
+             return damaged;
+         }()},
+         EState::kAwaited},
+        {"an answer from before the final block", {Reply(2, {1, 3})}, {}, EState::kAwaited},
+        {"the test answer", {}, {Reply(2, {3})}, EState::kAwaited},
+    };
+    for (const auto& c : cases) {
+        auto write = [&](const std::vector<std::vector<uint8_t>>& replies) {
+            std::vector<uint8_t> wire;
+            for (const auto& r : replies) {
+                auto one = OnWire(r);
+                wire.insert(wire.end(), one.begin(), one.end());
+            }
+            auto sentinel = OnWire(Reply(2, {1, 2, static_cast<int>(kSentinel)}));
+            wire.insert(wire.end(), sentinel.begin(), sentinel.end());
+            m_target.m_notes.clear();
+            m_peer.Write(wire);
+            return m_target.RunUntil(kSentinel);
+        };
+        auto watch = std::make_shared<devlink::CFinalAck>();
+        ASSERT_TRUE(write(c.before)) << c.name;
+        m_link.WatchFinalAck(watch, 192);
+        ASSERT_TRUE(write(c.after)) << c.name;
+        EXPECT_EQ(watch->State(), c.state) << c.name;
+    }
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+// The far end hangs up: the link tells its listener once, an upload waiting for an answer is
+// woken at once, an upload awaiting its confirmation learns why none will come, and each later
+// frame sent on the gone line says so again. Opening the port anew forgets it.
+TEST_F(DeviceLinkTest, ALostLineIsAnEventAndEndsTheWaits) {
+    auto watch = std::make_shared<devlink::CFinalAck>();
+    m_link.WatchFinalAck(watch, devlink::kLastSequence);
+    std::promise<platform::EWaitResult> woken;
+    std::thread waiter([&] {
+        woken.set_value(
+            m_link.m_hAckEvent->Wait(std::chrono::hours(1), nullptr, &m_link.LineLostFlag()));
+    });
+    m_peer.HangUp();
+    EXPECT_EQ(woken.get_future().get(), platform::EWaitResult::kCancelled);
+    waiter.join();
+    EXPECT_TRUE(m_link.IsLineLost());
+    EXPECT_EQ(watch->State(), devlink::CFinalAck::EState::kLineLost);
+    m_target.m_queue.RunFor(10s);
+    EXPECT_EQ(m_target.m_notes, std::vector<SNote>{kLineLostNote});
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        m_target.m_notes.clear();
+        EXPECT_FALSE(m_link.SendConnectionTest());
+        m_target.m_queue.RunFor(10s);
+        EXPECT_EQ(m_target.m_notes, std::vector<SNote>{kLineLostNote});
+    }
+    EXPECT_EQ(m_messages.Count(), 0u);  // the listener tells the user, nobody else
+
+    CPtyPeer next;
+    m_link.Close();
+    m_link.SetPortPath(next.Path());
+    ASSERT_TRUE(m_link.Open());
+    EXPECT_FALSE(m_link.IsLineLost());
+    EXPECT_TRUE(m_link.SendConnectionTest());
+    EXPECT_EQ(next.Read(8, 5s).size(), 8u);
 }
 
 TEST_F(DeviceLinkTest, EachAcknowledgementReleasesOneWait) {
@@ -176,56 +262,47 @@ TEST_F(DeviceLinkTest, LateNotificationsToAClosedTargetAreHarmless) {
     EXPECT_TRUE(m_target.m_notes.empty());
 }
 
-// A user interface that shows posted messages later and whose blocking boxes never end until
-// the test lets them: a reader that waited for the user would hang Close.
-class CSlowUser : public platform::IMessageSink {
+// A user-interface thread that is busy: what is posted to it piles up and is never run. A reader
+// that waited for it would hang Close.
+class CBusyUiThread : public platform::INotifyDispatcher {
 public:
-    CSlowUser() : m_pPrevious(platform::SetMessageSink(this)) {}
-    ~CSlowUser() override {
-        Release();
-        platform::SetMessageSink(m_pPrevious);
-    }
-    platform::EMsgAnswer Show(const platform::SMessageRequest&) override {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return m_bReleased; });
-        return platform::EMsgAnswer::kOk;
-    }
-    void Post(const platform::SMessageRequest& request) override {
+    CBusyUiThread() : m_pPrevious(platform::SetNotifyDispatcher(this)) {}
+    ~CBusyUiThread() override { platform::SetNotifyDispatcher(m_pPrevious); }
+    void Dispatch(std::function<void()>) override {
         std::lock_guard lock(m_mutex);
-        m_posted.push_back(request.text);
+        ++m_nPosted;
         m_changed.notify_all();
     }
-    bool WaitForPosts(size_t n) {
+    bool WaitForPosts(int n) {
         std::unique_lock lock(m_mutex);
-        return m_changed.wait_for(lock, 10s, [&] { return m_posted.size() >= n; });
-    }
-    void Release() {
-        std::lock_guard lock(m_mutex);
-        m_bReleased = true;
-        m_changed.notify_all();
+        return m_changed.wait_for(lock, 10s, [&] { return m_nPosted >= n; });
     }
 
 private:
-    platform::IMessageSink* m_pPrevious;
+    platform::INotifyDispatcher* m_pPrevious;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::vector<std::string> m_posted;
-    bool m_bReleased = false;
+    int m_nPosted = 0;
 };
 
-TEST(DeviceLinkClose, EndsTheReaderWhileItsMessageIsStillPending) {
-    CSlowUser user;
+TEST(DeviceLinkClose, EndsTheReaderWhileItsEventIsStillPending) {
+    platform::CScriptedMessages messages;
+    CBusyUiThread ui;
     CPtyPeer peer;
     devlink::CDeviceLink link;
+    const platform::NotifyHandle target =
+        platform::RegisterNotifyTarget([](uint32_t, uintptr_t, intptr_t) {});
+    link.m_hEventWnd = target;
     link.SetPortPath(peer.Path());
     ASSERT_TRUE(link.Open());
     peer.Write(OnWire(Reply(2, {3})));
-    ASSERT_TRUE(user.WaitForPosts(1));
+    ASSERT_TRUE(ui.WaitForPosts(1));
     auto closing = std::async(std::launch::async, [&] { link.Close(); });
     ASSERT_EQ(closing.wait_for(10s), std::future_status::ready) << "Close waited for the user";
     EXPECT_TRUE(link.ReaderDone());
     EXPECT_FALSE(link.IsOpen());
     EXPECT_FALSE(link.m_hAckEvent);
+    platform::UnregisterNotifyTarget(target);
 }
 
 TEST(DeviceLinkClose, TheLinksEndReleasesThePort) {

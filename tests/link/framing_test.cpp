@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "link/serial_port.h"
@@ -168,6 +169,87 @@ TEST(Reassembly, DeliversWholeFramesOnly) {
         EXPECT_EQ(port.m_frames, c.frames) << c.name;
         EXPECT_EQ(port.Overruns(), c.overruns) << c.name;
     }
+}
+
+// The data blocks laid out as the device expects them and read back as the device reads them.
+TEST(FrameLayout, DataBlocksRoundTrip) {
+    const uint8_t data[4] = {0xA1, 0x7E, 0x7D, 0xA4};
+    devlink::CPacketBuffer frame(devlink::kDataFrameCapacity);
+    struct SCase {
+        const char* name;
+        std::function<void()> build;
+        std::vector<uint8_t> header;  // before the data
+        uint16_t command, address, offset;
+    };
+    const SCase cases[] = {
+        {"book block",
+         [&] { devlink::PutBookBlock(frame.Data(), 0x1234, data, 4); },
+         {0x00, 0x01, 0x00, 0x08, 0x00, 0x02, 0x12, 0x34},
+         devlink::kCmdBookBlock,
+         0x1234,
+         0},
+        {"program block",
+         [&] { devlink::PutProgramBlock(frame.Data(), 1999, 192, data, 4); },
+         {0x00, 0x01, 0x00, 0x0A, 0x00, 0x03, 0x07, 0xCF, 0x00, 0xC0},
+         devlink::kCmdProgramBlock,
+         1999,
+         192},
+    };
+    for (const auto& c : cases) {
+        c.build();
+        std::vector<uint8_t> expected = c.header;
+        expected.insert(expected.end(), data, data + 4);
+        const auto body = std::vector<uint8_t>(frame.Data(), frame.Data() + expected.size());
+        EXPECT_EQ(body, expected) << c.name;
+        const auto received = WithFcs(body);
+        const auto block =
+            devlink::ReadDataBlock(received.data(), static_cast<int32_t>(received.size()));
+        ASSERT_TRUE(block) << c.name;
+        EXPECT_EQ(block->command, c.command) << c.name;
+        EXPECT_EQ(block->address, c.address) << c.name;
+        EXPECT_EQ(block->offset, c.offset) << c.name;
+        EXPECT_EQ(std::vector<uint8_t>(block->data, block->data + block->length),
+                  std::vector<uint8_t>(data, data + 4))
+            << c.name;
+        EXPECT_EQ(frame.Count(), 0) << c.name;
+    }
+}
+
+// What is not a data block, or is too short for its fields, is not read as one; and so for
+// replies.
+TEST(FrameLayout, ShortOrForeignFramesAreNotTakenForBlocksOrReplies) {
+    struct SCase {
+        const char* name;
+        std::vector<uint8_t> body;
+        bool bBlock;
+        bool bReply;
+    };
+    const SCase cases[] = {
+        {"book block without data", Bytes({0x00, 0x01, 0x00, 0x04, 0x00, 0x02, 0x00, 0x01}), true,
+         false},
+        {"book block without sequence", Bytes({0x00, 0x01, 0x00, 0x02, 0x00, 0x02}), false, false},
+        {"program block without offset", Bytes({0x00, 0x01, 0x00, 0x04, 0x00, 0x03, 0x00, 0x01}),
+         false, false},
+        {"other command", Bytes({0x00, 0x01, 0x00, 0x04, 0x00, 0x07, 0x00, 0x01}), false, false},
+        {"test frame", Bytes({0x00, 0x03, 0x00, 0x00}), false, false},
+        {"reply", Bytes({0x00, 0x02, 0x00, 0x02, 0x00, 0x03}), false, true},
+        {"reply type 4", Bytes({0x00, 0x04, 0x00, 0x02, 0x00, 0x01}), false, true},
+        {"reply type 5", Bytes({0x00, 0x05, 0x00, 0x02, 0x00, 0x01}), false, false},
+        {"reply without code", Bytes({0x00, 0x02, 0x00, 0x00}), false, false},
+        {"type only", Bytes({0x00, 0x02}), false, false},
+    };
+    for (const auto& c : cases) {
+        const auto frame = WithFcs(c.body);
+        const auto count = static_cast<int32_t>(frame.size());
+        EXPECT_EQ(devlink::ReadDataBlock(frame.data(), count).has_value(), c.bBlock) << c.name;
+        EXPECT_EQ(devlink::ReadReply(frame.data(), count).has_value(), c.bReply) << c.name;
+    }
+    const auto ack = WithFcs(Bytes({0x00, 0x02, 0x00, 0x06, 0x00, 0x01, 0x00, 0x02, 0x12, 0x34}));
+    const auto reply = devlink::ReadReply(ack.data(), static_cast<int32_t>(ack.size()));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->code, devlink::kReplyAck);
+    EXPECT_EQ(reply->subCode, devlink::kAckBlock);
+    EXPECT_EQ(reply->value, 0x1234);
 }
 
 TEST(ReplyFields, AreReadOnlyWhenTheyLieBeforeTheCheckBytes) {

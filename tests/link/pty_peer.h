@@ -36,12 +36,19 @@ public:
     }
     ~CPtyPeer() {
         ::close(m_slave);
-        ::close(m_master);
+        if (m_master >= 0) {
+            ::close(m_master);
+        }
     }
     CPtyPeer(const CPtyPeer&) = delete;
     CPtyPeer& operator=(const CPtyPeer&) = delete;
 
     const std::string& Path() const { return m_strPath; }
+    // Closes the far end, as when an adapter is pulled: the port's end of the line hangs up.
+    void HangUp() {
+        ::close(m_master);
+        m_master = -1;
+    }
     int SlaveFd() const { return m_slave; }
 
     void Write(const std::vector<uint8_t>& bytes) {

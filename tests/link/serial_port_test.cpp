@@ -23,7 +23,8 @@ using namespace std::chrono_literals;
 using testing_support::Bytes;
 using testing_support::CPtyPeer;
 
-// Records the frames the reader hands over, so that a test can wait for them.
+// Records the frames the reader hands over, and each report of a lost line, so that a test can
+// wait for them.
 class CRecordingPort : public devlink::CSerialPort {
 public:
     explicit CRecordingPort(std::unique_ptr<platform::ISerialDevice> device = nullptr)
@@ -38,6 +39,14 @@ public:
         std::lock_guard lock(m_mutex);
         return m_frames;
     }
+    bool WaitForLosses(int n) {
+        std::unique_lock lock(m_mutex);
+        return m_arrived.wait_for(lock, 10s, [&] { return m_nLosses >= n; });
+    }
+    int Losses() {
+        std::lock_guard lock(m_mutex);
+        return m_nLosses;
+    }
 
 protected:
     void OnFrame(devlink::CPacketBuffer& frame) override {
@@ -45,17 +54,23 @@ protected:
         m_frames.emplace_back(frame.Data(), frame.Data() + frame.Count());
         m_arrived.notify_all();
     }
+    void OnLineLost() override {
+        std::lock_guard lock(m_mutex);
+        ++m_nLosses;
+        m_arrived.notify_all();
+    }
 
 private:
     std::mutex m_mutex;
     std::condition_variable m_arrived;
     std::vector<std::vector<uint8_t>> m_frames;
+    int m_nLosses = 0;
 };
 
 // A device that fails where it is told to; reads wait for a wake unless told to fail.
 class CFakeDevice : public platform::ISerialDevice {
 public:
-    enum class EStep { kNone, kOpen, kGetState, kSetState, kPurge, kTimeouts, kRead };
+    enum class EStep { kNone, kOpen, kGetState, kSetState, kPurge, kTimeouts, kRead, kLineGone };
     CFakeDevice(EStep failing, int error, bool* pClosedFlag)
         : m_failing(failing), m_nError(error), m_pOpen(pClosedFlag) {}
 
@@ -67,18 +82,23 @@ public:
         return 0;
     }
     int GetState() override { return Fail(EStep::kGetState); }
-    int SetLineSettings(uint32_t, uint8_t, uint8_t) override { return Fail(EStep::kSetState); }
+    int SetLineSettings(uint32_t, platform::EParity, platform::EStopBits) override {
+        return Fail(EStep::kSetState);
+    }
     int SetTimeouts(std::chrono::milliseconds) override { return Fail(EStep::kTimeouts); }
     int Purge() override { return Fail(EStep::kPurge); }
     void RequestLowLatency() override {}
     platform::SReadResult Read(uint8_t*, size_t, std::chrono::milliseconds) override {
         if (m_failing == EStep::kRead) {
-            return {platform::EReadStatus::kReadError, 0, EIO};
+            return {platform::EReadStatus::kReadError, 0, EINVAL};
+        }
+        if (m_failing == EStep::kLineGone) {
+            return {platform::EReadStatus::kLineGone, 0, EIO};
         }
         WaitForWake();
         return {platform::EReadStatus::kWoken, 0, 0};
     }
-    void WakeReader() override {
+    void Wake() override {
         std::lock_guard lock(m_mutex);
         m_bWake = true;
         m_woken.notify_all();
@@ -88,8 +108,11 @@ public:
         m_woken.wait(lock, [&] { return m_bWake; });
         m_bWake = false;
     }
-    int WriteByte(uint8_t) override { return EIO; }
-    void Close() override { *m_pOpen = false; }
+    int Write(const uint8_t*, size_t) override {
+        return m_failing == EStep::kLineGone ? EIO : EINVAL;
+    }
+    bool Drain(const std::atomic<bool>*) override { return true; }
+    void Close(bool) override { *m_pOpen = false; }
     bool IsOpen() const override { return *m_pOpen; }
 
 private:
@@ -117,7 +140,7 @@ TEST(SerialPortOpen, ReportsEachFailureInItsOwnWordsAndReleasesTheDevice) {
         {EStep::kOpen, ENXIO, res::kPortNotFound},
         {EStep::kOpen, EBUSY, accessDenied},
         {EStep::kOpen, EACCES, accessDenied + "\n" + res::kPortNeedsPermission},
-        {EStep::kOpen, EIO, "Comm Port Error: 5"},
+        {EStep::kOpen, EIO, "Comm Port Error: 5 (Input/output error)"},
         {EStep::kGetState, ENOTTY, res::kGetCommStateFailed},
         {EStep::kSetState, EINVAL, res::kSetCommStateFailed},
         {EStep::kPurge, EIO, res::kPurgeCommFailed},
@@ -146,7 +169,7 @@ TEST(SerialPortReader, ReportsAReadFailureAndStillEndsOnClose) {
     platform::CScriptedMessages messages;
     bool bDeviceOpen = false;
     CRecordingPort port(
-        std::make_unique<CFakeDevice>(CFakeDevice::EStep::kRead, EIO, &bDeviceOpen));
+        std::make_unique<CFakeDevice>(CFakeDevice::EStep::kRead, EINVAL, &bDeviceOpen));
     ASSERT_TRUE(port.Open());
     ASSERT_TRUE(messages.WaitForCount(1, 10s));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{res::kReaderReadFailed});
@@ -154,6 +177,28 @@ TEST(SerialPortReader, ReportsAReadFailureAndStillEndsOnClose) {
     EXPECT_TRUE(port.ReaderDone());
     EXPECT_FALSE(bDeviceOpen);
     EXPECT_EQ(messages.Count(), 1u);  // reported once, not once per turn of the loop
+    EXPECT_FALSE(port.IsLineLost());
+}
+
+// A device that goes away is no read failure: the port remembers it, reports it once, and once
+// more for each frame sent on it after, without a write error for each.
+TEST(SerialPortReader, AGoneDeviceIsReportedOnceAndAgainForEachFrameSent) {
+    platform::CScriptedMessages messages;
+    bool bDeviceOpen = false;
+    CRecordingPort port(
+        std::make_unique<CFakeDevice>(CFakeDevice::EStep::kLineGone, EIO, &bDeviceOpen));
+    ASSERT_TRUE(port.Open());
+    ASSERT_TRUE(port.WaitForLosses(1));
+    EXPECT_TRUE(port.IsLineLost());
+    devlink::CPacketBuffer test(devlink::kTestFrameCapacity);
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        test.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
+        EXPECT_FALSE(port.SendFrame(test));
+        EXPECT_EQ(port.Losses(), 1 + attempt);
+    }
+    port.Close();
+    EXPECT_TRUE(port.ReaderDone());
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST(SerialPortOverPty, ConfiguresTheLineForTheDevice) {
@@ -276,8 +321,74 @@ TEST(SerialPortWrite, AFrameThatCannotBeWrittenIsReportedOnce) {
     frame.BuildFrame(devlink::kFrameTypeData, 2, payload.data(), 64, 0);
     EXPECT_FALSE(closed.SendFrame(frame));
     ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Texts()[0], "Couldn't write to comm port. Error: 9");
+    // The number, and what the system calls it.
+    EXPECT_EQ(messages.Texts()[0], "Couldn't write to comm port. Error: 9 (Bad file descriptor)");
     EXPECT_EQ(messages.Requests()[0].caption, res::kCommPortErrorCaption);
+    EXPECT_EQ(closed.Losses(), 0);
+}
+
+// What was written reaches the device even when the port closes before the device has read it.
+// A pseudo-terminal shows it at once: beyond the 4 KiB its far end holds ready to read, a purge
+// throws away what is still on its way. Only output the user gave up on is thrown away.
+TEST(SerialPortClose, LetsQueuedFramesReachTheDeviceUnlessAbandoned) {
+    platform::CScriptedMessages messages;
+    for (const bool bAbandon : {false, true}) {
+        CPtyPeer peer;
+        CRecordingPort port;
+        port.SetPortPath(peer.Path());
+        ASSERT_TRUE(port.Open());
+        devlink::CPacketBuffer frame(devlink::kDataFrameCapacity);
+        std::vector<uint8_t> data(devlink::kBlockSize, 0x7E);
+        std::vector<uint8_t> expected;
+        for (uint16_t i = 0; i < 60; ++i) {  // about 8 KiB on the line
+            devlink::PutBookBlock(frame.Data(), i, data.data(), devlink::kBlockSize);
+            ASSERT_TRUE(port.SendFrame(frame));
+            int32_t length = devlink::FrameBodyLength(frame.Data()) + 6;
+            const auto wire = testing_support::OnWire({frame.Data(), frame.Data() + length});
+            expected.insert(expected.end(), wire.begin(), wire.end());
+        }
+        if (bAbandon) {
+            port.AbandonOutput();
+        }
+        port.Close();
+        const std::vector<uint8_t> arrived = peer.Read(expected.size(), 200ms);
+        if (bAbandon) {
+            EXPECT_LT(arrived.size(), expected.size());
+        } else {
+            EXPECT_EQ(arrived, expected);
+        }
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+// The far end of the line hangs up (a USB adapter pulled): the reader finds it once, a frame
+// sent then says so again instead of failing with a write error, and opening the port anew
+// starts afresh.
+TEST(SerialPortOverPty, AHungUpLineIsFoundOnceAndForgottenOnReopen) {
+    platform::CScriptedMessages messages;
+    CPtyPeer first;
+    CRecordingPort port;
+    port.SetPortPath(first.Path());
+    ASSERT_TRUE(port.Open());
+    first.HangUp();
+    ASSERT_TRUE(port.WaitForLosses(1));
+    EXPECT_TRUE(port.IsLineLost());
+    devlink::CPacketBuffer test(devlink::kTestFrameCapacity);
+    test.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
+    EXPECT_FALSE(port.SendFrame(test));
+    EXPECT_EQ(port.Losses(), 2);
+    port.Close();
+    EXPECT_TRUE(port.ReaderDone());
+
+    CPtyPeer second;
+    port.SetPortPath(second.Path());
+    ASSERT_TRUE(port.Open());
+    EXPECT_FALSE(port.IsLineLost());
+    test.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
+    EXPECT_TRUE(port.SendFrame(test));
+    EXPECT_EQ(second.Read(8, 5s).size(), 8u);
+    EXPECT_EQ(port.Losses(), 2);
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 }  // namespace

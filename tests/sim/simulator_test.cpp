@@ -14,6 +14,7 @@
 #include "link/frame_assembler.h"
 #include "model/program_book.h"
 #include "platform/byte_order.h"
+#include "platform/notify.h"
 #include "platform/scripted_messages.h"
 #include "res/strings.h"
 #include "res/version.h"
@@ -42,6 +43,7 @@ public:
     }
     ~CRawClient() { ::close(m_fd); }
     bool IsOpen() const { return m_fd >= 0; }
+    int Fd() const { return m_fd; }
 
     void Send(const std::vector<uint8_t>& frame) { SendRaw(OnWire(WithFcs(frame))); }
     void SendRaw(const std::vector<uint8_t>& wire) {
@@ -211,6 +213,38 @@ TEST(Simulator, MisbehavesAsItsSwitchesSay) {
     }
 }
 
+// The switches that play a device which never confirms an upload, and one whose line goes away.
+TEST(Simulator, CanWithholdTheFinalAnswerOrHangUp) {
+    sim::SSimOptions noFinalAck;
+    noFinalAck.bNoFinalAck = true;
+    {
+        SStarted s(noFinalAck);
+        CRawClient client(s.device.PortPath());
+        client.Send(ProgramBlock(3, 128, std::vector<uint8_t>(64, 1)));
+        client.Send(ProgramBlock(3, 192, Bytes({1, 2, 3, 4})));
+        client.Send(BookBlock(0xFFFF, Bytes({1, 2, 3, 4})));
+        ASSERT_TRUE(s.device.WaitForFrames(3, 10s));
+        const std::vector<std::vector<uint8_t>> expected = {
+            WithFcs(Bytes({0x00, 0x02, 0x00, 0x06, 0x00, 0x01, 0x00, 0x02, 0x00, 0x80}))};
+        EXPECT_EQ(client.Replies(), expected);
+    }
+    sim::SSimOptions hangingUp;
+    hangingUp.nHangUpAfter = 2;
+    {
+        SStarted s(hangingUp);
+        CRawClient client(s.device.PortPath());
+        client.Send(kTestFrame);
+        ASSERT_TRUE(s.device.WaitForFrames(1, 10s));
+        EXPECT_EQ(client.Replies().size(), 1u);
+        client.Send(kTestFrame);
+        // After the second frame the line hangs up.
+        pollfd fd{client.Fd(), 0, 0};
+        ASSERT_EQ(::poll(&fd, 1, 10000), 1);
+        EXPECT_NE(fd.revents & POLLHUP, 0);
+        EXPECT_EQ(s.device.FrameCount(), 2u);
+    }
+}
+
 TEST(Simulator, WritesTheReceivedBookAsADocument) {
     testing_support::CTempDir dir;
     sim::SSimOptions options;
@@ -255,14 +289,28 @@ TEST(SimulatorTool, PrintsItsPortAndAnswersTheProgram) {
 
     {
         platform::CScriptedMessages messages;
-        devlink::CDeviceLink link;
-        link.SetPortPath(path);
-        ASSERT_TRUE(link.Open());
-        devlink::CPacketBuffer test(16);
-        test.BuildFrame(devlink::kFrameTypeTest, 0, nullptr, 0, 0);
-        link.SendFrame(test);
-        ASSERT_TRUE(messages.WaitForCount(1, 10s));
-        EXPECT_EQ(messages.Texts()[0], res::kReceivedResponse);
+        platform::CNotifyQueue queue;
+        platform::INotifyDispatcher* previous = platform::SetNotifyDispatcher(&queue);
+        std::vector<uintptr_t> events;
+        const platform::NotifyHandle target =
+            platform::RegisterNotifyTarget([&](uint32_t msg, uintptr_t wParam, intptr_t) {
+                if (msg == devlink::WM_LINKEVENT) {
+                    events.push_back(wParam);
+                }
+            });
+        {
+            devlink::CDeviceLink link;
+            link.m_hEventWnd = target;
+            link.SetPortPath(path);
+            ASSERT_TRUE(link.Open());
+            link.SendConnectionTest();
+            EXPECT_TRUE(queue.RunFor(10s));
+        }
+        EXPECT_EQ(events,
+                  std::vector<uintptr_t>{static_cast<uintptr_t>(devlink::ELinkEvent::kTestAnswer)});
+        EXPECT_EQ(messages.Count(), 0u);
+        platform::UnregisterNotifyTarget(target);
+        platform::SetNotifyDispatcher(previous);
     }
     ::kill(pid, SIGTERM);
     int status = 0;

@@ -10,6 +10,7 @@
 
 #include "cli/link_commands.h"
 #include "model/program_book.h"
+#include "res/strings.h"
 #include "sim/simulator.h"
 #include "tests/test_support.h"
 #include "tests/upload/upload_test_support.h"
@@ -38,8 +39,10 @@ public:
         argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, m_strOut.c_str(), O_WRONLY | O_CREAT, 0600);
-        posix_spawn_file_actions_addopen(&actions, 2, m_strErr.c_str(), O_WRONLY | O_CREAT, 0600);
+        posix_spawn_file_actions_addopen(&actions, 1, m_strOut.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&actions, 2, m_strErr.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
             m_pid = -1;
         }
@@ -79,6 +82,12 @@ struct SDevice {
     sim::CSimulator device;
 };
 
+std::string Format(const char* format, const char* text) {
+    char out[512];
+    std::snprintf(out, sizeof out, format, text);
+    return out;
+}
+
 std::string SaveSample(const testing_support::CTempDir& dir, model::CProgramBook& book) {
     std::string path = dir.File("book.vq");
     EXPECT_TRUE(model::SaveBookToPath(book, path));
@@ -107,8 +116,73 @@ TEST(CliUpload, SendsOneProgramAndTheWholeBook) {
     std::vector<uint8_t> image(model::CProgramBook::EncodedSize());
     stored->EncodeAll(image.data());
     EXPECT_EQ(s.device.BookImage(), image);
-    EXPECT_NE(all.out.find("upload: 0%"), std::string::npos) << all.out;  // not a terminal
-    EXPECT_NE(all.out.find("Sent 392000 bytes in 6125 frames."), std::string::npos) << all.out;
+    // Progress goes to standard error (a line now and then, not being a terminal); standard
+    // output carries the result alone.
+    EXPECT_NE(all.err.find("upload: 0%"), std::string::npos) << all.err;
+    EXPECT_NE(all.err.find("upload: 100%"), std::string::npos) << all.err;
+    EXPECT_EQ(all.out, "Sent 392000 bytes in 6125 frames.\n");
+
+    SRun quiet = CCommand(dir, {"upload", "-q", "--port", s.device.PortPath(), file}).Wait();
+    EXPECT_EQ(quiet.status, 0) << quiet.err;
+    EXPECT_EQ(quiet.err, "");
+    EXPECT_EQ(quiet.out, "Sent 392000 bytes in 6125 frames.\n");
+}
+
+// A device that answers every second frame twice lets the upload run ahead, and the end of the
+// book then waits in the line's queue when the last frame has gone: it must still arrive, every
+// time, before the command says it is done.
+TEST(CliUpload, RepeatedAnswersStillDeliverTheWholeBook) {
+    testing_support::CTempDir dir;
+    auto book = testing_support::SampleBook();
+    const std::string file = SaveSample(dir, *book);
+    auto stored = std::make_unique<model::CProgramBook>();
+    ASSERT_TRUE(model::LoadBookFromPath(*stored, file));
+    std::vector<uint8_t> image(model::CProgramBook::EncodedSize());
+    stored->EncodeAll(image.data());
+    for (int run = 0; run < 3; ++run) {
+        sim::SSimOptions duplicating;
+        duplicating.nDuplicateEvery = 2;
+        SDevice s(duplicating);
+        SRun all = CCommand(dir, {"upload", "-q", "--port", s.device.PortPath(), file}).Wait();
+        EXPECT_EQ(all.status, 0) << all.err;
+        EXPECT_EQ(all.out, "Sent 392000 bytes in 6125 frames.\n");
+        EXPECT_EQ(s.device.FrameCount(), 6125u) << "run " << run;
+        EXPECT_EQ(s.device.BookImage(), image) << "run " << run;
+    }
+}
+
+// Success needs the device's answer to the last block; a device whose line goes away ends the
+// command at once (well inside the generous time-out given here) with a status of its own.
+TEST(CliUpload, NeedsTheLastAnswerAndNoticesALostLine) {
+    testing_support::CTempDir dir;
+    auto book = testing_support::SampleBook();
+    const std::string file = SaveSample(dir, *book);
+    struct SCase {
+        const char* name;
+        sim::SSimOptions options;
+        std::string timeout;
+        int status;
+        std::string message;  // empty: the lost line's, naming the port
+    };
+    sim::SSimOptions noFinalAck;
+    noFinalAck.bNoFinalAck = true;
+    sim::SSimOptions hangingUp;
+    hangingUp.nHangUpAfter = 100;
+    const SCase cases[] = {
+        {"never confirmed", noFinalAck, "1", cli::kExitNoAnswer, res::kCliNotConfirmed},
+        {"line lost", hangingUp, "60", cli::kExitLineLost, ""},
+    };
+    for (const auto& c : cases) {
+        SDevice s(c.options);
+        SRun run = CCommand(dir, {"upload", "-q", "--port", s.device.PortPath(), file, "--timeout",
+                                  c.timeout})
+                       .Wait();
+        EXPECT_EQ(run.status, c.status) << c.name << ": " << run.err;
+        const std::string message =
+            c.message.empty() ? Format(res::kLineLost, s.device.PortPath().c_str()) : c.message;
+        EXPECT_EQ(run.err, message + "\n") << c.name;
+        EXPECT_EQ(run.out, "") << c.name;
+    }
 }
 
 TEST(CliUpload, EndsWithItsOwnStatusForEachFailure) {
@@ -162,6 +236,41 @@ TEST(CliTest, ReportsTheDevicesAnswerOrItsSilence) {
     SRun none = CCommand(dir, {"test", "--port", quiet.device.PortPath(), "--timeout", "1"}).Wait();
     EXPECT_EQ(none.status, cli::kExitNoAnswer);
     EXPECT_EQ(quiet.device.FrameCount(), 1u);
+}
+
+// The trace shows exactly what travelled on the line, each frame with the time it went or came.
+TEST(CliTest, TracesTheFramesOnTheLine) {
+    testing_support::CTempDir dir;
+    SDevice answering;
+    SRun plain = CCommand(dir, {"test", "--port", answering.device.PortPath()}).Wait();
+    EXPECT_EQ(plain.err, "");
+    SRun traced = CCommand(dir, {"test", "--trace", "--port", answering.device.PortPath()}).Wait();
+    EXPECT_EQ(traced.status, 0) << traced.err;
+    EXPECT_EQ(traced.out, "Received response from device.\n");
+    std::istringstream lines(traced.err);
+    std::vector<std::string> frames;
+    for (std::string line; std::getline(lines, line);) {
+        const size_t close = line.find("] ");
+        ASSERT_TRUE(line.rfind("[", 0) == 0 && close != std::string::npos) << line;
+        std::istringstream stamp(line.substr(1, close - 1));
+        double seconds = -1;
+        EXPECT_TRUE(stamp >> seconds) << line;
+        EXPECT_GE(seconds, 0.0) << line;
+        frames.push_back(line.substr(close + 2));
+    }
+    EXPECT_EQ(frames, (std::vector<std::string>{"> 7E 00 03 00 00 BA 13 7E",
+                                                "< 7E 00 02 00 02 00 03 24 66 7E"}));
+}
+
+TEST(CliHelp, ShowsEachDefaultAndTheExitStatuses) {
+    testing_support::CTempDir dir;
+    for (const char* command : {"upload", "test"}) {
+        SRun help = CCommand(dir, {command, "--help"}).Wait();
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_NE(help.out.find(res::kCliLinkExitCodes), std::string::npos) << command;
+        EXPECT_NE(help.out.find("=10"), std::string::npos) << command;  // --timeout's default
+        EXPECT_NE(help.out.find("--trace"), std::string::npos) << command;
+    }
 }
 
 }  // namespace

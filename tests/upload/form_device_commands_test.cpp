@@ -15,6 +15,7 @@
 #include "app/main_frame.h"
 #include "app/qt_notify_dispatcher.h"
 #include "editor/zelkor_form.h"
+#include "link/link_messages.h"
 #include "platform/scripted_messages.h"
 #include "res/ids_app.h"
 #include "res/ids_editor.h"
@@ -109,6 +110,7 @@ protected:
     platform::CScriptedMessages m_messages;
     app::CQtNotifyDispatcher m_dispatcher;
     devlink::CDeviceLink m_link;
+    devlink::CLinkMessages m_linkMessages{m_link};  // as the application reports the link's events
     model::CZelkorConfigDoc m_doc;
     CZelkorForm m_form;
     std::optional<sim::CSimulator> m_device;
@@ -143,7 +145,7 @@ TEST_F(FormDeviceCommands, ToolsMenuRunsTheDeviceCommands) {
     RunUpload([&] { frame.Action(res::ID_UPLOAD_CURRENT_PROGRAM)->trigger(); });
     const std::vector<sim::SReceivedFrame> frames = m_device->Frames();
     ASSERT_EQ(frames.size(), 5u);
-    EXPECT_EQ(frames[1].command, upload::kCmdProgramBlock);
+    EXPECT_EQ(frames[1].command, devlink::kCmdProgramBlock);
     EXPECT_EQ(frames[1].address, 0);
 }
 
@@ -166,7 +168,8 @@ TEST_F(FormDeviceCommands, TestConnectionReportsOnlyAnAnswer) {
         EXPECT_EQ(m_device->RawBytes(), sent) << c.name;
         if (!c.bSilent) {
             ASSERT_TRUE(m_device->WaitForReplies(1, 10s));
-            ASSERT_TRUE(m_messages.WaitForCount(1, 10s)) << c.name;
+            // The link's event reaches the application through the event loop.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return m_messages.Count() >= 1; }, 10000)) << c.name;
         }
         // The reply, if any, has been read and handled once the link reports it; a second
         // test frame answered proves that nothing more of the first is still on its way.
@@ -194,7 +197,7 @@ TEST_F(FormDeviceCommands, LoadDeviceSendsTheWholeBookAndClosesByItself) {
 
     const std::optional<int> bar = RunUpload([this] { LoadDevice(); });
     ASSERT_TRUE(bar.has_value());
-    EXPECT_EQ(*bar, 99);
+    EXPECT_EQ(*bar, 100);  // the device confirmed the final block
     EXPECT_EQ(m_device->FrameCount(), 6125u);
     EXPECT_EQ(m_device->BookImage(), expected);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -209,11 +212,11 @@ TEST_F(FormDeviceCommands, UploadCurrentProgramSendsTheIndexOfTheProgramShown) {
 
     const std::optional<int> bar = RunUpload([this] { UploadCurrentProgram(); });
     ASSERT_TRUE(bar.has_value());
-    EXPECT_EQ(*bar, 97);
+    EXPECT_EQ(*bar, 100);
     const std::vector<sim::SReceivedFrame> frames = m_device->Frames();
     ASSERT_EQ(frames.size(), 4u);
     for (const sim::SReceivedFrame& frame : frames) {
-        EXPECT_EQ(frame.command, upload::kCmdProgramBlock);
+        EXPECT_EQ(frame.command, devlink::kCmdProgramBlock);
         EXPECT_EQ(frame.address, 1999);
     }
     EXPECT_EQ(m_device->ProgramImage(1999), Payload(1999));
@@ -238,6 +241,49 @@ TEST_F(FormDeviceCommands, SilentDeviceKeepsTheDialogUntilCancel) {
     EXPECT_EQ(*bar, 0);
     EXPECT_EQ(m_device->FrameCount(), 1u);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// A device that never confirms the final block: the dialog closes as always, the window is the
+// user's again at once, and a second after the last block one warning says to send it again.
+TEST_F(FormDeviceCommands, AnUnconfirmedUploadIsReportedOnceAfterTheDialog) {
+    sim::SSimOptions options;
+    options.bNoFinalAck = true;
+    Connect(options);
+    const std::optional<int> bar = RunUpload([this] { UploadCurrentProgram(); });
+    ASSERT_TRUE(bar.has_value());
+    EXPECT_EQ(*bar, 97);
+    EXPECT_EQ(m_messages.Count(), 0u);  // the command has returned; the warning waits its turn
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_messages.Count() >= 1; }, 10000));
+    QTest::qWait(50);
+    ASSERT_EQ(m_messages.Count(), 1u);
+    EXPECT_EQ(m_messages.Texts()[0], res::kUploadNotConfirmed);
+    EXPECT_EQ(m_messages.Requests()[0].icon, platform::EMsgIcon::kWarning);
+}
+
+// The line goes away in the middle of an upload: the dialog closes by itself and the user reads
+// one message that names the port; a later connection test or upload on the gone line says the
+// same, once for each attempt.
+TEST_F(FormDeviceCommands, ALostLineEndsTheUploadWithOneMessage) {
+    sim::SSimOptions options;
+    options.nHangUpAfter = 50;
+    Connect(options);
+    const std::string lost =
+        QString::asprintf(res::kLineLost, m_device->PortPath().c_str()).toStdString();
+    const std::optional<int> bar = RunUpload([this] { LoadDevice(); });
+    ASSERT_TRUE(bar.has_value());
+    EXPECT_LT(*bar, 99);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_messages.Count() >= 1; }, 10000));
+    m_form.OnCmdMsg(res::ID_TEST_CONNECTION, true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_messages.Count() >= 2; }, 10000));
+    RunUpload([this] { UploadCurrentProgram(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_messages.Count() >= 3; }, 10000));
+    QTest::qWait(50);
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>(3, lost));
+    for (const platform::SMessageRequest& box : m_messages.Requests()) {
+        EXPECT_EQ(box.icon, platform::EMsgIcon::kWarning);
+        EXPECT_EQ(box.caption, res::kCommPortErrorCaption);
+    }
+    EXPECT_EQ(m_device->FrameCount(), 50u);
 }
 
 // Unsaved edits and an upload: the prompt comes first, and what is sent is what the user chose

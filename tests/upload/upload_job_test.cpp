@@ -1,12 +1,14 @@
 // Upload jobs against the simulated generator over a real pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <system_error>
 
 #include "platform/notify.h"
 #include "platform/scripted_messages.h"
 #include "res/strings.h"
 #include "tests/upload/upload_test_support.h"
+#include "upload/time_left.h"
 #include "upload/upload_job.h"
 
 namespace {
@@ -15,7 +17,8 @@ using namespace std::chrono_literals;
 using testing_support::SampleBook;
 using testing_support::SSimLink;
 
-// Stands in for the progress dialog: counts progress and notices the close command.
+// Stands in for the progress dialog: counts progress and notices the close command; and for
+// the application, which hears the link's events.
 class CFakeDialog {
 public:
     CFakeDialog() : m_pPrevious(platform::SetNotifyDispatcher(&m_queue)) {
@@ -24,6 +27,9 @@ public:
                 ++m_nProgress;
             } else if (msg == upload::kNotifyCommand && w == upload::kIdCancel) {
                 m_bClosed = true;
+            } else if (msg == devlink::WM_LINKEVENT &&
+                       w == static_cast<uintptr_t>(devlink::ELinkEvent::kLineLost)) {
+                ++m_nLineLost;
             }
         });
     }
@@ -39,17 +45,27 @@ public:
         }
         return m_bClosed;
     }
-    void Attach(upload::CUploadJob& job, devlink::CDeviceLink& link) {
-        link.m_hNotifyWnd = m_handle;
-        job.m_pDialog = m_handle;
-        job.m_hAckEvent = link.m_hAckEvent;
-        job.m_pLink = &link;
+    // Runs the dialog's messages until the condition holds (or nothing more comes); whatever the
+    // reader finds is followed by a note, so nothing is missed.
+    bool RunUntil(const std::function<bool()>& condition) {
+        while (!condition() && m_queue.RunFor(10s)) {
+        }
+        m_queue.RunPending();
+        return condition();
+    }
+    static std::function<bool()> Confirmed(const upload::CUploadJob& job) {
+        return [&job] { return job.End() == upload::EUploadEnd::kConfirmed; };
+    }
+    bool Start(upload::CUploadJob& job, devlink::CDeviceLink& link) {
+        link.m_hEventWnd = m_handle;
+        return job.Start(link, m_handle);
     }
 
     platform::CNotifyQueue m_queue;
     platform::INotifyDispatcher* m_pPrevious;
     platform::NotifyHandle m_handle;
     int m_nProgress = 0;
+    int m_nLineLost = 0;
     bool m_bClosed = false;
 };
 
@@ -74,11 +90,11 @@ TEST(BookUpload, TheWholeBookArrivesByteExact) {
     CFakeDialog dialog;
     auto book = SampleBook();
     auto job = BookJob(*book);
-    dialog.Attach(*job, s.link);
-    ASSERT_TRUE(job->Start());
+    ASSERT_TRUE(dialog.Start(*job, s.link));
     ASSERT_TRUE(dialog.RunUntilClosed());
     EXPECT_TRUE(job->m_bDone);
     EXPECT_EQ(job->m_nSent, 391936);
+    EXPECT_TRUE(dialog.RunUntil(CFakeDialog::Confirmed(*job)));
 
     std::vector<uint8_t> expected(model::CProgramBook::EncodedSize());
     book->EncodeAll(expected.data());
@@ -88,7 +104,7 @@ TEST(BookUpload, TheWholeBookArrivesByteExact) {
     for (size_t i = 0; i < frames.size(); ++i) {
         const uint16_t sequence = i + 1 < frames.size() ? static_cast<uint16_t>(i) : 0xFFFF;
         ASSERT_EQ(frames[i].address, sequence) << i;
-        ASSERT_EQ(frames[i].command, upload::kCmdBookBlock) << i;
+        ASSERT_EQ(frames[i].command, devlink::kCmdBookBlock) << i;
         ASSERT_EQ(frames[i].length, 68) << i;
     }
     EXPECT_GE(dialog.m_nProgress, 6124);
@@ -109,8 +125,7 @@ TEST(ProgramUpload, OneProgramArrivesInFourBlocksWithItsIndex) {
         CFakeDialog dialog;
         auto book = SampleBook();
         auto job = ProgramJob(*book, 1998);
-        dialog.Attach(*job, s.link);
-        ASSERT_TRUE(job->Start());
+        ASSERT_TRUE(dialog.Start(*job, s.link));
         ASSERT_TRUE(dialog.RunUntilClosed()) << c.name;
         EXPECT_EQ(job->m_nSent, 192) << c.name;
 
@@ -124,7 +139,7 @@ TEST(ProgramUpload, OneProgramArrivesInFourBlocksWithItsIndex) {
         const uint16_t offsets[] = {0, 64, 128, 192};
         const uint16_t lengths[] = {70, 70, 70, 10};
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(frames[i].command, upload::kCmdProgramBlock);
+            EXPECT_EQ(frames[i].command, devlink::kCmdProgramBlock);
             EXPECT_EQ(frames[i].address, 1998);
             EXPECT_EQ(frames[i].offset, offsets[i]) << c.name;
             EXPECT_EQ(frames[i].length, lengths[i]) << c.name;
@@ -140,9 +155,8 @@ TEST(UploadSilentDevice, SendsOneFrameAndWaitsUntilCancel) {
     SSimLink s(silent);
     CFakeDialog dialog;
     auto job = BookJob(*SampleBook());
-    dialog.Attach(*job, s.link);
     s.link.m_hAckEvent->Set();  // a stale acknowledgement from earlier traffic
-    ASSERT_TRUE(job->Start());
+    ASSERT_TRUE(dialog.Start(*job, s.link));
     ASSERT_TRUE(s.device.WaitForFrames(1, 10s));
     EXPECT_FALSE(job->m_bDone);
     job->Cancel();
@@ -167,11 +181,10 @@ TEST(UploadCancel, LeavesNoThreadAndNoFrameBehind) {
         auto job = when == EWhen::kAfterEnd
                        ? std::unique_ptr<upload::CUploadJob>(ProgramJob(*SampleBook(), 0))
                        : std::unique_ptr<upload::CUploadJob>(BookJob(*SampleBook()));
-        dialog.Attach(*job, s.link);
         if (when == EWhen::kBeforeStart) {
             job->Cancel();
         }
-        ASSERT_TRUE(job->Start());
+        ASSERT_TRUE(dialog.Start(*job, s.link));
         if (when == EWhen::kAfterFrames) {
             ASSERT_TRUE(s.device.WaitForFrames(20, 10s));
         } else if (when == EWhen::kAfterEnd) {
@@ -195,6 +208,92 @@ TEST(UploadCancel, LeavesNoThreadAndNoFrameBehind) {
     }
 }
 
+// Acknowledgements that come twice let the job run ahead of the device, with frames waiting in
+// the line's queue when the last one goes: the whole book must still arrive, and the end is
+// confirmed only by the device's answer to the final block, never by a repeated earlier one.
+TEST(BookUpload, RunsAheadOnRepeatedAnswersAndStillEndsConfirmed) {
+    platform::CScriptedMessages messages;
+    sim::SSimOptions duplicating;
+    duplicating.nDuplicateEvery = 2;
+    SSimLink s(duplicating);
+    CFakeDialog dialog;
+    auto book = SampleBook();
+    auto job = BookJob(*book);
+    ASSERT_TRUE(dialog.Start(*job, s.link));
+    ASSERT_TRUE(dialog.RunUntilClosed());
+    ASSERT_TRUE(s.device.WaitForBooks(1, 60s));
+    ASSERT_TRUE(s.device.WaitForFrames(6125, 10s));
+    std::vector<uint8_t> expected(model::CProgramBook::EncodedSize());
+    book->EncodeAll(expected.data());
+    EXPECT_EQ(s.device.BookImage(), expected);
+    // The device answered the final block; the job knows it once that answer is read.
+    EXPECT_TRUE(dialog.RunUntil(CFakeDialog::Confirmed(*job)));
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+// How each upload ends, as the dialog and the command line read it once the job has closed.
+TEST(UploadEnd, TellsConfirmedUnconfirmedAndLostApart) {
+    platform::CScriptedMessages messages;
+    struct SCase {
+        const char* name;
+        sim::SSimOptions options;
+        upload::EUploadEnd end;
+        int lineLostEvents;
+    };
+    sim::SSimOptions noFinalAck;
+    noFinalAck.bNoFinalAck = true;
+    sim::SSimOptions hangingUp;
+    hangingUp.nHangUpAfter = 2;
+    const SCase cases[] = {
+        {"confirmed", {}, upload::EUploadEnd::kConfirmed, 0},
+        {"final block never answered", noFinalAck, upload::EUploadEnd::kUnconfirmed, 0},
+        {"line gone after two blocks", hangingUp, upload::EUploadEnd::kLineLost, 1},
+    };
+    for (const auto& c : cases) {
+        SSimLink s(c.options);
+        CFakeDialog dialog;
+        auto job = ProgramJob(*SampleBook(), 7);
+        ASSERT_TRUE(dialog.Start(*job, s.link));
+        // Closed by the job itself in every case: a lost line ends the wait at once.
+        ASSERT_TRUE(dialog.RunUntilClosed()) << c.name;
+        // The last answer may still be on its way to the reader; it brings a progress note.
+        if (c.end == upload::EUploadEnd::kConfirmed) {
+            dialog.RunUntil(CFakeDialog::Confirmed(*job));
+        }
+        dialog.m_queue.RunPending();
+        EXPECT_EQ(job->End(), c.end) << c.name;
+        EXPECT_EQ(dialog.m_nLineLost, c.lineLostEvents) << c.name;
+        if (c.end == upload::EUploadEnd::kUnconfirmed) {
+            EXPECT_EQ(job->FinalAck()->State(), devlink::CFinalAck::EState::kAwaited);
+            EXPECT_EQ(s.device.FrameCount(), 4u);
+        }
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+// An upload on a line that has already gone says so once and ends without waiting.
+TEST(UploadEnd, AnUploadOnAGoneLineEndsAtOnceWithOneReport) {
+    platform::CScriptedMessages messages;
+    sim::SSimOptions hangingUp;
+    hangingUp.nHangUpAfter = 1;
+    SSimLink s(hangingUp);
+    CFakeDialog dialog;
+    s.link.m_hEventWnd = dialog.m_handle;
+    ASSERT_TRUE(s.link.SendConnectionTest());
+    ASSERT_TRUE(dialog.RunUntil([&] { return s.link.IsLineLost(); }));
+    ASSERT_EQ(dialog.m_nLineLost, 1);
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        auto job = ProgramJob(*SampleBook(), 0);
+        dialog.m_bClosed = false;
+        ASSERT_TRUE(dialog.Start(*job, s.link));
+        ASSERT_TRUE(dialog.RunUntilClosed());
+        dialog.m_queue.RunPending();
+        EXPECT_EQ(job->End(), upload::EUploadEnd::kLineLost);
+        EXPECT_EQ(dialog.m_nLineLost, 1 + attempt);
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
 class CThreadlessJob : public upload::CBookUploadJob {
 protected:
     void LaunchThread() override {
@@ -205,8 +304,9 @@ protected:
 TEST(UploadStart, AJobWhoseThreadCannotStartSaysSoAndStillEnds) {
     platform::CScriptedMessages messages;
     CThreadlessJob job;
+    devlink::CDeviceLink link;
     ASSERT_TRUE(job.AllocateData(model::CProgramBook::EncodedSize()));
-    EXPECT_FALSE(job.Start());
+    EXPECT_FALSE(job.Start(link, platform::kNoNotify));
     ASSERT_EQ(messages.Count(), 1u);
     const auto request = messages.Requests()[0];
     EXPECT_EQ(request.text, res::kUploadThreadFailed);
@@ -221,9 +321,8 @@ TEST(UploadDialogGone, LateNotificationsAndTheCloseAreHarmless) {
     SSimLink s;
     CFakeDialog dialog;
     auto job = ProgramJob(*SampleBook(), 5);
-    dialog.Attach(*job, s.link);
     platform::UnregisterNotifyTarget(dialog.m_handle);  // the dialog has closed already
-    ASSERT_TRUE(job->Start());
+    ASSERT_TRUE(dialog.Start(*job, s.link));
     ASSERT_TRUE(s.device.WaitForFrames(4, 10s));
     job.reset();  // waits for the thread, which posted to nobody
     dialog.m_queue.RunPending();
@@ -243,6 +342,36 @@ TEST(UploadFrames, AreLaidOutAsTheDeviceExpects) {
               (std::vector<uint8_t>{0x00, 0x01, 0x00, 0x0A, 0x00, 0x03, 0x07, 0xCF, 0x00, 0xC0,
                                     0xA1, 0xA2, 0xA3, 0xA4}));
     EXPECT_EQ(frame.Count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The time left follows the pace of the acknowledgements so far, and stays unsaid while that
+// pace is not known.
+TEST(UploadTimeLeft, FollowsThePaceOnceItIsKnown) {
+    using std::chrono::seconds;
+    struct SCase {
+        const char* name;
+        int32_t sent;
+        int32_t total;
+        std::chrono::milliseconds elapsed;
+        std::optional<seconds> left;
+    };
+    const int32_t book = model::CProgramBook::EncodedSize();
+    const SCase cases[] = {
+        {"first block only", 64, book, 2000ms, std::nullopt},
+        {"too early", 64 * 20, book, 500ms, std::nullopt},
+        {"too few blocks", 64 * 4, book, 3000ms, std::nullopt},
+        // 64 * 100 bytes after the first in 1 s: the rest of the book in 60.25 s.
+        {"a book at its pace", 64 * 101, book, 1000ms, seconds(61)},
+        {"half way", 64 + book / 2, book, 25000ms, seconds(25)},
+        {"all but the final block", book - 64, book, 50000ms, seconds(1)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(upload::EstimateTimeLeft(c.sent, c.total, c.elapsed), c.left) << c.name;
+    }
 }
 
 }  // namespace

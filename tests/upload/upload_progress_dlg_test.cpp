@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -60,10 +61,14 @@ protected:
     }
 
     void Prepare(upload::CUploadJob& job, CUploadProgressDlg& dlg, devlink::CDeviceLink& link) {
-        job.m_hAckEvent = link.m_hAckEvent;
-        job.m_pLink = &link;
         dlg.m_pJob = &job;
         dlg.m_pApp = &link;
+    }
+
+    static QString LabelText(CUploadProgressDlg& dlg, const char* name) {
+        auto* label = dlg.findChild<QLabel*>(QString::fromLatin1(name));
+        EXPECT_NE(label, nullptr) << name;
+        return label != nullptr ? label->text() : QString();
     }
 
     // Runs the dialog modally; act plays the user once it is on screen. A dialog that is still
@@ -105,18 +110,27 @@ TEST_F(UploadProgressDlg, HasTheTemplateCaptionAndControls) {
     EXPECT_EQ(cancel->property("controlId").toInt(), res::IDCANCEL);
 }
 
-// An upload that the device acknowledges block by block ends by itself, with everything sent
-// and the bar on the share counted as sent (the final block is never counted).
+// An upload that the device acknowledges block by block ends by itself, with everything sent.
+// The bar reaches its end only on the device's answer to the final block: without one it stays
+// on the share counted as sent (the final block is never counted), and a second after the last
+// block the user is told, once, to send it again.
 TEST_F(UploadProgressDlg, ClosesByItselfWhenTheLastBlockHasGone) {
     struct SCase {
         const char* name;
         bool bBook;
+        bool bConfirmed;
         int nBar;
         size_t nFrames;
     };
-    const SCase cases[] = {{"whole book", true, 99, 6125}, {"program 2000", false, 97, 4}};
+    const SCase cases[] = {{"whole book", true, true, 100, 6125},
+                           {"program 2000", false, true, 100, 4},
+                           {"whole book, not confirmed", true, false, 99, 6125},
+                           {"program 2000, not confirmed", false, false, 97, 4}};
     for (const SCase& c : cases) {
-        SSimLink s;
+        m_messages.Clear();
+        sim::SSimOptions options;
+        options.bNoFinalAck = !c.bConfirmed;
+        SSimLink s(options);
         auto book = SampleBook();
         std::unique_ptr<upload::CUploadJob> job;
         std::vector<uint8_t> expected;
@@ -135,18 +149,41 @@ TEST_F(UploadProgressDlg, ClosesByItselfWhenTheLastBlockHasGone) {
         CUploadProgressDlg dlg;
         Prepare(*job, dlg, s.link);
 
+        if (c.bConfirmed) {
+            // The answer to the final block comes while the job pauses; the bar shows it on
+            // the acknowledgement itself or, at the latest, as the dialog closes.
+            QObject::connect(&dlg, &QDialog::finished, &dlg, [&] {
+                ASSERT_TRUE(QTest::qWaitFor(
+                    [&] { return job->End() == upload::EUploadEnd::kConfirmed; }, 10000));
+            });
+        }
         EXPECT_EQ(Run(dlg), QDialog::Rejected) << c.name;
         EXPECT_FALSE(dlg.isVisible()) << c.name;
         EXPECT_EQ(dlg.m_progress->minimum(), 0);
         EXPECT_EQ(dlg.m_progress->maximum(), 100);
-        EXPECT_EQ(dlg.m_progress->value(), c.nBar) << c.name;
+        if (c.bConfirmed && dlg.m_progress->value() != 100) {
+            // The answer overtook nothing on the way: it came after the close, as allowed.
+            EXPECT_EQ(job->End(), upload::EUploadEnd::kConfirmed) << c.name;
+        } else {
+            EXPECT_EQ(dlg.m_progress->value(), c.nBar) << c.name;
+            EXPECT_EQ(LabelText(dlg, "uploadPercent"), QString::number(c.nBar) + '%') << c.name;
+        }
+        EXPECT_EQ(m_messages.Count(), 0u) << c.name;  // nothing while the device may still answer
+        if (!c.bConfirmed) {
+            EXPECT_EQ(job->End(), upload::EUploadEnd::kUnconfirmed) << c.name;
+            ASSERT_TRUE(QTest::qWaitFor([&] { return m_messages.Count() > 0; }, 10000)) << c.name;
+            QTest::qWait(50);
+            ASSERT_EQ(m_messages.Count(), 1u) << c.name;
+            const platform::SMessageRequest box = m_messages.Requests()[0];
+            EXPECT_EQ(box.text, res::kUploadNotConfirmed);
+            EXPECT_EQ(box.icon, platform::EMsgIcon::kWarning);
+            EXPECT_EQ(box.caption, platform::ApplicationTitle());
+        }
         EXPECT_TRUE(job->m_bDone) << c.name;
         EXPECT_FALSE(static_cast<CBookJob*>(job.get())->ThreadAlive()) << c.name;
-        EXPECT_EQ(s.link.m_hNotifyWnd.load(), job->m_pDialog) << c.name;
         EXPECT_EQ(s.device.FrameCount(), c.nFrames) << c.name;
         EXPECT_EQ(c.bBook ? s.device.BookImage() : s.device.ProgramImage(1999), expected) << c.name;
     }
-    EXPECT_EQ(m_messages.Count(), 0u);
 }
 
 // With a silent device the dialog waits until the user ends it, by the button, Escape or the
@@ -200,7 +237,7 @@ TEST_F(UploadProgressDlg, LateAcknowledgementsAreHarmless) {
         Prepare(job, dlg, s.link);
         Run(dlg);
         EXPECT_EQ(dlg.m_progress->value(), 97);
-        hDialog = job.m_pDialog;
+        hDialog = s.link.m_hNotifyWnd.load();
     }
     ASSERT_TRUE(s.device.WaitForReplies(4, 10s));  // the final block's answer is on its way
     // The link still names the closed dialog, as it always did; nothing reaches it any more.
@@ -213,6 +250,10 @@ TEST_F(UploadProgressDlg, LateAcknowledgementsAreHarmless) {
     // sure no fifth frame followed.
     ASSERT_TRUE(s.device.WaitForFrames(4, 10s));
     EXPECT_EQ(s.device.FrameCount(), 4u);
+    // The late answer still confirms the upload within its second: no warning follows.
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return job.End() == upload::EUploadEnd::kConfirmed; }, 10000));
+    QTest::qWait(static_cast<int>(upload::kConfirmWait.count()));
     EXPECT_EQ(m_messages.Count(), 0u);
 }
 
@@ -246,8 +287,8 @@ TEST_F(UploadProgressDlg, TheJobsCloseShowsTheFinalFigure) {
     Prepare(job, dlg, link);
     Run(dlg, [&] {
         EXPECT_EQ(dlg.m_progress->value(), 0);
-        EXPECT_TRUE(
-            platform::PostNotify(job.m_pDialog, upload::kNotifyCommand, upload::kIdCancel, 0));
+        EXPECT_TRUE(platform::PostNotify(link.m_hNotifyWnd.load(), upload::kNotifyCommand,
+                                         upload::kIdCancel, 0));
     });
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.m_progress->value(), 97);

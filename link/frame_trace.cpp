@@ -1,0 +1,47 @@
+#include "link/frame_trace.h"
+
+#include <string>
+#include <vector>
+
+#include "link/packet_buffer.h"
+
+namespace devlink {
+
+CPrintedTrace::CPrintedTrace(std::FILE* out)
+    : m_pOut(out), m_start(std::chrono::steady_clock::now()) {}
+
+void CPrintedTrace::OnSend(const uint8_t* wire, size_t count) {
+    Print('>', wire, count);
+}
+
+void CPrintedTrace::OnReceive(const uint8_t* frame, size_t count) {
+    // Stuffed again, so that both directions read as the line carried them.
+    std::vector<uint8_t> wire;
+    wire.reserve(2 * count + 2);
+    StuffFrame(frame, static_cast<int32_t>(count), [&](uint8_t b) {
+        wire.push_back(b);
+        return true;
+    });
+    Print('<', wire.data(), wire.size());
+}
+
+void CPrintedTrace::Print(char direction, const uint8_t* wire, size_t count) {
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "[%12.6f] %c", seconds, direction);
+    std::string line = stamp;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (size_t i = 0; i < count; ++i) {
+        line += ' ';
+        line += kHex[wire[i] >> 4];
+        line += kHex[wire[i] & 0x0F];
+    }
+    line += '\n';
+    std::lock_guard lock(m_mutex);
+    std::FILE* out = m_pOut != nullptr ? m_pOut : stderr;
+    std::fputs(line.c_str(), out);
+    std::fflush(out);
+}
+
+}  // namespace devlink

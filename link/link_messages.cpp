@@ -1,0 +1,44 @@
+#include "link/link_messages.h"
+
+#include <cstdio>
+
+#include "platform/message_box.h"
+#include "res/strings.h"
+
+namespace devlink {
+
+std::string LineLostText(const std::string& portPath) {
+    const int length = std::snprintf(nullptr, 0, res::kLineLost, portPath.c_str());
+    std::string text(static_cast<size_t>(length > 0 ? length : 0), '\0');
+    std::snprintf(text.data(), text.size() + 1, res::kLineLost, portPath.c_str());
+    return text;
+}
+
+CLinkMessages::CLinkMessages(CDeviceLink& link) : m_link(link) {
+    m_hTarget = platform::RegisterNotifyTarget([this](uint32_t nMsg, uintptr_t wParam, intptr_t) {
+        if (nMsg == WM_LINKEVENT) {
+            OnEvent(static_cast<ELinkEvent>(wParam));
+        }
+    });
+    m_link.m_hEventWnd = m_hTarget;
+}
+
+CLinkMessages::~CLinkMessages() {
+    m_link.m_hEventWnd = platform::kNoNotify;
+    platform::UnregisterNotifyTarget(m_hTarget);
+}
+
+void CLinkMessages::OnEvent(ELinkEvent event) {
+    // Posted on, as the reader's own messages are: a box never holds up what comes next.
+    switch (event) {
+        case ELinkEvent::kTestAnswer:
+            platform::PostMessageBox({res::kReceivedResponse, res::kAcknowledgeCaption});
+            break;
+        case ELinkEvent::kLineLost:
+            platform::PostMessageBox({LineLostText(m_link.PortPath()), res::kCommPortErrorCaption,
+                                      platform::EMsgIcon::kWarning});
+            break;
+    }
+}
+
+}  // namespace devlink
