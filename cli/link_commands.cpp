@@ -1,8 +1,6 @@
 // upload and test: the device commands without windows, on the same link and upload jobs as the
 // program. The main thread stands in for the user-interface thread: it runs the notifications
 // that the link and the job post, and Ctrl+C reaches it as one of them.
-#include <pthread.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -12,15 +10,16 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "cli/commands.h"
 #include "cli/link_commands.h"
 #include "link/device_link.h"
 #include "model/program_book.h"
+#include "platform/console_interrupt.h"
 #include "platform/console_messages.h"
 #include "platform/message_box.h"
 #include "platform/notify.h"
+#include "ports/port_name.h"
 #include "res/strings.h"
 #include "upload/upload_job.h"
 
@@ -41,44 +40,6 @@ std::string Format(const char* format, auto... args) {
     std::snprintf(text, sizeof text, format, args...);
     return text;
 }
-
-// Ctrl+C and SIGTERM become a notification to the main loop. The signals are blocked before any
-// other thread starts (the link's reader and the upload inherit the mask) and taken by a thread
-// of this watch alone.
-class CInterruptWatch {
-public:
-    explicit CInterruptWatch(platform::NotifyHandle target) {
-        sigemptyset(&m_signals);
-        sigaddset(&m_signals, SIGINT);
-        sigaddset(&m_signals, SIGTERM);
-        sigaddset(&m_signals, SIGUSR1);  // only to end the watch
-        pthread_sigmask(SIG_BLOCK, &m_signals, &m_previous);
-        m_thread = std::thread([this, target] {
-            for (;;) {
-                int signal = 0;
-                sigwait(&m_signals, &signal);
-                if (m_bStop.load()) {
-                    return;
-                }
-                if (signal != SIGUSR1) {
-                    platform::PostNotify(target, kNotifyInterrupt, 0, 0);
-                }
-            }
-        });
-    }
-    ~CInterruptWatch() {
-        m_bStop = true;
-        pthread_kill(m_thread.native_handle(), SIGUSR1);
-        m_thread.join();
-        pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
-    }
-
-private:
-    sigset_t m_signals{};
-    sigset_t m_previous{};
-    std::atomic<bool> m_bStop{false};
-    std::thread m_thread;
-};
 
 // The device's answer to the connection test goes to standard output and wakes the main loop;
 // every other message is printed on standard error as usual.
@@ -113,10 +74,12 @@ public:
         m_target = platform::RegisterNotifyTarget(
             [this](uint32_t msg, uintptr_t wParam, intptr_t) { OnNotify(msg, wParam); });
         m_messages.m_target = m_target;
-        m_pWatch = std::make_unique<CInterruptWatch>(m_target);
+        // Ctrl+C becomes a notification to the main loop.
+        m_pInterrupt = std::make_unique<platform::CConsoleInterrupt>(
+            [target = m_target] { platform::PostNotify(target, kNotifyInterrupt, 0, 0); });
     }
     ~CSession() {
-        m_pWatch.reset();
+        m_pInterrupt.reset();
         platform::UnregisterNotifyTarget(m_target);
         platform::SetNotifyDispatcher(m_pPrevious);
     }
@@ -160,7 +123,7 @@ private:
     platform::CNotifyQueue m_queue;
     platform::INotifyDispatcher* m_pPrevious = nullptr;
     platform::NotifyHandle m_target = platform::kNoNotify;
-    std::unique_ptr<CInterruptWatch> m_pWatch;
+    std::unique_ptr<platform::CConsoleInterrupt> m_pInterrupt;
     std::chrono::milliseconds m_timeout;
     Clock::time_point m_deadline{};
     EEnd m_end = EEnd::kNone;
@@ -219,7 +182,7 @@ int Finish(CSession::EEnd end, int timeoutSeconds) {
 }
 
 bool OpenLink(devlink::CDeviceLink& link, const std::string& port, CSession& session) {
-    link.SetPortPath(port);
+    link.SetPortPath(ports::PortPathFromName(port));
     if (!link.Open()) {
         std::fprintf(stderr, "%s\n", Format(res::kCliPortFailed, port.c_str()).c_str());
         return false;
@@ -302,7 +265,7 @@ void RegisterLinkCommands(CLI::App& app, int& exitCode) {
     auto args = std::make_shared<SUploadArgs>();
     CLI::App* upload = app.add_subcommand(
         "upload", "send the whole book (or one program) of a .vq file to the generator");
-    upload->add_option("--port", args->strPort, "serial port path, e.g. /dev/ttyUSB0")->required();
+    upload->add_option("--port", args->strPort, res::kCliPortHelp)->required();
     upload->add_option("FILE", args->strFile, "the .vq file")->required();
     upload->add_option("--program", args->nProgram, "send only this program (1 to 2000)")
         ->check(CLI::Range(1, model::kProgramCount));
@@ -314,7 +277,7 @@ void RegisterLinkCommands(CLI::App& app, int& exitCode) {
 
     auto testArgs = std::make_shared<SUploadArgs>();
     CLI::App* test = app.add_subcommand("test", "send the connection test and wait for the answer");
-    test->add_option("--port", testArgs->strPort, "serial port path")->required();
+    test->add_option("--port", testArgs->strPort, res::kCliPortHelp)->required();
     test->add_option("--timeout", testArgs->nTimeout, "seconds to wait for the answer")
         ->check(CLI::Range(1, 3600));
     test->callback(

@@ -28,18 +28,17 @@ platform::SMessageRequest PortMessage(std::string text) {
 }
 
 std::string OpenFailureText(int err) {
-    switch (err) {
-        case ENOENT:
-        case ENODEV:
-        case ENXIO:
+    switch (platform::ClassifyOpenError(err)) {
+        case platform::EOpenFailure::kNotFound:
             return res::kPortNotFound;
-        case EBUSY:
+        case platform::EOpenFailure::kInUse:
             return res::kPortAccessDenied;
-        case EACCES:
+        case platform::EOpenFailure::kNoPermission:
             return std::string(res::kPortAccessDenied) + "\n" + res::kPortNeedsPermission;
-        default:
-            return FormatNumber(res::kCommPortError, static_cast<unsigned>(err));
+        case platform::EOpenFailure::kOther:
+            break;
     }
+    return FormatNumber(res::kCommPortError, static_cast<unsigned>(err));
 }
 
 }  // namespace

@@ -44,5 +44,7 @@ inline constexpr const char kCliCancelled[] = "Cancelled.";
 inline constexpr const char kCliUploadDone[] = "Sent %d bytes in %d frames.";
 inline constexpr const char kCliProgress[] = "upload: %d%%";
 inline constexpr const char kCliBadProgram[] = "--program must be between 1 and 2000.";
+inline constexpr const char kCliPortHelp[] =
+    "serial port: a device path such as /dev/ttyUSB0, or on Windows COM5 or \\\\.\\COM5";
 
 }  // namespace res
