@@ -1,6 +1,5 @@
 #include "link/serial_port.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <system_error>
 

@@ -6,10 +6,10 @@ namespace platform {
 
 namespace {
 // The two strerror_r of the C libraries: GNU's returns the text, POSIX's fills the buffer.
-const char* TextOf(char* result, const char*) {
+[[maybe_unused]] const char* TextOf(char* result, const char*) {
     return result;
 }
-const char* TextOf(int result, const char* buffer) {
+[[maybe_unused]] const char* TextOf(int result, const char* buffer) {
     return result == 0 ? buffer : "";
 }
 }  // namespace

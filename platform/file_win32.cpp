@@ -15,6 +15,10 @@ namespace platform {
 
 namespace {
 
+// What a document's attributes say of it that its replacement keeps.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 int SystemError() {
     return static_cast<int>(::GetLastError());
 }
@@ -118,8 +122,12 @@ bool CAtomicSave::Commit() {
         const std::wstring target = win32::Widen(m_strTarget);
         const std::wstring temp = win32::Widen(m_strTempPath);
         const DWORD attributes = ::GetFileAttributesW(target.c_str());
-        // ReplaceFileW gives the new file the old one's attributes, security and creation time.
-        // The old file stays as it was whenever it fails.
+        // ReplaceFileW gives the new file the old one's security and creation time, and the
+        // attributes too, but not on every implementation: they are handed over first. The old
+        // file stays as it was whenever the replace fails (a read-only one always does).
+        if (attributes != INVALID_FILE_ATTRIBUTES) {
+            ::SetFileAttributesW(temp.c_str(), attributes & kKeptAttributes);
+        }
         const bool replaced =
             attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0
                 ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
