@@ -111,8 +111,8 @@ public:
     // (ERROR_TIMEOUT when the limit passed; the bytes not yet written are then dropped).
     int Write(const uint8_t* bytes, size_t count);
     // Waits until the output queue is empty, at most DrainLimit for what is queued now; false
-    // when the time passed, the queue cannot be read (no comm device, or it has gone), a Wake
-    // came or *pStop was set.
+    // when the time passed, the queue cannot be read (no comm device, or it has gone) or *pStop
+    // was found set (tested at the start and after each Wake).
     bool Drain(const std::atomic<bool>* pStop);
     // Without bDiscardOutput, first drains what was written; then drops DTR, ends every
     // outstanding read and write, and releases the device.
@@ -293,6 +293,9 @@ int CWin32SerialDevice::Write(const uint8_t* bytes, size_t count) {
 
 bool CWin32SerialDevice::Drain(const std::atomic<bool>* pStop) {
     auto stopped = [pStop] { return pStop != nullptr && pStop->load(); };
+    // A wake left over from the reader's end must not cut this drain short; one meant to stop
+    // it comes with *pStop set, which is tested after the reset and after every wake.
+    ::ResetEvent(m_hWakeEvent);
     DWORD errors = 0;
     COMSTAT status{};
     if (stopped() || !::ClearCommError(m_hPort, &errors, &status)) {
@@ -300,12 +303,13 @@ bool CWin32SerialDevice::Drain(const std::atomic<bool>* pStop) {
     }
     const auto deadline = Clock::now() + win32::DrainLimit(status.cbOutQue, m_dcb.BaudRate);
     while (status.cbOutQue > 0) {
+        if (Clock::now() >= deadline) {
+            return false;
+        }
         // The mask the line needs has no event for an empty output queue, so the queue is
-        // looked at again each step; a wake ends the wait at once.
-        if (Clock::now() >= deadline ||
-            ::WaitForSingleObject(m_hWakeEvent, static_cast<DWORD>(kDrainStep.count())) ==
-                WAIT_OBJECT_0 ||
-            stopped() || !::ClearCommError(m_hPort, &errors, &status)) {
+        // looked at again each step; a wake ends the step at once.
+        ::WaitForSingleObject(m_hWakeEvent, static_cast<DWORD>(kDrainStep.count()));
+        if (stopped() || !::ClearCommError(m_hPort, &errors, &status)) {
             return false;
         }
     }
