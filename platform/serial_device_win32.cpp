@@ -102,7 +102,12 @@ public:
     void WaitForWake() override;
     int WriteByte(uint8_t byte) override { return Write(&byte, 1); }
     // Waits (bounded) for what was written to leave, then lets go of the line.
-    void Close() override { Close(false); }
+    void Close() override {
+        if (IsOpen()) {
+            (void)Drain(nullptr);
+        }
+        Close(false);
+    }
     bool IsOpen() const override { return m_hPort != INVALID_HANDLE_VALUE; }
 
     // Makes a Read or Drain in progress (or the next one) return at once.
@@ -114,8 +119,8 @@ public:
     // when the time passed, the queue cannot be read (no comm device, or it has gone) or *pStop
     // was found set (tested at the start and after each Wake).
     bool Drain(const std::atomic<bool>* pStop);
-    // Without bDiscardOutput, first drains what was written; then drops DTR, ends every
-    // outstanding read and write, and releases the device.
+    // Drops DTR, ends an outstanding read and releases the device. With bDiscardOutput what is
+    // still queued for output is thrown away first; without, it is left to the driver.
     void Close(bool bDiscardOutput);
 
 private:
@@ -326,12 +331,9 @@ void CWin32SerialDevice::Close(bool bDiscardOutput) {
     if (m_hPort == INVALID_HANDLE_VALUE) {
         return;
     }
-    if (!bDiscardOutput) {
-        (void)Drain(nullptr);
-    }
     ::SetCommMask(m_hPort, 0);
+    ::PurgeComm(m_hPort, bDiscardOutput ? win32::kPurgeAll : PURGE_RXABORT | PURGE_RXCLEAR);
     ::EscapeCommFunction(m_hPort, CLRDTR);
-    ::PurgeComm(m_hPort, win32::kPurgeAll);
     // The read was started by the reader thread; CancelIoEx reaches it from this one.
     if (m_bReadPending) {
         CancelAndWait(m_ovRead);
