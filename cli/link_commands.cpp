@@ -3,8 +3,6 @@
 // that the link and the job post, and Ctrl+C reaches it as one of them. Standard output carries
 // the results only (the success line, the device's answer); progress and failures go to
 // standard error.
-#include <pthread.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -14,15 +12,16 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "cli/commands.h"
 #include "cli/link_commands.h"
 #include "link/device_link.h"
 #include "link/link_messages.h"
 #include "model/program_book.h"
+#include "platform/console_interrupt.h"
 #include "platform/message_box.h"
 #include "platform/notify.h"
+#include "ports/port_name.h"
 #include "res/strings.h"
 #include "upload/upload_job.h"
 
@@ -43,46 +42,6 @@ std::string Format(const char* format, auto... args) {
     return text;
 }
 
-// Ctrl+C and SIGTERM become a notification to the main loop. The signals are blocked before any
-// other thread starts (the link's reader and the upload inherit the mask) and taken by a thread
-// of this watch alone, which also tells the link at once that what is queued for the device may
-// go: a close waiting for it then ends.
-class CInterruptWatch {
-public:
-    CInterruptWatch(platform::NotifyHandle target, devlink::CDeviceLink& link) {
-        sigemptyset(&m_signals);
-        sigaddset(&m_signals, SIGINT);
-        sigaddset(&m_signals, SIGTERM);
-        sigaddset(&m_signals, SIGUSR1);  // only to end the watch
-        pthread_sigmask(SIG_BLOCK, &m_signals, &m_previous);
-        m_thread = std::thread([this, target, &link] {
-            for (;;) {
-                int signal = 0;
-                sigwait(&m_signals, &signal);
-                if (m_bStop.load()) {
-                    return;
-                }
-                if (signal != SIGUSR1) {
-                    link.AbandonOutput();
-                    platform::PostNotify(target, kNotifyInterrupt, 0, 0);
-                }
-            }
-        });
-    }
-    ~CInterruptWatch() {
-        m_bStop = true;
-        pthread_kill(m_thread.native_handle(), SIGUSR1);
-        m_thread.join();
-        pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
-    }
-
-private:
-    sigset_t m_signals{};
-    sigset_t m_previous{};
-    std::atomic<bool> m_bStop{false};
-    std::thread m_thread;
-};
-
 // The main loop of a device command: the link (traced when asked), the notification queue and
 // its target, the signals.
 class CSession {
@@ -94,11 +53,17 @@ public:
         m_pPrevious = platform::SetNotifyDispatcher(&m_queue);
         m_target = platform::RegisterNotifyTarget(
             [this](uint32_t msg, uintptr_t wParam, intptr_t) { OnNotify(msg, wParam); });
-        m_pWatch = std::make_unique<CInterruptWatch>(m_target, m_link);
+        // Ctrl+C (and SIGTERM) becomes a notification to the main loop, and tells the link at
+        // once that what is queued for the device may go: a close waiting for it then ends.
+        m_pInterrupt = std::make_unique<platform::CConsoleInterrupt>([this, target = m_target] {
+            m_link.AbandonOutput();
+            platform::PostNotify(target, kNotifyInterrupt, 0, 0);
+        });
     }
     ~CSession() {
-        // The watch may still reach for the link, and the reader for the queue: both end first.
-        m_pWatch.reset();
+        // The interrupt may still reach for the link, and the reader for the queue: both end
+        // first.
+        m_pInterrupt.reset();
         m_link.Close();
         m_link.m_hEventWnd = platform::kNoNotify;
         platform::UnregisterNotifyTarget(m_target);
@@ -109,7 +74,7 @@ public:
 
     // Opens the port and has the link report here; false (said why) when it does not open.
     bool OpenLink(const std::string& port) {
-        m_link.SetPortPath(port);
+        m_link.SetPortPath(ports::PortPathFromName(port));
         // Before the reader starts: a line gone at once must be heard of too.
         m_link.m_hEventWnd = m_target;
         if (!m_link.Open()) {
@@ -183,7 +148,7 @@ private:
     platform::CNotifyQueue m_queue;
     platform::INotifyDispatcher* m_pPrevious = nullptr;
     platform::NotifyHandle m_target = platform::kNoNotify;
-    std::unique_ptr<CInterruptWatch> m_pWatch;
+    std::unique_ptr<platform::CConsoleInterrupt> m_pInterrupt;
     std::chrono::milliseconds m_timeout;
     Clock::time_point m_deadline{};
     EEnd m_end = EEnd::kNone;

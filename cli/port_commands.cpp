@@ -1,12 +1,14 @@
 // ports: the serial port list as the Select Comm Port dialog shows it, one tab-separated line per
-// entry, with the stable by-id name that tells identical adapters apart.
+// entry, with what the system adds (on Linux the stable by-id name that tells identical adapters
+// apart).
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "cli/commands.h"
-#include "platform/port_source_linux.h"
+#include "cli/ports_options.h"
 #include "ports/enumerate_ports.h"
 #include "res/strings.h"
 
@@ -14,33 +16,24 @@ namespace cli {
 
 namespace {
 
-struct SPortsOptions {
-    std::string strSysfsRoot = "/sys";
-    std::string strDevRoot = "/dev";
-};
-
-void PrintEntry(const ports::CPortInfo& entry, const std::string& devRoot) {
+void PrintEntry(const ports::CPortInfo& entry, const SPortsOptions& options) {
     std::string line = entry.m_strFriendlyName + "\t" + entry.m_strPath + "\t" +
                        (entry.m_bUsb ? res::kPortsUsbFlag : res::kPortsNotUsbFlag) + "\t" +
-                       entry.m_strDescription;
-    std::string byId = platform::FindSerialByIdName(devRoot, entry.m_strPath);
-    if (!byId.empty()) {
-        line += "\t" + byId;
-    }
+                       entry.m_strDescription + PortsExtraColumn(options, entry);
     std::printf("%s\n", line.c_str());
 }
 
 int ListPorts(const SPortsOptions& options) {
-    platform::CPortSourceLinux source(options.strSysfsRoot);
+    std::unique_ptr<platform::IPortSystem> source = MakePortsSource(options);
     ports::CPortInfoArray list;
     try {
-        ports::EnumerateSerialPorts(list, source);
+        ports::EnumerateSerialPorts(list, *source);
     } catch (const ports::MPortEnumError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return kExitFailure;
     }
     for (const ports::CPortInfo& entry : list) {
-        PrintEntry(entry, options.strDevRoot);
+        PrintEntry(entry, options);
     }
     return kExitOk;
 }
@@ -48,12 +41,8 @@ int ListPorts(const SPortsOptions& options) {
 }  // namespace
 
 void RegisterPortCommands(CLI::App& app, int& exitCode) {
-    auto options = std::make_shared<SPortsOptions>();
     CLI::App* ports = app.add_subcommand("ports", res::kPortsCommandHelp);
-    ports->add_option("--sysfs-root", options->strSysfsRoot, res::kPortsSysfsRootHelp)
-        ->capture_default_str();
-    ports->add_option("--dev-root", options->strDevRoot, res::kPortsDevRootHelp)
-        ->capture_default_str();
+    std::shared_ptr<SPortsOptions> options = AddPortsOptions(*ports);
     ports->callback([options, &exitCode] { exitCode = ListPorts(*options); });
 }
 

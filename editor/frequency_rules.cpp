@@ -1,8 +1,5 @@
 #include "editor/frequency_rules.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -14,11 +11,12 @@ namespace editor {
 
 namespace {
 
-// atof follows the process's locale, which Qt sets from the user's environment; the files and
-// fields of this program always use the C locale's decimal point.
-locale_t CLocale() {
-    static const locale_t kLocale = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    return kLocale;
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+bool IsDigit(char c, bool bHex) {
+    return (c >= '0' && c <= '9') || (bHex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
 }
 
 struct SParsed {
@@ -26,15 +24,72 @@ struct SParsed {
     size_t nUsed = 0;  // characters the number took, leading white space included
 };
 
-SParsed Parse(std::string_view text) {
-    const std::string copy(text);  // strtod needs the terminating zero
-    char* end = nullptr;
-    const double v = ::strtod_l(copy.c_str(), &end, CLocale());
-    return {v, static_cast<size_t>(end - copy.c_str())};
+// Whether a number that does not fit a double is too large (strtod gives HUGE_VAL) rather than
+// too small (strtod gives 0): the place of its first significant digit plus its exponent. Such
+// numbers lie hundreds of powers away from 1, so the rough scale decides safely.
+bool IsTooLarge(std::string_view number, bool bHex) {
+    long long scale = 0;
+    bool bSignificant = false;
+    size_t i = 0;
+    for (; i < number.size() && IsDigit(number[i], bHex); ++i) {
+        bSignificant = bSignificant || number[i] != '0';
+        scale += bSignificant ? 1 : 0;
+    }
+    if (i < number.size() && number[i] == '.') {
+        for (++i; i < number.size() && IsDigit(number[i], bHex); ++i) {
+            bSignificant = bSignificant || number[i] != '0';
+            scale -= bSignificant ? 0 : 1;
+        }
+    }
+    scale *= bHex ? 4 : 1;  // hexadecimal digits against a binary exponent
+    if (i + 1 < number.size()) {
+        const char* first = number.data() + i + 1;
+        const char* last = number.data() + number.size();
+        first += *first == '+' ? 1 : 0;
+        long long exponent = 0;
+        auto [end, ec] = std::from_chars(first, last, exponent);
+        if (ec == std::errc::result_out_of_range) {
+            return *first != '-';
+        }
+        scale += exponent;
+    }
+    return scale > 0;
 }
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+// strtod in the C locale, on every system alike: the process's locale follows the user's (Qt
+// sets it), but the fields and files of this program always take a decimal point. Leading white
+// space, a sign, then a decimal or "0x" hexadecimal number, "inf", "infinity" or "nan".
+SParsed Parse(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && IsSpace(text[i])) {
+        ++i;
+    }
+    bool bNegative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        bNegative = text[i] == '-';
+        ++i;
+    }
+    const char* first = text.data() + i;
+    const char* last = text.data() + text.size();
+    if (first == last || *first == '+' || *first == '-') {
+        return {};  // from_chars would take a second sign
+    }
+    const bool bHex = last - first > 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X') &&
+                      (IsDigit(first[2], true) ||
+                       (first[2] == '.' && last - first > 3 && IsDigit(first[3], true)));
+    const char* digits = bHex ? first + 2 : first;
+    double value = 0.0;
+    auto [end, ec] = std::from_chars(digits, last, value,
+                                     bHex ? std::chars_format::hex : std::chars_format::general);
+    if (ec == std::errc::invalid_argument) {
+        return {};
+    }
+    if (ec == std::errc::result_out_of_range) {
+        value = IsTooLarge(std::string_view(digits, static_cast<size_t>(end - digits)), bHex)
+                    ? HUGE_VAL
+                    : 0.0;
+    }
+    return {bNegative ? -value : value, static_cast<size_t>(end - text.data())};
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include "link/serial_port.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <system_error>
 
+#include "platform/error_text.h"
 #include "platform/message_box.h"
-#include "platform/system_error.h"
 #include "res/strings.h"
 
 namespace devlink {
@@ -23,7 +22,7 @@ constexpr size_t kWireChunk = 2 * kDataFrameCapacity + 2;
 std::string WithSystemError(const char* format, int err) {
     char text[128];
     std::snprintf(text, sizeof text, format, static_cast<unsigned>(err));
-    const std::string reason = platform::SystemErrorText(err);
+    const std::string reason = platform::ErrorText(err);
     char full[512];
     std::snprintf(full, sizeof full, res::kWithSystemReason, text, reason.c_str());
     return full;
@@ -35,18 +34,17 @@ platform::SMessageRequest PortMessage(std::string text) {
 }
 
 std::string OpenFailureText(int err) {
-    switch (err) {
-        case ENOENT:
-        case ENODEV:
-        case ENXIO:
+    switch (platform::ClassifyOpenError(err)) {
+        case platform::EOpenFailure::kNotFound:
             return res::kPortNotFound;
-        case EBUSY:
+        case platform::EOpenFailure::kInUse:
             return res::kPortAccessDenied;
-        case EACCES:
+        case platform::EOpenFailure::kNoPermission:
             return std::string(res::kPortAccessDenied) + "\n" + res::kPortNeedsPermission;
-        default:
-            return WithSystemError(res::kCommPortError, err);
+        case platform::EOpenFailure::kOther:
+            break;
     }
+    return WithSystemError(res::kCommPortError, err);
 }
 
 }  // namespace

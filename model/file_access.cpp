@@ -1,5 +1,6 @@
 #include "model/file_access.h"
 
+#include "platform/error_text.h"
 #include "platform/message_box.h"
 #include "res/strings.h"
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdio>
-#include <mutex>
 
 #include "platform/message_box.h"
 
@@ -17,7 +16,6 @@ public:
 
 private:
     std::FILE* m_pOut;
-    std::mutex m_mutex;
 };
 
 }  // namespace platform

@@ -2,10 +2,10 @@
 // replaces a document only once everything has been written, and the decision how a named output
 // is written (replaced atomically, or written in place when it is a pipe or a device).
 //
-// Each system has one implementation file of CFile, CAtomicSave, ErrorText and DecideWriteTarget;
+// Each system has one implementation file of CFile's opening, CAtomicSave and DecideWriteTarget;
 // what they must do is said here and holds on every system. COutputFile is built on them once,
 // in file.cpp, for all systems. Error numbers are the system's own (errno on
-// POSIX systems); ErrorText turns them into the system's words.
+// POSIX systems); ErrorText (error_text.h) turns them into the system's words.
 //
 // Threads: a CFile, CAtomicSave or COutputFile belongs to the thread that uses it; the free
 // functions may be called from any thread.
@@ -95,10 +95,6 @@ private:
     CFile m_file;
     int m_nLastError = 0;
 };
-
-// The system's own description of an error number that LastError reported ("No such file or
-// directory"); empty for 0. Safe from any thread.
-std::string ErrorText(int nError);
 
 // The ways a named output is written.
 enum class EWriteWay {

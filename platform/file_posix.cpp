@@ -15,7 +15,6 @@
 namespace platform {
 
 namespace {
-constexpr size_t kBufferSize = 64 * 1024;
 
 std::string FolderOf(const std::string& path) {
     auto slash = path.rfind('/');
@@ -98,28 +97,6 @@ void KeepModeOfTarget(int fd, const std::string& target) {
 }
 }  // namespace
 
-CFile::~CFile() {
-    Close();
-}
-
-CFile::CFile(CFile&& other) noexcept {
-    *this = std::move(other);
-}
-
-CFile& CFile::operator=(CFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_fd = std::exchange(other.m_fd, -1);
-        m_nLastError = other.m_nLastError;
-        m_bFailed = other.m_bFailed;
-        m_buffer = std::move(other.m_buffer);
-        m_nBufferPos = other.m_nBufferPos;
-        m_nBufferLen = other.m_nBufferLen;
-        m_bWriting = other.m_bWriting;
-    }
-    return *this;
-}
-
 bool CFile::OpenRead(const std::string& path) {
     Close();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -153,159 +130,6 @@ bool CFile::OpenStandardOutput() {
     }
     Attach(fd);
     return true;
-}
-
-void CFile::Attach(int fd) {
-    Close();
-    m_fd = fd;
-    m_nLastError = 0;
-    m_bFailed = false;
-    m_bWriting = false;
-    m_buffer.clear();
-    m_nBufferPos = m_nBufferLen = 0;
-}
-
-bool CFile::WriteBytes(const void* bytes, size_t count) {
-    if (m_fd < 0 || m_bFailed) {
-        if (m_fd < 0) {
-            m_nLastError = EBADF;
-        }
-        return false;
-    }
-    if (!m_bWriting && !SwitchToWriting()) {
-        return false;
-    }
-    const auto* p = static_cast<const uint8_t*>(bytes);
-    m_buffer.insert(m_buffer.end(), p, p + count);
-    if (m_buffer.size() >= kBufferSize) {
-        return Flush();
-    }
-    return true;
-}
-
-bool CFile::Flush() {
-    if (m_fd < 0) {
-        return false;
-    }
-    if (!m_bWriting) {
-        return true;
-    }
-    if (m_bFailed) {
-        return false;
-    }
-    size_t done = 0;
-    while (done < m_buffer.size()) {
-        ssize_t n = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            m_nLastError = errno;
-            m_bFailed = true;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    m_buffer.clear();
-    return true;
-}
-
-bool CFile::SwitchToWriting() {
-    // The system's position is past the bytes read ahead; writes go where the caller stands.
-    const size_t ahead = m_nBufferLen - m_nBufferPos;
-    if (ahead > 0 && ::lseek(m_fd, -static_cast<off_t>(ahead), SEEK_CUR) < 0) {
-        m_nLastError = errno;
-        m_bFailed = true;
-        return false;
-    }
-    m_nBufferPos = m_nBufferLen = 0;
-    m_bWriting = true;
-    m_buffer.clear();
-    m_buffer.reserve(kBufferSize);
-    return true;
-}
-
-bool CFile::SwitchToReading() {
-    // Held-back words go out first, or the read buffer would take their place.
-    if (!Flush()) {
-        return false;
-    }
-    m_bWriting = false;
-    m_buffer.clear();
-    return true;
-}
-
-bool CFile::FillReadBuffer() {
-    m_buffer.resize(kBufferSize);
-    for (;;) {
-        ssize_t n = ::read(m_fd, m_buffer.data(), m_buffer.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            m_nLastError = errno;
-            m_bFailed = true;
-            return false;
-        }
-        m_nBufferPos = 0;
-        m_nBufferLen = static_cast<size_t>(n);
-        return true;
-    }
-}
-
-long CFile::ReadBytes(void* bytes, size_t count) {
-    if (m_fd < 0) {
-        m_nLastError = EBADF;
-        return -1;
-    }
-    if (m_bFailed || (m_bWriting && !SwitchToReading())) {
-        return -1;
-    }
-    auto* out = static_cast<uint8_t*>(bytes);
-    size_t got = 0;
-    while (got < count) {
-        if (m_nBufferPos == m_nBufferLen) {
-            if (!FillReadBuffer()) {
-                return -1;
-            }
-            if (m_nBufferLen == 0) {
-                break;  // end of file
-            }
-        }
-        size_t take = std::min(count - got, m_nBufferLen - m_nBufferPos);
-        std::memcpy(out + got, m_buffer.data() + m_nBufferPos, take);
-        m_nBufferPos += take;
-        got += take;
-    }
-    return static_cast<long>(got);
-}
-
-bool CFile::Sync() {
-    if (!Flush()) {
-        return false;
-    }
-    if (::fsync(m_fd) != 0) {
-        m_nLastError = errno;
-        m_bFailed = true;
-        return false;
-    }
-    return true;
-}
-
-bool CFile::Close() {
-    if (m_fd < 0) {
-        return true;
-    }
-    bool ok = m_bWriting ? Flush() : true;
-    if (::close(m_fd) != 0 && ok) {
-        m_nLastError = errno;
-        ok = false;
-    }
-    m_fd = -1;
-    m_bWriting = false;
-    m_buffer.clear();
-    m_nBufferPos = m_nBufferLen = 0;
-    return ok && !m_bFailed;
 }
 
 CAtomicSave::~CAtomicSave() {
@@ -367,25 +191,6 @@ void CAtomicSave::Abandon() {
     m_file.Close();
     ::unlink(m_strTempPath.c_str());
     m_strTempPath.clear();
-}
-
-namespace {
-// strerror_r comes in two kinds; the GNU one may return a text of its own instead of filling
-// the buffer.
-[[maybe_unused]] const char* PickErrorText(int /*nResult*/, const char* buffer) {
-    return buffer;
-}
-[[maybe_unused]] const char* PickErrorText(const char* result, const char* /*buffer*/) {
-    return result;
-}
-}  // namespace
-
-std::string ErrorText(int nError) {
-    if (nError == 0) {
-        return {};
-    }
-    char buffer[256] = {};
-    return PickErrorText(::strerror_r(nError, buffer, sizeof buffer), buffer);
 }
 
 bool DecideWriteTarget(const std::string& path, SWriteTarget& target, int& nError) {

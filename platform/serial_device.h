@@ -87,4 +87,13 @@ public:
 // The implementation for this operating system.
 std::unique_ptr<ISerialDevice> MakeSerialDevice();
 
+// What an error number of Open means to the user, on this system's numbers.
+enum class EOpenFailure {
+    kNotFound,      // no such port
+    kInUse,         // another program holds it
+    kNoPermission,  // this user may not open it
+    kOther,
+};
+EOpenFailure ClassifyOpenError(int nError);
+
 }  // namespace platform

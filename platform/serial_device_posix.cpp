@@ -332,4 +332,19 @@ std::unique_ptr<ISerialDevice> MakeSerialDevice() {
     return std::make_unique<CPosixSerialDevice>();
 }
 
+EOpenFailure ClassifyOpenError(int nError) {
+    switch (nError) {
+        case ENOENT:
+        case ENODEV:
+        case ENXIO:
+            return EOpenFailure::kNotFound;
+        case EBUSY:
+            return EOpenFailure::kInUse;
+        case EACCES:
+            return EOpenFailure::kNoPermission;
+        default:
+            return EOpenFailure::kOther;
+    }
+}
+
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/port_source.h"
+#include "ports/port_name.h"
 #include "res/strings.h"
 
 namespace ports {
@@ -19,7 +20,6 @@ using platform::SOsVersion;
 
 namespace {
 
-constexpr const char kWin32DevicePrefix[] = "\\\\.\\";
 constexpr const char kEnumKeyName[] = "Enum";
 constexpr const char kUsbPortsEnumerator[] = "USBPORTS";
 constexpr const char kStandardPortId[] = "*PNP0500";
@@ -134,10 +134,6 @@ void EnumInterfaceClass(IPortSystem& system, const SGuid& interfaceClass, CPortI
             list.Add({devicePath, "", friendlyName, bUsb, description});
         }
     }
-}
-
-std::string Win32DevicePath(const std::string& portName) {
-    return kWin32DevicePrefix + portName;
 }
 
 bool IsSerialDeviceKey(const std::string& name) {

@@ -8,6 +8,7 @@
 #include "res/strings_form.h"
 #include "res/strings_link.h"
 #include "res/strings_model.h"
+#include "res/strings_platform.h"
 #include "res/strings_ports.h"
 #include "res/strings_sim.h"
 #include "res/strings_upload.h"

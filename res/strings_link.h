@@ -48,7 +48,8 @@ inline constexpr const char kCliProgress[] = "upload: %d%%";
 inline constexpr const char kCliUploadHelp[] =
     "Send the whole book (or one program) of a .vq file to the generator";
 inline constexpr const char kCliTestHelp[] = "Send the connection test and wait for the answer";
-inline constexpr const char kCliPortHelp[] = "Serial port path, e.g. /dev/ttyUSB0";
+inline constexpr const char kCliPortHelp[] =
+    "Serial port: a device path such as /dev/ttyUSB0, or on Windows COM5 or \\\\.\\COM5";
 inline constexpr const char kCliVqFileHelp[] = "The .vq file to send";
 inline constexpr const char kCliProgramHelp[] = "Send only this program (1 to 2000)";
 inline constexpr const char kCliTimeoutHelp[] =

@@ -1,19 +1,29 @@
 #include "tests/test_support.h"
 
-#include <unistd.h>
-
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace testing_support {
 
 CTempDir::CTempDir() {
-    std::string templ = (std::filesystem::temp_directory_path() / "zelkor-test-XXXXXX").string();
-    if (::mkdtemp(templ.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
+    // create_directory reports whether it made the folder, so two suites that draw the same
+    // name never share one.
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    const auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "zelkor-test-%012llx",
+                      static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+        if (std::filesystem::create_directory(base / name)) {
+            m_path = base / name;
+            return;
+        }
     }
-    m_path = templ;
+    throw std::runtime_error("no temporary folder could be made");
 }
 
 CTempDir::~CTempDir() {

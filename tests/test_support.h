@@ -26,4 +26,11 @@ std::vector<uint8_t> ReadAll(const std::string& path);
 void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> Bytes(std::initializer_list<int> values);
 
+// The system's own words for the file failures the suites provoke, as the system the suite runs
+// on says them (one file per system, as the platform seams have).
+std::string ReasonNoSuchFile();    // opening a name nobody made
+std::string ReasonNoSuchFolder();  // making a file in a folder that is not there
+std::string ReasonReadFolder();    // reading a folder as a file
+std::string ReasonWriteFolder();   // writing a file over a folder's name
+
 }  // namespace testing_support

@@ -225,8 +225,9 @@ TEST(BookCsvFile, FailuresNameTheFileAndTheReasonAndChangeNothing) {
     };
     const SCase reads[] = {
         {dir.File("none.csv"),
-         {"File had a read error", dir.File("none.csv"), "No such file or directory"}},
-        {dir.Path().string(), {"File had a read error", dir.Path().string(), "Is a directory"}},
+         {"File had a read error", dir.File("none.csv"), testing_support::ReasonNoSuchFile()}},
+        {dir.Path().string(),
+         {"File had a read error", dir.Path().string(), testing_support::ReasonReadFolder()}},
         {dir.File("bad.csv"), {repeated, dir.File("bad.csv"), ""}},
     };
     for (const SCase& c : reads) {
@@ -239,8 +240,9 @@ TEST(BookCsvFile, FailuresNameTheFileAndTheReasonAndChangeNothing) {
     }
     const SCase writes[] = {
         {dir.File("no/x.csv"),
-         {"File had a write error", dir.File("no/x.csv"), "No such file or directory"}},
-        {dir.Path().string(), {"File had a write error", dir.Path().string(), "Is a directory"}},
+         {"File had a write error", dir.File("no/x.csv"), testing_support::ReasonNoSuchFolder()}},
+        {dir.Path().string(),
+         {"File had a write error", dir.Path().string(), testing_support::ReasonWriteFolder()}},
     };
     for (const SCase& c : writes) {
         messages.Clear();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <clocale>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -61,11 +62,50 @@ TEST(FrequencyRules, TextConvertsAsAtofInTheCLocale) {
     }
 }
 
+// The edges of strtod's grammar, which the conversion keeps on every system.
+TEST(FrequencyRules, TextConvertsAsStrtodAtTheEdges) {
+    const double inf = HUGE_VAL;
+    const struct {
+        const char* text;
+        double expected;
+    } cases[] = {
+        {"\t\n 5", 5.0},
+        {"+-5", 0.0},
+        {"-+5", 0.0},
+        {"0x", 0.0},
+        {"0x-1", 0.0},
+        {"0x1p4", 16.0},
+        {"-0x.8", -0.5},
+        {"0XaP1", 20.0},
+        {"infinity", inf},
+        {"-INF", -inf},
+        {"1e400", inf},
+        {"-1e400", -inf},
+        {"1e-400", 0.0},
+        {"0.0000001e-400", 0.0},
+        {"1000e-330", 0.0},
+        {"1e99999999999999999999", inf},
+        {"1e-99999999999999999999", 0.0},
+        {"0x1p99999", inf},
+        {"0x1p-99999", 0.0},
+        {"5e", 5.0},
+        {"5e+", 5.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(TextToFrequency(c.text), c.expected) << c.text;
+    }
+    EXPECT_FALSE(IsWholeNumber("0x"));
+    EXPECT_TRUE(IsWholeNumber("0x1p4"));
+}
+
 TEST(FrequencyRules, ConversionIgnoresTheProcessLocale) {
     // Qt sets the user's locale at start-up; a comma locale must not change fields or files.
     const char* comma = std::setlocale(LC_ALL, "de_DE.UTF-8");
     if (comma == nullptr) {
         comma = std::setlocale(LC_ALL, "fr_FR.UTF-8");
+    }
+    if (comma == nullptr) {
+        comma = std::setlocale(LC_ALL, "German_Germany.1252");  // the Windows name
     }
     EXPECT_DOUBLE_EQ(TextToFrequency("12.5"), 12.5);
     EXPECT_EQ(FrequencyToText(12.5), "12.5");

@@ -1,6 +1,3 @@
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -13,6 +10,7 @@
 
 #include "model/program_book.h"
 #include "platform/scripted_messages.h"
+#include "tests/model/book_file_support.h"
 #include "tests/test_support.h"
 
 using model::CProgramBook;
@@ -21,6 +19,7 @@ using testing_support::Bytes;
 using testing_support::CTempDir;
 using testing_support::ReadAll;
 using testing_support::WriteAll;
+using namespace book_file_support;
 
 namespace {
 // While non-zero, allocations of at least this many bytes fail as on a machine out of memory.
@@ -49,59 +48,6 @@ void operator delete(void* p, std::size_t) noexcept {
 #pragma GCC diagnostic pop
 
 namespace {
-
-std::vector<uint8_t> Header() {
-    return Bytes({0x01, 0, 0, 0, 0, 0, 0x07, 0xD0});
-}
-
-void AppendWord(std::vector<uint8_t>& out, uint32_t w) {
-    out.push_back(static_cast<uint8_t>(w >> 24));
-    out.push_back(static_cast<uint8_t>(w >> 16));
-    out.push_back(static_cast<uint8_t>(w >> 8));
-    out.push_back(static_cast<uint8_t>(w));
-}
-
-// A good file of empty programs, with the given records in front.
-std::vector<uint8_t> FileWith(const std::vector<std::vector<uint32_t>>& records) {
-    std::vector<uint8_t> out = Header();
-    for (const auto& r : records) {
-        for (uint32_t w : r) {
-            AppendWord(out, w);
-        }
-    }
-    for (size_t i = records.size(); i < 2000; ++i) {
-        AppendWord(out, 0);
-    }
-    return out;
-}
-
-// A book whose every program holds something, so that a failed load is easy to see.
-std::unique_ptr<CProgramBook> MarkedBook() {
-    auto book = std::make_unique<CProgramBook>();
-    for (int i = 0; i < 2000; ++i) {
-        (*book)[i].m_freq[9] = static_cast<uint32_t>(1000 + i);
-        (*book)[i].UpdateGroupCount(1);
-    }
-    return book;
-}
-
-class BookFile : public testing::Test {
-protected:
-    // Each failure is one application box: the old text, and under it the file and the reason.
-    void ExpectMessages(const std::vector<std::vector<std::string>>& expected) {
-        std::vector<std::vector<std::string>> got;
-        for (const auto& request : m_messages.Requests()) {
-            EXPECT_EQ(request.caption, "ZelkorConfig");
-            EXPECT_EQ(request.icon, platform::EMsgIcon::kNone);
-            EXPECT_EQ(request.buttons, platform::EMsgButtons::kOk);
-            got.push_back({request.text, request.subject, request.detail});
-        }
-        EXPECT_EQ(got, expected);
-    }
-
-    CTempDir m_dir;
-    platform::CScriptedMessages m_messages;
-};
 
 TEST_F(BookFile, NewBookSavesAs8008BytesOfHeaderAndEmptyRecords) {
     CProgramBook book;
@@ -261,7 +207,7 @@ TEST_F(BookFile, MissingFileIsAReadError) {
     EXPECT_FALSE(model::LoadBookFromPath(*book, m_dir.File("absent.vq")));
     EXPECT_EQ(*book, before);
     ExpectMessages(
-        {{"File had a read error", m_dir.File("absent.vq"), "No such file or directory"}});
+        {{"File had a read error", m_dir.File("absent.vq"), testing_support::ReasonNoSuchFile()}});
 }
 
 TEST_F(BookFile, ReadingAFolderIsAReadError) {
@@ -269,67 +215,8 @@ TEST_F(BookFile, ReadingAFolderIsAReadError) {
     auto before = *book;
     EXPECT_FALSE(model::LoadBookFromPath(*book, m_dir.Path().string()));
     EXPECT_EQ(*book, before);
-    ExpectMessages({{"File had a read error", m_dir.Path().string(), "Is a directory"}});
-}
-
-// Runs the save with the process's file-size limit lowered, so that the system refuses the
-// write part-way as a full disk would.
-bool SaveWithSizeLimit(CProgramBook& book, const std::string& path, rlim_t limit) {
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    struct rlimit lowered = old;
-    lowered.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-    bool ok = model::SaveBookToPath(book, path);
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldHandler);
-    return ok;
-}
-
-TEST_F(BookFile, FailedSaveKeepsOldFileAndLeavesNoTemporaryFile) {
-    auto old = FileWith({{0x00000001u, 123u}});
-    WriteAll(m_dir.File("doc.vq"), old);
-    auto book = MarkedBook();
-    EXPECT_FALSE(SaveWithSizeLimit(*book, m_dir.File("doc.vq"), 4096));
-    EXPECT_EQ(ReadAll(m_dir.File("doc.vq")), old);
-    ExpectMessages({{"File had a write error", m_dir.File("doc.vq"), "File too large"}});
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.Path()),
-                            std::filesystem::directory_iterator()),
-              1);
-}
-
-TEST_F(BookFile, FailedSaveOfNewFileLeavesNothing) {
-    auto book = MarkedBook();
-    EXPECT_FALSE(SaveWithSizeLimit(*book, m_dir.File("fresh.vq"), 4096));
-    EXPECT_TRUE(std::filesystem::is_empty(m_dir.Path()));
-    EXPECT_FALSE(model::SaveBookToPath(*book, m_dir.File("no/such/folder.vq")));
     ExpectMessages(
-        {{"File had a write error", m_dir.File("fresh.vq"), "File too large"},
-         {"File had a write error", m_dir.File("no/such/folder.vq"), "No such file or directory"}});
-}
-
-// A device is written where it is: a full one reports the system's reason, and is not replaced.
-TEST_F(BookFile, SaveToAFullDeviceSaysSo) {
-    if (!std::filesystem::is_character_file("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full";
-    }
-    std::filesystem::create_symlink("/dev/full", m_dir.File("full.vq"));
-    auto book = MarkedBook();
-    EXPECT_FALSE(model::SaveBookToPath(*book, m_dir.File("full.vq")));
-    ExpectMessages({{"File had a write error", m_dir.File("full.vq"), "No space left on device"}});
-    EXPECT_TRUE(std::filesystem::is_symlink(m_dir.File("full.vq")));
-    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
-}
-
-TEST_F(BookFile, SaveReplacesExistingFileAndKeepsItsMode) {
-    WriteAll(m_dir.File("doc.vq"), Bytes({1, 2, 3}));
-    std::filesystem::permissions(m_dir.File("doc.vq"), std::filesystem::perms(0640));
-    CProgramBook book;
-    ASSERT_TRUE(model::SaveBookToPath(book, m_dir.File("doc.vq")));
-    EXPECT_EQ(ReadAll(m_dir.File("doc.vq")).size(), 8008u);
-    EXPECT_EQ(std::filesystem::status(m_dir.File("doc.vq")).permissions(),
-              std::filesystem::perms(0640));
+        {{"File had a read error", m_dir.Path().string(), testing_support::ReasonReadFolder()}});
 }
 
 // Memory running out is no failure of the program's own: it is shown as unknown, and the book

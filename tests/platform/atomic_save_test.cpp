@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/error_text.h"
 #include "platform/file.h"
 #include "tests/test_support.h"
 

@@ -1,24 +1,24 @@
 #include <cstring>
 
-#include "platform/system_error.h"
+#include "platform/error_text.h"
 
 namespace platform {
 
 namespace {
-
-// strerror_r comes in two kinds; each hands back the text its own way.
+// The two strerror_r of the C libraries: GNU's returns the text, POSIX's fills the buffer.
+[[maybe_unused]] const char* TextOf(char* result, const char*) {
+    return result;
+}
 [[maybe_unused]] const char* TextOf(int result, const char* buffer) {
     return result == 0 ? buffer : "";
 }
-[[maybe_unused]] const char* TextOf(const char* result, const char*) {
-    return result;
-}
-
 }  // namespace
 
-std::string SystemErrorText(int nError) {
+std::string ErrorText(int nError) {
+    if (nError == 0) {
+        return {};
+    }
     char buffer[256] = {};
-    // strerror itself may share its buffer between threads.
     return TextOf(::strerror_r(nError, buffer, sizeof buffer), buffer);
 }
 

@@ -1,0 +1,34 @@
+// zelkorctl ports on Linux: the sysfs and /dev trees are options, so that a saved tree can be
+// listed; each line ends with the stable by-id name that tells identical adapters apart.
+#include <CLI/CLI.hpp>
+
+#include "cli/ports_options.h"
+#include "platform/port_source_linux.h"
+#include "res/strings.h"
+
+namespace cli {
+
+struct SPortsOptions {
+    std::string strSysfsRoot = "/sys";
+    std::string strDevRoot = "/dev";
+};
+
+std::shared_ptr<SPortsOptions> AddPortsOptions(CLI::App& command) {
+    auto options = std::make_shared<SPortsOptions>();
+    command.add_option("--sysfs-root", options->strSysfsRoot, res::kPortsSysfsRootHelp)
+        ->capture_default_str();
+    command.add_option("--dev-root", options->strDevRoot, res::kPortsDevRootHelp)
+        ->capture_default_str();
+    return options;
+}
+
+std::unique_ptr<platform::IPortSystem> MakePortsSource(const SPortsOptions& options) {
+    return std::make_unique<platform::CPortSourceLinux>(options.strSysfsRoot);
+}
+
+std::string PortsExtraColumn(const SPortsOptions& options, const ports::CPortInfo& entry) {
+    std::string byId = platform::FindSerialByIdName(options.strDevRoot, entry.m_strPath);
+    return byId.empty() ? std::string() : "\t" + byId;
+}
+
+}  // namespace cli

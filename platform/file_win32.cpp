@@ -1,0 +1,234 @@
+// Files on Windows: CreateFileW on the UTF-8 path, the handle kept in a C runtime descriptor (see
+// file_io.h), and the atomic save replacing the target with ReplaceFileW, which keeps the
+// replaced file's attributes, or MoveFileExW when there is nothing to replace.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <atomic>
+#include <cstdio>
+
+#include "platform/file.h"
+#include "platform/win32_text.h"
+
+namespace platform {
+
+namespace {
+
+// The prefix of the names of devices and pipes.
+constexpr char kDeviceSpace[] = "\\\\.\\";
+
+// What a document's attributes say of it that its replacement keeps.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+int SystemError() {
+    return static_cast<int>(::GetLastError());
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return path.substr(0, slash == 0 ? 1 : slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The descriptor CFile keeps for the handle; -1, with the handle closed, when the C runtime has
+// no descriptor left.
+int DescriptorFor(HANDLE handle, int flags, int& nError) {
+    const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), flags | _O_BINARY);
+    if (fd < 0) {
+        ::CloseHandle(handle);
+        nError = ERROR_TOO_MANY_OPEN_FILES;
+    }
+    return fd;
+}
+
+// Creates a file of a new name next to the target.
+HANDLE CreateTempFile(const std::string& base, std::string& path) {
+    static std::atomic<unsigned> s_nCounter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const unsigned unique = static_cast<unsigned>(::GetTickCount64()) ^
+                                (static_cast<unsigned>(::GetCurrentProcessId()) << 16) ^
+                                s_nCounter++;
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x", unique);
+        path = base + suffix;
+        HANDLE handle = ::CreateFileW(win32::Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                      nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) {
+            return handle;
+        }
+    }
+    ::SetLastError(ERROR_FILE_EXISTS);
+    return INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
+bool CFile::OpenRead(const std::string& path) {
+    Close();
+    HANDLE handle = ::CreateFileW(win32::Widen(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        m_nLastError = SystemError();
+        return false;
+    }
+    const int fd = DescriptorFor(handle, _O_RDONLY, m_nLastError);
+    if (fd < 0) {
+        return false;
+    }
+    Attach(fd);
+    return true;
+}
+
+bool CFile::OpenInPlace(const std::string& path) {
+    Close();
+    // OPEN_EXISTING: what is there is written, never made anew or cut short.
+    HANDLE handle =
+        ::CreateFileW(win32::Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        m_nLastError = SystemError();
+        return false;
+    }
+    const int fd = DescriptorFor(handle, _O_WRONLY, m_nLastError);
+    if (fd < 0) {
+        return false;
+    }
+    Attach(fd);
+    return true;
+}
+
+bool CFile::OpenStandardOutput() {
+    Close();
+    // A handle of our own, so that closing the file leaves the process's standard output open.
+    HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    HANDLE handle = nullptr;
+    if (out == nullptr || out == INVALID_HANDLE_VALUE ||
+        !::DuplicateHandle(::GetCurrentProcess(), out, ::GetCurrentProcess(), &handle, 0, FALSE,
+                           DUPLICATE_SAME_ACCESS)) {
+        m_nLastError = out == nullptr ? ERROR_INVALID_HANDLE : SystemError();
+        return false;
+    }
+    const int fd = DescriptorFor(handle, _O_WRONLY, m_nLastError);
+    if (fd < 0) {
+        return false;
+    }
+    Attach(fd);
+    return true;
+}
+
+CAtomicSave::~CAtomicSave() {
+    Abandon();
+}
+
+bool CAtomicSave::Begin(const std::string& targetPath) {
+    Abandon();
+    m_nLastError = 0;
+    m_strTarget = targetPath;
+    std::string tempPath;
+    HANDLE handle = CreateTempFile(FolderOf(targetPath) + "\\." + NameOf(targetPath), tempPath);
+    if (handle == INVALID_HANDLE_VALUE) {
+        m_nLastError = SystemError();
+        return false;
+    }
+    const int fd = DescriptorFor(handle, _O_RDWR, m_nLastError);
+    if (fd < 0) {
+        ::DeleteFileW(win32::Widen(tempPath).c_str());
+        return false;
+    }
+    m_strTempPath = tempPath;
+    m_file.Attach(fd);
+    return true;
+}
+
+bool CAtomicSave::Commit() {
+    if (m_strTempPath.empty()) {
+        return false;
+    }
+    bool ok = m_file.Sync();
+    if (!m_file.Close()) {
+        ok = false;
+    }
+    if (ok) {
+        const std::wstring target = win32::Widen(m_strTarget);
+        const std::wstring temp = win32::Widen(m_strTempPath);
+        const DWORD attributes = ::GetFileAttributesW(target.c_str());
+        // ReplaceFileW gives the new file the old one's security and creation time, and the
+        // attributes too, but not on every implementation: they are handed over first. The old
+        // file stays as it was whenever the replace fails (a read-only one always does).
+        if (attributes != INVALID_FILE_ATTRIBUTES) {
+            ::SetFileAttributesW(temp.c_str(), attributes & kKeptAttributes);
+        }
+        const bool replaced =
+            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0
+                ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
+                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
+                : ::MoveFileExW(temp.c_str(), target.c_str(),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        if (!replaced) {
+            m_nLastError = SystemError();
+            ok = false;
+        }
+    }
+    if (!ok) {
+        if (m_nLastError == 0) {
+            m_nLastError = m_file.LastError();
+        }
+        Abandon();
+        return false;
+    }
+    m_strTempPath.clear();
+    return true;
+}
+
+void CAtomicSave::Abandon() {
+    if (m_strTempPath.empty()) {
+        return;
+    }
+    m_file.Close();
+    ::DeleteFileW(win32::Widen(m_strTempPath).c_str());
+    m_strTempPath.clear();
+}
+
+bool DecideWriteTarget(const std::string& path, SWriteTarget& target, int& nError) {
+    // Links are left to the system, which opens and replaces through them.
+    target.strPath = path;
+    target.way = EWriteWay::kReplace;
+    // Names in the device space (\\.\COM5, \\.\pipe\name) are devices and pipes. A pipe is
+    // never opened to be looked at: that would take one of its instances.
+    if (path.rfind(kDeviceSpace, 0) == 0) {
+        target.way = EWriteWay::kInPlace;
+        return true;
+    }
+    HANDLE handle = ::CreateFileW(win32::Widen(path).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return true;  // a new name, or one that opening will report on
+    }
+    const DWORD type = ::GetFileType(handle);
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool bFolder = type == FILE_TYPE_DISK &&
+                         ::GetFileInformationByHandle(handle, &info) != 0 &&
+                         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    ::CloseHandle(handle);
+    if (bFolder) {
+        nError = ERROR_DIRECTORY;  // "The directory name is invalid": a folder is no file
+        return false;
+    }
+    if (type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE) {
+        target.way = EWriteWay::kInPlace;  // NUL, CON, a console
+    }
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,386 @@
+// The serial device on Windows: an overlapped COM handle. A read stays outstanding across waits
+// (the driver ends it 10 ms after the last byte), the reader waits on its event and on a wake
+// event at once, and a write is waited for at most the write limit.
+#include "platform/serial_device_win32.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+
+#include "platform/serial_device.h"
+
+namespace platform {
+
+namespace {
+constexpr auto kDrainSlack = std::chrono::milliseconds(100);
+constexpr auto kDrainStep = std::chrono::milliseconds(10);
+constexpr DWORD kBitsPerByte = 10;  // start, 8 data, stop
+}  // namespace
+
+namespace win32 {
+
+void ApplyLineSettings(DCB& dcb, uint32_t baudRate, uint8_t parity, uint8_t stopBits) {
+    dcb.BaudRate = baudRate;
+    dcb.fBinary = TRUE;
+    dcb.fAbortOnError = FALSE;
+    dcb.ByteSize = 8;
+    dcb.Parity = parity;
+    dcb.StopBits = stopBits;
+    dcb.XonLim = 100;
+    dcb.XoffLim = 100;
+    dcb.XonChar = 0x11;
+    dcb.XoffChar = 0x13;
+    dcb.fOutxCtsFlow = FALSE;
+    dcb.fOutxDsrFlow = FALSE;
+    dcb.fDsrSensitivity = FALSE;
+    dcb.fOutX = FALSE;
+    dcb.fInX = FALSE;
+    dcb.fDtrControl = DTR_CONTROL_ENABLE;
+    dcb.fRtsControl = RTS_CONTROL_ENABLE;
+    dcb.fNull = FALSE;
+    dcb.fErrorChar = FALSE;
+    dcb.fParity = parity != NOPARITY ? TRUE : FALSE;
+}
+
+COMMTIMEOUTS MakeTimeouts(std::chrono::milliseconds writeLimit) {
+    COMMTIMEOUTS timeouts{};
+    timeouts.ReadIntervalTimeout = kReadIntervalMs;
+    timeouts.ReadTotalTimeoutMultiplier = 0;
+    timeouts.ReadTotalTimeoutConstant = 0;
+    timeouts.WriteTotalTimeoutMultiplier = 0;
+    timeouts.WriteTotalTimeoutConstant = static_cast<DWORD>(writeLimit.count());
+    return timeouts;
+}
+
+std::chrono::milliseconds DrainLimit(DWORD queuedBytes, DWORD baudRate) {
+    const DWORD baud = baudRate > 0 ? baudRate : CBR_9600;
+    const auto lineTime = std::chrono::milliseconds(
+        (static_cast<uint64_t>(queuedBytes) * kBitsPerByte * 1000 + baud - 1) / baud);
+    return lineTime + kDrainSlack;
+}
+
+uint8_t ParityCode(EParity parity) {
+    switch (parity) {
+        case EParity::kOdd:
+            return ODDPARITY;
+        case EParity::kEven:
+            return EVENPARITY;
+        case EParity::kNone:
+            break;
+    }
+    return NOPARITY;
+}
+
+uint8_t StopBitsCode(EStopBits stopBits) {
+    // The DCB's code for two stop bits is 2; 1 would mean one and a half.
+    return stopBits == EStopBits::kTwo ? TWOSTOPBITS : ONESTOPBIT;
+}
+
+bool IsLineGoneError(int nError) {
+    switch (nError) {
+        case ERROR_ACCESS_DENIED:  // what many USB adapters' drivers answer once pulled out
+        case ERROR_BAD_COMMAND:
+        case ERROR_GEN_FAILURE:
+        case ERROR_DEVICE_NOT_CONNECTED:
+        case ERROR_DEVICE_REMOVED:
+        case ERROR_BROKEN_PIPE:
+        case ERROR_PIPE_NOT_CONNECTED:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace win32
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr size_t kReadBufferSize = win32::kQueueSize;
+
+int SystemError() {
+    return static_cast<int>(::GetLastError());
+}
+
+SReadResult ReadFailure(int nError) {
+    return {win32::IsLineGoneError(nError) ? EReadStatus::kLineGone : EReadStatus::kReadError, 0,
+            nError};
+}
+
+class CWin32SerialDevice : public ISerialDevice {
+public:
+    ~CWin32SerialDevice() override { Close(true); }
+
+    int Open(const std::string& path) override;
+    int GetState() override;
+    int SetLineSettings(uint32_t baudRate, EParity parity, EStopBits stopBits) override;
+    int SetTimeouts(std::chrono::milliseconds writeLimit) override;
+    int Purge() override;
+    // The read interval of the time-outs already hands bytes over 10 ms after the last one.
+    void RequestLowLatency() override {}
+    SReadResult Read(uint8_t* buffer, size_t capacity, std::chrono::milliseconds wait) override;
+    void Wake() override;
+    void WaitForWake() override;
+    // ERROR_TIMEOUT when the limit passed; the bytes not yet written are then dropped.
+    int Write(const uint8_t* bytes, size_t count) override;
+    // The queue is looked at every few milliseconds: no comm event tells that it has emptied.
+    bool Drain(const std::atomic<bool>* pStop) override;
+    // Without bDiscardOutput what is queued is left to the driver, which sends it after the
+    // handle has gone.
+    void Close(bool bDiscardOutput) override;
+    bool IsOpen() const override { return m_hPort != INVALID_HANDLE_VALUE; }
+
+private:
+    // Ends an outstanding overlapped call and waits until the system no longer touches it.
+    void CancelAndWait(OVERLAPPED& overlapped);
+    SReadResult Deliver(uint8_t* buffer, size_t capacity);
+
+    HANDLE m_hPort = INVALID_HANDLE_VALUE;
+    HANDLE m_hWakeEvent = nullptr;  // auto-reset: one wake ends one wait
+    OVERLAPPED m_ovRead{};
+    OVERLAPPED m_ovWrite{};
+    DCB m_dcb{};
+    bool m_bReadPending = false;
+    uint8_t m_readBuffer[kReadBufferSize] = {};
+    size_t m_nHeld = 0;  // bytes of a completed read not yet handed over
+    size_t m_nHeldPos = 0;
+    std::chrono::milliseconds m_writeLimit{1000};
+};
+
+int CWin32SerialDevice::Open(const std::string& path) {
+    Close(true);
+    HANDLE port =
+        ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
+    if (port == INVALID_HANDLE_VALUE) {
+        return SystemError();
+    }
+    HANDLE events[3] = {};
+    for (HANDLE& event : events) {
+        // The read's and the write's are manual-reset, as overlapped calls need.
+        event = ::CreateEventA(nullptr, &event != &events[2], FALSE, nullptr);
+        if (event == nullptr) {
+            const int error = SystemError();
+            for (HANDLE made : events) {
+                if (made != nullptr) {
+                    ::CloseHandle(made);
+                }
+            }
+            ::CloseHandle(port);
+            return error;
+        }
+    }
+    m_hPort = port;
+    m_ovRead = {};
+    m_ovRead.hEvent = events[0];
+    m_ovWrite = {};
+    m_ovWrite.hEvent = events[1];
+    m_hWakeEvent = events[2];
+    m_bReadPending = false;
+    m_nHeld = m_nHeldPos = 0;
+    m_dcb = {};
+    m_dcb.DCBlength = sizeof m_dcb;
+    return 0;
+}
+
+int CWin32SerialDevice::GetState() {
+    m_dcb.DCBlength = sizeof m_dcb;
+    return ::GetCommState(m_hPort, &m_dcb) ? 0 : SystemError();
+}
+
+int CWin32SerialDevice::SetLineSettings(uint32_t baudRate, EParity parity, EStopBits stopBits) {
+    DCB dcb = m_dcb;
+    win32::ApplyLineSettings(dcb, baudRate, win32::ParityCode(parity),
+                             win32::StopBitsCode(stopBits));
+    // The mask and the queue sizes come with the line settings: the port has no step of its
+    // own for them, and a port that takes the state takes them.
+    if (!::SetCommState(m_hPort, &dcb) || !::SetCommMask(m_hPort, win32::kCommMask) ||
+        !::SetupComm(m_hPort, win32::kQueueSize, win32::kQueueSize)) {
+        return SystemError();
+    }
+    m_dcb = dcb;
+    return 0;
+}
+
+int CWin32SerialDevice::SetTimeouts(std::chrono::milliseconds writeLimit) {
+    COMMTIMEOUTS timeouts = win32::MakeTimeouts(writeLimit);
+    if (!::SetCommTimeouts(m_hPort, &timeouts)) {
+        return SystemError();
+    }
+    m_writeLimit = writeLimit;
+    return 0;
+}
+
+int CWin32SerialDevice::Purge() {
+    return ::PurgeComm(m_hPort, win32::kPurgeAll) ? 0 : SystemError();
+}
+
+SReadResult CWin32SerialDevice::Deliver(uint8_t* buffer, size_t capacity) {
+    const size_t count = std::min(capacity, m_nHeld - m_nHeldPos);
+    std::memcpy(buffer, m_readBuffer + m_nHeldPos, count);
+    m_nHeldPos += count;
+    if (m_nHeldPos == m_nHeld) {
+        m_nHeld = m_nHeldPos = 0;
+    }
+    return {EReadStatus::kData, count, 0};
+}
+
+SReadResult CWin32SerialDevice::Read(uint8_t* buffer, size_t capacity,
+                                     std::chrono::milliseconds wait) {
+    if (m_nHeld > 0) {
+        return Deliver(buffer, capacity);
+    }
+    const auto deadline = Clock::now() + wait;
+    for (;;) {
+        DWORD got = 0;
+        if (!m_bReadPending) {
+            ::ResetEvent(m_ovRead.hEvent);
+            if (::ReadFile(m_hPort, m_readBuffer, static_cast<DWORD>(kReadBufferSize), nullptr,
+                           &m_ovRead)) {
+                m_bReadPending = true;  // done already; the result below collects it
+            } else if (::GetLastError() == ERROR_IO_PENDING) {
+                m_bReadPending = true;
+            } else {
+                return ReadFailure(SystemError());
+            }
+        }
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        const HANDLE handles[2] = {m_ovRead.hEvent, m_hWakeEvent};
+        const DWORD waited = ::WaitForMultipleObjects(
+            2, handles, FALSE, static_cast<DWORD>(std::max<long long>(left.count(), 0)));
+        if (waited == WAIT_OBJECT_0 + 1) {
+            return {EReadStatus::kWoken, 0, 0};  // the read stays outstanding
+        }
+        if (waited == WAIT_TIMEOUT) {
+            return {EReadStatus::kTimeout, 0, 0};
+        }
+        if (waited != WAIT_OBJECT_0) {
+            return {EReadStatus::kWaitError, 0, SystemError()};
+        }
+        m_bReadPending = false;
+        if (!::GetOverlappedResult(m_hPort, &m_ovRead, &got, FALSE)) {
+            return ReadFailure(SystemError());
+        }
+        if (got > 0) {
+            m_nHeld = got;
+            m_nHeldPos = 0;
+            return Deliver(buffer, capacity);
+        }
+        if (Clock::now() >= deadline) {
+            return {EReadStatus::kTimeout, 0, 0};
+        }
+    }
+}
+
+void CWin32SerialDevice::Wake() {
+    if (m_hWakeEvent != nullptr) {
+        ::SetEvent(m_hWakeEvent);
+    }
+}
+
+void CWin32SerialDevice::WaitForWake() {
+    ::WaitForSingleObject(m_hWakeEvent, INFINITE);
+}
+
+int CWin32SerialDevice::Write(const uint8_t* bytes, size_t count) {
+    ::ResetEvent(m_ovWrite.hEvent);
+    DWORD written = 0;
+    if (!::WriteFile(m_hPort, bytes, static_cast<DWORD>(count), nullptr, &m_ovWrite) &&
+        ::GetLastError() != ERROR_IO_PENDING) {
+        return SystemError();
+    }
+    const DWORD waited =
+        ::WaitForSingleObject(m_ovWrite.hEvent, static_cast<DWORD>(m_writeLimit.count()));
+    if (waited != WAIT_OBJECT_0) {
+        const int error = waited == WAIT_TIMEOUT ? ERROR_TIMEOUT : SystemError();
+        CancelAndWait(m_ovWrite);
+        return error;
+    }
+    if (!::GetOverlappedResult(m_hPort, &m_ovWrite, &written, FALSE)) {
+        return SystemError();
+    }
+    // The driver's own write time-out ends a write early without an error.
+    return written == count ? 0 : ERROR_TIMEOUT;
+}
+
+bool CWin32SerialDevice::Drain(const std::atomic<bool>* pStop) {
+    auto stopped = [pStop] { return pStop != nullptr && pStop->load(); };
+    // A wake left over from the reader's end must not cut this drain short; one meant to stop
+    // it comes with *pStop set, which is tested after the reset and after every wake.
+    ::ResetEvent(m_hWakeEvent);
+    DWORD errors = 0;
+    COMSTAT status{};
+    if (stopped() || !::ClearCommError(m_hPort, &errors, &status)) {
+        return false;
+    }
+    const auto deadline = Clock::now() + win32::DrainLimit(status.cbOutQue, m_dcb.BaudRate);
+    while (status.cbOutQue > 0) {
+        if (Clock::now() >= deadline) {
+            return false;
+        }
+        // The mask the line needs has no event for an empty output queue, so the queue is
+        // looked at again each step; a wake ends the step at once.
+        ::WaitForSingleObject(m_hWakeEvent, static_cast<DWORD>(kDrainStep.count()));
+        if (stopped() || !::ClearCommError(m_hPort, &errors, &status)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CWin32SerialDevice::CancelAndWait(OVERLAPPED& overlapped) {
+    DWORD ignored = 0;
+    ::CancelIoEx(m_hPort, &overlapped);
+    ::GetOverlappedResult(m_hPort, &overlapped, &ignored, TRUE);
+}
+
+void CWin32SerialDevice::Close(bool bDiscardOutput) {
+    if (m_hPort == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    ::SetCommMask(m_hPort, 0);
+    ::PurgeComm(m_hPort, bDiscardOutput ? win32::kPurgeAll : PURGE_RXABORT | PURGE_RXCLEAR);
+    ::EscapeCommFunction(m_hPort, CLRDTR);
+    // The read was started by the reader thread; CancelIoEx reaches it from this one.
+    if (m_bReadPending) {
+        CancelAndWait(m_ovRead);
+        m_bReadPending = false;
+    }
+    for (HANDLE* event : {&m_ovRead.hEvent, &m_ovWrite.hEvent, &m_hWakeEvent}) {
+        if (*event != nullptr) {
+            ::CloseHandle(*event);
+            *event = nullptr;
+        }
+    }
+    ::CloseHandle(m_hPort);
+    m_hPort = INVALID_HANDLE_VALUE;
+    m_nHeld = m_nHeldPos = 0;
+}
+
+}  // namespace
+
+std::unique_ptr<ISerialDevice> MakeSerialDevice() {
+    return std::make_unique<CWin32SerialDevice>();
+}
+
+bool IsLineGoneError(int nError) {
+    return win32::IsLineGoneError(nError);
+}
+
+EOpenFailure ClassifyOpenError(int nError) {
+    switch (nError) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return EOpenFailure::kNotFound;
+        // A COM port opened without sharing refuses a second opener with access denied.
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+            return EOpenFailure::kInUse;
+        default:
+            return EOpenFailure::kOther;
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+// Ctrl+C while a program watches for it: the handler runs, the process goes on.
+#include "platform/console_interrupt.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "platform/event.h"
+
+namespace {
+
+TEST(ConsoleInterrupt, AnInterruptCallsTheHandlerInsteadOfEndingTheProcess) {
+    platform::CEvent called;
+    platform::CConsoleInterrupt watch([&called] { called.Set(); });
+    if (!platform::CConsoleInterrupt::RaiseForTest()) {
+        GTEST_SKIP() << "this process has no console to interrupt";
+    }
+    // A generous bound: the handler runs on another thread, whenever the system gets to it.
+    EXPECT_EQ(called.Wait(std::chrono::seconds(30)), platform::EWaitResult::kSignalled);
+    EXPECT_TRUE(platform::CConsoleInterrupt::RaiseForTest());
+    EXPECT_EQ(called.Wait(std::chrono::seconds(30)), platform::EWaitResult::kSignalled)
+        << "each interrupt calls the handler again";
+}
+
+}  // namespace
