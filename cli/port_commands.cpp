@@ -19,19 +19,18 @@ struct SPortsOptions {
     std::string strDevRoot = "/dev";
 };
 
-void PrintEntry(const ports::CPortInfo& entry, const std::string& devRoot) {
+void PrintEntry(const ports::CPortInfo& entry) {
     std::string line = entry.m_strFriendlyName + "\t" + entry.m_strPath + "\t" +
                        (entry.m_bUsb ? res::kPortsUsbFlag : res::kPortsNotUsbFlag) + "\t" +
                        entry.m_strDescription;
-    std::string byId = platform::FindSerialByIdName(devRoot, entry.m_strPath);
-    if (!byId.empty()) {
-        line += "\t" + byId;
+    if (!entry.m_strStableName.empty()) {
+        line += "\t" + entry.m_strStableName;
     }
     std::printf("%s\n", line.c_str());
 }
 
 int ListPorts(const SPortsOptions& options) {
-    platform::CPortSourceLinux source(options.strSysfsRoot);
+    platform::CPortSourceLinux source(options.strSysfsRoot, options.strDevRoot);
     ports::CPortInfoArray list;
     try {
         ports::EnumerateSerialPorts(list, source);
@@ -40,7 +39,7 @@ int ListPorts(const SPortsOptions& options) {
         return kExitFailure;
     }
     for (const ports::CPortInfo& entry : list) {
-        PrintEntry(entry, options.strDevRoot);
+        PrintEntry(entry);
     }
     return kExitOk;
 }
