@@ -39,7 +39,9 @@ QString FileDialogFilter() {
 
 }  // namespace
 
-CZelkorConfigApp::CZelkorConfigApp() : m_recentFiles(res::kRecentFileCount) {}
+CZelkorConfigApp::CZelkorConfigApp() : m_recentFiles(res::kRecentFileCount) {
+    m_portSetting.SetChangeHandler([this] { ShowPortState(); });
+}
 
 CZelkorConfigApp::~CZelkorConfigApp() = default;
 
@@ -117,6 +119,7 @@ bool CZelkorConfigApp::CreateFrame() {
     m_pMainWnd->SetCloseQuery([this] { return m_pDoc->SaveModified(); });
     CQtMessageSink::SetOwner(m_pMainWnd.get());
     OnDocumentTitleChanged();
+    ShowPortState();
     return true;
 }
 
@@ -140,6 +143,13 @@ bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
 
 void CZelkorConfigApp::OpenRememberedPort() {
     m_portSetting.OpenAtStart(reinterpret_cast<std::uintptr_t>(m_pMainWnd.get()));
+}
+
+void CZelkorConfigApp::ShowPortState() {
+    if (m_pMainWnd) {
+        m_pMainWnd->SetPortPane(QString::fromStdString(
+            devlink::LineStateText(m_portSetting.LineState(), m_portSetting.PortPath())));
+    }
 }
 
 int CZelkorConfigApp::ExitInstance() {

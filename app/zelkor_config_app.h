@@ -77,6 +77,8 @@ private:
     bool ProcessShellCommand(const QStringList& arguments);
     // The port of the previous run, opened only once the window is visible.
     void OpenRememberedPort();
+    // The status bar follows the port in use and its line.
+    void ShowPortState();
 
     std::unique_ptr<model::CZelkorConfigDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pMainWnd;
