@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -22,6 +23,38 @@ namespace app {
 namespace {
 
 constexpr const char kCommandIdProperty[] = "commandId";
+
+// The port pane's widest text, in average characters; longer ones are cut in the middle.
+constexpr int kPortPaneChars = 32;
+
+// The view's scroll area. Its preferred size is the whole view, so that the frame sized to fit
+// shows the view without scroll bars when the screen has room for it; and a control reached
+// with Tab comes into view whole, where Qt's own scrolling shows only its text cursor.
+class CViewScroller : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget() != nullptr ? widget()->sizeHint() + QSize(frame, frame)
+                                   : QScrollArea::sizeHint();
+    }
+
+protected:
+    bool focusNextPrevChild(bool bNext) override {
+        if (!QScrollArea::focusNextPrevChild(bNext)) {
+            return false;
+        }
+        QWidget* pFocus = focusWidget();
+        if (pFocus != nullptr && widget() != nullptr && widget()->isAncestorOf(pFocus)) {
+            const QRect rect(pFocus->mapTo(widget(), QPoint(0, 0)), pFocus->size());
+            const int margin = fontMetrics().height() / 2;
+            ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + margin,
+                          rect.height() / 2 + margin);
+        }
+        return true;
+    }
+};
 
 // X11 reports the lock keys in the state word of each key event.
 constexpr quint32 kX11LockMask = 0x02;
@@ -180,7 +213,17 @@ bool CMainFrame::CreateStatusBar() {
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
     m_pMessagePane->setProperty(res::kControlIdProperty, res::ID_SEPARATOR);
     m_pMessagePane->setIndent(3);
+    // A long prompt is cut rather than widening the bar, and with it the frame's minimum.
+    m_pMessagePane->setMinimumWidth(1);
+    m_pMessagePane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     pBar->addWidget(m_pMessagePane, 1);
+
+    m_pPortPane = new QLabel(pBar);
+    m_pPortPane->setObjectName(QStringLiteral("portPane"));
+    m_pPortPane->setProperty(res::kControlIdProperty, res::ID_INDICATOR_PORT);
+    m_pPortPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_pPortPane->setIndent(3);
+    pBar->addPermanentWidget(m_pPortPane);
 
     struct SPane {
         int nID;
@@ -206,7 +249,12 @@ bool CMainFrame::CreateStatusBar() {
 }
 
 void CMainFrame::SetView(QWidget* pView) {
-    setCentralWidget(pView);
+    m_pViewScroller = new CViewScroller(this);
+    m_pViewScroller->setObjectName(QStringLiteral("viewScroller"));
+    m_pViewScroller->setFrameShape(QFrame::NoFrame);
+    m_pViewScroller->setWidgetResizable(true);
+    m_pViewScroller->setWidget(pView);
+    setCentralWidget(m_pViewScroller);
 }
 
 void CMainFrame::SetCommandTargets(std::vector<widgets::ICommandTarget*> targets) {
@@ -303,6 +351,13 @@ void CMainFrame::SetLockIndicators(bool bCaps, bool bNum, bool bScroll) {
         QLabel* pLabel = Indicator(nID);
         pLabel->setText(bOn ? pLabel->property("indicatorText").toString() : QString());
     }
+}
+
+void CMainFrame::SetPortPane(const QString& text) {
+    const QFontMetrics metrics = m_pPortPane->fontMetrics();
+    m_pPortPane->setText(
+        metrics.elidedText(text, Qt::ElideMiddle, metrics.averageCharWidth() * kPortPaneChars));
+    m_pPortPane->setToolTip(text);
 }
 
 void CMainFrame::SetMessagePane(const QString& text) {

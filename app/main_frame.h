@@ -17,6 +17,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QScrollArea;
 class QStatusBar;
 class QToolBar;
 
@@ -31,7 +32,9 @@ public:
     // Builds menus, toolbar and status bar; false when any of them cannot be made.
     bool OnCreate();
 
+    // The view scrolls inside the frame when the frame is smaller than it, as a form view does.
     void SetView(QWidget* pView);
+    QScrollArea* ViewScroller() const { return m_pViewScroller; }
     // The routing path, in the order commands are offered.
     void SetCommandTargets(std::vector<widgets::ICommandTarget*> targets);
     // Re-reads which commands have a handler and enables or disables their items.
@@ -52,6 +55,9 @@ public:
     QString MessagePaneText() const;
     QLabel* Indicator(int nID) const;
     void SetLockIndicators(bool bCaps, bool bNum, bool bScroll);
+    // The pane of the port in use; a long text is cut in the middle, the whole text is its tip.
+    void SetPortPane(const QString& text);
+    QLabel* PortPane() const { return m_pPortPane; }
 
 protected:
     bool event(QEvent* pEvent) override;
@@ -77,6 +83,8 @@ private:
     QMenu* m_pFileMenu = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pMessagePane = nullptr;
+    QLabel* m_pPortPane = nullptr;
+    QScrollArea* m_pViewScroller = nullptr;
     std::map<int, QLabel*> m_indicators;
     std::function<bool()> m_fnCloseQuery;
 };

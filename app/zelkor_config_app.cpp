@@ -57,7 +57,9 @@ bool IsGone(const std::string& path) {
 
 }  // namespace
 
-CZelkorConfigApp::CZelkorConfigApp() : m_recentFiles(res::kRecentFileCount) {}
+CZelkorConfigApp::CZelkorConfigApp() : m_recentFiles(res::kRecentFileCount) {
+    m_portSetting.SetChangeHandler([this] { ShowPortState(); });
+}
 
 CZelkorConfigApp::~CZelkorConfigApp() {
     // The reader may post until it has ended; the link's listener goes after that.
@@ -142,6 +144,7 @@ bool CZelkorConfigApp::CreateFrame() {
     m_pMainWnd->SetCloseQuery([this] { return m_pDoc->SaveModified(); });
     CQtMessageSink::SetOwner(m_pMainWnd.get());
     OnDocumentTitleChanged();
+    ShowPortState();
     return true;
 }
 
@@ -161,6 +164,13 @@ bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
 
 void CZelkorConfigApp::OpenRememberedPort() {
     m_portSetting.OpenAtStart();
+}
+
+void CZelkorConfigApp::ShowPortState() {
+    if (m_pMainWnd) {
+        m_pMainWnd->SetPortPane(QString::fromStdString(
+            devlink::LineStateText(m_portSetting.LineState(), m_portSetting.PortPath())));
+    }
 }
 
 int CZelkorConfigApp::ExitInstance() {

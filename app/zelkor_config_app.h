@@ -73,7 +73,11 @@ public:
     // The port path in use and what is remembered of it; the form changes it through this.
     devlink::CPortSetting m_portSetting{m_link};
     // The link's events (the test answer, the loss of the line) as the user's message boxes.
-    devlink::CLinkMessages m_linkMessages{m_link};
+    devlink::CLinkMessages m_linkMessages{m_link, [this](devlink::ELinkEvent event) {
+                                              if (event == devlink::ELinkEvent::kLineLost) {
+                                                  m_portSetting.OnLineLost();
+                                              }
+                                          }};
 
 protected:
     // The about box runs modally; tests look at it without running it.
@@ -86,6 +90,8 @@ private:
     bool ProcessShellCommand(const QStringList& arguments);
     // The port of the previous run, opened only once the window is visible.
     void OpenRememberedPort();
+    // The status bar follows the port in use and its line.
+    void ShowPortState();
 
     std::unique_ptr<model::CZelkorConfigDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pMainWnd;

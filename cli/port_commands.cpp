@@ -16,10 +16,13 @@ namespace cli {
 
 namespace {
 
-void PrintEntry(const ports::CPortInfo& entry, const SPortsOptions& options) {
+void PrintEntry(const ports::CPortInfo& entry) {
     std::string line = entry.m_strFriendlyName + "\t" + entry.m_strPath + "\t" +
                        (entry.m_bUsb ? res::kPortsUsbFlag : res::kPortsNotUsbFlag) + "\t" +
-                       entry.m_strDescription + PortsExtraColumn(options, entry);
+                       entry.m_strDescription;
+    if (!entry.m_strStableName.empty()) {
+        line += "\t" + entry.m_strStableName;
+    }
     std::printf("%s\n", line.c_str());
 }
 
@@ -33,7 +36,7 @@ int ListPorts(const SPortsOptions& options) {
         return kExitFailure;
     }
     for (const ports::CPortInfo& entry : list) {
-        PrintEntry(entry, options);
+        PrintEntry(entry);
     }
     return kExitOk;
 }

@@ -1,13 +1,11 @@
 // The system's own side of `zelkorctl ports`: the options that say where its ports are read from,
-// the source they make, and what a line adds after the description. One implementation file per
-// system, chosen by CMake.
+// and the source they make. One implementation file per system, chosen by CMake.
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "platform/port_system.h"
-#include "ports/port_info.h"
 
 namespace CLI {
 class App;
@@ -21,7 +19,5 @@ struct SPortsOptions;
 std::shared_ptr<SPortsOptions> AddPortsOptions(CLI::App& command);
 // The source the options name (the running machine's unless they name another tree).
 std::unique_ptr<platform::IPortSystem> MakePortsSource(const SPortsOptions& options);
-// What the line of an entry adds after its description, with its tab; "" for nothing.
-std::string PortsExtraColumn(const SPortsOptions& options, const ports::CPortInfo& entry);
 
 }  // namespace cli

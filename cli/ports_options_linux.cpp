@@ -1,5 +1,5 @@
 // zelkorctl ports on Linux: the sysfs and /dev trees are options, so that a saved tree can be
-// listed; each line ends with the stable by-id name that tells identical adapters apart.
+// listed with the stable by-id names of its own /dev tree.
 #include <CLI/CLI.hpp>
 
 #include "cli/ports_options.h"
@@ -23,12 +23,7 @@ std::shared_ptr<SPortsOptions> AddPortsOptions(CLI::App& command) {
 }
 
 std::unique_ptr<platform::IPortSystem> MakePortsSource(const SPortsOptions& options) {
-    return std::make_unique<platform::CPortSourceLinux>(options.strSysfsRoot);
-}
-
-std::string PortsExtraColumn(const SPortsOptions& options, const ports::CPortInfo& entry) {
-    std::string byId = platform::FindSerialByIdName(options.strDevRoot, entry.m_strPath);
-    return byId.empty() ? std::string() : "\t" + byId;
+    return std::make_unique<platform::CPortSourceLinux>(options.strSysfsRoot, options.strDevRoot);
 }
 
 }  // namespace cli

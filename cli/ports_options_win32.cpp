@@ -14,8 +14,4 @@ std::unique_ptr<platform::IPortSystem> MakePortsSource(const SPortsOptions&) {
     return std::make_unique<platform::CPortSourceWin32>();
 }
 
-std::string PortsExtraColumn(const SPortsOptions&, const ports::CPortInfo&) {
-    return {};
-}
-
 }  // namespace cli

@@ -2,8 +2,8 @@
 
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include "editor/fit_text.h"
 
@@ -25,7 +25,7 @@ CListCtrlEx::CListCtrlEx(QWidget* parent) : QTableView(parent) {
     setSortingEnabled(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    FitRowHeight();
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -53,6 +53,45 @@ void CListCtrlEx::SetShowSelectionAlways(bool bOn) {
 bool CListCtrlEx::IsRowHighlighted(int nRow) const {
     return selectionModel() != nullptr && selectionModel()->isRowSelected(nRow, rootIndex()) &&
            (hasFocus() || m_bShowSelectionAlways);
+}
+
+int CListCtrlEx::ColumnWidthFor(const QString& text) const {
+    // A text is drawn whole when its width and the allowance fit the column.
+    return fontMetrics().horizontalAdvance(text) +
+           std::max(kFirstColumnAllowance, kColumnAllowance);
+}
+
+namespace {
+
+bool IsCtrlHomeOrEnd(const QEvent* event) {
+    if (event == nullptr || event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return (key->modifiers() & Qt::ControlModifier) &&
+           (key->key() == Qt::Key_Home || key->key() == Qt::Key_End);
+}
+
+}  // namespace
+
+QModelIndex CListCtrlEx::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const bool bFirstOrLast = cursorAction == MoveHome || cursorAction == MoveEnd;
+    if (!bFirstOrLast || !(modifiers & Qt::ControlModifier) || model() == nullptr ||
+        model()->rowCount(rootIndex()) == 0) {
+        return QTableView::moveCursor(cursorAction, modifiers);
+    }
+    const int row = cursorAction == MoveHome ? 0 : model()->rowCount(rootIndex()) - 1;
+    const int column = std::max(currentIndex().column(), 0);
+    return model()->index(row, column, rootIndex());
+}
+
+QItemSelectionModel::SelectionFlags CListCtrlEx::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const {
+    // Qt's Ctrl with a movement key moves the focus alone; these two select what they reach.
+    if (IsCtrlHomeOrEnd(event)) {
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    }
+    return QTableView::selectionCommand(index, event);
 }
 
 int CListCtrlEx::ColumnsRight() const {
@@ -85,13 +124,37 @@ void CListCtrlEx::paintEvent(QPaintEvent* event) {
     }
     const QModelIndex current = currentIndex();
     if (hasFocus() && current.isValid() && current.row() >= first && current.row() <= last) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect =
-            QRect(std::min(0, columnViewportPosition(0)), rowViewportPosition(current.row()),
-                  edge - std::min(0, columnViewportPosition(0)), rowHeight(current.row()));
-        focus.backgroundColor = palette().color(QPalette::Highlight);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        const int left = std::min(0, columnViewportPosition(0));
+        DrawFocusRect(
+            painter,
+            QRect(left, rowViewportPosition(current.row()), edge - left, rowHeight(current.row())),
+            IsRowHighlighted(current.row()));
+    }
+}
+
+// A dotted frame in the row's text colour, as the old list drew it whatever the style: styles
+// such as Fusion draw theirs only after a focus change by keyboard, and the user who clicks a
+// row needs to see which row Up and Down will move too.
+void CListCtrlEx::DrawFocusRect(QPainter& painter, const QRect& rect, bool bHighlighted) const {
+    QPen pen(bHighlighted ? palette().color(QPalette::Active, QPalette::HighlightedText)
+                          : palette().color(QPalette::Text));
+    pen.setStyle(Qt::DotLine);
+    pen.setWidth(1);
+    painter.save();
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
+void CListCtrlEx::FitRowHeight() {
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+void CListCtrlEx::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FitRowHeight();
     }
 }
 

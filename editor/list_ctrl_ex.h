@@ -25,14 +25,24 @@ public:
 
     // Selected and either focused or keeping selections visible.
     bool IsRowHighlighted(int nRow) const;
+    // The width a column needs to draw text whole, in the list's font.
+    int ColumnWidthFor(const QString& text) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Ctrl+Home and Ctrl+End go to the first and last row and select it, staying in the column.
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Rows are as high as the font in use, also after it changed.
+    void changeEvent(QEvent* event) override;
 
 private:
     int ColumnsRight() const;
+    void FitRowHeight();
+    void DrawFocusRect(QPainter& painter, const QRect& rect, bool bHighlighted) const;
 
     bool m_bFullRowSelect = true;
     bool m_bHighlightToClientEdge = true;

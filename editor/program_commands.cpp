@@ -73,11 +73,14 @@ void CZelkorForm::OnSelectCommPort() {
     // The main window owns the dialog, so that it opens over it and blocks it.
     ports::CSelectPortDlg dialog(window(), m_pPortSource);
     dialog.m_strPortPath = m_pPortSetting->PortPath();
+    if (m_pPortSetting->LineState() == devlink::ELineState::kOpen) {
+        dialog.m_strPortInUse = m_pPortSetting->PortPath();
+    }
     if (dialog.DoModal() != QDialog::Accepted || dialog.m_strPortPath.empty()) {
         return;
     }
     // The serial layer reports a failure itself; a port that did not open is not remembered.
-    m_pPortSetting->Choose(dialog.m_strPortPath);
+    m_pPortSetting->Choose(dialog.m_strPortPath, dialog.m_strStableName);
 }
 
 }  // namespace editor

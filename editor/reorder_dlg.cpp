@@ -9,17 +9,29 @@
 #include <array>
 #include <charconv>
 
+#include "editor/frequency_rules.h"
 #include "editor/list_ctrl_ex.h"
 #include "platform/message_box.h"
 #include "res/ids_dialogs.h"
 #include "res/strings.h"
 #include "widgets/control_ids.h"
+#include "widgets/dialog_units.h"
 
 namespace editor {
 
 namespace {
 
 constexpr int kColumnWidth = 50;
+// The template's size in dialog units.
+constexpr int kDialogWidth = 356;
+constexpr int kDialogHeight = 231;
+
+// Qt hashes an index as (row << 4) + column + internal id, so in a table of more than 16 columns
+// many cells would share a hash and every index a client keeps (an accessibility bridge keeps
+// one per cell it has seen) would cost a walk through all the others. This id makes the hash of
+// every cell its own: row * columns + column.
+constexpr quintptr kRowIdStep = model::kSlotCount - 16;
+static_assert(model::kSlotCount >= 16);
 
 // Every slot as "%.1f" of its tenths, an empty one as "0.0".
 QString CellText(uint32_t slot) {
@@ -36,6 +48,13 @@ CProgramRowModel::CProgramRowModel(const model::CProgramBook& book, QObject* par
     for (int i = 0; i < model::kProgramCount; ++i) {
         m_rows[i] = i;
     }
+}
+
+QModelIndex CProgramRowModel::index(int row, int column, const QModelIndex& parent) const {
+    if (!hasIndex(row, column, parent)) {
+        return {};
+    }
+    return createIndex(row, column, static_cast<quintptr>(row) * kRowIdStep);
 }
 
 int CProgramRowModel::rowCount(const QModelIndex& parent) const {
@@ -63,17 +82,22 @@ QVariant CProgramRowModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
         return QString::asprintf(res::kReorderColumn, section);
     }
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole) {
+        return QString::number(section + 1);
+    }
+    if (orientation == Qt::Vertical && role == Qt::TextAlignmentRole) {
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    }
     return {};
 }
 
 void CProgramRowModel::MoveRow(int nFrom, int nTo) {
-    // Qt counts the destination before the move; one step down lands below the neighbour.
-    const int destination = nTo > nFrom ? nTo + 1 : nTo;
-    if (!beginMoveRows({}, nFrom, nFrom, {}, destination)) {
-        return;
-    }
+    // A row move makes Qt carry every persistent index along: with an accessibility client
+    // holding one for each cell, one Down froze the window for half a minute. An exchange of
+    // the two rows' data moves no index.
     std::swap(m_rows[nFrom], m_rows[nTo]);
-    endMoveRows();
+    emit dataChanged(index(std::min(nFrom, nTo), 0),
+                     index(std::max(nFrom, nTo), model::kSlotCount - 1), {Qt::DisplayRole});
 }
 
 CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
@@ -107,7 +131,8 @@ CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
     auto* pLayout = new QHBoxLayout(this);
     pLayout->addWidget(m_list, 1);
     pLayout->addLayout(pButtons);
-    resize(534, 375);  // the old template's 356 x 231 dialog units
+    const widgets::CDialogUnits units(font());
+    resize(units.X(kDialogWidth), units.Y(kDialogHeight));
 
     setTabOrder(m_list, pUp);
     setTabOrder(pUp, pDown);
@@ -133,11 +158,17 @@ void CReorderDlg::OnInitDialog() {
     m_list->SetFullRowSelect(true);
     m_pModel = new CProgramRowModel(m_workBook, this);
     m_list->setModel(m_pModel);
+    // Every value the device takes is shown whole in the font in use, the widest included.
+    const int valueWidth =
+        m_list->ColumnWidthFor(QString::fromStdString(FrequencyToText(kMaxFrequencyHz)));
     QHeaderView* pHeader = m_list->horizontalHeader();
-    pHeader->setDefaultSectionSize(kColumnWidth);
+    pHeader->setDefaultSectionSize(std::max(kColumnWidth, valueWidth));
     pHeader->setSectionResizeMode(QHeaderView::Interactive);
     const int last = model::kSlotCount - 1;
-    pHeader->resizeSection(last, pHeader->sectionSizeHint(last));
+    pHeader->resizeSection(last, std::max(valueWidth, pHeader->sectionSizeHint(last)));
+    QHeaderView* pNumbers = m_list->verticalHeader();
+    pNumbers->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pNumbers->show();
     m_list->setFocus(Qt::OtherFocusReason);
 }
 
@@ -178,9 +209,17 @@ void CReorderDlg::MoveRow(int nFrom, int nTo) {
     const bool bAutoScroll = m_list->hasAutoScroll();
     m_list->setAutoScroll(false);
     m_pModel->MoveRow(nFrom, nTo);
+    // The selection follows the programs: the neighbour keeps its own state in its new row.
+    QItemSelectionModel* pSelection = m_list->selectionModel();
+    const bool bNeighbourSelected = pSelection->isRowSelected(nTo, {});
+    pSelection->select(
+        m_pModel->index(nFrom, 0),
+        (bNeighbourSelected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+            QItemSelectionModel::Rows);
     m_list->setFocus(Qt::OtherFocusReason);
-    m_list->selectionModel()->setCurrentIndex(
-        m_pModel->index(nTo, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const int column = std::max(m_list->currentIndex().column(), 0);
+    pSelection->setCurrentIndex(m_pModel->index(nTo, column),
+                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
     m_list->setAutoScroll(bAutoScroll);
     m_list->viewport()->update();
 }

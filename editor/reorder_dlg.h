@@ -18,19 +18,22 @@ namespace editor {
 class CListCtrlEx;
 
 // The rows of the list: row r shows program m_rows[r] of the work book, which itself never
-// moves. Cells are formatted when drawn, so opening costs no 96,000 strings.
+// moves. Cells are formatted when drawn, so opening costs no 96,000 strings. Each row is headed
+// by its program number, the number its program will have after OK.
 class CProgramRowModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     CProgramRowModel(const model::CProgramBook& book, QObject* parent);
 
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     int ProgramOfRow(int nRow) const { return m_rows[nRow]; }
-    // Exchanges row nFrom with its neighbour nTo; the selection travels with the rows.
+    // Exchanges the programs of row nFrom and its neighbour nTo. The rows themselves stay, so
+    // no index a client holds moves: only the two rows' data change.
     void MoveRow(int nFrom, int nTo);
 
 private:

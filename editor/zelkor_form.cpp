@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <string>
@@ -84,6 +86,9 @@ void CZelkorForm::ConnectHandlers() {
     connect(m_pPrev, &QPushButton::clicked, this, &CZelkorForm::OnPrevProgram);
     // activated() is the user's choice only, as the old selection-change notification was.
     connect(m_cbProgram, &QComboBox::activated, this, &CZelkorForm::OnSelchangeProgram);
+    // Runs after the box's own handling, which moves to a typed number that names a program.
+    connect(m_cbProgram->lineEdit(), &QLineEdit::editingFinished, this,
+            &CZelkorForm::OnProgramEditFinished);
     for (int slot = 0; slot < model::kSlotCount; ++slot) {
         const int nID = res::IDC_FREQ_FIRST + slot;
         // textChanged also reports the form's own rewrites, which m_bUpdatingFields screens.
@@ -327,7 +332,17 @@ void CZelkorForm::ResizeParentToFit() {
     if (pFrame->layout() != nullptr) {
         pFrame->layout()->activate();
     }
-    const QSize fit = pFrame->sizeHint();
+    QSize fit = pFrame->sizeHint();
+    // Never larger than the screen, so that the status bar stays on it; the form scrolls.
+    if (const QScreen* pScreen = pFrame->screen()) {
+        QSize decoration = pFrame->frameGeometry().size() - pFrame->geometry().size();
+        if (!pFrame->isVisible()) {  // the window manager has not framed it yet
+            const int border = pFrame->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            decoration = QSize(
+                2 * border, pFrame->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+        }
+        fit = fit.boundedTo(pScreen->availableGeometry().size() - decoration);
+    }
     // Shrink only, except the first time, when the frame has no size of its own yet.
     pFrame->resize(m_bSizedOnce ? pFrame->size().boundedTo(fit) : fit);
     m_bSizedOnce = true;
@@ -465,6 +480,18 @@ void CZelkorForm::OnSelchangeProgram() {
     }
     m_strJump.clear();
     UpdateData(false);
+}
+
+void CZelkorForm::OnProgramEditFinished() {
+    // A typed entry that named no program changed nothing: the box shows the program on
+    // display again rather than a number the form is not showing.
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    const QString shown = ProgramNumberTexts()[m_pDoc->m_nCurrent];
+    if (m_cbProgram->currentText() != shown) {
+        m_cbProgram->setEditText(shown);
+    }
 }
 
 void CZelkorForm::OnJump() {

@@ -90,6 +90,8 @@ public:
     void OnPrevProgram();
     void OnNextProgram();
     void OnSelchangeProgram();
+    // Typing in the program box has ended (Enter or leaving it).
+    void OnProgramEditFinished();
     void OnJump();
     void OnProgramType();
 

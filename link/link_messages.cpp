@@ -14,7 +14,8 @@ std::string LineLostText(const std::string& portPath) {
     return text;
 }
 
-CLinkMessages::CLinkMessages(CDeviceLink& link) : m_link(link) {
+CLinkMessages::CLinkMessages(CDeviceLink& link, std::function<void(ELinkEvent)> afterEach)
+    : m_link(link), m_fnAfterEach(std::move(afterEach)) {
     m_hTarget = platform::RegisterNotifyTarget([this](uint32_t nMsg, uintptr_t wParam, intptr_t) {
         if (nMsg == WM_LINKEVENT) {
             OnEvent(static_cast<ELinkEvent>(wParam));
@@ -38,6 +39,9 @@ void CLinkMessages::OnEvent(ELinkEvent event) {
             platform::PostMessageBox({LineLostText(m_link.PortPath()), res::kCommPortErrorCaption,
                                       platform::EMsgIcon::kWarning});
             break;
+    }
+    if (m_fnAfterEach) {
+        m_fnAfterEach(event);
     }
 }
 

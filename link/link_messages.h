@@ -5,6 +5,7 @@
 // Threads: user-interface thread; the events arrive there as posted notifications.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "link/device_link.h"
@@ -17,8 +18,9 @@ std::string LineLostText(const std::string& portPath);
 
 class CLinkMessages {
 public:
-    // Hears the link's events from now on, in place of anyone who heard them before.
-    explicit CLinkMessages(CDeviceLink& link);
+    // Hears the link's events from now on, in place of anyone who heard them before; afterEach
+    // runs after each event's message (for what else shows the link's state).
+    explicit CLinkMessages(CDeviceLink& link, std::function<void(ELinkEvent)> afterEach = {});
     ~CLinkMessages();
     CLinkMessages(const CLinkMessages&) = delete;
     CLinkMessages& operator=(const CLinkMessages&) = delete;
@@ -27,6 +29,7 @@ private:
     void OnEvent(ELinkEvent event);
 
     CDeviceLink& m_link;
+    std::function<void(ELinkEvent)> m_fnAfterEach;
     platform::NotifyHandle m_hTarget = platform::kNoNotify;
 };
 

@@ -2,19 +2,31 @@
 // and what the next start is given. Every change of the port path goes through here, so the rules
 // of what is remembered hold in one place:
 // - a remembered port is opened at start; when it fails, nothing is remembered any more;
-// - a port the user confirms replaces it; it is remembered only when it opened;
+// - a port the user confirms replaces it; it is remembered only when it opened, and under its
+//   stable name when it has one, so that an adapter that comes back under another device node
+//   after a replug is still found (a device node remembered by an older run works as before);
 // - a port named on the command line is for this run only: unless the user chose a port since
 //   (even one that then failed, which leaves nothing to remember), the remembered value stays.
 //
 // Threads: user-interface thread only, like the link's Open and Close.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "link/device_link.h"
 
 namespace devlink {
+
+// What the user is told about the line. Windows show it by asking LineState, never the link
+// itself, so that a new state needs a value here and a text in LineStateText, nothing more.
+enum class ELineState {
+    kNoPort,  // no port in use
+    kOpen,    // the port in use is open
+    kClosed,  // a port is in use but the line is closed (at the end of the run)
+    kLost,    // the port in use has gone away (an adapter pulled out) until it is opened again
+};
 
 class CPortSetting {
 public:
@@ -27,25 +39,39 @@ public:
     // Opens the port of this start, if there is one. The serial layer has told the user why it
     // failed; the path is then dropped, so the next start does not try it again.
     bool OpenAtStart();
-    // The user confirmed a port: the link is closed and opened on it.
-    bool Choose(const std::string& path);
+    // The user confirmed a port: the link is closed and opened on path. stableName is the name
+    // that finds the same device again ("" when it has none); it is what is remembered.
+    bool Choose(const std::string& path, const std::string& stableName);
     // Closes the link at the end of the run; the reader thread has ended when this returns.
     void Close();
+    // The user-interface thread has heard that the line went away: the state shown changes.
+    void OnLineLost() { Changed(); }
 
     // The path of the port in use ("" when none).
     const std::string& PortPath() const { return m_strPortPath; }
+    ELineState LineState() const;
     // What is written for the next start.
     std::string PathToRemember() const;
     CDeviceLink& Link() { return m_link; }
 
+    // Called after every change of the port in use or of its line; one listener.
+    void SetChangeHandler(std::function<void()> handler) { m_fnChanged = std::move(handler); }
+
 private:
     bool OpenOn(const std::string& path);
+    void Changed();
 
     CDeviceLink& m_link;
     std::string m_strPortPath;
+    // The name the port in use is remembered by: its stable name, or its path.
+    std::string m_strRememberAs;
     std::string m_strRemembered;
     std::optional<std::string> m_strCommandLinePort;
     bool m_bPortChosen = false;
+    std::function<void()> m_fnChanged;
 };
+
+// The status bar's words for the line: "No port", or the port's path and its state.
+std::string LineStateText(ELineState state, const std::string& portPath);
 
 }  // namespace devlink

@@ -217,7 +217,8 @@ bool ReadSysfsPorts(const std::string& root, std::vector<SSysfsPort>& ports, int
     return true;
 }
 
-CPortSourceLinux::CPortSourceLinux(std::string sysfsRoot) : m_strRoot(std::move(sysfsRoot)) {}
+CPortSourceLinux::CPortSourceLinux(std::string sysfsRoot, std::string devRoot)
+    : m_strRoot(std::move(sysfsRoot)), m_strDevRoot(std::move(devRoot)) {}
 
 bool CPortSourceLinux::Fail(uint32_t code) {
     m_nLastError = code;
@@ -308,6 +309,10 @@ bool CPortSourceLinux::GetDeviceRegistryProperty(platform::HDevInfo set,
 
 void CPortSourceLinux::DestroyDeviceInfoList(platform::HDevInfo set) {
     m_sets.erase(set);
+}
+
+std::string CPortSourceLinux::GetStableName(const std::string& devicePath) {
+    return FindSerialByIdName(m_strDevRoot, devicePath);
 }
 
 bool CPortSourceLinux::OpenKey(platform::HKey, const std::string&, platform::HKey&) {

@@ -29,7 +29,8 @@ bool ReadSysfsPorts(const std::string& root, std::vector<SSysfsPort>& ports, int
 
 class CPortSourceLinux : public platform::IPortSystem {
 public:
-    explicit CPortSourceLinux(std::string sysfsRoot = "/sys");
+    // devRoot stands for /dev, where udev keeps the stable serial/by-id names.
+    explicit CPortSourceLinux(std::string sysfsRoot = "/sys", std::string devRoot = "/dev");
 
     uint32_t GetLastError() const override { return m_nLastError; }
     bool GetVersion(platform::SOsVersion& version) override;
@@ -41,6 +42,7 @@ public:
     bool GetDeviceRegistryProperty(platform::HDevInfo set, const platform::SDevInfoData& device,
                                    platform::EDeviceProperty property, std::string& value) override;
     void DestroyDeviceInfoList(platform::HDevInfo set) override;
+    std::string GetStableName(const std::string& devicePath) override;
     // Linux has no registry; every key is missing.
     bool OpenKey(platform::HKey parent, const std::string& subKey, platform::HKey& key) override;
     bool EnumKey(platform::HKey key, uint32_t index, std::string& name) override;
@@ -52,6 +54,7 @@ private:
     const SSysfsPort* Find(platform::HDevInfo set, std::uintptr_t index);
 
     std::string m_strRoot;
+    std::string m_strDevRoot;
     uint32_t m_nLastError = 0;
     platform::HDevInfo m_hNextSet = 1;
     // Each set is a snapshot taken when it was made, as a device information set is.

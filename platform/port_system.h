@@ -80,6 +80,14 @@ public:
                                            EDeviceProperty property, std::string& value) = 0;
     virtual void DestroyDeviceInfoList(HDevInfo set) = 0;
 
+    // A name for the device at devicePath that stays the same when it is plugged in again
+    // elsewhere (udev's serial/by-id link on Linux), or "" when the system keeps none. Not a
+    // Windows service: there the device-interface path already stays.
+    virtual std::string GetStableName(const std::string& devicePath) {
+        (void)devicePath;
+        return {};
+    }
+
     virtual bool OpenKey(HKey parent, const std::string& subKey, HKey& key) = 0;
     virtual bool EnumKey(HKey key, uint32_t index, std::string& name) = 0;
     virtual bool QueryValue(HKey key, const std::string& valueName, std::string& data) = 0;

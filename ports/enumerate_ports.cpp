@@ -131,7 +131,7 @@ void EnumInterfaceClass(IPortSystem& system, const SGuid& interfaceClass, CPortI
                                  location) &&
                     location.compare(0, 3, "USB") == 0;
         if (bNamed) {
-            list.Add({devicePath, "", friendlyName, bUsb, description});
+            list.Add({devicePath, "", friendlyName, bUsb, description, ""});
         }
     }
 }
@@ -170,7 +170,7 @@ void EnumPortsNT4(CPortInfoArray& list) {
     for (int n = 1; n <= kFixedPortCount; ++n) {
         char portName[16];
         std::snprintf(portName, sizeof portName, res::kPortNameFormat, n);
-        list.Add({Win32DevicePath(portName), portName, "", false, ""});
+        list.Add({Win32DevicePath(portName), portName, "", false, "", ""});
     }
 }
 
@@ -193,7 +193,8 @@ void AddWin9xPortInstances(IPortSystem& system, HKey deviceKey, bool bUsb, CPort
         if (!instance.StringValue(kFriendlyNameValue, friendlyName)) {
             friendlyName.clear();
         }
-        AddOrReplaceByPortName(list, {Win32DevicePath(portName), portName, friendlyName, bUsb, ""});
+        AddOrReplaceByPortName(list,
+                               {Win32DevicePath(portName), portName, friendlyName, bUsb, "", ""});
     }
 }
 
@@ -236,6 +237,12 @@ void FinishPortList(CPortInfoArray& list) {
     }
 }
 
+void AddStableNames(CPortInfoArray& list, IPortSystem& system) {
+    for (int i = 0; i < list.GetSize(); ++i) {
+        list[i].m_strStableName = system.GetStableName(list[i].m_strPath);
+    }
+}
+
 void EnumerateSerialPorts(CPortInfoArray& list, IPortSystem& system) {
     list.SetSize(0);
     SOsVersion version;
@@ -250,6 +257,7 @@ void EnumerateSerialPorts(CPortInfoArray& list, IPortSystem& system) {
         EnumPortsWin9x(system, list);
     }
     FinishPortList(list);
+    AddStableNames(list, system);
 }
 
 void EnumerateSerialPorts(CPortInfoArray& list) {

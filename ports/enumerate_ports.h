@@ -20,7 +20,8 @@ public:
     std::string GetText() const { return what(); }
 };
 
-// Empties the list, fills it from the system's source and finishes it. Throws MPortEnumError.
+// Empties the list, fills it from the system's source, finishes it and adds the stable names.
+// Throws MPortEnumError.
 void EnumerateSerialPorts(CPortInfoArray& list, platform::IPortSystem& system);
 // The same on the running machine's own source.
 void EnumerateSerialPorts(CPortInfoArray& list);
@@ -34,6 +35,8 @@ void AddWin9xPortInstances(platform::IPortSystem& system, platform::HKey deviceK
 
 // Fills empty friendly names and descriptions from what the source did give.
 void FinishPortList(CPortInfoArray& list);
+// Asks the system for each entry's stable name.
+void AddStableNames(CPortInfoArray& list, platform::IPortSystem& system);
 
 // The sizes of the buffers the sources read into; longer answers count as failed reads.
 inline constexpr size_t kMaxDevicePath = 256;

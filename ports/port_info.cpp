@@ -12,4 +12,28 @@ void CPortInfoArray::SetSize(int size) {
     m_entries.resize(static_cast<size_t>(size));
 }
 
+int FindPort(const CPortInfoArray& list, const std::string& path) {
+    int found = -1;
+    if (path.empty()) {
+        return found;
+    }
+    for (int i = 0; i < list.GetSize(); ++i) {
+        if (list[i].m_strPath == path || list[i].m_strStableName == path) {
+            found = i;
+        }
+    }
+    return found;
+}
+
+void AddPortInUse(CPortInfoArray& list, const std::string& path) {
+    if (path.empty() || FindPort(list, path) >= 0) {
+        return;
+    }
+    CPortInfo entry;
+    entry.m_strPath = path;
+    entry.m_strFriendlyName = path;
+    entry.m_strDescription = path;
+    list.Add(entry);
+}
+
 }  // namespace ports

@@ -13,6 +13,9 @@ public:
     std::string m_strFriendlyName;  // what the user sees in the list
     bool m_bUsb = false;
     std::string m_strDescription;
+    // The name that finds the same adapter after a replug (/dev/serial/by-id/...), "" when the
+    // system keeps none. Opening it opens m_strPath's device.
+    std::string m_strStableName;
 
     bool operator==(const CPortInfo&) const = default;
 };
@@ -34,6 +37,15 @@ public:
 private:
     std::vector<CPortInfo> m_entries;
 };
+
+// The index of the last entry that a port path names, by its device path or its stable name, so
+// that a port remembered under either is found; -1 when none does.
+int FindPort(const CPortInfoArray& list, const std::string& path);
+
+// Lists the port the link is open on when the system did not report it (a pseudo-terminal, a
+// path given on the command line), so that the list always holds the port in use. The path
+// stands for its own name.
+void AddPortInUse(CPortInfoArray& list, const std::string& path);
 
 // The program's one port list, refilled each time the Select Comm Port dialog opens.
 // User-interface thread only.

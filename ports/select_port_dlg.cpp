@@ -1,11 +1,17 @@
 #include "ports/select_port_dlg.h"
 
 #include <QComboBox>
-#include <QFontMetricsF>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "platform/message_box.h"
@@ -28,6 +34,27 @@ constexpr int kMargin = 7;
 constexpr int kButtonWidth = 50;
 constexpr int kComboListHeight = 215 - 14;
 constexpr int kLineHeight = 8;
+
+// The columns of the opened list; the closed box shows the first.
+enum EColumn { kColumnName, kColumnStableName, kColumnDescription, kColumnCount };
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The stable name without its folder, which is the same for every port.
+QString ShortStableName(const std::string& stableName) {
+    return QFileInfo(Text(stableName)).fileName();
+}
+
+QStandardItem* Cell(const QString& text, const QString& tip) {
+    auto* pItem = new QStandardItem(text);
+    pItem->setEditable(false);
+    if (!tip.isEmpty()) {
+        pItem->setToolTip(tip);
+    }
+    return pItem;
+}
 
 }  // namespace
 
@@ -71,6 +98,47 @@ void CSelectPortDlg::BuildControls() {
     disconnect(m_cbPort->lineEdit(), &QLineEdit::editingFinished, m_cbPort, nullptr);
     m_cbPort->setMaxVisibleItems(kComboListHeight / kLineHeight);
     m_cbPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_cbPort->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    // The opened list shows each port's stable name and description beside its name, so that
+    // two identical adapters can be told apart.
+    m_pLines = new QStandardItemModel(0, kColumnCount, this);
+    m_pLines->setHorizontalHeaderLabels({Text(res::kSelectPortColumnName),
+                                         Text(res::kSelectPortColumnStableName),
+                                         Text(res::kSelectPortColumnDescription)});
+    m_pLinesView = new QTreeView(m_cbPort);
+    m_pLinesView->setRootIsDecorated(false);
+    m_pLinesView->setItemsExpandable(false);
+    m_pLinesView->setUniformRowHeights(true);
+    m_pLinesView->setAllColumnsShowFocus(true);
+    m_pLinesView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pLinesView->header()->setStretchLastSection(false);
+    m_pLinesView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_cbPort->setModel(m_pLines);
+    m_cbPort->setView(m_pLinesView);
+    m_cbPort->setModelColumn(kColumnName);
+    connect(m_cbPort, &QComboBox::currentIndexChanged, this, &CSelectPortDlg::ShowDetails);
+
+    auto* refresh = new QPushButton(res::kSelectPortRefresh, this);
+    widgets::SetControlId(refresh, res::IDC_PORT_REFRESH);
+    refresh->setAutoDefault(false);
+    connect(refresh, &QPushButton::clicked, this, &CSelectPortDlg::OnRefresh);
+
+    m_pStableName = new QLabel(this);
+    widgets::SetControlId(m_pStableName, res::IDC_PORT_STABLE_NAME);
+    m_pStableName->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pDescription = new QLabel(this);
+    widgets::SetControlId(m_pDescription, res::IDC_PORT_DESCRIPTION);
+    m_pDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* details = new QFormLayout;
+    details->setContentsMargins(0, 0, 0, 0);
+    details->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    details->addRow(res::kSelectPortStableName, m_pStableName);
+    details->addRow(res::kSelectPortDescription, m_pDescription);
+
+    auto* portRow = new QHBoxLayout;
+    portRow->addWidget(m_cbPort, 1);
+    portRow->addWidget(refresh);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cancel);
@@ -79,17 +147,19 @@ void CSelectPortDlg::BuildControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(dx(kMargin), dy(kMargin), dx(kMargin), dy(kMargin));
-    layout->addStretch();
     layout->addWidget(label);
-    layout->addWidget(m_cbPort);
+    layout->addLayout(portRow);
+    layout->addLayout(details);
     layout->addStretch();
+    layout->addSpacing(dy(kMargin));
     layout->addLayout(buttons);
 
     setFixedWidth(dx(kDialogWidth));
     setMinimumHeight(dy(kDialogHeight));
-    // The template's tab order: OK, Cancel, then the list.
+    // The template's tab order: OK, Cancel, then the list; Refresh follows the list.
     setTabOrder(m_pOk, cancel);
     setTabOrder(cancel, m_cbPort);
+    setTabOrder(m_cbPort, refresh);
 }
 
 int CSelectPortDlg::DoModal() {
@@ -98,11 +168,18 @@ int CSelectPortDlg::DoModal() {
 }
 
 void CSelectPortDlg::OnInitDialog() {
-    FillPortList();
+    FillPortList(m_strPortPath);
     m_pOk->setFocus();
 }
 
-void CSelectPortDlg::FillPortList() {
+void CSelectPortDlg::OnRefresh() {
+    const int line = m_cbPort->currentIndex();
+    const int entry = line >= 0 ? m_cbPort->itemData(line).toInt() : -1;
+    const bool bChosen = entry >= 0 && entry < g_portList.GetSize();
+    FillPortList(bChosen ? g_portList[entry].m_strPath : m_strPortPath);
+}
+
+void CSelectPortDlg::FillPortList(std::string select) {
     // A failure leaves the ports found before it in the list; the user is told and can still
     // pick one of those.
     try {
@@ -111,25 +188,56 @@ void CSelectPortDlg::FillPortList() {
         platform::ShowMessage({error.GetText(), platform::ApplicationTitle(),
                                platform::EMsgIcon::kWarning, platform::EMsgButtons::kOk});
     }
+    AddPortInUse(g_portList, m_strPortInUse);
     m_cbPort->clear();
-    int selected = -1;
     for (int i = 0; i < g_portList.GetSize(); ++i) {
-        m_cbPort->addItem(QString::fromStdString(g_portList[i].m_strFriendlyName), i);
-        if (g_portList[i].m_strPath == m_strPortPath) {
-            selected = i;
-        }
+        const CPortInfo& entry = g_portList[i];
+        QStandardItem* pName = Cell(Text(entry.m_strFriendlyName), Text(entry.m_strPath));
+        pName->setData(i, Qt::UserRole);
+        m_pLines->appendRow(
+            {pName, Cell(ShortStableName(entry.m_strStableName), Text(entry.m_strStableName)),
+             Cell(Text(entry.m_strDescription), {})});
     }
+    // The opened list is as wide as its columns, even where that is wider than the box.
+    int width = 0;
+    for (int column = 0; column < kColumnCount; ++column) {
+        m_pLinesView->resizeColumnToContents(column);
+        width += m_pLinesView->columnWidth(column);
+    }
+    m_pLinesView->setMinimumWidth(width + 2 * m_pLinesView->frameWidth() +
+                                  m_pLinesView->verticalScrollBar()->sizeHint().width());
     // An editable combo box takes its first line as current on its own; only the port in use
     // may be.
-    m_cbPort->setCurrentIndex(selected);
+    m_cbPort->setCurrentIndex(FindPort(g_portList, select));
+    ShowDetails();
+}
+
+void CSelectPortDlg::ShowDetails() {
+    const int line = m_cbPort->currentIndex();
+    const int entry = line >= 0 ? m_cbPort->itemData(line).toInt() : -1;
+    const bool bShown = entry >= 0 && entry < g_portList.GetSize();
+    const std::string stableName = bShown ? g_portList[entry].m_strStableName : std::string();
+    const std::string description = bShown ? g_portList[entry].m_strDescription : std::string();
+    // Long names are cut in the middle, keeping the ends where adapters of one make differ;
+    // the whole name is in the tip.
+    const int nWidth = width() - 2 * layout()->contentsMargins().left() -
+                       fontMetrics().horizontalAdvance(res::kSelectPortStableName) - 12;
+    const auto fit = [this, nWidth](QLabel* pLabel, const QString& text, const QString& tip) {
+        pLabel->setText(fontMetrics().elidedText(text, Qt::ElideMiddle, nWidth));
+        pLabel->setToolTip(tip);
+    };
+    fit(m_pStableName, ShortStableName(stableName), Text(stableName));
+    fit(m_pDescription, Text(description), Text(description));
 }
 
 void CSelectPortDlg::OnOK() {
     int line = m_cbPort->currentIndex();
+    m_strStableName.clear();
     if (line >= 0) {
         int entry = m_cbPort->itemData(line).toInt();
         if (entry >= 0 && entry < g_portList.GetSize()) {
             m_strPortPath = g_portList[entry].m_strPath;
+            m_strStableName = g_portList[entry].m_strStableName;
         }
     }
     accept();

@@ -1,6 +1,6 @@
 // Select Comm Port: the modal dialog in which the user picks the serial port to the generator.
-// It lists the ports afresh each time it opens, marks the one in use and on OK hands back the
-// path of the chosen line; opening the port is the caller's part.
+// It lists the ports afresh each time it opens (and on Refresh), marks the one in use and on OK
+// hands back the path of the chosen line; opening the port is the caller's part.
 //
 // Threads: user-interface thread only.
 #pragma once
@@ -11,7 +11,10 @@
 #include "platform/port_system.h"
 
 class QComboBox;
+class QLabel;
 class QPushButton;
+class QStandardItemModel;
+class QTreeView;
 
 namespace ports {
 
@@ -25,9 +28,18 @@ public:
     // Lists the ports, then runs the dialog; QDialog::Accepted or QDialog::Rejected.
     int DoModal();
 
-    // In: the path of the port in use (may be empty). Out, after OK: the chosen line's path, or
-    // the value put in when no line was selected.
+    // In: the path of the port in use (may be empty), by its device path or its stable name.
+    // Out, after OK: the chosen line's device path, or the value put in when no line was selected.
     std::string m_strPortPath;
+    // In: the port the link is open on, listed even when the system does not report it; empty
+    // when the link is closed.
+    std::string m_strPortInUse;
+    // Out, after OK: the chosen line's stable name; empty when it has none or no line was chosen.
+    std::string m_strStableName;
+
+    // Lists the ports again without closing, keeping the chosen line when its port is still
+    // there (the Refresh button).
+    void OnRefresh();
 
 protected:
     void OnInitDialog();
@@ -35,11 +47,17 @@ protected:
 
 private:
     void BuildControls();
-    void FillPortList();
+    // select is a copy: it may come from the list that is filled anew.
+    void FillPortList(std::string select);
+    void ShowDetails();
 
     platform::IPortSystem* m_pSource;
     QComboBox* m_cbPort = nullptr;
+    QStandardItemModel* m_pLines = nullptr;
+    QTreeView* m_pLinesView = nullptr;
     QPushButton* m_pOk = nullptr;
+    QLabel* m_pStableName = nullptr;
+    QLabel* m_pDescription = nullptr;
 };
 
 }  // namespace ports

@@ -40,6 +40,7 @@ inline constexpr int ID_SEPARATOR = 0;
 inline constexpr int ID_INDICATOR_CAPS = 59137;
 inline constexpr int ID_INDICATOR_NUM = 59138;
 inline constexpr int ID_INDICATOR_SCRL = 59139;
+inline constexpr int ID_INDICATOR_PORT = 32800;  // the port in use and its line
 
 // Frame children
 inline constexpr int AFX_IDW_TOOLBAR = 0xE800;

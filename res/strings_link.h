@@ -31,6 +31,13 @@ inline constexpr const char kReaderWaitFailed[] = "WaitForMultipleObjects(Reader
 inline constexpr const char kAcknowledgeCaption[] = "Acknowledge";
 inline constexpr const char kReceivedResponse[] = "Received response from device.";
 
+// The status bar's pane for the port in use: the port's path, then the state of its line.
+inline constexpr const char kLineNoPort[] = "No port";
+inline constexpr const char kLinePortState[] = "Port %s: %s";
+inline constexpr const char kLineOpen[] = "open";
+inline constexpr const char kLineClosed[] = "closed";
+inline constexpr const char kLineGone[] = "lost";
+
 // Upload.
 inline constexpr const char kUploadThreadFailed[] = "Couldn't create the Upload thread.";
 inline constexpr const char kErrorCaption[] = "Error";

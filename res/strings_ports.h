@@ -38,5 +38,12 @@ inline constexpr const char kSelectPortCaption[] = "Select Comm Port";
 inline constexpr const char kSelectPortLabel[] = "Select Comm Port";
 inline constexpr const char kSelectPortOk[] = "OK";
 inline constexpr const char kSelectPortCancel[] = "Cancel";
+inline constexpr const char kSelectPortRefresh[] = "&Refresh";
+// The columns of the opened list, and the chosen port's details under it.
+inline constexpr const char kSelectPortColumnName[] = "Port";
+inline constexpr const char kSelectPortColumnStableName[] = "Stable name";
+inline constexpr const char kSelectPortColumnDescription[] = "Description";
+inline constexpr const char kSelectPortStableName[] = "Stable name:";
+inline constexpr const char kSelectPortDescription[] = "Description:";
 
 }  // namespace res

@@ -10,8 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QToolBar>
 #include <deque>
@@ -250,6 +254,75 @@ TEST_F(Application, StatusBarShowsFourPanesAndToggles) {
     toggle.trigger();
     EXPECT_TRUE(Frame().statusBar()->isVisible());
     EXPECT_TRUE(toggle.isChecked());
+}
+
+void MaybeScreenshot(QWidget* pWindow, const char* name) {
+    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        pWindow->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+    }
+}
+
+// True when the whole widget shows in the scroll area's viewport.
+bool ShowsWhole(QScrollArea* pScroller, QWidget* pWidget) {
+    const QRect rect(pWidget->mapTo(pScroller->viewport(), QPoint(0, 0)), pWidget->size());
+    return pScroller->viewport()->rect().contains(rect);
+}
+
+TEST_F(Application, StartsNoLargerThanTheScreen) {
+    Start();
+    const QSize available = Frame().screen()->availableGeometry().size();
+    EXPECT_LE(Frame().width(), available.width());
+    EXPECT_LE(Frame().height(), available.height());
+    MaybeScreenshot(&Frame(), "frame_at_start");
+}
+
+// A 1280 x 900 screen at twice the scale leaves 640 x 450 to the window.
+TEST_F(Application, FormScrollsInASmallWindowAndEveryFieldCanBeReached) {
+    Start();
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    // A long prompt in the message pane must not widen the window's minimum either.
+    QStatusTipEvent prompt(QStringLiteral("Upload the currently displayed program to the device."));
+    QApplication::sendEvent(&Frame(), &prompt);
+    Frame().resize(640, 450);
+    QApplication::processEvents();
+    EXPECT_LE(Frame().minimumSizeHint().width(), 640);
+    EXPECT_LE(Frame().minimumSizeHint().height(), 450);
+    EXPECT_EQ(Frame().size(), QSize(640, 450));
+    QStatusBar* pStatusBar = Frame().statusBar();
+    EXPECT_TRUE(pStatusBar->isVisible());
+    EXPECT_TRUE(Frame().rect().contains(pStatusBar->geometry()));
+
+    QScrollArea* pScroller = Frame().ViewScroller();
+    ASSERT_NE(pScroller, nullptr);
+    EXPECT_EQ(pScroller->widget(), m_app.Form());
+    EXPECT_TRUE(pScroller->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(pScroller->horizontalScrollBar()->isVisible());
+    editor::CZelkorForm* pForm = m_app.Form();
+    // The keyboard reaches every field and brings it into view.
+    pForm->FrequencyField(0)->setFocus(Qt::TabFocusReason);
+    for (int slot = 1; slot < model::kSlotCount; ++slot) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), pForm->FrequencyField(slot)) << slot;
+        EXPECT_TRUE(ShowsWhole(pScroller, pForm->FrequencyField(slot))) << slot;
+    }
+    MaybeScreenshot(&Frame(), "form_scrolled_small_window");
+    // And scrolling reaches every control of the form.
+    for (QWidget* pControl : pForm->findChildren<QWidget*>()) {
+        if (pControl->isVisibleTo(pForm) && pControl->property("controlId").isValid()) {
+            const QRect rect(pControl->mapTo(pForm, QPoint(0, 0)), pControl->size());
+            pScroller->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + 1,
+                                     rect.height() / 2 + 1);
+            EXPECT_TRUE(ShowsWhole(pScroller, pControl)) << pControl->objectName().toStdString();
+        }
+    }
+    // A window large enough shows the whole form without scroll bars.
+    Frame().resize(Frame().sizeHint());
+    QApplication::processEvents();
+    EXPECT_FALSE(pScroller->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(pScroller->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(Application, ShownKeysWorkAndCtrlPDoesNothing) {

@@ -7,12 +7,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 
 #include "app/main_frame.h"
@@ -432,7 +434,7 @@ TEST_F(SelectCommPort, CancelOrNoPortLeavesTheOpenLinkAlone) {
     SetStoredPortPath(m_otherPty.Path());
     Start();
     ASSERT_TRUE(m_app.m_link.IsOpen());
-    // The port in use is not in the list, so OK has no line and no path to take.
+    // Another line is marked, then the dialog is left.
     Choose(res::ID_SELECT_COMM_PORT, [](QDialog& dialog) {
         auto* pCombo = Control<QComboBox>(dialog, res::IDC_PORT_COMBO);
         QTest::keyClick(pCombo, Qt::Key_Down);
@@ -446,6 +448,101 @@ TEST_F(SelectCommPort, CancelOrNoPortLeavesTheOpenLinkAlone) {
     EXPECT_TRUE(m_app.m_link.IsOpen());
     EXPECT_EQ(m_app.m_link.PortPath(), m_otherPty.Path());
     EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+// The pseudo-terminal as an adapter with a stable name: a link under a by-id folder that leads
+// to it, as udev makes one.
+class StableNames : public SelectCommPort {
+protected:
+    void SetUp() override {
+        SelectCommPort::SetUp();
+        std::filesystem::create_directories(m_dir.Path() / "serial" / "by-id");
+        m_strStableName = m_dir.File("serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+        std::filesystem::create_symlink(m_pty.Path(), m_strStableName);
+        m_ports.stableNames[m_pty.Path()] = m_strStableName;
+    }
+
+    QString PortPane() { return m_app.MainFrame()->PortPane()->toolTip(); }
+
+    std::string m_strStableName;
+};
+
+TEST_F(StableNames, ChosenAdapterIsRememberedByItsStableNameAndReopenedByIt) {
+    Start();
+    Choose(res::ID_SELECT_COMM_PORT, PickLine(1));
+    EXPECT_EQ(m_app.m_link.PortPath(), m_pty.Path());  // the device node opens
+    EXPECT_TRUE(m_app.m_link.IsOpen());
+    Exit();
+    EXPECT_EQ(StoredPortPath().toStdString(), m_strStableName);
+
+    // The next start opens the stable name, whatever node the adapter has by then.
+    Start();
+    EXPECT_TRUE(m_app.m_link.IsOpen());
+    EXPECT_EQ(m_app.m_link.PortPath(), m_strStableName);
+    EXPECT_EQ(PortPane().toStdString(), "Port " + m_strStableName + ": open");
+    // The dialog marks the adapter although it lists it under its node.
+    Choose(res::ID_SELECT_COMM_PORT, [](QDialog& dialog) {
+        auto* pCombo = Control<QComboBox>(dialog, res::IDC_PORT_COMBO);
+        EXPECT_EQ(pCombo->currentIndex(), 1);
+        EXPECT_EQ(pCombo->count(), 2);  // listed once
+        EXPECT_EQ(Control<QLabel>(dialog, res::IDC_PORT_STABLE_NAME)->text(),
+                  "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Exit();
+    EXPECT_EQ(StoredPortPath().toStdString(), m_strStableName);
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+TEST_F(StableNames, DeviceNodeRememberedByAnOlderRunStillOpens) {
+    SetStoredPortPath(m_pty.Path());
+    Start();
+    EXPECT_TRUE(m_app.m_link.IsOpen());
+    EXPECT_EQ(m_app.m_link.PortPath(), m_pty.Path());
+    Choose(res::ID_SELECT_COMM_PORT, [](QDialog& dialog) {
+        EXPECT_EQ(Control<QComboBox>(dialog, res::IDC_PORT_COMBO)->currentIndex(), 1);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Exit();
+    EXPECT_EQ(StoredPortPath().toStdString(), m_pty.Path());
+}
+
+TEST_F(SelectCommPort, PortOnTheCommandLineIsListedAndMarked) {
+    Start({QStringLiteral("--port"), QString::fromStdString(m_otherPty.Path())});
+    ASSERT_TRUE(m_app.m_link.IsOpen());
+    Choose(res::ID_SELECT_COMM_PORT, [this](QDialog& dialog) {
+        auto* pCombo = Control<QComboBox>(dialog, res::IDC_PORT_COMBO);
+        ASSERT_EQ(pCombo->count(), 3);
+        EXPECT_EQ(pCombo->itemText(2).toStdString(), m_otherPty.Path());
+        EXPECT_EQ(pCombo->currentIndex(), 2);
+        MaybeScreenshot(&dialog, "select_comm_port_in_use");
+        QTest::keyClick(&dialog, Qt::Key_Return);  // OK on the port in use opens it again
+    });
+    EXPECT_TRUE(m_app.m_link.IsOpen());
+    EXPECT_EQ(m_app.m_link.PortPath(), m_otherPty.Path());
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+TEST_F(SelectCommPort, StatusBarFollowsThePortInUseAndItsLine) {
+    auto pane = [this] { return m_app.MainFrame()->PortPane()->toolTip().toStdString(); };
+    Start();
+    EXPECT_EQ(pane(), "No port");
+    EXPECT_EQ(m_app.MainFrame()->PortPane()->text(), "No port");
+    Choose(res::ID_SELECT_COMM_PORT, PickLine(1));
+    EXPECT_EQ(pane(), "Port " + m_pty.Path() + ": open");
+    QApplication::processEvents();  // the status bar lays itself out again
+    EXPECT_GE(m_app.MainFrame()->PortPane()->width(),
+              m_app.MainFrame()->PortPane()->sizeHint().width());
+    MaybeScreenshot(m_app.MainFrame(), "status_bar_port_open");
+    Choose(res::ID_SELECT_COMM_PORT, PickLine(0));  // fails to open
+    EXPECT_EQ(pane(), "No port");
+    Choose(res::ID_SELECT_COMM_PORT, PickLine(1));
+    m_app.m_portSetting.Close();  // as at the end of the run
+    EXPECT_EQ(pane(), "Port " + m_pty.Path() + ": closed");
+    // A long name is cut in the middle, so the status bar keeps its width.
+    m_app.m_portSetting.Start(m_dir.File(std::string(200, 'x')), std::nullopt);
+    EXPECT_LT(m_app.MainFrame()->PortPane()->sizeHint().width(),
+              m_app.MainFrame()->fontMetrics().averageCharWidth() * 40);
 }
 
 }  // namespace

@@ -338,6 +338,41 @@ TEST_F(FormEditing, ComboSelectionMovesAndClearsTheJumpField) {
     EXPECT_EQ(Control<QLineEdit>(1008)->text(), "");
 }
 
+// Typing into the program box: a number that names a program goes there; anything else leaves
+// the box showing the program on display again, however the typing ends.
+TEST_F(FormEditing, ProgramBoxShowsTheProgramOnDisplayAfterARefusedEntry) {
+    struct SCase {
+        const char* typed;
+        bool bEnter;  // Enter, or else leaving the box for a field
+        int nCurrentAfter;
+        const char* shownAfter;
+    };
+    const SCase cases[] = {
+        {"2001", true, 4, "5"}, {"0", true, 4, "5"},           {"abc", true, 4, "5"},
+        {"-3", false, 4, "5"},  {"12x", false, 4, "5"},        {"", true, 4, "5"},
+        {"12", true, 11, "12"}, {"2000", false, 1999, "2000"},
+    };
+    auto* pCombo = Control<QComboBox>(1005);
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.typed);
+        m_doc.m_nCurrent = 4;
+        m_form.ShowProgram();
+        pCombo->setFocus(Qt::MouseFocusReason);
+        pCombo->lineEdit()->selectAll();
+        pCombo->lineEdit()->del();
+        QTest::keyClicks(pCombo->lineEdit(), QString::fromLatin1(c.typed));
+        if (c.bEnter) {
+            QTest::keyClick(pCombo->lineEdit(), Qt::Key_Return);
+        } else {
+            Field(0)->setFocus(Qt::MouseFocusReason);
+        }
+        EXPECT_EQ(m_doc.m_nCurrent, c.nCurrentAfter);
+        EXPECT_EQ(pCombo->currentText(), c.shownAfter);
+        EXPECT_EQ(pCombo->currentIndex(), c.nCurrentAfter);
+        EXPECT_TRUE(m_user.m_requests.empty());
+    }
+}
+
 TEST_F(FormEditing, WholeFormCheckKeepsTwoHighInAGroup) {
     Type(0, QStringLiteral("50000"));
     Type(1, QStringLiteral("60000"));

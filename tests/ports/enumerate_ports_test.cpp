@@ -46,7 +46,7 @@ SScriptedDevice NamedDevice(const std::string& path, const std::string& name,
 
 CPortInfo Entry(const std::string& path, const std::string& portName,
                 const std::string& friendlyName, bool bUsb, const std::string& description) {
-    return {path, portName, friendlyName, bUsb, description};
+    return {path, portName, friendlyName, bUsb, description, ""};
 }
 
 // --- choosing the source --------------------------------------------------------------------
@@ -413,6 +413,71 @@ TEST(FinishPortList, FillsFriendlyNameAndShortensTheDescriptionTakenFromIt) {
         EXPECT_EQ(list[static_cast<int>(i)].m_strFriendlyName, cases[i].pszExpectedFriendly) << i;
         EXPECT_EQ(list[static_cast<int>(i)].m_strDescription, cases[i].pszExpectedDescription) << i;
     }
+}
+
+// --- stable names and the port in use --------------------------------------------------------
+
+TEST(EnumerateSerialPorts, EachEntryCarriesTheStableNameTheSystemKeeps) {
+    CScriptedPortSystem system;
+    system.comPorts.devices = {NamedDevice("/dev/ttyUSB0", "Dual RS232-HS"),
+                               NamedDevice("/dev/ttyUSB1", "Dual RS232-HS"),
+                               NamedDevice("/dev/ttyS0", "serial")};
+    system.stableNames = {{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI-if00-port0"},
+                          {"/dev/ttyUSB1", "/dev/serial/by-id/usb-FTDI-if01-port0"}};
+    CPortInfoArray list;
+    ASSERT_EQ(Enumerate(system, list), "");
+    ASSERT_EQ(list.GetSize(), 3);
+    EXPECT_EQ(list[0].m_strStableName, "/dev/serial/by-id/usb-FTDI-if00-port0");
+    EXPECT_EQ(list[1].m_strStableName, "/dev/serial/by-id/usb-FTDI-if01-port0");
+    EXPECT_EQ(list[2].m_strStableName, "");
+    EXPECT_EQ(list[0].m_strDescription, list[1].m_strDescription);  // told apart only so
+}
+
+TEST(FindPort, FindsThePortByEitherNameTheLastOfEqualOnes) {
+    CPortInfoArray list;
+    list.Add({"/dev/ttyUSB0", "", "A (ttyUSB0)", true, "A", "/dev/serial/by-id/a"});
+    list.Add({"/dev/ttyS0", "", "serial (ttyS0)", false, "serial", ""});
+    list.Add({"/dev/same", "", "B", false, "B", ""});
+    list.Add({"/dev/same", "", "C", false, "C", ""});
+    struct SCase {
+        const char* pszPath;
+        int nExpected;
+    };
+    const SCase cases[] = {
+        {"/dev/ttyUSB0", 0},         {"/dev/serial/by-id/a", 0},
+        {"/dev/ttyS0", 1},           {"/dev/same", 3},
+        {"/dev/ttyUSB1", -1},        {"", -1},
+        {"/dev/serial/by-id/b", -1},
+    };
+    for (const SCase& c : cases) {
+        EXPECT_EQ(ports::FindPort(list, c.pszPath), c.nExpected) << c.pszPath;
+    }
+}
+
+TEST(AddPortInUse, ListsThePortInUseOnlyWhenTheSystemDidNot) {
+    struct SCase {
+        const char* pszInUse;
+        int nExpectedSize;
+        int nExpectedLine;  // where the port in use is found afterwards
+    };
+    const SCase cases[] = {
+        {"/dev/pts/3", 3, 2},           // a pseudo-terminal: no system lists it
+        {"/dev/ttyUSB0", 2, 0},         // listed by its node
+        {"/dev/serial/by-id/a", 2, 0},  // listed by its stable name
+        {"", 2, -1},                    // no port in use
+    };
+    for (const SCase& c : cases) {
+        CPortInfoArray list;
+        list.Add({"/dev/ttyUSB0", "", "A (ttyUSB0)", true, "A", "/dev/serial/by-id/a"});
+        list.Add({"/dev/ttyS0", "", "serial (ttyS0)", false, "serial", ""});
+        ports::AddPortInUse(list, c.pszInUse);
+        EXPECT_EQ(list.GetSize(), c.nExpectedSize) << c.pszInUse;
+        EXPECT_EQ(ports::FindPort(list, c.pszInUse), c.nExpectedLine) << c.pszInUse;
+    }
+    CPortInfoArray list;
+    ports::AddPortInUse(list, "/dev/pts/3");
+    ASSERT_EQ(list.GetSize(), 1);
+    EXPECT_EQ(list[0], CPortInfo({"/dev/pts/3", "", "/dev/pts/3", false, "/dev/pts/3", ""}));
 }
 
 }  // namespace

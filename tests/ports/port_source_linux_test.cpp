@@ -23,15 +23,17 @@ std::string Machine(const std::string& name, const std::string& part) {
     return std::string(ZELKOR_FIXTURES) + "/sysfs/" + name + "/" + part;
 }
 
-std::vector<CPortInfo> EnumerateTree(const std::string& root) {
-    CPortSourceLinux source(root);
+// devRoot "" stands for a machine without udev's links, whatever this machine has in /dev.
+std::vector<CPortInfo> EnumerateTree(const std::string& root, const std::string& devRoot = "") {
+    CPortSourceLinux source(root, devRoot.empty() ? root + "/no-dev" : devRoot);
     CPortInfoArray list;
     ports::EnumerateSerialPorts(list, source);
     return {list.begin(), list.end()};
 }
 
-CPortInfo Entry(const std::string& node, const std::string& text, bool bUsb) {
-    return {"/dev/" + node, "", text + " (" + node + ")", bUsb, text};
+CPortInfo Entry(const std::string& node, const std::string& text, bool bUsb,
+                const std::string& stableName = "") {
+    return {"/dev/" + node, "", text + " (" + node + ")", bUsb, text, stableName};
 }
 
 TEST(PortSourceLinux, DesktopListsRealPortsInNameOrderAndLeavesOutPortsWithoutAUart) {
@@ -54,6 +56,18 @@ TEST(PortSourceLinux, LaptopNamesSerialBasePortsByTheirHardware) {
         Entry("ttyUSB1", "Dual RS232-HS", true),
     };
     EXPECT_EQ(EnumerateTree(Machine("laptop", "sys")), expected);
+}
+
+// The two identical ports of one adapter differ only in their stable names.
+TEST(PortSourceLinux, EntriesCarryTheirStableNames) {
+    const std::string byId = Machine("laptop", "dev") + "/serial/by-id/";
+    std::vector<CPortInfo> expected = {
+        Entry("ttyAMA0", "uart-pl011", false),
+        Entry("ttyS0", "serial", false),
+        Entry("ttyUSB0", "Dual RS232-HS", true, byId + "usb-FTDI_Dual_RS232-HS-if00-port0"),
+        Entry("ttyUSB1", "Dual RS232-HS", true, byId + "usb-FTDI_Dual_RS232-HS-if01-port0"),
+    };
+    EXPECT_EQ(EnumerateTree(Machine("laptop", "sys"), Machine("laptop", "dev")), expected);
 }
 
 TEST(PortSourceLinux, LocationsSayWhereEachPortSits) {
@@ -185,7 +199,7 @@ TEST(PortSourceLinux, DeviceNodeIsTheNameUdevGivesIt) {
     tree.Write(tree.Root() / "devices/platform/uart/tty/ttyX0/uevent",
                "MAJOR=4\nMINOR=1\nDEVNAME=serial/port0");
     std::vector<CPortInfo> expected = {
-        {"/dev/serial/port0", "", "Serial port (ttyX0)", false, "Serial port"}};
+        {"/dev/serial/port0", "", "Serial port (ttyX0)", false, "Serial port", ""}};
     EXPECT_EQ(EnumerateTree(tree.Root().string()), expected);
 }
 

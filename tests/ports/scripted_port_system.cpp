@@ -109,6 +109,12 @@ void CScriptedPortSystem::DestroyDeviceInfoList(HDevInfo set) {
     }
 }
 
+// Not a Windows service, so not counted among the calls.
+std::string CScriptedPortSystem::GetStableName(const std::string& devicePath) {
+    auto it = stableNames.find(devicePath);
+    return it == stableNames.end() ? std::string() : it->second;
+}
+
 bool CScriptedPortSystem::OpenKey(HKey parent, const std::string& subKey, HKey& key) {
     ++m_nCalls;
     const SScriptedKey* parentKey = KeyOf(parent);

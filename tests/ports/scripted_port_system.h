@@ -54,6 +54,8 @@ public:
     SScriptedClass comPorts;
     SScriptedClass usbDevices;
     SScriptedKey localMachine;  // its subkey "Enum" is the hardware tree
+    // GetStableName's answers by device path; a path not here has none.
+    std::map<std::string, std::string> stableNames;
 
     // Sets and keys handed out and not yet given back.
     size_t OpenHandles() const { return m_openSets.size() + m_openKeys.size(); }
@@ -69,6 +71,7 @@ public:
     bool GetDeviceRegistryProperty(platform::HDevInfo set, const platform::SDevInfoData& device,
                                    platform::EDeviceProperty property, std::string& value) override;
     void DestroyDeviceInfoList(platform::HDevInfo set) override;
+    std::string GetStableName(const std::string& devicePath) override;
     bool OpenKey(platform::HKey parent, const std::string& subKey, platform::HKey& key) override;
     bool EnumKey(platform::HKey key, uint32_t index, std::string& name) override;
     bool QueryValue(platform::HKey key, const std::string& valueName, std::string& data) override;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -263,6 +264,123 @@ TEST_F(SelectPortDlg, ShowsTheLinuxPortsOfAMachine) {
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(dlg.m_strPortPath, "/dev/ttyUSB1");
+}
+
+void MaybeScreenshot(QWidget* window, const QString& name) {
+    if (const char* dir = std::getenv("ZELKOR_SCREENSHOTS")) {
+        window->grab().save(QString(dir) + "/" + name + ".png");
+    }
+}
+
+// The column texts of every line of the opened list.
+QStringList Column(QComboBox* combo, int column) {
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i) {
+        texts << combo->model()->index(i, column).data().toString();
+    }
+    return texts;
+}
+
+TEST_F(SelectPortDlg, IdenticalAdaptersAreToldApartByStableNameAndDescription) {
+    const std::string machine = std::string(ZELKOR_FIXTURES) + "/sysfs/laptop";
+    const std::string byId = machine + "/dev/serial/by-id/";
+    platform::CPortSourceLinux source(machine + "/sys", machine + "/dev");
+    CSelectPortDlg dlg(nullptr, &source);
+    // Remembered by its stable name, the adapter's second port is found whatever node it got.
+    dlg.m_strPortPath = byId + "usb-FTDI_Dual_RS232-HS-if01-port0";
+    int result = Run(dlg, [&] {
+        QComboBox* combo = Combo(dlg);
+        EXPECT_EQ(Lines(combo),
+                  QStringList({"uart-pl011 (ttyAMA0)", "serial (ttyS0)", "Dual RS232-HS (ttyUSB0)",
+                               "Dual RS232-HS (ttyUSB1)"}));
+        EXPECT_EQ(Column(combo, 1), QStringList({"", "", "usb-FTDI_Dual_RS232-HS-if00-port0",
+                                                 "usb-FTDI_Dual_RS232-HS-if01-port0"}));
+        EXPECT_EQ(Column(combo, 2),
+                  QStringList({"uart-pl011", "serial", "Dual RS232-HS", "Dual RS232-HS"}));
+        const auto* pHeader = qobject_cast<QStandardItemModel*>(combo->model());
+        ASSERT_NE(pHeader, nullptr);
+        EXPECT_EQ(pHeader->headerData(1, Qt::Horizontal).toString(), "Stable name");
+        EXPECT_EQ(combo->currentText(), "Dual RS232-HS (ttyUSB1)");
+        auto* stableName = Control<QLabel>(dlg, res::IDC_PORT_STABLE_NAME);
+        auto* description = Control<QLabel>(dlg, res::IDC_PORT_DESCRIPTION);
+        EXPECT_EQ(stableName->text(), "usb-FTDI_Dual_RS232-HS-if01-port0");
+        EXPECT_EQ(stableName->toolTip().toStdString(), byId + "usb-FTDI_Dual_RS232-HS-if01-port0");
+        EXPECT_EQ(description->text(), "Dual RS232-HS");
+        MaybeScreenshot(&dlg, "select_port_identical");
+        combo->showPopup();
+        QApplication::processEvents();
+        // The opened list is wide enough for all three columns.
+        EXPECT_GE(combo->view()->window()->width(), combo->view()->minimumWidth());
+        MaybeScreenshot(combo->view()->window(), "select_port_identical_list");
+        combo->hidePopup();
+        QTest::keyClick(combo, Qt::Key_Up);  // the first port of the same adapter
+        EXPECT_EQ(stableName->text(), "usb-FTDI_Dual_RS232-HS-if00-port0");
+        QTest::keyClick(combo, Qt::Key_Up);  // a port without a stable name
+        EXPECT_EQ(stableName->text(), "");
+        EXPECT_EQ(description->text(), "serial");
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    // The node is what opens; the stable name is handed back to be remembered.
+    EXPECT_EQ(dlg.m_strPortPath, "/dev/ttyUSB0");
+    EXPECT_EQ(dlg.m_strStableName, byId + "usb-FTDI_Dual_RS232-HS-if00-port0");
+}
+
+TEST_F(SelectPortDlg, RefreshListsAgainWithoutClosingAndKeepsTheChosenPort) {
+    m_system.comPorts.devices = {Port("/dev/ttyS0", "A"), Port("/dev/ttyUSB0", "B")};
+    CSelectPortDlg dlg(nullptr, &m_system);
+    dlg.m_strPortPath = "/dev/ttyS0";
+    int result = Run(dlg, [&] {
+        QComboBox* combo = Combo(dlg);
+        auto* refresh = Control<QPushButton>(dlg, res::IDC_PORT_REFRESH);
+        EXPECT_EQ(refresh->text(), "&Refresh");
+        EXPECT_EQ(refresh->shortcut(), QKeySequence(Qt::ALT | Qt::Key_R));
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Tab);  // Refresh follows the list
+        EXPECT_EQ(dlg.focusWidget(), refresh);
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);  // the user chooses B
+
+        // An adapter is plugged in: it is listed, and B stays chosen at its new place.
+        m_system.comPorts.devices = {Port("/dev/ttyACM0", "C"), Port("/dev/ttyS0", "A"),
+                                     Port("/dev/ttyUSB0", "B")};
+        QTest::mouseClick(refresh, Qt::LeftButton);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(Lines(combo), QStringList({"C", "A", "B"}));
+        EXPECT_EQ(combo->currentText(), "B");
+
+        // B is unplugged: no line is chosen, so OK keeps the port in use.
+        m_system.comPorts.devices = {Port("/dev/ttyACM0", "C"), Port("/dev/ttyS0", "A")};
+        QTest::mouseClick(refresh, Qt::LeftButton);
+        EXPECT_EQ(Lines(combo), QStringList({"C", "A"}));
+        EXPECT_EQ(combo->currentIndex(), -1);
+        QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strPortPath, "/dev/ttyS0");
+    EXPECT_EQ(dlg.m_strStableName, "");
+    EXPECT_EQ(g_portList.GetSize(), 2);
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+TEST_F(SelectPortDlg, OpenPortIsListedWhenTheSystemDoesNotReportIt) {
+    m_system.comPorts.devices = {Port("/dev/ttyS0", "A")};
+    CSelectPortDlg dlg(nullptr, &m_system);
+    dlg.m_strPortPath = "/dev/pts/7";
+    dlg.m_strPortInUse = "/dev/pts/7";
+    int result = Run(dlg, [&] {
+        QComboBox* combo = Combo(dlg);
+        EXPECT_EQ(Lines(combo), QStringList({"A", "/dev/pts/7"}));
+        EXPECT_EQ(combo->currentIndex(), 1);
+        // Still there after a refresh, although no system lists it.
+        QTest::mouseClick(Control<QPushButton>(dlg, res::IDC_PORT_REFRESH), Qt::LeftButton);
+        EXPECT_EQ(Lines(combo), QStringList({"A", "/dev/pts/7"}));
+        EXPECT_EQ(combo->currentIndex(), 1);
+        QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dlg.m_strPortPath, "/dev/pts/7");
 }
 
 }  // namespace
