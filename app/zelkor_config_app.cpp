@@ -57,8 +57,16 @@ bool IsGone(const std::string& path) {
 
 }  // namespace
 
-CZelkorConfigApp::CZelkorConfigApp() : m_recentFiles(res::kRecentFileCount) {
+CZelkorConfigApp::CZelkorConfigApp()
+    : m_linkMessages(m_link, [this](devlink::ELinkEvent event) { AfterLinkEvent(event); }),
+      m_recentFiles(res::kRecentFileCount) {
     m_portSetting.SetChangeHandler([this] { ShowPortState(); });
+}
+
+void CZelkorConfigApp::AfterLinkEvent(devlink::ELinkEvent event) {
+    if (event == devlink::ELinkEvent::kLineLost) {
+        m_portSetting.OnLineLost();
+    }
 }
 
 CZelkorConfigApp::~CZelkorConfigApp() {

@@ -73,17 +73,15 @@ public:
     // The port path in use and what is remembered of it; the form changes it through this.
     devlink::CPortSetting m_portSetting{m_link};
     // The link's events (the test answer, the loss of the line) as the user's message boxes.
-    devlink::CLinkMessages m_linkMessages{m_link, [this](devlink::ELinkEvent event) {
-                                              if (event == devlink::ELinkEvent::kLineLost) {
-                                                  m_portSetting.OnLineLost();
-                                              }
-                                          }};
+    devlink::CLinkMessages m_linkMessages;
 
 protected:
     // The about box runs modally; tests look at it without running it.
     virtual void RunAboutBox();
 
 private:
+    // After the link's event has become its message: the status bar follows a lost line.
+    void AfterLinkEvent(devlink::ELinkEvent event);
     void LoadSettings();
     void SaveSettings();
     bool CreateFrame();
