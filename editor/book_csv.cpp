@@ -243,12 +243,12 @@ bool ReadText(const std::string& path, std::string& text) {
 
 std::string ColumnName(int nColumn) {
     if (nColumn == 1) {
-        return "number";
+        return res::kCsvColumnNumber;
     }
     if (nColumn == 2) {
-        return "type";
+        return res::kCsvColumnType;
     }
-    return "f" + std::to_string(nColumn - 2);
+    return Format(res::kCsvColumnSlot, nColumn - 2);
 }
 
 std::string BookToCsv(const model::CProgramBook& book) {

@@ -108,7 +108,10 @@ void DescribeUsbPort(const fs::path& device, const fs::path& usbInterface, SSysf
     port.strDescription =
         FirstNonEmpty({ReadAttribute(usbDevice / "product"),
                        ReadAttribute(usbInterface / "interface"), DriverOf(device)});
-    port.strLocation = "USB " + usbInterface.filename().string();
+    char location[128];
+    std::snprintf(location, sizeof location, res::kPortUsbLocation,
+                  usbInterface.filename().string().c_str());
+    port.strLocation = location;
 }
 
 void DescribeRfcommPort(const fs::path& ttyDir, SSysfsPort& port) {

@@ -129,7 +129,7 @@ void EnumInterfaceClass(IPortSystem& system, const SGuid& interfaceClass, CPortI
         std::string location;
         bool bUsb = ReadProperty(system, set.Get(), device, EDeviceProperty::kLocationInformation,
                                  location) &&
-                    location.compare(0, 3, "USB") == 0;
+                    location.rfind(res::kPortUsbLocationWord, 0) == 0;
         if (bNamed) {
             list.Add({devicePath, "", friendlyName, bUsb, description, ""});
         }

@@ -39,6 +39,10 @@ inline constexpr const char kMsgSelectItem[] = "You must select an item.";
 // also the words of the file.
 inline constexpr const char kCsvTypeSingle[] = "single";
 inline constexpr const char kCsvTypeGroups[] = "groups";
+// The columns' names, as the header row gives them and the import's faults name them.
+inline constexpr const char kCsvColumnNumber[] = "number";
+inline constexpr const char kCsvColumnType[] = "type";
+inline constexpr const char kCsvColumnSlot[] = "f%d";
 // Import faults: "Row R, column C (NAME): what"; the file is named with them.
 inline constexpr const char kCsvAt[] = "Row %d, column %d (%s): %s";
 inline constexpr const char kCsvAtRow[] = "Row %d: %s";

@@ -16,6 +16,11 @@ inline constexpr const char kSimNoFinalAckHelp[] = "never acknowledge the final 
 inline constexpr const char kSimHangUpAfterHelp[] =
     "close the line after N frames, as if the adapter were pulled";
 inline constexpr const char kSimSaveHelp[] = "write each book received to this .vq file";
+// What could not be made when the device starts, before the system's reason.
+inline constexpr const char kSimNoPseudoTerminal[] = "pseudo-terminal";
+inline constexpr const char kSimNoTerminalName[] = "ptsname";
+inline constexpr const char kSimNoTerminalLine[] = "pseudo-terminal line";
+inline constexpr const char kSimNoWakePipe[] = "pipe";
 inline constexpr const char kSimStartFailed[] = "vq7100-sim: %s\n";
 
 }  // namespace res

@@ -14,6 +14,8 @@
 
 #include "model/program_book.h"
 #include "platform/byte_order.h"
+#include "platform/error_text.h"
+#include "res/strings.h"
 
 namespace sim {
 
@@ -23,7 +25,7 @@ constexpr auto kByteTime = std::chrono::nanoseconds(1'000'000'000 / 11'520);
 constexpr int kBookBytes = model::kProgramCount * model::kPayloadSize;
 
 std::string SystemError(const char* what) {
-    return std::string(what) + ": " + std::strerror(errno);
+    return std::string(what) + ": " + platform::ErrorText(errno);
 }
 
 }  // namespace
@@ -38,13 +40,13 @@ CSimulator::~CSimulator() {
 bool CSimulator::Start(std::string& error) {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) {
-        error = SystemError("pseudo-terminal");
+        error = SystemError(res::kSimNoPseudoTerminal);
         Stop();
         return false;
     }
     char name[128];
     if (::ptsname_r(m_master, name, sizeof name) != 0) {
-        error = SystemError("ptsname");
+        error = SystemError(res::kSimNoTerminalName);
         Stop();
         return false;
     }
@@ -52,7 +54,7 @@ bool CSimulator::Start(std::string& error) {
     m_slaveHold = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
     termios t{};
     if (m_slaveHold < 0 || ::tcgetattr(m_slaveHold, &t) != 0) {
-        error = SystemError("pseudo-terminal line");
+        error = SystemError(res::kSimNoTerminalLine);
         Stop();
         return false;
     }
@@ -60,7 +62,7 @@ bool CSimulator::Start(std::string& error) {
     ::tcsetattr(m_slaveHold, TCSANOW, &t);
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
-        error = SystemError("pipe");
+        error = SystemError(res::kSimNoWakePipe);
         Stop();
         return false;
     }
