@@ -3,6 +3,10 @@
 
 namespace platform {
 
+CAtomicSave::~CAtomicSave() {
+    Abandon();
+}
+
 bool COutputFile::Begin(const std::string& path) {
     Abandon();
     m_nLastError = 0;

@@ -132,10 +132,6 @@ bool CFile::OpenStandardOutput() {
     return true;
 }
 
-CAtomicSave::~CAtomicSave() {
-    Abandon();
-}
-
 bool CAtomicSave::Begin(const std::string& targetPath) {
     Abandon();
     m_nLastError = 0;

@@ -70,18 +70,25 @@ HANDLE CreateTempFile(const std::string& base, std::string& path) {
     return INVALID_HANDLE_VALUE;
 }
 
+// Opens what is there under the path, letting others read and write it meanwhile; its
+// descriptor, or -1 with the error.
+int OpenExisting(const std::string& path, DWORD access, DWORD flags, int crtFlags, int& nError) {
+    HANDLE handle = ::CreateFileW(win32::Widen(path).c_str(), access,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, flags, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        nError = SystemError();
+        return -1;
+    }
+    return DescriptorFor(handle, crtFlags, nError);
+}
+
 }  // namespace
 
 bool CFile::OpenRead(const std::string& path) {
     Close();
-    HANDLE handle = ::CreateFileW(win32::Widen(path).c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        m_nLastError = SystemError();
-        return false;
-    }
-    const int fd = DescriptorFor(handle, _O_RDONLY, m_nLastError);
+    const int fd =
+        OpenExisting(path, GENERIC_READ, FILE_FLAG_SEQUENTIAL_SCAN, _O_RDONLY, m_nLastError);
     if (fd < 0) {
         return false;
     }
@@ -92,14 +99,8 @@ bool CFile::OpenRead(const std::string& path) {
 bool CFile::OpenInPlace(const std::string& path) {
     Close();
     // OPEN_EXISTING: what is there is written, never made anew or cut short.
-    HANDLE handle =
-        ::CreateFileW(win32::Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        m_nLastError = SystemError();
-        return false;
-    }
-    const int fd = DescriptorFor(handle, _O_WRONLY, m_nLastError);
+    const int fd =
+        OpenExisting(path, GENERIC_WRITE, FILE_ATTRIBUTE_NORMAL, _O_WRONLY, m_nLastError);
     if (fd < 0) {
         return false;
     }
@@ -124,10 +125,6 @@ bool CFile::OpenStandardOutput() {
     }
     Attach(fd);
     return true;
-}
-
-CAtomicSave::~CAtomicSave() {
-    Abandon();
 }
 
 bool CAtomicSave::Begin(const std::string& targetPath) {
