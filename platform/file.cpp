@@ -7,6 +7,34 @@ CAtomicSave::~CAtomicSave() {
     Abandon();
 }
 
+bool CAtomicSave::Commit() {
+    if (m_strTempPath.empty()) {
+        return false;
+    }
+    bool ok = m_file.Sync();
+    if (!m_file.Close()) {
+        ok = false;
+    }
+    if (!ok || !ReplaceTarget()) {
+        if (m_nLastError == 0) {
+            m_nLastError = m_file.LastError();
+        }
+        Abandon();
+        return false;
+    }
+    m_strTempPath.clear();
+    return true;
+}
+
+void CAtomicSave::Abandon() {
+    if (m_strTempPath.empty()) {
+        return;
+    }
+    m_file.Close();
+    RemoveTempFile();
+    m_strTempPath.clear();
+}
+
 bool COutputFile::Begin(const std::string& path) {
     Abandon();
     m_nLastError = 0;

@@ -90,6 +90,11 @@ public:
     const std::string& TempPath() const { return m_strTempPath; }
 
 private:
+    // The system's part: the temporary file takes the target's place, durably; false with
+    // m_nLastError set. And the temporary file is removed.
+    bool ReplaceTarget();
+    void RemoveTempFile();
+
     std::string m_strTarget;
     std::string m_strTempPath;
     CFile m_file;

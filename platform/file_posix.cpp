@@ -151,26 +151,11 @@ bool CAtomicSave::Begin(const std::string& targetPath) {
     return true;
 }
 
-bool CAtomicSave::Commit() {
-    if (m_strTempPath.empty()) {
-        return false;
-    }
-    bool ok = m_file.Sync();
-    if (!m_file.Close()) {
-        ok = false;
-    }
-    if (ok && ::rename(m_strTempPath.c_str(), m_strTarget.c_str()) != 0) {
+bool CAtomicSave::ReplaceTarget() {
+    if (::rename(m_strTempPath.c_str(), m_strTarget.c_str()) != 0) {
         m_nLastError = errno;
-        ok = false;
-    }
-    if (!ok) {
-        if (m_nLastError == 0) {
-            m_nLastError = m_file.LastError();
-        }
-        Abandon();
         return false;
     }
-    m_strTempPath.clear();
     // Make the rename itself durable.
     int dir = ::open(FolderOf(m_strTarget).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
@@ -180,13 +165,8 @@ bool CAtomicSave::Commit() {
     return true;
 }
 
-void CAtomicSave::Abandon() {
-    if (m_strTempPath.empty()) {
-        return;
-    }
-    m_file.Close();
+void CAtomicSave::RemoveTempFile() {
     ::unlink(m_strTempPath.c_str());
-    m_strTempPath.clear();
 }
 
 bool DecideWriteTarget(const std::string& path, SWriteTarget& target, int& nError) {

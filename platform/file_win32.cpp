@@ -147,53 +147,30 @@ bool CAtomicSave::Begin(const std::string& targetPath) {
     return true;
 }
 
-bool CAtomicSave::Commit() {
-    if (m_strTempPath.empty()) {
-        return false;
+bool CAtomicSave::ReplaceTarget() {
+    const std::wstring target = win32::Widen(m_strTarget);
+    const std::wstring temp = win32::Widen(m_strTempPath);
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    // ReplaceFileW gives the new file the old one's security and creation time, and the
+    // attributes too, but not on every implementation: they are handed over first. The old
+    // file stays as it was whenever the replace fails (a read-only one always does).
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        ::SetFileAttributesW(temp.c_str(), attributes & kKeptAttributes);
     }
-    bool ok = m_file.Sync();
-    if (!m_file.Close()) {
-        ok = false;
+    const bool replaced =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0
+            ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                             nullptr, nullptr) != 0
+            : ::MoveFileExW(temp.c_str(), target.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!replaced) {
+        m_nLastError = SystemError();
     }
-    if (ok) {
-        const std::wstring target = win32::Widen(m_strTarget);
-        const std::wstring temp = win32::Widen(m_strTempPath);
-        const DWORD attributes = ::GetFileAttributesW(target.c_str());
-        // ReplaceFileW gives the new file the old one's security and creation time, and the
-        // attributes too, but not on every implementation: they are handed over first. The old
-        // file stays as it was whenever the replace fails (a read-only one always does).
-        if (attributes != INVALID_FILE_ATTRIBUTES) {
-            ::SetFileAttributesW(temp.c_str(), attributes & kKeptAttributes);
-        }
-        const bool replaced =
-            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0
-                ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
-                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
-                : ::MoveFileExW(temp.c_str(), target.c_str(),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-        if (!replaced) {
-            m_nLastError = SystemError();
-            ok = false;
-        }
-    }
-    if (!ok) {
-        if (m_nLastError == 0) {
-            m_nLastError = m_file.LastError();
-        }
-        Abandon();
-        return false;
-    }
-    m_strTempPath.clear();
-    return true;
+    return replaced;
 }
 
-void CAtomicSave::Abandon() {
-    if (m_strTempPath.empty()) {
-        return;
-    }
-    m_file.Close();
+void CAtomicSave::RemoveTempFile() {
     ::DeleteFileW(win32::Widen(m_strTempPath).c_str());
-    m_strTempPath.clear();
 }
 
 bool DecideWriteTarget(const std::string& path, SWriteTarget& target, int& nError) {
