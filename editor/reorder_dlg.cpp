@@ -16,6 +16,7 @@
 #include "res/strings.h"
 #include "widgets/control_ids.h"
 #include "widgets/dialog_units.h"
+#include "widgets/screen_fit.h"
 
 namespace editor {
 
@@ -132,7 +133,8 @@ CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
     pLayout->addWidget(m_list, 1);
     pLayout->addLayout(pButtons);
     const widgets::CDialogUnits units(font());
-    resize(units.X(kDialogWidth), units.Y(kDialogHeight));
+    // The template's size in the font in use, but never past the screen: the list scrolls.
+    resize(widgets::BoundedToScreen(this, QSize(units.X(kDialogWidth), units.Y(kDialogHeight))));
 
     setTabOrder(m_list, pUp);
     setTabOrder(pUp, pDown);

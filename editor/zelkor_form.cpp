@@ -9,9 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <string>
@@ -22,6 +20,7 @@
 #include "res/ids_editor.h"
 #include "res/strings.h"
 #include "widgets/control_ids.h"
+#include "widgets/screen_fit.h"
 
 namespace editor {
 
@@ -332,17 +331,8 @@ void CZelkorForm::ResizeParentToFit() {
     if (pFrame->layout() != nullptr) {
         pFrame->layout()->activate();
     }
-    QSize fit = pFrame->sizeHint();
     // Never larger than the screen, so that the status bar stays on it; the form scrolls.
-    if (const QScreen* pScreen = pFrame->screen()) {
-        QSize decoration = pFrame->frameGeometry().size() - pFrame->geometry().size();
-        if (!pFrame->isVisible()) {  // the window manager has not framed it yet
-            const int border = pFrame->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-            decoration = QSize(
-                2 * border, pFrame->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
-        }
-        fit = fit.boundedTo(pScreen->availableGeometry().size() - decoration);
-    }
+    const QSize fit = widgets::BoundedToScreen(pFrame, pFrame->sizeHint());
     // Shrink only, except the first time, when the frame has no size of its own yet.
     pFrame->resize(m_bSizedOnce ? pFrame->size().boundedTo(fit) : fit);
     m_bSizedOnce = true;

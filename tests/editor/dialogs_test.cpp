@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
@@ -19,6 +20,7 @@
 #include "editor/reorder_dlg.h"
 #include "platform/scripted_messages.h"
 #include "res/ids_dialogs.h"
+#include "widgets/dialog_units.h"
 
 using editor::CInsertProgramDlg;
 using editor::CReorderDlg;
@@ -334,6 +336,22 @@ TEST(ReorderColumns, ShowTheWidestValueWholeInTheFontInUse) {
         MaybeScreenshot(pDlg.get(), font.pixelSize() == 24 ? "reorder_large_values_big_font"
                                                            : "reorder_large_values");
     }
+}
+
+// In a font whose template size is wider than the screen, the dialog keeps to the screen (its
+// buttons stay reachable) and the list scrolls instead.
+TEST(ReorderSize, KeepsToTheScreenInALargeFont) {
+    const QFont usual = QApplication::font();
+    QFont large = usual;
+    large.setPixelSize(48);
+    QApplication::setFont(large);
+    CReorderDlg dialog;
+    QApplication::setFont(usual);
+    const QSize available = dialog.screen()->availableGeometry().size();
+    const widgets::CDialogUnits units(large);
+    ASSERT_GT(units.X(356), available.width()) << "the template alone must not fit";
+    EXPECT_LE(dialog.width(), available.width());
+    EXPECT_LE(dialog.height(), available.height());
 }
 
 TEST_F(ReorderDialog, EachRowIsHeadedByItsProgramNumber) {
