@@ -36,6 +36,13 @@ void CDeviceLink::WatchFinalAck(const std::shared_ptr<CFinalAck>& pWatch, uint16
     m_pFinalAck = pWatch;
 }
 
+void CDeviceLink::StopWatching(const std::shared_ptr<CFinalAck>& pWatch) {
+    std::lock_guard lock(m_watchMutex);
+    if (m_pFinalAck == pWatch) {
+        m_pFinalAck.reset();
+    }
+}
+
 void CDeviceLink::SignalAck(uint16_t wParam, intptr_t lParam) {
     if (m_hAckEvent) {
         m_hAckEvent->Set();
@@ -46,8 +53,7 @@ void CDeviceLink::SignalAck(uint16_t wParam, intptr_t lParam) {
 void CDeviceLink::CheckFinalAck(uint16_t subCode, uint16_t value) {
     std::lock_guard lock(m_watchMutex);
     if (m_pFinalAck && (subCode == kAckFinal || value == m_pFinalAck->m_nFinalNumber)) {
-        auto awaited = CFinalAck::EState::kAwaited;
-        m_pFinalAck->m_state.compare_exchange_strong(awaited, CFinalAck::EState::kConfirmed);
+        m_pFinalAck->Settle(CFinalAck::EState::kConfirmed);
     }
 }
 
@@ -81,8 +87,7 @@ void CDeviceLink::OnLineLost() {
     {
         std::lock_guard lock(m_watchMutex);
         if (m_pFinalAck) {
-            auto awaited = CFinalAck::EState::kAwaited;
-            m_pFinalAck->m_state.compare_exchange_strong(awaited, CFinalAck::EState::kLineLost);
+            m_pFinalAck->Settle(CFinalAck::EState::kLineLost);
         }
     }
     // An upload waiting for its next acknowledgement gives up at once.

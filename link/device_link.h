@@ -9,6 +9,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -41,11 +42,27 @@ class CFinalAck {
 public:
     enum class EState { kAwaited, kConfirmed, kLineLost };
     EState State() const { return m_state.load(); }
+    // Waits until the answer is settled (confirmed, or the line lost), the time-out passes or
+    // *pCancel reads true; WakeWaiters makes the waiter test *pCancel again.
+    void WaitSettled(std::chrono::milliseconds timeout, const std::atomic<bool>* pCancel) {
+        if (State() == EState::kAwaited) {
+            m_settled.Wait(timeout, pCancel);
+        }
+    }
+    void WakeWaiters() { m_settled.WakeWaiters(); }
 
 private:
     friend class CDeviceLink;
+    void Settle(EState state) {
+        auto awaited = EState::kAwaited;
+        if (m_state.compare_exchange_strong(awaited, state)) {
+            m_settled.Set();
+        }
+    }
+
     uint16_t m_nFinalNumber = 0;  // set before the link watches it, then only read
     std::atomic<EState> m_state{EState::kAwaited};
+    platform::CEvent m_settled;
 };
 
 class CDeviceLink : public CSerialPort {
@@ -64,6 +81,9 @@ public:
     // (the sequence 0xFFFF of a book, the offset of a program's last block), on this watch;
     // a watch set before is dropped. Call just before the final block goes.
     void WatchFinalAck(const std::shared_ptr<CFinalAck>& pWatch, uint16_t finalNumber);
+    // The link no longer watches for it (nothing when it watches another by now): later answers
+    // belong to no upload.
+    void StopWatching(const std::shared_ptr<CFinalAck>& pWatch);
 
     void SignalAck(uint16_t wParam, intptr_t lParam);
     uint32_t BadFrames() const { return m_nBadFrames.load(); }

@@ -26,21 +26,19 @@ void CZelkorForm::OnTestConnection() {
 
 void CZelkorForm::OnLoadDevice() {
     upload::CBookUploadJob job;
-    if (!PrepareUpload(job, model::CProgramBook::EncodedSize())) {
+    if (!PrepareUpload(job, upload::CBookUploadJob::kDataSize)) {
         return;
     }
-    m_pDoc->m_book.EncodeAll(job.m_pData.get());
+    job.Fill(m_pDoc->m_book);
     RunUpload(job);
 }
 
 void CZelkorForm::OnUploadCurrentProgram() {
     upload::CProgramUploadJob job;
-    if (!PrepareUpload(job, model::kPayloadSize)) {
+    if (!PrepareUpload(job, upload::CProgramUploadJob::kDataSize)) {
         return;
     }
-    const int16_t nCurrent = m_pDoc->m_nCurrent;
-    m_pDoc->m_book[nCurrent].Encode(job.m_pData.get());
-    job.m_nProgram = nCurrent;
+    job.Fill(m_pDoc->m_book, m_pDoc->m_nCurrent);
     RunUpload(job);
 }
 

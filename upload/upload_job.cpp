@@ -49,22 +49,26 @@ void CUploadJob::Cancel() {
         m_hAckEvent->WakeWaiters();
     }
     m_pauseEvent.WakeWaiters();
+    m_pFinalAck->WakeWaiters();
     if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id()) {
         m_thread.join();
+    }
+    // What the device answers from now on belongs to no upload; the link may go before the job.
+    if (m_pLink != nullptr && !m_thread.joinable()) {
+        m_pLink->StopWatching(m_pFinalAck);
+        m_pLink = nullptr;
     }
 }
 
 void CUploadJob::Send(devlink::CPacketBuffer& frame) {
-    if (m_pLink != nullptr) {
-        m_pLink->SendFrame(frame);
-    }
+    m_pLink->SendFrame(frame);
 }
 
 int CUploadJob::SendBlocks() {
     using devlink::kBlockSize;
     devlink::CPacketBuffer frame(devlink::kDataFrameCapacity);
     const int32_t total = m_nTotal;
-    const std::atomic<bool>* pLineLost = m_pLink != nullptr ? &m_pLink->LineLostFlag() : nullptr;
+    const std::atomic<bool>* pLineLost = &m_pLink->LineLostFlag();
     m_nSent = 0;
     bool bLast = m_bCancel.load();  // cancelled before the thread got here: send nothing
     if (!bLast) {
@@ -93,21 +97,45 @@ int CUploadJob::SendBlocks() {
         // has everything.
         BuildBlock(frame, sent, remaining, true);
         // Watched from before it goes: the answer may be in before Send returns.
-        if (m_pLink != nullptr) {
-            m_pLink->WatchFinalAck(m_pFinalAck, FinalNumber(sent));
-        }
+        m_pLink->WatchFinalAck(m_pFinalAck, FinalNumber(sent));
         Send(frame);
         m_nFinalSentAt = std::chrono::steady_clock::now().time_since_epoch().count();
-        m_bFinalSent = true;
         bLast = true;
     }
     m_bLineLost = !bLast && LineLost();
     m_bDone = true;
-    m_pauseEvent.Wait(kFinalPause, &m_bCancel);
+    if (bLast) {
+        AwaitFinalAnswer();
+    } else {
+        m_pauseEvent.Wait(kFinalPause, &m_bCancel);
+    }
     if (!m_bCancel.load()) {
         platform::PostNotify(m_pDialog, kNotifyCommand, kIdCancel, 0);
     }
     return 0;
+}
+
+void CUploadJob::AwaitFinalAnswer() {
+    m_pauseEvent.Wait(kFinalPause, &m_bCancel);
+    const auto deadline = FinalBlockSentAt() + kConfirmWait;
+    for (auto now = std::chrono::steady_clock::now();
+         !m_bCancel.load() && m_pFinalAck->State() == devlink::CFinalAck::EState::kAwaited &&
+         now < deadline;
+         now = std::chrono::steady_clock::now()) {
+        m_pFinalAck->WaitSettled(std::chrono::ceil<std::chrono::milliseconds>(deadline - now),
+                                 &m_bCancel);
+    }
+}
+
+int CUploadJob::Percent() const {
+    if (m_nTotal <= 0) {
+        return 0;
+    }
+    if (End() == EUploadEnd::kConfirmed) {
+        return 100;
+    }
+    // 64-bit on the way, so that no size can overflow; a book's figures stay well inside 32.
+    return static_cast<int>(static_cast<int64_t>(m_nSent.load()) * 100 / m_nTotal);
 }
 
 EUploadEnd CUploadJob::End() const {
@@ -119,7 +147,7 @@ EUploadEnd CUploadJob::End() const {
         case devlink::CFinalAck::EState::kAwaited:
             break;
     }
-    if (m_bFinalSent.load()) {
+    if (m_nFinalSentAt.load() != 0) {
         return EUploadEnd::kUnconfirmed;
     }
     if (!m_bDone.load()) {

@@ -15,7 +15,9 @@
 #include <thread>
 
 #include "link/device_link.h"
+#include "link/frame_layout.h"
 #include "link/packet_buffer.h"
+#include "model/program_book.h"
 #include "platform/event.h"
 #include "platform/notify.h"
 #include "res/ids_controls.h"
@@ -64,6 +66,12 @@ public:
     virtual int Run() = 0;
 
     EUploadEnd End() const;
+    // How far the upload has got, 0 to 100; 100 only once the device has confirmed the end.
+    int Percent() const;
+    // The frames the whole upload takes.
+    int32_t FrameCount() const {
+        return (m_nTotal + devlink::kBlockSize - 1) / devlink::kBlockSize;
+    }
     // The device's answer to the final block; it can be asked after the job has gone.
     std::shared_ptr<const devlink::CFinalAck> FinalAck() const { return m_pFinalAck; }
     // When the final block went (meaningful once End says so).
@@ -90,7 +98,11 @@ protected:
 
 private:
     void Send(devlink::CPacketBuffer& frame);
-    bool LineLost() const { return m_pLink != nullptr && m_pLink->IsLineLost(); }
+    bool LineLost() const { return m_pLink->IsLineLost(); }
+    // The described pause after the final block, and then, while the device has not answered
+    // it, the rest of the second it is given: an upload it confirms in time always ends with a
+    // full bar.
+    void AwaitFinalAnswer();
 
     // Set by Start, before the thread runs.
     std::shared_ptr<platform::CEvent> m_hAckEvent;
@@ -98,15 +110,19 @@ private:
     devlink::CDeviceLink* m_pLink = nullptr;
     std::shared_ptr<devlink::CFinalAck> m_pFinalAck = std::make_shared<devlink::CFinalAck>();
 
-    std::atomic<bool> m_bFinalSent{false};
     std::atomic<bool> m_bLineLost{false};  // the job stopped because the line went
-    std::atomic<std::chrono::steady_clock::rep> m_nFinalSentAt{0};
+    std::atomic<std::chrono::steady_clock::rep> m_nFinalSentAt{0};  // 0 until it went
     platform::CEvent m_pauseEvent;  // the pause after the last block, cut short by Cancel
 };
 
 class CBookUploadJob : public CUploadJob {
 public:
+    // Every program of a book, empty or not.
+    static constexpr int32_t kDataSize = model::CProgramBook::EncodedSize();
+
     ~CBookUploadJob() override { Cancel(); }
+    // Puts the whole book into the data allocated for kDataSize.
+    void Fill(const model::CProgramBook& book) { book.EncodeAll(m_pData.get()); }
     int Run() override { return SendBlocks(); }
     static void BuildFrame(devlink::CPacketBuffer& frame, uint16_t sequence, const uint8_t* data,
                            uint16_t length);
@@ -119,7 +135,14 @@ protected:
 
 class CProgramUploadJob : public CUploadJob {
 public:
+    static constexpr int32_t kDataSize = model::kPayloadSize;
+
     ~CProgramUploadJob() override { Cancel(); }
+    // Puts the program at the 0-based index into the data allocated for kDataSize.
+    void Fill(const model::CProgramBook& book, int16_t index) {
+        book[index].Encode(m_pData.get());
+        m_nProgram = index;
+    }
     int Run() override { return SendBlocks(); }
     static void BuildFrame(devlink::CPacketBuffer& frame, uint16_t program, uint16_t offset,
                            const uint8_t* data, uint16_t length);

@@ -111,25 +111,12 @@ int CUploadProgressDlg::DoModal() {
     OnInitDialog();
     // However quick the job, its close request is posted, so it waits for this loop.
     const int nResult = exec();
+    // The job gave the device its second after the last block before it closed us.
     if (m_pJob != nullptr && m_pJob->End() == EUploadEnd::kUnconfirmed) {
-        WarnUnlessConfirmed(m_pJob->FinalAck(), m_pJob->FinalBlockSentAt() + kConfirmWait);
+        platform::ShowMessage(
+            {res::kUploadNotConfirmed, platform::ApplicationTitle(), platform::EMsgIcon::kWarning});
     }
     return nResult;
-}
-
-void CUploadProgressDlg::WarnUnlessConfirmed(std::shared_ptr<const devlink::CFinalAck> pFinalAck,
-                                             std::chrono::steady_clock::time_point deadline) {
-    // The window is the user's again while the device has the rest of its second; the job and
-    // this dialog may be gone by then, the shared answer is not.
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    QTimer::singleShot(
-        std::max<std::chrono::milliseconds>(left, std::chrono::milliseconds(0)), qApp, [pFinalAck] {
-            if (pFinalAck->State() == devlink::CFinalAck::EState::kAwaited) {
-                platform::ShowMessage({res::kUploadNotConfirmed, platform::ApplicationTitle(),
-                                       platform::EMsgIcon::kWarning});
-            }
-        });
 }
 
 bool CUploadProgressDlg::OnInitDialog() {
@@ -161,14 +148,7 @@ void CUploadProgressDlg::OnNotify(uint32_t nMsg, uintptr_t wParam, intptr_t lPar
 }
 
 int CUploadProgressDlg::SentPercent() const {
-    if (m_pJob == nullptr || m_pJob->m_nTotal <= 0) {
-        return 0;
-    }
-    if (m_pJob->End() == EUploadEnd::kConfirmed) {
-        return 100;
-    }
-    // 64-bit on the way, so that no size can overflow; a book's figures stay well inside 32.
-    return static_cast<int>(static_cast<int64_t>(m_pJob->m_nSent.load()) * 100 / m_pJob->m_nTotal);
+    return m_pJob != nullptr ? m_pJob->Percent() : 0;
 }
 
 intptr_t CUploadProgressDlg::OnUploadProgress(uintptr_t, intptr_t) {

@@ -34,8 +34,8 @@ public:
                                 devlink::CDeviceLink* pLink = nullptr);
     ~CUploadProgressDlg() override;
 
-    // Initialises the dialog (which starts the job), then runs it until the upload has ended.
-    // Returns at once after; an unconfirmed end is reported later, from the event loop.
+    // Initialises the dialog (which starts the job), then runs it until the upload has ended;
+    // an upload the device did not confirm is reported before it returns.
     int DoModal();
 
     // Given by the command (through the constructor) before the dialog runs; neither is owned.
@@ -62,9 +62,6 @@ private:
     int SentPercent() const;
     void ShowProgress();
     void EndDialog(int nResult);
-    // Tells the user, at the deadline, if the device has still not confirmed the upload.
-    static void WarnUnlessConfirmed(std::shared_ptr<const devlink::CFinalAck> pFinalAck,
-                                    std::chrono::steady_clock::time_point deadline);
 
     platform::NotifyHandle m_hWnd = platform::kNoNotify;
     QElapsedTimer m_sinceRepaint;
