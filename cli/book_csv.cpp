@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "editor/book_csv.h"
 #include "editor/frequency_rules.h"
+#include "platform/text_format.h"
 #include "res/strings.h"
 
 namespace cli {
@@ -28,9 +29,7 @@ std::string DumpBook(const model::CProgramBook& book) {
                 }
             }
             if (!line.empty()) {
-                char label[16];
-                std::snprintf(label, sizeof label, res::kCliDumpGroup, group + 1);
-                out += ' ' + std::string(label) + line;
+                out += ' ' + platform::FormatText(res::kCliDumpGroup, group + 1) + line;
             }
         }
         out += '\n';

@@ -11,19 +11,14 @@
 #include "editor/frequency_rules.h"
 #include "model/file_access.h"
 #include "platform/file.h"
+#include "platform/text_format.h"
 #include "res/strings.h"
 
 namespace editor {
 
 namespace {
 
-template <typename... Args>
-std::string Format(const char* pattern, Args... args) {
-    const int n = std::snprintf(nullptr, 0, pattern, args...);
-    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    std::snprintf(out.data(), out.size() + 1, pattern, args...);
-    return out;
-}
+using platform::FormatText;
 
 const char* TypeName(const model::CFrequencyProgram& program) {
     return program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle;
@@ -248,7 +243,7 @@ std::string ColumnName(int nColumn) {
     if (nColumn == 2) {
         return res::kCsvColumnType;
     }
-    return Format(res::kCsvColumnSlot, nColumn - 2);
+    return FormatText(res::kCsvColumnSlot, nColumn - 2);
 }
 
 std::string BookToCsv(const model::CProgramBook& book) {
@@ -274,9 +269,9 @@ std::string BookToCsv(const model::CProgramBook& book) {
 
 std::string SCsvFault::Describe() const {
     if (nColumn == 0) {
-        return Format(res::kCsvAtRow, nRow, strWhat.c_str());
+        return FormatText(res::kCsvAtRow, nRow, strWhat.c_str());
     }
-    return Format(res::kCsvAt, nRow, nColumn, ColumnName(nColumn).c_str(), strWhat.c_str());
+    return FormatText(res::kCsvAt, nRow, nColumn, ColumnName(nColumn).c_str(), strWhat.c_str());
 }
 
 std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& book) {
@@ -295,7 +290,7 @@ std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& b
     }
     while ((result = reader.Next(*record)) == ERead::kRecord) {
         if (record->nCells > kCsvColumns) {
-            return SCsvFault{record->nRow, 0, Format(res::kCsvColumnCount, record->nCells)};
+            return SCsvFault{record->nRow, 0, FormatText(res::kCsvColumnCount, record->nCells)};
         }
         const std::optional<int> number = ParseNumber(record->cells[0]);
         if (!number) {
@@ -303,7 +298,7 @@ std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& b
         }
         int& row = rowOf[*number - 1];
         if (row != 0) {
-            return SCsvFault{record->nRow, 1, Format(res::kCsvRepeatedNumber, *number, row)};
+            return SCsvFault{record->nRow, 1, FormatText(res::kCsvRepeatedNumber, *number, row)};
         }
         row = record->nRow;
         if (auto fault = ReadProgram(*record, (*incoming)[*number - 1])) {

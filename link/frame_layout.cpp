@@ -66,8 +66,8 @@ std::optional<SReply> ReadReply(const uint8_t* frame, int32_t count) {
     if (count <= kTypeAt) {
         return std::nullopt;
     }
-    reply.type = frame[kTypeAt];
-    if (reply.type < kFirstReplyType || reply.type > kLastReplyType ||
+    const uint8_t type = frame[kTypeAt];
+    if (type < kFirstReplyType || type > kLastReplyType ||
         !ReadFrameField(frame, count, kReplyCodeAt, reply.code)) {
         return std::nullopt;
     }

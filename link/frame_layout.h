@@ -78,7 +78,6 @@ struct SDataBlock {
 std::optional<SDataBlock> ReadDataBlock(const uint8_t* frame, int32_t count);
 
 struct SReply {
-    uint8_t type = 0;
     uint16_t code = 0;
     std::optional<uint16_t> subCode;  // present when the frame holds it
     std::optional<uint16_t> value;

@@ -16,12 +16,7 @@ void CPrintedTrace::OnSend(const uint8_t* wire, size_t count) {
 
 void CPrintedTrace::OnReceive(const uint8_t* frame, size_t count) {
     // Stuffed again, so that both directions read as the line carried them.
-    std::vector<uint8_t> wire;
-    wire.reserve(2 * count + 2);
-    StuffFrame(frame, static_cast<int32_t>(count), [&](uint8_t b) {
-        wire.push_back(b);
-        return true;
-    });
+    const std::vector<uint8_t> wire = StuffedFrame(frame, static_cast<int32_t>(count));
     Print('<', wire.data(), wire.size());
 }
 

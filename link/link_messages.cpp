@@ -1,17 +1,13 @@
 #include "link/link_messages.h"
 
-#include <cstdio>
-
 #include "platform/message_box.h"
+#include "platform/text_format.h"
 #include "res/strings.h"
 
 namespace devlink {
 
 std::string LineLostText(const std::string& portPath) {
-    const int length = std::snprintf(nullptr, 0, res::kLineLost, portPath.c_str());
-    std::string text(static_cast<size_t>(length > 0 ? length : 0), '\0');
-    std::snprintf(text.data(), text.size() + 1, res::kLineLost, portPath.c_str());
-    return text;
+    return platform::FormatText(res::kLineLost, portPath.c_str());
 }
 
 CLinkMessages::CLinkMessages(CDeviceLink& link, std::function<void(ELinkEvent)> afterEach)

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "link/frame_layout.h"
 
@@ -67,6 +68,17 @@ bool StuffFrame(const uint8_t* frame, int32_t length, FEmit&& emit) {
         }
     }
     return emit(kFlag);
+}
+
+// The completed frame as it travels on the line, flags and stuffing included.
+inline std::vector<uint8_t> StuffedFrame(const uint8_t* frame, int32_t length) {
+    std::vector<uint8_t> wire;
+    wire.reserve(2 * static_cast<size_t>(length) + 2);
+    StuffFrame(frame, length, [&wire](uint8_t b) {
+        wire.push_back(b);
+        return true;
+    });
+    return wire;
 }
 
 // True when the frame (check bytes included) passes the FCS test.

@@ -1,16 +1,24 @@
 #include "link/port_setting.h"
 
+#include "platform/text_format.h"
 #include "res/strings.h"
 
 namespace devlink {
 
 void CPortSetting::Start(const std::string& remembered,
                          std::optional<std::string> commandLinePort) {
-    m_strRemembered = remembered;
-    m_strCommandLinePort = std::move(commandLinePort);
-    m_strPortPath = m_strCommandLinePort.value_or(remembered);
-    m_strRememberAs = m_strPortPath;
-    m_bPortChosen = false;
+    m_strPortPath = remembered;
+    m_strRememberAs = remembered;
+    m_bCommandLinePort = false;
+    if (commandLinePort) {
+        UseForThisRun(*commandLinePort);
+    }
+    Changed();
+}
+
+void CPortSetting::UseForThisRun(const std::string& port) {
+    m_strPortPath = port;
+    m_bCommandLinePort = true;
     Changed();
 }
 
@@ -26,7 +34,7 @@ bool CPortSetting::OpenAtStart() {
         return false;
     }
     const bool bOpened = OpenOn(m_strPortPath);
-    if (!bOpened) {
+    if (!bOpened && !m_bCommandLinePort) {
         m_strRememberAs.clear();
     }
     Changed();
@@ -34,7 +42,8 @@ bool CPortSetting::OpenAtStart() {
 }
 
 bool CPortSetting::Choose(const std::string& path, const std::string& stableName) {
-    m_bPortChosen = true;
+    // The user's choice, even one that fails, decides what the next start gets.
+    m_bCommandLinePort = false;
     const bool bOpened = OpenOn(path);
     m_strRememberAs = !bOpened ? std::string() : stableName.empty() ? path : stableName;
     Changed();
@@ -57,9 +66,6 @@ ELineState CPortSetting::LineState() const {
 }
 
 std::string CPortSetting::PathToRemember() const {
-    if (m_strCommandLinePort && !m_bPortChosen) {
-        return m_strRemembered;
-    }
     return m_strRememberAs;
 }
 
@@ -84,12 +90,7 @@ std::string LineStateText(ELineState state, const std::string& portPath) {
             word = res::kLineGone;
             break;
     }
-    // The pattern's two places are found before filling: a path may hold "%s" itself.
-    const std::string pattern = res::kLinePortState;
-    const size_t first = pattern.find("%s");
-    const size_t second = pattern.find("%s", first + 2);
-    return pattern.substr(0, first) + portPath + pattern.substr(first + 2, second - first - 2) +
-           word + pattern.substr(second + 2);
+    return platform::FormatText(res::kLinePortState, portPath.c_str(), word);
 }
 
 }  // namespace devlink

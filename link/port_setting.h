@@ -36,6 +36,8 @@ public:
 
     // The value the previous run left, and a port named on the command line for this run.
     void Start(const std::string& remembered, std::optional<std::string> commandLinePort);
+    // A port named on the command line: used in this run, not remembered for the next.
+    void UseForThisRun(const std::string& port);
     // Opens the port of this start, if there is one. The serial layer has told the user why it
     // failed; the path is then dropped, so the next start does not try it again.
     bool OpenAtStart();
@@ -52,7 +54,6 @@ public:
     ELineState LineState() const;
     // What is written for the next start.
     std::string PathToRemember() const;
-    CDeviceLink& Link() { return m_link; }
 
     // Called after every change of the port in use or of its line; one listener.
     void SetChangeHandler(std::function<void()> handler) { m_fnChanged = std::move(handler); }
@@ -63,11 +64,10 @@ private:
 
     CDeviceLink& m_link;
     std::string m_strPortPath;
-    // The name the port in use is remembered by: its stable name, or its path.
+    // What the next start is given: the port in use by its stable name (or its path), or, while
+    // a port from the command line is in use, what the previous run left.
     std::string m_strRememberAs;
-    std::string m_strRemembered;
-    std::optional<std::string> m_strCommandLinePort;
-    bool m_bPortChosen = false;
+    bool m_bCommandLinePort = false;
     std::function<void()> m_fnChanged;
 };
 

@@ -5,6 +5,7 @@
 
 #include "platform/error_text.h"
 #include "platform/message_box.h"
+#include "platform/text_format.h"
 #include "res/strings.h"
 
 namespace devlink {
@@ -20,12 +21,9 @@ constexpr size_t kWireChunk = 2 * kDataFrameCapacity + 2;
 
 // The message with the error number, and the system's own words for it.
 std::string WithSystemError(const char* format, int err) {
-    char text[128];
-    std::snprintf(text, sizeof text, format, static_cast<unsigned>(err));
-    const std::string reason = platform::ErrorText(err);
-    char full[512];
-    std::snprintf(full, sizeof full, res::kWithSystemReason, text, reason.c_str());
-    return full;
+    const std::string text = platform::FormatText(format, static_cast<unsigned>(err));
+    return platform::FormatText(res::kWithSystemReason, text.c_str(),
+                                platform::ErrorText(err).c_str());
 }
 
 platform::SMessageRequest PortMessage(std::string text) {

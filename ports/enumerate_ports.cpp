@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/port_source.h"
+#include "platform/text_format.h"
 #include "ports/port_name.h"
 #include "res/strings.h"
 
@@ -29,9 +30,7 @@ constexpr const char kFriendlyNameValue[] = "FRIENDLYNAME";
 constexpr int kFixedPortCount = 50;
 
 [[noreturn]] void RaiseWithCode(const char* format, uint32_t code) {
-    char text[128];
-    std::snprintf(text, sizeof text, format, static_cast<unsigned long>(code));
-    throw MPortEnumError(text);
+    throw MPortEnumError(platform::FormatText(format, static_cast<unsigned long>(code)));
 }
 
 [[noreturn]] void Raise(const std::string& text) {
