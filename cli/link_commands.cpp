@@ -21,6 +21,7 @@
 #include "platform/console_interrupt.h"
 #include "platform/message_box.h"
 #include "platform/notify.h"
+#include "platform/text_format.h"
 #include "ports/port_name.h"
 #include "res/strings.h"
 #include "upload/upload_job.h"
@@ -36,11 +37,7 @@ constexpr uint32_t kNotifyInterrupt = 0x8000;
 
 constexpr auto kPlainProgressEvery = std::chrono::milliseconds(500);
 
-std::string Format(const char* format, auto... args) {
-    char text[512];
-    std::snprintf(text, sizeof text, format, args...);
-    return text;
-}
+using platform::FormatText;
 
 // The main loop of a device command: the link (traced when asked), the notification queue and
 // its target, the signals.
@@ -61,10 +58,11 @@ public:
         });
     }
     ~CSession() {
-        // The interrupt may still reach for the link, and the reader for the queue: both end
-        // first.
-        m_pInterrupt.reset();
+        // The close may wait for queued output: a Ctrl+C meanwhile must still cut it short, so
+        // the interrupt stays until the link has closed (and its reader, which posts to the
+        // queue, has ended).
         m_link.Close();
+        m_pInterrupt.reset();
         m_link.m_hEventWnd = platform::kNoNotify;
         platform::UnregisterNotifyTarget(m_target);
         platform::SetNotifyDispatcher(m_pPrevious);
@@ -78,7 +76,7 @@ public:
         // Before the reader starts: a line gone at once must be heard of too.
         m_link.m_hEventWnd = m_target;
         if (!m_link.Open()) {
-            std::fprintf(stderr, "%s\n", Format(res::kCliPortFailed, port.c_str()).c_str());
+            std::fprintf(stderr, "%s\n", FormatText(res::kCliPortFailed, port.c_str()).c_str());
             return false;
         }
         return true;
@@ -172,7 +170,7 @@ public:
             const std::string bar = std::string(filled, '#') + std::string(kWidth - filled, '.');
             std::fprintf(stderr, "\r[%s] %3d%%", bar.c_str(), percent);
         } else if (Clock::now() - m_lastLine >= kPlainProgressEvery || percent == 100) {
-            const std::string line = Format(res::kCliProgress, percent);
+            const std::string line = FormatText(res::kCliProgress, percent);
             std::fprintf(stderr, "%s\n", line.c_str());
             m_lastLine = Clock::now();
         } else {
@@ -199,7 +197,7 @@ int Finish(CSession::EEnd end, int timeoutSeconds) {
         case CSession::EEnd::kDone:
             return kExitOk;
         case CSession::EEnd::kSilent:
-            std::fprintf(stderr, "%s\n", Format(res::kCliSilent, timeoutSeconds).c_str());
+            std::fprintf(stderr, "%s\n", FormatText(res::kCliSilent, timeoutSeconds).c_str());
             return kExitNoAnswer;
         case CSession::EEnd::kUnconfirmed:
             std::fprintf(stderr, "%s\n", res::kCliNotConfirmed);
@@ -226,15 +224,14 @@ struct SLinkArgs {
 std::unique_ptr<upload::CUploadJob> MakeJob(const model::CProgramBook& book, int program) {
     if (program == 0) {
         auto job = std::make_unique<upload::CBookUploadJob>();
-        if (job->AllocateData(model::CProgramBook::EncodedSize())) {
-            book.EncodeAll(job->m_pData.get());
+        if (job->AllocateData(upload::CBookUploadJob::kDataSize)) {
+            job->Fill(book);
         }
         return job;
     }
     auto job = std::make_unique<upload::CProgramUploadJob>();
-    job->m_nProgram = static_cast<int16_t>(program - 1);
-    if (job->AllocateData(model::kPayloadSize)) {
-        book[program - 1].Encode(job->m_pData.get());
+    if (job->AllocateData(upload::CProgramUploadJob::kDataSize)) {
+        job->Fill(book, static_cast<int16_t>(program - 1));
     }
     return job;
 }
@@ -257,12 +254,6 @@ int RunUpload(const SLinkArgs& args) {
         return kExitFailure;
     }
     CProgressReport progress(args.bQuiet);
-    auto percent = [&job] {
-        if (job->End() == upload::EUploadEnd::kConfirmed) {
-            return 100;
-        }
-        return static_cast<int>(job->m_nSent.load() * 100LL / job->m_nTotal);
-    };
     // Done only when the device has confirmed the last block: before, the end of the book may
     // still be on its way, and a device that never confirms it has not got it all.
     const auto end = session.RunUntilEnd(
@@ -271,15 +262,15 @@ int RunUpload(const SLinkArgs& args) {
             return job->End() == upload::EUploadEnd::kUnconfirmed ? CSession::EEnd::kUnconfirmed
                                                                   : CSession::EEnd::kSilent;
         },
-        [&] { progress.Show(percent()); });
+        [&] { progress.Show(job->Percent()); });
     job->Cancel();  // returns at once when the job has finished
     if (end == CSession::EEnd::kDone) {
         progress.Show(100);
     }
     progress.End();
     if (end == CSession::EEnd::kDone) {
-        const int frames = (job->m_nTotal + devlink::kBlockSize - 1) / devlink::kBlockSize;
-        std::printf("%s\n", Format(res::kCliUploadDone, job->m_nTotal, frames).c_str());
+        std::printf("%s\n",
+                    FormatText(res::kCliUploadDone, job->m_nTotal, job->FrameCount()).c_str());
     }
     return Finish(end, args.nTimeout);
 }
@@ -289,7 +280,10 @@ int RunTest(const SLinkArgs& args) {
     if (!session.OpenLink(args.strPort)) {
         return kExitPortFailed;
     }
-    session.Link().SendConnectionTest();
+    // A lost line comes back as the link's event; any other failed write has been reported.
+    if (!session.Link().SendConnectionTest() && !session.Link().IsLineLost()) {
+        return kExitFailure;
+    }
     return Finish(session.RunUntilEnd([&session] { return session.TestAnswered(); },
                                       [] { return CSession::EEnd::kSilent; }, nullptr),
                   args.nTimeout);
@@ -298,8 +292,7 @@ int RunTest(const SLinkArgs& args) {
 void AddCommonOptions(CLI::App* command, SLinkArgs& args) {
     command->add_option("--port", args.strPort, res::kCliPortHelp)->required();
     command->add_option("--timeout", args.nTimeout, res::kCliTimeoutHelp)
-        ->check(CLI::Range(1, 3600))
-        ->capture_default_str();
+        ->check(CLI::Range(1, 3600));
     command->add_flag("--trace", args.bTrace, res::kCliTraceHelp);
     command->footer(res::kCliLinkExitCodes);
 }
@@ -319,7 +312,6 @@ void RegisterLinkCommands(CLI::App& app, int& exitCode) {
     auto testArgs = std::make_shared<SLinkArgs>();
     CLI::App* test = app.add_subcommand("test", res::kCliTestHelp);
     AddCommonOptions(test, *testArgs);
-    test->add_flag("-q,--quiet", testArgs->bQuiet, res::kCliQuietHelp);
     test->callback([testArgs, &exitCode] { exitCode = RunTest(*testArgs); });
 }
 

@@ -15,10 +15,8 @@ struct SPortsOptions {
 
 std::shared_ptr<SPortsOptions> AddPortsOptions(CLI::App& command) {
     auto options = std::make_shared<SPortsOptions>();
-    command.add_option("--sysfs-root", options->strSysfsRoot, res::kPortsSysfsRootHelp)
-        ->capture_default_str();
-    command.add_option("--dev-root", options->strDevRoot, res::kPortsDevRootHelp)
-        ->capture_default_str();
+    command.add_option("--sysfs-root", options->strSysfsRoot, res::kPortsSysfsRootHelp);
+    command.add_option("--dev-root", options->strDevRoot, res::kPortsDevRootHelp);
     return options;
 }
 

@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", std::string(res::kSimName) + " " + res::kVersion,
                          res::kVersionHelp);
     sim::SSimOptions options;
+    options.bKeepHistory = false;  // the tool may serve uploads all day
     int delayMs = 0;
     app.add_flag("--silent", options.bSilent, res::kSimSilentHelp);
     app.add_option("--drop", options.nDropEvery, res::kSimDropHelp)->check(CLI::NonNegativeNumber);

@@ -123,7 +123,7 @@ void CSimulator::Run() {
 }
 
 void CSimulator::OnChunk(const uint8_t* bytes, size_t count, Clock::time_point at) {
-    {
+    if (m_options.bKeepHistory) {
         std::lock_guard lock(m_mutex);
         m_raw.insert(m_raw.end(), bytes, bytes + count);
     }
@@ -160,7 +160,7 @@ void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt
         rx.data.assign(block->data, block->data + block->length);
         std::lock_guard lock(m_mutex);
         StoreData(rx, bFinal);
-        if (m_bReplyOut) {
+        if (m_bReplyOut && m_options.bKeepHistory) {
             m_turnarounds.push_back(readAt - m_lastReplyAt);
         }
     }
@@ -174,6 +174,9 @@ void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt
         const uint16_t value = rx.command == devlink::kCmdBookBlock ? rx.address : rx.offset;
         const uint16_t ack[2] = {bFinal ? devlink::kAckFinal : devlink::kAckBlock, value};
         Reply(devlink::kReplyAck, ack, bFinal ? 1 : 2, doneAt);
+    }
+    if (!m_options.bKeepHistory) {
+        rx.data = {};
     }
     // Counted last, so that whoever sees the frame also sees the reply that went out for it.
     {
@@ -229,11 +232,7 @@ void CSimulator::Reply(uint16_t code, const uint16_t* extra, int extraCount,
     if (m_options.nCorruptEvery > 0 && n % m_options.nCorruptEvery == 0) {
         frame.Data()[length - 3] ^= 0x01;
     }
-    std::vector<uint8_t> wire;
-    devlink::StuffFrame(frame.Data(), length, [&](uint8_t b) {
-        wire.push_back(b);
-        return true;
-    });
+    const std::vector<uint8_t> wire = devlink::StuffedFrame(frame.Data(), length);
     const int copies =
         (m_options.nDuplicateEvery > 0 && n % m_options.nDuplicateEvery == 0) ? 2 : 1;
     std::vector<uint8_t> out;

@@ -33,6 +33,9 @@ struct SSimOptions {
     bool bNoFinalAck = false;  // never acknowledge the final block of an upload
     int nHangUpAfter = 0;      // close the line after this many frames, as if unplugged (0: never)
     std::string strSavePath;   // where a completed book is written as a .vq file
+    // Keep every byte read, each frame's data and each turnaround, for tests and benchmarks to
+    // look at; a device left running for many uploads keeps only the books and the counts.
+    bool bKeepHistory = true;
 };
 
 // One intact data or test frame as it arrived.
