@@ -20,22 +20,6 @@ void Print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
-// Only whole words count, and nothing after "--", which ends the options.
-bool AsksFor(int argc, char** argv, std::initializer_list<const char*> words) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--") {
-            return false;
-        }
-        for (const char* word : words) {
-            if (arg == word) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 CCommandLine::CCommandLine()
@@ -97,15 +81,19 @@ std::optional<std::string> CCommandLine::File() const {
 }
 
 std::optional<int> AnswerInfoOptions(int argc, char** argv) {
-    const bool bHelp = AsksFor(argc, argv, {"-h", "--help", "-help"});
-    const bool bVersion = AsksFor(argc, argv, {"-v", "--version", "-version"});
-    if (!bHelp && !bVersion) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    // The options it knows are read even from a line it refuses: --help still answers.
+    CCommandLine line;
+    line.Parse(arguments);
+    if (!line.WantsHelp() && !line.WantsVersion()) {
         return std::nullopt;
     }
     // A core application names the program in the usage line and needs no display.
     QCoreApplication core(argc, argv);
-    if (bHelp) {
-        CCommandLine line;
+    if (line.WantsHelp()) {
         Print(stdout, line.HelpText());
     } else {
         Print(stdout, CCommandLine::VersionText());

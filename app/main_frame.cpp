@@ -17,6 +17,7 @@
 #include "res/ids_app.h"
 #include "res/ids_controls.h"
 #include "res/strings.h"
+#include "widgets/control_ids.h"
 
 namespace app {
 
@@ -42,7 +43,9 @@ public:
 
 protected:
     bool focusNextPrevChild(bool bNext) override {
-        if (!QScrollArea::focusNextPrevChild(bNext)) {
+        // Past QScrollArea's own, which scrolls only to the text cursor: the field comes into
+        // view whole here.
+        if (!QWidget::focusNextPrevChild(bNext)) {
             return false;
         }
         QWidget* pFocus = focusWidget();
@@ -167,8 +170,7 @@ void CMainFrame::CreateMenus() {
 
 bool CMainFrame::CreateToolBar() {
     m_pToolBar = new QToolBar(QString::fromLatin1(res::kToolBarTitle), this);
-    m_pToolBar->setObjectName(QStringLiteral("toolBar"));
-    m_pToolBar->setProperty(res::kControlIdProperty, res::AFX_IDW_TOOLBAR);
+    widgets::SetControlId(m_pToolBar, res::AFX_IDW_TOOLBAR, QStringLiteral("toolBar"));
     m_pToolBar->setMovable(true);
     m_pToolBar->setFloatable(true);
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -207,11 +209,9 @@ bool CMainFrame::CreateToolBar() {
 
 bool CMainFrame::CreateStatusBar() {
     QStatusBar* pBar = statusBar();
-    pBar->setObjectName(QStringLiteral("statusBar"));
-    pBar->setProperty(res::kControlIdProperty, res::AFX_IDW_STATUS_BAR);
+    widgets::SetControlId(pBar, res::AFX_IDW_STATUS_BAR, QStringLiteral("statusBar"));
     m_pMessagePane = new QLabel(pBar);
-    m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
-    m_pMessagePane->setProperty(res::kControlIdProperty, res::ID_SEPARATOR);
+    widgets::SetControlId(m_pMessagePane, res::ID_SEPARATOR, QStringLiteral("messagePane"));
     m_pMessagePane->setIndent(3);
     // A long prompt is cut rather than widening the bar, and with it the frame's minimum.
     m_pMessagePane->setMinimumWidth(1);
@@ -219,8 +219,7 @@ bool CMainFrame::CreateStatusBar() {
     pBar->addWidget(m_pMessagePane, 1);
 
     m_pPortPane = new QLabel(pBar);
-    m_pPortPane->setObjectName(QStringLiteral("portPane"));
-    m_pPortPane->setProperty(res::kControlIdProperty, res::ID_INDICATOR_PORT);
+    widgets::SetControlId(m_pPortPane, res::ID_INDICATOR_PORT, QStringLiteral("portPane"));
     m_pPortPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_pPortPane->setIndent(3);
     pBar->addPermanentWidget(m_pPortPane);
@@ -233,8 +232,7 @@ bool CMainFrame::CreateStatusBar() {
                               SPane{res::ID_INDICATOR_NUM, res::kIndicatorNum},
                               SPane{res::ID_INDICATOR_SCRL, res::kIndicatorScrl}}) {
         auto* pLabel = new QLabel(pBar);
-        pLabel->setObjectName(QStringLiteral("indicator%1").arg(pane.nID));
-        pLabel->setProperty(res::kControlIdProperty, pane.nID);
+        widgets::SetControlId(pLabel, pane.nID, QStringLiteral("indicator%1").arg(pane.nID));
         pLabel->setProperty("indicatorText", QString::fromLatin1(pane.text));
         pLabel->setAlignment(Qt::AlignCenter);
         pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -16,7 +16,6 @@
 #include "app/qt_message_sink.h"
 #include "editor/book_csv.h"
 #include "editor/zelkor_form.h"
-#include "platform/message_box.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
 
@@ -26,8 +25,13 @@ CZelkorConfigApp theApp;
 
 namespace {
 
-// ZELKOR_TRACE=1 prints every frame on the line to standard error.
+// ZELKOR_TRACE set (to anything but 0) prints every frame on the line to standard error.
 constexpr char kTraceVariable[] = "ZELKOR_TRACE";
+
+bool TraceAsked() {
+    const QByteArray value = qgetenv(kTraceVariable);
+    return !value.isEmpty() && value != "0";
+}
 
 QString Latin1(const char* text) {
     return QString::fromLatin1(text);
@@ -41,12 +45,31 @@ QString RecentFileEntry(int n) {
     return Latin1(res::kRecentFileEntry).replace(QLatin1String("%d"), QString::number(n));
 }
 
-QString FileDialogFilter() {
-    return Latin1(res::kFileFilter) + QStringLiteral(";;") + Latin1(res::kAllFilesFilter);
+// A file dialog's filter: the program's kind of file, then all files.
+QString DialogFilter(const char* kind) {
+    return Latin1(kind) + QStringLiteral(";;") + Latin1(res::kAllFilesFilter);
 }
 
-QString CsvDialogFilter() {
-    return Latin1(res::kCsvFileFilter) + QStringLiteral(";;") + Latin1(res::kAllFilesFilter);
+std::optional<std::string> AskOpenPath(QWidget* pParent, const char* caption, const char* kind) {
+    const QString path =
+        QFileDialog::getOpenFileName(pParent, Latin1(caption), QString(), DialogFilter(kind));
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path.toStdString();
+}
+
+// The extension (".vq") is added to a name typed without one.
+std::optional<std::string> AskSavePath(QWidget* pParent, const char* caption, const char* kind,
+                                       const char* extension, const std::string& suggestedName) {
+    QFileDialog dialog(pParent, Latin1(caption), QString(), DialogFilter(kind));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(Latin1(extension).mid(1));
+    dialog.selectFile(QString::fromStdString(suggestedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first().toStdString();
 }
 
 // The file that a recent-file entry names is no longer there (not merely unreadable).
@@ -87,7 +110,7 @@ int CZelkorConfigApp::Run(const QStringList& arguments) {
 }
 
 bool CZelkorConfigApp::InitInstance(const QStringList& arguments) {
-    m_link.SetTrace(qEnvironmentVariableIntValue(kTraceVariable) != 0 ? &m_trace : nullptr);
+    m_link.SetTrace(TraceAsked() ? &m_trace : nullptr);
     UseInstalledIconTheme();
     LoadSettings();
     if (!CreateFrame()) {
@@ -103,11 +126,11 @@ bool CZelkorConfigApp::InitInstance(const QStringList& arguments) {
 
 void CZelkorConfigApp::LoadSettings() {
     QSettings settings(Latin1(res::kRegistryKey), Latin1(res::kProfileApp));
-    m_strRememberedPortPath =
+    m_portSetting.Start(
         settings.value(SettingKey(res::kConfigSection, Latin1(res::kPortPathEntry)), QString())
             .toString()
-            .toStdString();
-    m_portSetting.Start(m_strRememberedPortPath, std::nullopt);
+            .toStdString(),
+        std::nullopt);
     std::vector<std::string> recent;
     for (int n = 1; n <= res::kRecentFileCount; ++n) {
         recent.push_back(
@@ -160,7 +183,7 @@ bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
     CCommandLine line;
     line.Parse(arguments);  // Run has already refused what it does not understand
     if (const auto port = line.Port()) {
-        m_portSetting.Start(m_strRememberedPortPath, *port);
+        m_portSetting.UseForThisRun(*port);
     }
     // A file that does not open has said why; the user then starts on a new book rather than
     // with no window at all.
@@ -279,8 +302,7 @@ void CZelkorConfigApp::OnOpenRecentFile(int nIndex) {
 }
 
 void CZelkorConfigApp::OnFileImportCsv() {
-    const auto path = PromptImportCsvPath();
-    if (path && !path->empty()) {
+    if (const auto path = PromptImportCsvPath()) {
         editor::ImportCsvDocument(*m_pDoc, *path);
     }
 }
@@ -289,53 +311,28 @@ void CZelkorConfigApp::OnFileExportCsv() {
     // Beside the document, under its name, when it has one.
     const std::string name =
         m_pDoc->GetPathName().empty() ? m_pDoc->GetTitle() : m_pDoc->GetPathName();
-    const auto path = PromptExportCsvPath(
-        std::filesystem::path(name).replace_extension(res::kCsvFileExtension).string());
-    if (path && !path->empty()) {
+    if (const auto path = PromptExportCsvPath(
+            std::filesystem::path(name).replace_extension(res::kCsvFileExtension).string())) {
         editor::ExportCsvDocument(*m_pDoc, *path);
     }
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptOpenPath() {
-    const QString path = QFileDialog::getOpenFileName(m_pMainWnd.get(), Latin1(res::kOpenCaption),
-                                                      QString(), FileDialogFilter());
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    return path.toStdString();
+    return AskOpenPath(m_pMainWnd.get(), res::kOpenCaption, res::kFileFilter);
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptSavePath(const std::string& suggestedName) {
-    QFileDialog dialog(m_pMainWnd.get(), Latin1(res::kSaveAsCaption), QString(),
-                       FileDialogFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(Latin1(res::kFileExtension).mid(1));
-    dialog.selectFile(QString::fromStdString(suggestedName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().first().toStdString();
+    return AskSavePath(m_pMainWnd.get(), res::kSaveAsCaption, res::kFileFilter, res::kFileExtension,
+                       suggestedName);
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptImportCsvPath() {
-    const QString path = QFileDialog::getOpenFileName(
-        m_pMainWnd.get(), Latin1(res::kImportCsvCaption), QString(), CsvDialogFilter());
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    return path.toStdString();
+    return AskOpenPath(m_pMainWnd.get(), res::kImportCsvCaption, res::kCsvFileFilter);
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptExportCsvPath(const std::string& suggestedName) {
-    QFileDialog dialog(m_pMainWnd.get(), Latin1(res::kExportCsvCaption), QString(),
-                       CsvDialogFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(Latin1(res::kCsvFileExtension).mid(1));
-    dialog.selectFile(QString::fromStdString(suggestedName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().first().toStdString();
+    return AskSavePath(m_pMainWnd.get(), res::kExportCsvCaption, res::kCsvFileFilter,
+                       res::kCsvFileExtension, suggestedName);
 }
 
 void CZelkorConfigApp::AddToRecentFileList(const std::string& path) {

@@ -57,6 +57,7 @@ public:
     std::optional<std::string> PromptSavePath(const std::string& suggestedName) override;
     void AddToRecentFileList(const std::string& path) override;
     void OnDocumentTitleChanged() override;
+
     // The file dialogs of the CSV commands; nullopt when the user cancels.
     virtual std::optional<std::string> PromptImportCsvPath();
     virtual std::optional<std::string> PromptExportCsvPath(const std::string& suggestedName);
@@ -96,8 +97,6 @@ private:
     editor::CZelkorForm* m_pForm = nullptr;  // owned by the frame
     std::unique_ptr<QPrinter> m_pPrinter;
     CRecentFileList m_recentFiles;
-    // The port the previous run left.
-    std::string m_strRememberedPortPath;
     // Every frame on standard error, for support, when the environment asks for it.
     devlink::CPrintedTrace m_trace;
 };

@@ -172,11 +172,15 @@ void CSelectPortDlg::OnInitDialog() {
     m_pOk->setFocus();
 }
 
-void CSelectPortDlg::OnRefresh() {
+const CPortInfo* CSelectPortDlg::CurrentPort() const {
     const int line = m_cbPort->currentIndex();
     const int entry = line >= 0 ? m_cbPort->itemData(line).toInt() : -1;
-    const bool bChosen = entry >= 0 && entry < g_portList.GetSize();
-    FillPortList(bChosen ? g_portList[entry].m_strPath : m_strPortPath);
+    return entry >= 0 && entry < g_portList.GetSize() ? &g_portList[entry] : nullptr;
+}
+
+void CSelectPortDlg::OnRefresh() {
+    const CPortInfo* pChosen = CurrentPort();
+    FillPortList(pChosen != nullptr ? pChosen->m_strPath : m_strPortPath);
 }
 
 void CSelectPortDlg::FillPortList(std::string select) {
@@ -213,11 +217,9 @@ void CSelectPortDlg::FillPortList(std::string select) {
 }
 
 void CSelectPortDlg::ShowDetails() {
-    const int line = m_cbPort->currentIndex();
-    const int entry = line >= 0 ? m_cbPort->itemData(line).toInt() : -1;
-    const bool bShown = entry >= 0 && entry < g_portList.GetSize();
-    const std::string stableName = bShown ? g_portList[entry].m_strStableName : std::string();
-    const std::string description = bShown ? g_portList[entry].m_strDescription : std::string();
+    const CPortInfo* pShown = CurrentPort();
+    const std::string stableName = pShown != nullptr ? pShown->m_strStableName : std::string();
+    const std::string description = pShown != nullptr ? pShown->m_strDescription : std::string();
     // Long names are cut in the middle, keeping the ends where adapters of one make differ;
     // the whole name is in the tip.
     const int nWidth = width() - 2 * layout()->contentsMargins().left() -
@@ -226,19 +228,19 @@ void CSelectPortDlg::ShowDetails() {
         pLabel->setText(fontMetrics().elidedText(text, Qt::ElideMiddle, nWidth));
         pLabel->setToolTip(tip);
     };
-    fit(m_pStableName, ShortStableName(stableName), Text(stableName));
+    // A port without a stable name (a built-in port, a pseudo-terminal) says so.
+    fit(m_pStableName,
+        pShown != nullptr && stableName.empty() ? Text(res::kSelectPortNoStableName)
+                                                : ShortStableName(stableName),
+        Text(stableName));
     fit(m_pDescription, Text(description), Text(description));
 }
 
 void CSelectPortDlg::OnOK() {
-    int line = m_cbPort->currentIndex();
     m_strStableName.clear();
-    if (line >= 0) {
-        int entry = m_cbPort->itemData(line).toInt();
-        if (entry >= 0 && entry < g_portList.GetSize()) {
-            m_strPortPath = g_portList[entry].m_strPath;
-            m_strStableName = g_portList[entry].m_strStableName;
-        }
+    if (const CPortInfo* pChosen = CurrentPort()) {
+        m_strPortPath = pChosen->m_strPath;
+        m_strStableName = pChosen->m_strStableName;
     }
     accept();
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/port_system.h"
+#include "ports/port_info.h"
 
 class QComboBox;
 class QLabel;
@@ -50,6 +51,8 @@ private:
     // select is a copy: it may come from the list that is filled anew.
     void FillPortList(std::string select);
     void ShowDetails();
+    // The port list's entry on the current line; null when no line is current.
+    const CPortInfo* CurrentPort() const;
 
     platform::IPortSystem* m_pSource;
     QComboBox* m_cbPort = nullptr;

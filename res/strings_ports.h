@@ -47,6 +47,7 @@ inline constexpr const char kSelectPortColumnName[] = "Port";
 inline constexpr const char kSelectPortColumnStableName[] = "Stable name";
 inline constexpr const char kSelectPortColumnDescription[] = "Description";
 inline constexpr const char kSelectPortStableName[] = "Stable name:";
+inline constexpr const char kSelectPortNoStableName[] = "none";
 inline constexpr const char kSelectPortDescription[] = "Description:";
 
 }  // namespace res

@@ -20,6 +20,7 @@
 #include "platform/scripted_messages.h"
 #include "ports/port_info.h"
 #include "res/ids_ports.h"
+#include "res/strings.h"
 #include "tests/ports/scripted_port_system.h"
 
 using ports::CSelectPortDlg;
@@ -316,7 +317,7 @@ TEST_F(SelectPortDlg, IdenticalAdaptersAreToldApartByStableNameAndDescription) {
         QTest::keyClick(combo, Qt::Key_Up);  // the first port of the same adapter
         EXPECT_EQ(stableName->text(), "usb-FTDI_Dual_RS232-HS-if00-port0");
         QTest::keyClick(combo, Qt::Key_Up);  // a port without a stable name
-        EXPECT_EQ(stableName->text(), "");
+        EXPECT_EQ(stableName->text(), res::kSelectPortNoStableName);
         EXPECT_EQ(description->text(), "serial");
         QTest::keyClick(combo, Qt::Key_Down);
         QTest::mouseClick(Ok(dlg), Qt::LeftButton);
