@@ -326,15 +326,13 @@ bool ReadCsvFile(const std::string& path, model::CProgramBook& book) {
 
 bool WriteCsvFile(const model::CProgramBook& book, const std::string& path) {
     const std::string text = BookToCsv(book);
-    platform::COutputFile out;
-    if (!model::BeginOutput(out, path) || !out.File().WriteBytes(text.data(), text.size()) ||
-        !out.Commit()) {
-        const int nError = out.LastError() != 0 ? out.LastError() : out.File().LastError();
-        out.Abandon();
-        model::ShowFileError(res::kFileWriteError, model::OutputName(path), nError);
-        return false;
-    }
-    return true;
+    return model::WriteOutput(path, [&text](platform::CFile& file, const std::string& name) {
+        if (!file.WriteBytes(text.data(), text.size())) {
+            model::ShowFileError(res::kFileWriteError, name, file.LastError());
+            return false;
+        }
+        return true;
+    });
 }
 
 bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {

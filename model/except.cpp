@@ -19,22 +19,22 @@ const char* MExceptOutOfMemory::GetText() const {
 
 void ThrowFileWriteError() {
     static MExceptFileWriteError s_error;
-    throw static_cast<MExcept*>(&s_error);
+    throw &s_error;
 }
 
 void ThrowFileReadError() {
     static MExceptFileReadError s_error;
-    throw static_cast<MExcept*>(&s_error);
+    throw &s_error;
 }
 
 void ThrowFileBadFormat() {
     static MExceptFileBadFormat s_error;
-    throw static_cast<MExcept*>(&s_error);
+    throw &s_error;
 }
 
 void ThrowOutOfMemory() {
     static MExceptOutOfMemory s_error;
-    throw static_cast<MExcept*>(&s_error);
+    throw &s_error;
 }
 
 }  // namespace model

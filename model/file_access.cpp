@@ -6,12 +6,28 @@
 
 namespace model {
 
-bool BeginOutput(platform::COutputFile& out, const std::string& path) {
-    return path == kStandardStreamName ? out.BeginStandardOutput() : out.Begin(path);
-}
-
 std::string OutputName(const std::string& path) {
     return path == kStandardStreamName ? res::kStandardOutputName : path;
+}
+
+bool WriteOutput(const std::string& path,
+                 const std::function<bool(platform::CFile& file, const std::string& name)>& write) {
+    const std::string name = OutputName(path);
+    platform::COutputFile out;
+    const bool bBegun = path == kStandardStreamName ? out.BeginStandardOutput() : out.Begin(path);
+    if (!bBegun) {
+        ShowFileError(res::kFileWriteError, name, out.LastError());
+        return false;
+    }
+    if (!write(out.File(), name)) {
+        out.Abandon();
+        return false;
+    }
+    if (!out.Commit()) {
+        ShowFileError(res::kFileWriteError, name, out.LastError());
+        return false;
+    }
+    return true;
 }
 
 void ShowFileError(const std::string& text, const std::string& path, const std::string& reason) {

@@ -5,6 +5,7 @@
 // Threads: any; the messages go through the message seam.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/file.h"
@@ -14,11 +15,15 @@ namespace model {
 // What command-line tools take for standard output in place of a file name.
 inline constexpr char kStandardStreamName[] = "-";
 
-// Opens the output for a path: "-" is standard output; anything else is written as the file
-// seam decides (a regular file replaced atomically, a pipe or device in place).
-bool BeginOutput(platform::COutputFile& out, const std::string& path);
 // The name messages give an output: "standard output" for "-", the path itself otherwise.
 std::string OutputName(const std::string& path);
+
+// Writes an output: "-" is standard output; anything else is written as the file seam decides
+// (a regular file replaced atomically, a pipe or device in place). write fills the file and
+// returns false when it failed, having told the user; opening and finishing are told here,
+// naming the output and the reason. A failure leaves a replaced file as it was.
+bool WriteOutput(const std::string& path,
+                 const std::function<bool(platform::CFile& file, const std::string& name)>& write);
 
 // Shows the failure in the application's message box: the text as it stands, naming the file
 // and the reason (none when empty).

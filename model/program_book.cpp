@@ -20,13 +20,11 @@ bool ReportFailures(const char* unknownText, const std::string& name, const plat
     try {
         work();
         return true;
+    } catch (MExceptFileBadFormat* e) {
+        // The file's content, not the system's doing: there is no error number.
+        ShowFileError(e->GetText(), name, res::kFileBadFormatReason);
     } catch (MExcept* e) {
-        // A bad format is the file's content, not the system's doing: there is no error number.
-        if (dynamic_cast<MExceptFileBadFormat*>(e) != nullptr) {
-            ShowFileError(e->GetText(), name, res::kFileBadFormatReason);
-        } else {
-            ShowFileError(e->GetText(), name, file.LastError());
-        }
+        ShowFileError(e->GetText(), name, file.LastError());
     } catch (...) {
         ShowFileError(unknownText, name, std::string());
     }
@@ -110,20 +108,9 @@ bool CProgramBook::Load(platform::CFile& file, const std::string& name) {
 }
 
 bool SaveBookToPath(CProgramBook& book, const std::string& path) {
-    const std::string name = OutputName(path);
-    platform::COutputFile out;
-    if (!BeginOutput(out, path)) {
-        ShowFileError(res::kFileWriteError, name, out.LastError());
-        return false;
-    }
-    if (!book.Save(out.File(), name)) {
-        return false;
-    }
-    if (!out.Commit()) {
-        ShowFileError(res::kFileWriteError, name, out.LastError());
-        return false;
-    }
-    return true;
+    return WriteOutput(path, [&book](platform::CFile& file, const std::string& name) {
+        return book.Save(file, name);
+    });
 }
 
 bool LoadBookFromPath(CProgramBook& book, const std::string& path) {

@@ -117,7 +117,8 @@ struct SWriteTarget {
     // The name to write: a symbolic link, or a chain of them, followed to the name at its end,
     // whether or not anything exists there yet, so that writing through a link updates or
     // creates what it points to and never replaces the link itself. A relative link is taken
-    // from the folder of the link.
+    // from the folder of the link. (On Windows, where few files are links, the path is taken as
+    // given and the system's own rules for links apply.)
     std::string strPath;
 };
 

@@ -26,17 +26,12 @@ int SystemError() {
     return static_cast<int>(::GetLastError());
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of("/\\");
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return path.substr(0, slash == 0 ? 1 : slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+// The name of the temporary file's beginning: a dot before the target's own name, in its folder.
+// Splitting after the drive's colon too keeps "C:book.vq" on its drive, and "\\book.vq" at the
+// root, instead of turning them into a stream or a network path.
+std::string TempBase(const std::string& target) {
+    const size_t cut = target.find_last_of("/\\:") + 1;  // 0 when there is no folder
+    return target.substr(0, cut) + "." + target.substr(cut);
 }
 
 // The descriptor CFile keeps for the handle; -1, with the handle closed, when the C runtime has
@@ -132,7 +127,7 @@ bool CAtomicSave::Begin(const std::string& targetPath) {
     m_nLastError = 0;
     m_strTarget = targetPath;
     std::string tempPath;
-    HANDLE handle = CreateTempFile(FolderOf(targetPath) + "\\." + NameOf(targetPath), tempPath);
+    HANDLE handle = CreateTempFile(TempBase(targetPath), tempPath);
     if (handle == INVALID_HANDLE_VALUE) {
         m_nLastError = SystemError();
         return false;
@@ -157,16 +152,32 @@ bool CAtomicSave::ReplaceTarget() {
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         ::SetFileAttributesW(temp.c_str(), attributes & kKeptAttributes);
     }
-    const bool replaced =
-        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0
-            ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                             nullptr, nullptr) != 0
-            : ::MoveFileExW(temp.c_str(), target.c_str(),
-                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!replaced) {
-        m_nLastError = SystemError();
+    bool bTargetGone = false;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        if (::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                           nullptr, nullptr) != 0) {
+            return true;
+        }
+        const DWORD error = ::GetLastError();
+        // These two leave the old file gone (or moved aside) and the new contents only in the
+        // temporary file: a plain move finishes the job. Any other failure changed nothing.
+        bTargetGone = error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+                      error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
+        if (!bTargetGone && error != ERROR_FILE_NOT_FOUND) {
+            m_nLastError = static_cast<int>(error);
+            return false;
+        }
     }
-    return replaced;
+    if (::MoveFileExW(temp.c_str(), target.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+        return true;
+    }
+    m_nLastError = SystemError();
+    if (bTargetGone) {
+        // The temporary file now holds the only copy of the document: it is not removed.
+        m_strTempPath.clear();
+    }
+    return false;
 }
 
 void CAtomicSave::RemoveTempFile() {

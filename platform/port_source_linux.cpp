@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "platform/port_source.h"
+#include "platform/text_format.h"
 #include "res/strings.h"
 
 namespace fs = std::filesystem;
@@ -108,19 +109,14 @@ void DescribeUsbPort(const fs::path& device, const fs::path& usbInterface, SSysf
     port.strDescription =
         FirstNonEmpty({ReadAttribute(usbDevice / "product"),
                        ReadAttribute(usbInterface / "interface"), DriverOf(device)});
-    char location[128];
-    std::snprintf(location, sizeof location, res::kPortUsbLocation,
-                  usbInterface.filename().string().c_str());
-    port.strLocation = location;
+    port.strLocation = std::string(kUsbLocationPrefix) + ' ' + usbInterface.filename().string();
 }
 
 void DescribeRfcommPort(const fs::path& ttyDir, SSysfsPort& port) {
     port.strDescription = res::kPortBluetoothName;
-    char location[128];
-    std::snprintf(location, sizeof location, res::kPortBluetoothLocation,
-                  ReadAttribute(ttyDir / "address").c_str(),
-                  ReadAttribute(ttyDir / "channel").c_str());
-    port.strLocation = location;
+    port.strLocation =
+        FormatText(res::kPortBluetoothLocation, ReadAttribute(ttyDir / "address").c_str(),
+                   ReadAttribute(ttyDir / "channel").c_str());
 }
 
 // Newer kernels put a serial-base controller and port between the tty and the hardware; the

@@ -59,7 +59,6 @@ std::string TextOf(const wchar_t* text, size_t maxLength) {
 }  // namespace
 
 struct CPortSourceWin32::SSet {
-    GUID interfaceClass{};
     std::vector<SP_DEVICE_INTERFACE_DATA> interfaces;
     std::vector<SP_DEVINFO_DATA> devices;
 };
@@ -116,7 +115,6 @@ HDevInfo CPortSourceWin32::GetClassDevs(const SGuid& interfaceClass) {
     }
     const auto set = reinterpret_cast<HDevInfo>(handle);
     auto state = std::make_unique<SSet>();
-    state->interfaceClass = guid;
     m_sets.emplace(set, std::move(state));
     return set;
 }

@@ -60,6 +60,10 @@ struct SDevInfoData {
 
 enum class EDeviceProperty { kFriendlyName, kDeviceDesc, kLocationInformation };
 
+// The location information of a device on USB begins with this word ("USB 1-2:1.0"); it is what
+// tells a USB port from others, not a text for the user.
+inline constexpr char kUsbLocationPrefix[] = "USB";
+
 class IPortSystem {
 public:
     virtual ~IPortSystem() = default;

@@ -68,7 +68,7 @@ public:
     // Waits until Wake is called; for a reader that can no longer read.
     virtual void WaitForWake() = 0;
     // 0 when all the bytes were handed to the driver within the write limit, else the error
-    // number (ETIMEDOUT when the limit passed).
+    // number (the system's time-out error when the limit passed: ETIMEDOUT, ERROR_TIMEOUT).
     virtual int Write(const uint8_t* bytes, size_t count) = 0;
 
     // Waits until what was written has left the output queue, at most as long as the line
@@ -86,6 +86,15 @@ public:
 
 // The implementation for this operating system.
 std::unique_ptr<ISerialDevice> MakeSerialDevice();
+
+// How long the line takes for one byte: a start bit, eight data bits, the parity bit if any and
+// the stop bits. A speed of 0 (a port that reported none) counts as 9600 baud.
+std::chrono::nanoseconds ByteTime(uint32_t baudRate, EParity parity, EStopBits stopBits);
+// How long a Drain may wait: what the line needs for the bytes queued, rounded up, and a little
+// more for what the driver and a USB adapter may hold beyond the queue they report.
+std::chrono::milliseconds DrainLimit(size_t queuedBytes, std::chrono::nanoseconds byteTime);
+// A Drain looks at the queue again at least this often.
+inline constexpr std::chrono::milliseconds kDrainStep{10};
 
 // What an error number of Open means to the user, on this system's numbers.
 enum class EOpenFailure {

@@ -46,11 +46,6 @@ bool SpeedFor(uint32_t baudRate, speed_t& speed) {
     }
 }
 
-// What the driver and a USB adapter may still hold beyond the queue they report.
-constexpr auto kDrainSlack = std::chrono::milliseconds(100);
-// A drain looks at the queue again at least this often.
-constexpr auto kDrainStep = std::chrono::milliseconds(10);
-
 int MillisLeft(Clock::time_point deadline) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
@@ -85,7 +80,7 @@ private:
     termios m_termios{};
     std::chrono::milliseconds m_writeLimit{1000};
     // How long one character takes on the line.
-    std::chrono::nanoseconds m_byteTime{std::chrono::nanoseconds(std::chrono::seconds(10)) / 9600};
+    std::chrono::nanoseconds m_byteTime = ByteTime(9600, EParity::kNone, EStopBits::kOne);
 };
 
 }  // namespace
@@ -148,10 +143,7 @@ int CPosixSerialDevice::SetLineSettings(uint32_t baudRate, EParity parity, EStop
         return errno;
     }
     m_termios = t;
-    // A start bit, eight data bits, the parity bit if any and the stop bits.
-    const int bits =
-        1 + 8 + (parity != EParity::kNone ? 1 : 0) + (stopBits == EStopBits::kTwo ? 2 : 1);
-    m_byteTime = std::chrono::nanoseconds(std::chrono::seconds(bits)) / baudRate;
+    m_byteTime = ByteTime(baudRate, parity, stopBits);
     return 0;
 }
 
@@ -275,7 +267,7 @@ bool CPosixSerialDevice::Drain(const std::atomic<bool>* pStop) {
     if (queued <= 0) {
         return queued == 0;
     }
-    const auto deadline = Clock::now() + m_byteTime * queued + kDrainSlack;
+    const auto deadline = Clock::now() + DrainLimit(static_cast<size_t>(queued), m_byteTime);
     for (;;) {
         const int left = MillisLeft(deadline);
         if (left == 0) {

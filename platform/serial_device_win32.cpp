@@ -12,52 +12,6 @@
 namespace platform {
 
 namespace {
-constexpr auto kDrainSlack = std::chrono::milliseconds(100);
-constexpr auto kDrainStep = std::chrono::milliseconds(10);
-constexpr DWORD kBitsPerByte = 10;  // start, 8 data, stop
-}  // namespace
-
-namespace win32 {
-
-void ApplyLineSettings(DCB& dcb, uint32_t baudRate, uint8_t parity, uint8_t stopBits) {
-    dcb.BaudRate = baudRate;
-    dcb.fBinary = TRUE;
-    dcb.fAbortOnError = FALSE;
-    dcb.ByteSize = 8;
-    dcb.Parity = parity;
-    dcb.StopBits = stopBits;
-    dcb.XonLim = 100;
-    dcb.XoffLim = 100;
-    dcb.XonChar = 0x11;
-    dcb.XoffChar = 0x13;
-    dcb.fOutxCtsFlow = FALSE;
-    dcb.fOutxDsrFlow = FALSE;
-    dcb.fDsrSensitivity = FALSE;
-    dcb.fOutX = FALSE;
-    dcb.fInX = FALSE;
-    dcb.fDtrControl = DTR_CONTROL_ENABLE;
-    dcb.fRtsControl = RTS_CONTROL_ENABLE;
-    dcb.fNull = FALSE;
-    dcb.fErrorChar = FALSE;
-    dcb.fParity = parity != NOPARITY ? TRUE : FALSE;
-}
-
-COMMTIMEOUTS MakeTimeouts(std::chrono::milliseconds writeLimit) {
-    COMMTIMEOUTS timeouts{};
-    timeouts.ReadIntervalTimeout = kReadIntervalMs;
-    timeouts.ReadTotalTimeoutMultiplier = 0;
-    timeouts.ReadTotalTimeoutConstant = 0;
-    timeouts.WriteTotalTimeoutMultiplier = 0;
-    timeouts.WriteTotalTimeoutConstant = static_cast<DWORD>(writeLimit.count());
-    return timeouts;
-}
-
-std::chrono::milliseconds DrainLimit(DWORD queuedBytes, DWORD baudRate) {
-    const DWORD baud = baudRate > 0 ? baudRate : CBR_9600;
-    const auto lineTime = std::chrono::milliseconds(
-        (static_cast<uint64_t>(queuedBytes) * kBitsPerByte * 1000 + baud - 1) / baud);
-    return lineTime + kDrainSlack;
-}
 
 uint8_t ParityCode(EParity parity) {
     switch (parity) {
@@ -76,19 +30,41 @@ uint8_t StopBitsCode(EStopBits stopBits) {
     return stopBits == EStopBits::kTwo ? TWOSTOPBITS : ONESTOPBIT;
 }
 
-bool IsLineGoneError(int nError) {
-    switch (nError) {
-        case ERROR_ACCESS_DENIED:  // what many USB adapters' drivers answer once pulled out
-        case ERROR_BAD_COMMAND:
-        case ERROR_GEN_FAILURE:
-        case ERROR_DEVICE_NOT_CONNECTED:
-        case ERROR_DEVICE_REMOVED:
-        case ERROR_BROKEN_PIPE:
-        case ERROR_PIPE_NOT_CONNECTED:
-            return true;
-        default:
-            return false;
-    }
+}  // namespace
+
+namespace win32 {
+
+void ApplyLineSettings(DCB& dcb, uint32_t baudRate, EParity parity, EStopBits stopBits) {
+    dcb.BaudRate = baudRate;
+    dcb.fBinary = TRUE;
+    dcb.fAbortOnError = FALSE;
+    dcb.ByteSize = 8;
+    dcb.Parity = ParityCode(parity);
+    dcb.StopBits = StopBitsCode(stopBits);
+    dcb.XonLim = 100;
+    dcb.XoffLim = 100;
+    dcb.XonChar = 0x11;
+    dcb.XoffChar = 0x13;
+    dcb.fOutxCtsFlow = FALSE;
+    dcb.fOutxDsrFlow = FALSE;
+    dcb.fDsrSensitivity = FALSE;
+    dcb.fOutX = FALSE;
+    dcb.fInX = FALSE;
+    dcb.fDtrControl = DTR_CONTROL_ENABLE;
+    dcb.fRtsControl = RTS_CONTROL_ENABLE;
+    dcb.fNull = FALSE;
+    dcb.fErrorChar = FALSE;
+    dcb.fParity = parity != EParity::kNone ? TRUE : FALSE;
+}
+
+COMMTIMEOUTS MakeTimeouts(std::chrono::milliseconds writeLimit) {
+    COMMTIMEOUTS timeouts{};
+    timeouts.ReadIntervalTimeout = kReadIntervalMs;
+    timeouts.ReadTotalTimeoutMultiplier = 0;
+    timeouts.ReadTotalTimeoutConstant = 0;
+    timeouts.WriteTotalTimeoutMultiplier = 0;
+    timeouts.WriteTotalTimeoutConstant = static_cast<DWORD>(writeLimit.count());
+    return timeouts;
 }
 
 }  // namespace win32
@@ -104,8 +80,7 @@ int SystemError() {
 }
 
 SReadResult ReadFailure(int nError) {
-    return {win32::IsLineGoneError(nError) ? EReadStatus::kLineGone : EReadStatus::kReadError, 0,
-            nError};
+    return {IsLineGoneError(nError) ? EReadStatus::kLineGone : EReadStatus::kReadError, 0, nError};
 }
 
 class CWin32SerialDevice : public ISerialDevice {
@@ -141,6 +116,7 @@ private:
     OVERLAPPED m_ovRead{};
     OVERLAPPED m_ovWrite{};
     DCB m_dcb{};
+    std::chrono::nanoseconds m_byteTime = ByteTime(0, EParity::kNone, EStopBits::kOne);
     bool m_bReadPending = false;
     uint8_t m_readBuffer[kReadBufferSize] = {};
     size_t m_nHeld = 0;  // bytes of a completed read not yet handed over
@@ -191,8 +167,7 @@ int CWin32SerialDevice::GetState() {
 
 int CWin32SerialDevice::SetLineSettings(uint32_t baudRate, EParity parity, EStopBits stopBits) {
     DCB dcb = m_dcb;
-    win32::ApplyLineSettings(dcb, baudRate, win32::ParityCode(parity),
-                             win32::StopBitsCode(stopBits));
+    win32::ApplyLineSettings(dcb, baudRate, parity, stopBits);
     // The mask and the queue sizes come with the line settings: the port has no step of its
     // own for them, and a port that takes the state takes them.
     if (!::SetCommState(m_hPort, &dcb) || !::SetCommMask(m_hPort, win32::kCommMask) ||
@@ -200,6 +175,7 @@ int CWin32SerialDevice::SetLineSettings(uint32_t baudRate, EParity parity, EStop
         return SystemError();
     }
     m_dcb = dcb;
+    m_byteTime = ByteTime(baudRate, parity, stopBits);
     return 0;
 }
 
@@ -315,7 +291,7 @@ bool CWin32SerialDevice::Drain(const std::atomic<bool>* pStop) {
     if (stopped() || !::ClearCommError(m_hPort, &errors, &status)) {
         return false;
     }
-    const auto deadline = Clock::now() + win32::DrainLimit(status.cbOutQue, m_dcb.BaudRate);
+    const auto deadline = Clock::now() + DrainLimit(status.cbOutQue, m_byteTime);
     while (status.cbOutQue > 0) {
         if (Clock::now() >= deadline) {
             return false;
@@ -366,7 +342,18 @@ std::unique_ptr<ISerialDevice> MakeSerialDevice() {
 }
 
 bool IsLineGoneError(int nError) {
-    return win32::IsLineGoneError(nError);
+    switch (nError) {
+        case ERROR_ACCESS_DENIED:  // what many USB adapters' drivers answer once pulled out
+        case ERROR_BAD_COMMAND:
+        case ERROR_GEN_FAILURE:
+        case ERROR_DEVICE_NOT_CONNECTED:
+        case ERROR_DEVICE_REMOVED:
+        case ERROR_BROKEN_PIPE:
+        case ERROR_PIPE_NOT_CONNECTED:
+            return true;
+        default:
+            return false;
+    }
 }
 
 EOpenFailure ClassifyOpenError(int nError) {

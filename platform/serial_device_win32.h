@@ -15,27 +15,15 @@ inline constexpr DWORD kQueueSize = 4096;               // input and output queu
 inline constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
 inline constexpr DWORD kReadIntervalMs = 10;
 
-// The line settings in a DCB that the port reported: the speed, 8 data bits, the parity code
-// (0 none, 1 odd, 2 even) and stop-bits code (0 one, 2 two), binary, no abort on errors, the
+// The line settings in a DCB that the port reported: the speed, 8 data bits, the parity and the
+// stop bits in the DCB's own codes (two stop bits is 2, not 1), binary, no abort on errors, the
 // XON/XOFF limits and characters of the generator's line; and no flow control of any kind, no
 // NUL stripping and no error replacement, whatever the port had, since every byte of a frame
 // counts and nothing on the generator's side answers a handshake.
-void ApplyLineSettings(DCB& dcb, uint32_t baudRate, uint8_t parity, uint8_t stopBits);
-
-// The DCB's codes for the parity and the stop bits.
-uint8_t ParityCode(EParity parity);
-uint8_t StopBitsCode(EStopBits stopBits);
+void ApplyLineSettings(DCB& dcb, uint32_t baudRate, EParity parity, EStopBits stopBits);
 
 // Reads wait for their first byte without a limit of the driver's (the reader's own wait
 // decides) and end 10 ms after the last byte; a write gives up after writeLimit.
 COMMTIMEOUTS MakeTimeouts(std::chrono::milliseconds writeLimit);
-
-// How long a drain of the output queue may wait: what the line needs for what is queued, plus a
-// little for the driver.
-std::chrono::milliseconds DrainLimit(DWORD queuedBytes, DWORD baudRate);
-
-// True for the error codes with which reads and writes fail once the device has gone (a USB
-// adapter pulled out, the far end of a pipe closed).
-bool IsLineGoneError(int nError);
 
 }  // namespace platform::win32

@@ -128,7 +128,7 @@ void EnumInterfaceClass(IPortSystem& system, const SGuid& interfaceClass, CPortI
         std::string location;
         bool bUsb = ReadProperty(system, set.Get(), device, EDeviceProperty::kLocationInformation,
                                  location) &&
-                    location.rfind(res::kPortUsbLocationWord, 0) == 0;
+                    location.rfind(platform::kUsbLocationPrefix, 0) == 0;
         if (bNamed) {
             list.Add({devicePath, "", friendlyName, bUsb, description, ""});
         }

@@ -23,9 +23,6 @@ inline constexpr const char kPortNameFormat[] = "COM%d";
 inline constexpr const char kPortBluetoothName[] = "Bluetooth RFCOMM";
 inline constexpr const char kPortBluetoothLocation[] = "Bluetooth %s channel %s";
 inline constexpr const char kPortGenericName[] = "Serial port";
-// Where a USB adapter sits ("USB 1-2:1.0"); a location that begins with the word is a USB port's.
-inline constexpr const char kPortUsbLocation[] = "USB %s";
-inline constexpr const char kPortUsbLocationWord[] = "USB";
 
 // zelkorctl ports
 inline constexpr const char kPortsCommandHelp[] =

@@ -53,8 +53,7 @@ TEST(SerialDeviceWin32, LineSettingsGiveTheGeneratorsDcbAndDropEveryHandshake) {
                  {EParity::kEven, EStopBits::kOne, EVENPARITY, ONESTOPBIT, TRUE}};
     for (const auto& c : cases) {
         DCB out = dcb;
-        platform::win32::ApplyLineSettings(out, 115200, platform::win32::ParityCode(c.parity),
-                                           platform::win32::StopBitsCode(c.stop));
+        platform::win32::ApplyLineSettings(out, 115200, c.parity, c.stop);
         EXPECT_EQ(out.BaudRate, 115200u);
         EXPECT_EQ(out.ByteSize, 8);
         EXPECT_EQ(out.Parity, c.parityCode);
@@ -99,7 +98,10 @@ TEST(SerialDeviceWin32, ADrainWaitsAsLongAsTheLineNeedsForWhatIsQueued) {
         {10, 0, 111ms},         // a port that reported no speed counts as 9600
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(platform::win32::DrainLimit(c.queued, c.baud), c.limit)
+        EXPECT_EQ(
+            platform::DrainLimit(c.queued, platform::ByteTime(c.baud, platform::EParity::kNone,
+                                                              platform::EStopBits::kOne)),
+            c.limit)
             << c.queued << " bytes at " << c.baud;
     }
 }
@@ -123,7 +125,7 @@ TEST(SerialDeviceWin32, OpenErrorsAndLostLinesAreToldApartByTheirCodes) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::ClassifyOpenError(c.code), c.failure) << c.code;
-        EXPECT_EQ(platform::win32::IsLineGoneError(c.code), c.bLineGone) << c.code;
+        EXPECT_EQ(platform::IsLineGoneError(c.code), c.bLineGone) << c.code;
         EXPECT_FALSE(platform::ErrorText(c.code).empty()) << c.code;
     }
 }
