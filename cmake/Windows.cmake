@@ -4,6 +4,10 @@
 if(ZELKOR_BUILD_UI)
     message(FATAL_ERROR "The MinGW build has no Qt for Windows: configure with -DZELKOR_BUILD_UI=OFF")
 endif()
+# SYSTEM (CMake 3.25) keeps our warnings out of GoogleTest's headers, below.
+if(CMAKE_VERSION VERSION_LESS 3.25)
+    message(FATAL_ERROR "The MinGW build needs CMake 3.25 or later")
+endif()
 set(ZELKOR_BUILD_BENCH OFF CACHE BOOL "Build the benchmarks" FORCE)
 set(ZELKOR_BUILD_FUZZ OFF CACHE BOOL "Build the libFuzzer targets (needs clang)" FORCE)
 
@@ -25,9 +29,5 @@ if(NOT EXISTS ${ZELKOR_GTEST_SOURCE}/CMakeLists.txt)
     message(FATAL_ERROR "No GoogleTest sources in ${ZELKOR_GTEST_SOURCE} (Debian: googletest)")
 endif()
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-# SYSTEM (CMake 3.25) keeps our warnings out of its headers.
-if(CMAKE_VERSION VERSION_LESS 3.25)
-    message(FATAL_ERROR "The MinGW build needs CMake 3.25 or later")
-endif()
 # It names its targets GTest::gtest, GTest::gmock and GTest::gtest_main, as the installed package.
 add_subdirectory(${ZELKOR_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)

@@ -49,15 +49,18 @@ cache_value() {
     sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"
 }
 version=$(cache_value CMAKE_PROJECT_VERSION)
-app_id=$(sed -n 's/.*kAppId\[\] = "\(.*\)";/\1/p' "$build/include/zelkor_res_generated/res/version.h")
 
 # --- The package itself.
 (cd "$build" && cpack -G DEB >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
 deb=$build/zelkorconfig_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || { echo "no package at $deb"; exit 1; }
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
-dpkg-deb -c "$deb"
-contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
+listing=$(dpkg-deb -c "$deb")
+printf '%s\n' "$listing"
+contents=$(printf '%s\n' "$listing" | awk '{print $NF}' | sed 's|^\./|/|')
+# The id the desktop entry, the metainfo and the icon share, as the package names its entry.
+app_id=$(printf '%s\n' "$contents" | sed -n 's|^/usr/share/applications/\(.*\)\.desktop$|\1|p')
+[ -n "$app_id" ] || { echo "the package has no desktop entry"; exit 1; }
 
 expected_files=(
     /usr/bin/zelkorconfig /usr/bin/zelkorctl /usr/bin/vq7100-sim
