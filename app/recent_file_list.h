@@ -14,7 +14,6 @@ public:
     void Add(const std::string& path);
     void Remove(size_t index);
     const std::vector<std::string>& Entries() const { return m_entries; }
-    size_t Size() const { return m_nSize; }
     // Takes stored entries in order, skipping empty ones and repeats, up to the list's size.
     void Assign(const std::vector<std::string>& entries);
 

@@ -15,9 +15,9 @@
 #include "app/main_frame.h"
 #include "app/qt_message_sink.h"
 #include "editor/book_csv.h"
-#include "editor/zelkor_form.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
+#include "ui/editor/zelkor_form.h"
 
 namespace app {
 

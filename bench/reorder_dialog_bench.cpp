@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "editor/list_ctrl_ex.h"
-#include "editor/reorder_dlg.h"
+#include "ui/editor/list_ctrl_ex.h"
+#include "ui/editor/reorder_dlg.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 
 #include "app/main_frame.h"
 #include "app/zelkor_config_app.h"
-#include "editor/zelkor_form.h"
-#include "platform/scripted_messages.h"
+#include "tests/scripted_messages.h"
+#include "ui/editor/zelkor_form.h"
 
 namespace {
 
 void BM_StartUpToShownWindow(benchmark::State& state) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     for (auto _ : state) {
         app::CZelkorConfigApp application;
         application.InitInstance({QStringLiteral("zelkorconfig")});
@@ -31,7 +31,7 @@ BENCHMARK(BM_StartUpToShownWindow)
     ->ReportAggregatesOnly(true);
 
 void BM_ShowProgram(benchmark::State& state) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     model::CZelkorConfigDoc doc;
     for (int i = 0; i < 48; ++i) {
         doc.m_book[7].m_freq[i] = 10000u * static_cast<uint32_t>(i + 1);

@@ -72,7 +72,7 @@ public:
         return m_pDevice->SetTimeouts(limit);
     }
     int Purge() override { return m_pDevice->Purge(); }
-    void RequestLowLatency() override { m_pDevice->RequestLowLatency(); }
+    int RequestLowLatency() override { return m_pDevice->RequestLowLatency(); }
     platform::SReadResult Read(uint8_t* buffer, size_t capacity,
                                std::chrono::milliseconds wait) override {
         platform::SReadResult r = m_pDevice->Read(buffer, capacity, wait);
@@ -92,7 +92,9 @@ public:
         m_nWrittenAt = Clock::now().time_since_epoch().count();
         return err;
     }
-    bool Drain(const std::atomic<bool>* pStop) override { return m_pDevice->Drain(pStop); }
+    bool DrainQueue(const std::atomic<bool>* pStop, int& queued) override {
+        return m_pDevice->DrainQueue(pStop, queued);
+    }
     void Close(bool bDiscard) override { m_pDevice->Close(bDiscard); }
     bool IsOpen() const override { return m_pDevice->IsOpen(); }
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/book_csv.h"
+#include "cli/book_file_commands.h"
 #include "cli/commands.h"
 #include "res/strings.h"
 

@@ -3,7 +3,6 @@
 // that the link and the job post, and Ctrl+C reaches it as one of them. Standard output carries
 // the results only (the success line, the device's answer); progress and failures go to
 // standard error.
-#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <atomic>
@@ -18,11 +17,13 @@
 #include "link/device_link.h"
 #include "link/link_messages.h"
 #include "model/program_book.h"
+#include "platform/console.h"
 #include "platform/console_interrupt.h"
 #include "platform/message_box.h"
 #include "platform/notify.h"
 #include "platform/text_format.h"
 #include "ports/port_name.h"
+#include "res/notifications.h"
 #include "res/strings.h"
 #include "upload/upload_job.h"
 
@@ -31,9 +32,6 @@ namespace cli {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Notifications of the command line's own, beside the link's and the job's.
-constexpr uint32_t kNotifyInterrupt = 0x8000;
 
 constexpr auto kPlainProgressEvery = std::chrono::milliseconds(500);
 
@@ -54,7 +52,7 @@ public:
         // once that what is queued for the device may go: a close waiting for it then ends.
         m_pInterrupt = std::make_unique<platform::CConsoleInterrupt>([this, target = m_target] {
             m_link.AbandonOutput();
-            platform::PostNotify(target, kNotifyInterrupt, 0, 0);
+            platform::PostNotify(target, res::kNotifyInterrupt, 0, 0);
         });
     }
     ~CSession() {
@@ -112,12 +110,12 @@ public:
 
 private:
     void OnNotify(uint32_t msg, uintptr_t wParam) {
-        if (msg == devlink::WM_UPLOADPROGRESS) {
+        if (msg == res::WM_UPLOADPROGRESS) {
             m_deadline = Clock::now() + m_timeout;  // the device is alive
             m_bProgress = true;
-        } else if (msg == devlink::WM_LINKEVENT) {
+        } else if (msg == res::WM_LINKEVENT) {
             OnLinkEvent(static_cast<devlink::ELinkEvent>(wParam));
-        } else if (msg == kNotifyInterrupt) {
+        } else if (msg == res::kNotifyInterrupt) {
             m_end = EEnd::kInterrupted;
         }
         // The job's own close (after its last block) ends nothing: the device's confirmation
@@ -159,7 +157,7 @@ private:
 class CProgressReport {
 public:
     explicit CProgressReport(bool bQuiet)
-        : m_bQuiet(bQuiet), m_bTerminal(::isatty(STDERR_FILENO) != 0) {}
+        : m_bQuiet(bQuiet), m_bTerminal(platform::IsTerminal(stderr)) {}
     void Show(int percent) {
         if (m_bQuiet || percent == m_nShown) {
             return;

@@ -1,9 +1,10 @@
 // ports: the serial port list as the Select Comm Port dialog shows it, one tab-separated line per
 // entry, with what the system adds (on Linux the stable by-id name that tells identical adapters
-// apart).
+// apart, and a USB adapter's ids, manufacturer and serial number).
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -20,8 +21,16 @@ void PrintEntry(const ports::CPortInfo& entry) {
     std::string line = entry.m_strFriendlyName + "\t" + entry.m_strPath + "\t" +
                        (entry.m_bUsb ? res::kPortsUsbFlag : res::kPortsNotUsbFlag) + "\t" +
                        entry.m_strDescription;
-    if (!entry.m_strStableName.empty()) {
-        line += "\t" + entry.m_strStableName;
+    // The columns after the description are there only when something follows, each in its
+    // place: stable name, vendor:product, manufacturer, serial number.
+    const std::string columns[] = {entry.m_strStableName, ports::UsbIdText(entry.m_usb),
+                                   entry.m_usb.strManufacturer, entry.m_usb.strSerialNumber};
+    size_t used = std::size(columns);
+    while (used > 0 && columns[used - 1].empty()) {
+        --used;
+    }
+    for (size_t i = 0; i < used; ++i) {
+        line += "\t" + columns[i];
     }
     std::printf("%s\n", line.c_str());
 }

@@ -4,6 +4,10 @@
 if(ZELKOR_BUILD_UI)
     message(FATAL_ERROR "The MinGW build has no Qt for Windows: configure with -DZELKOR_BUILD_UI=OFF")
 endif()
+# Without windows each .exe is linked statically, so that it runs without the MinGW runtime beside
+# it.
+add_link_options(-static)
+
 # SYSTEM (CMake 3.25) keeps our warnings out of GoogleTest's headers, below.
 if(CMAKE_VERSION VERSION_LESS 3.25)
     message(FATAL_ERROR "The MinGW build needs CMake 3.25 or later")

@@ -1,7 +1,6 @@
 # 64-bit Windows from Debian's MinGW-w64 (g++-mingw-w64-x86-64-posix: the posix flavour, which has
 # std::thread). Use with -DZELKOR_BUILD_UI=OFF: Qt for Windows is not among Debian's packages.
-# Executables are linked statically, so each .exe runs without the MinGW runtime beside it, and
-# they run (tests, test discovery) through Wine with a prefix of the build's own.
+# Programs run (tests, test discovery) through Wine with a prefix of the build's own.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -16,8 +15,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # Runs a Windows program under Wine in a prefix of this build's own (cmake/wine-run makes it).
 set(CMAKE_CROSSCOMPILING_EMULATOR

@@ -20,10 +20,6 @@ namespace {
 
 using platform::FormatText;
 
-const char* TypeName(const model::CFrequencyProgram& program) {
-    return program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle;
-}
-
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
         s.remove_prefix(1);
@@ -191,7 +187,7 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
             }
             program.m_freq[slot] = *value;
             // The rules judge what the book will hold, so the editor shows the same verdict.
-            stored[i] = *value / 10.0;
+            stored[i] = model::SlotToHertz(*value);
             if (bGroups) {
                 switch (CheckGroup(stored)) {
                     case EGroupVerdict::kTooManyHigh:
@@ -244,6 +240,10 @@ std::string ColumnName(int nColumn) {
         return res::kCsvColumnType;
     }
     return FormatText(res::kCsvColumnSlot, nColumn - 2);
+}
+
+const char* TypeName(const model::CFrequencyProgram& program) {
+    return program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle;
 }
 
 std::string BookToCsv(const model::CProgramBook& book) {

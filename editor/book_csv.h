@@ -18,6 +18,9 @@ inline constexpr int kCsvColumns = 2 + model::kSlotCount;  // number, type, f1 t
 // Larger files cannot be a book: all 2000 programs in full take about 1.3 MB.
 inline constexpr size_t kMaxCsvBytes = 64u * 1024u * 1024u;
 
+// A program's type as the file (and zelkorctl dump) writes it: "single" or "groups".
+const char* TypeName(const model::CFrequencyProgram& program);
+
 // The header row and all 2000 programs, one row each, slots in slot order as "%.1f" hertz.
 std::string BookToCsv(const model::CProgramBook& book);
 

@@ -157,7 +157,7 @@ std::string FrequencyToText(double v) {
 }
 
 std::string SlotToText(uint32_t slot) {
-    return FrequencyToText(slot / 10.0);
+    return FrequencyToText(model::SlotToHertz(slot));
 }
 
 std::optional<uint32_t> FrequencyToSlot(double v) {
@@ -167,7 +167,8 @@ std::optional<uint32_t> FrequencyToSlot(double v) {
     if (v < kMinFrequencyHz) {
         return 0u;
     }
-    return static_cast<uint32_t>(v * 10.0);  // at most 200000000, so it always fits
+    // At most 200000000, so it always fits.
+    return static_cast<uint32_t>(v * model::kTenthsPerHertz);
 }
 
 std::optional<uint32_t> TextToSlot(std::string_view text) {

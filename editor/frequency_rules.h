@@ -17,7 +17,8 @@
 
 namespace editor {
 
-inline constexpr double kMinFrequencyHz = 0.1;         // below it: no frequency, an empty slot
+// Below it: no frequency, an empty slot.
+inline constexpr double kMinFrequencyHz = model::SlotToHertz(1);
 inline constexpr double kHighFrequencyHz = 40000.0;    // strictly above it: a high frequency
 inline constexpr double kMaxFrequencyHz = 20000000.0;  // strictly above it: refused
 

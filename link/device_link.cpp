@@ -1,4 +1,5 @@
 #include "link/device_link.h"
+#include "res/notifications.h"
 
 namespace devlink {
 
@@ -47,7 +48,7 @@ void CDeviceLink::SignalAck(uint16_t wParam, intptr_t lParam) {
     if (m_hAckEvent) {
         m_hAckEvent->Set();
     }
-    platform::PostNotify(m_hNotifyWnd.load(), WM_UPLOADPROGRESS, wParam, lParam);
+    platform::PostNotify(m_hNotifyWnd.load(), res::WM_UPLOADPROGRESS, wParam, lParam);
 }
 
 void CDeviceLink::CheckFinalAck(uint16_t subCode, uint16_t value) {
@@ -98,7 +99,7 @@ void CDeviceLink::OnLineLost() {
 }
 
 void CDeviceLink::PostEvent(ELinkEvent event) {
-    platform::PostNotify(m_hEventWnd.load(), WM_LINKEVENT, static_cast<uintptr_t>(event), 0);
+    platform::PostNotify(m_hEventWnd.load(), res::WM_LINKEVENT, static_cast<uintptr_t>(event), 0);
 }
 
 }  // namespace devlink

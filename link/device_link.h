@@ -17,14 +17,12 @@
 #include "link/serial_port.h"
 #include "platform/event.h"
 #include "platform/notify.h"
+#include "res/notifications.h"
 
 namespace devlink {
 
-// Posted to m_hNotifyWnd on each acknowledgement; wParam is the acknowledged value.
-inline constexpr uint32_t WM_UPLOADPROGRESS = 0x8BC;
-// Posted to m_hEventWnd for what the user must hear of; wParam is an ELinkEvent.
-inline constexpr uint32_t WM_LINKEVENT = 0x8BD;
-
+// res::WM_UPLOADPROGRESS goes to m_hNotifyWnd on each acknowledgement, res::WM_LINKEVENT to
+// m_hEventWnd for what the user must hear of (wParam an ELinkEvent).
 enum class ELinkEvent : uintptr_t {
     kTestAnswer = 1,  // the device answered the connection test
     kLineLost = 2,    // the line has gone (once when found, then for each frame sent on it)

@@ -2,6 +2,7 @@
 
 #include "platform/message_box.h"
 #include "platform/text_format.h"
+#include "res/notifications.h"
 #include "res/strings.h"
 
 namespace devlink {
@@ -13,7 +14,7 @@ std::string LineLostText(const std::string& portPath) {
 CLinkMessages::CLinkMessages(CDeviceLink& link, std::function<void(ELinkEvent)> afterEach)
     : m_link(link), m_fnAfterEach(std::move(afterEach)) {
     m_hTarget = platform::RegisterNotifyTarget([this](uint32_t nMsg, uintptr_t wParam, intptr_t) {
-        if (nMsg == WM_LINKEVENT) {
+        if (nMsg == res::WM_LINKEVENT) {
             OnEvent(static_cast<ELinkEvent>(wParam));
         }
     });

@@ -14,7 +14,7 @@ namespace {
 
 constexpr auto kFirstByteWait = std::chrono::milliseconds(1000);
 constexpr auto kReadGap = std::chrono::milliseconds(10);
-constexpr auto kWriteLimit = std::chrono::milliseconds(1000);
+constexpr auto kWriteLimit = platform::kDefaultWriteLimit;
 constexpr size_t kReadChunk = 128;
 // Room for a whole data frame with every byte stuffed: such a frame goes in one write.
 constexpr size_t kWireChunk = 2 * kDataFrameCapacity + 2;
@@ -24,6 +24,17 @@ std::string WithSystemError(const char* format, int err) {
     const std::string text = platform::FormatText(format, static_cast<unsigned>(err));
     return platform::FormatText(res::kWithSystemReason, text.c_str(),
                                 platform::ErrorText(err).c_str());
+}
+
+std::string LineSettingsText(const std::string& path, uint32_t baud, platform::EParity parity,
+                             platform::EStopBits stopBits) {
+    const char* parityText = parity == platform::EParity::kOdd    ? res::kTraceOddParity
+                             : parity == platform::EParity::kEven ? res::kTraceEvenParity
+                                                                  : res::kTraceNoParity;
+    const char* stopText =
+        stopBits == platform::EStopBits::kTwo ? res::kTraceTwoStopBits : res::kTraceOneStopBit;
+    return platform::FormatText(res::kTraceOpened, path.c_str(), static_cast<unsigned>(baud),
+                                parityText, stopText);
 }
 
 platform::SMessageRequest PortMessage(std::string text) {
@@ -84,8 +95,41 @@ bool CSerialPort::ConfigureDevice() {
         ReportOpenFailure(res::kSetTimeoutsFailed);
         return false;
     }
-    m_pDevice->RequestLowLatency();
+    TraceEvent(LineSettingsText(m_strPortPath, m_dwBaudRate, m_nParity, m_nStopBits));
+    if (const int err = m_pDevice->RequestLowLatency(); err == 0) {
+        TraceEvent(res::kTraceLowLatency);
+    } else {
+        TraceEvent(platform::FormatText(res::kTraceNoLowLatency, platform::ErrorText(err).c_str()));
+    }
     return true;
+}
+
+void CSerialPort::TraceEvent(const std::string& text) {
+    if (IFrameTrace* pTrace = m_pTrace.load(std::memory_order_relaxed)) {
+        pTrace->OnPortEvent(text);
+    }
+}
+
+void CSerialPort::TraceDrain(const platform::SDrainResult& drain) {
+    if (m_pTrace.load(std::memory_order_relaxed) == nullptr) {
+        return;
+    }
+    const auto waited = static_cast<long long>(drain.waited.count());
+    if (drain.bEmptied) {
+        TraceEvent(platform::FormatText(res::kTraceDrained, waited));
+    } else if (drain.nLeft >= 0) {
+        TraceEvent(platform::FormatText(res::kTraceNotDrained, drain.nLeft, waited));
+    } else {
+        TraceEvent(platform::FormatText(res::kTraceNotDrainedUnknown, waited));
+    }
+}
+
+void CSerialPort::FoundLineGone(int err) {
+    if (m_bLineLost.exchange(true)) {
+        return;
+    }
+    TraceEvent(platform::FormatText(res::kTraceLineLost, platform::ErrorText(err).c_str()));
+    OnLineLost();
 }
 
 bool CSerialPort::Open() {
@@ -126,10 +170,18 @@ void CSerialPort::Close() {
         m_reader.join();
     }
     // Purging here would throw away the end of an upload that the device has not read yet.
-    const bool bSent = !m_bLineLost.load() && m_pDevice->Drain(&m_bAbandonOutput);
+    bool bSent = false;
+    if (m_bLineLost.load()) {
+        TraceEvent(res::kTraceLostAtClose);
+    } else {
+        const platform::SDrainResult drain = m_pDevice->Drain(&m_bAbandonOutput);
+        TraceDrain(drain);
+        bSent = drain.bEmptied;
+    }
     std::lock_guard lock(m_closeMutex);
     m_pDevice->Close(!bSent);
     m_bOpen = false;
+    TraceEvent(platform::FormatText(res::kTraceClosed, m_strPortPath.c_str()));
 }
 
 void CSerialPort::AbandonOutput() {
@@ -168,9 +220,7 @@ void CSerialPort::ReaderLoop() {
                 wait = kFirstByteWait;
                 break;
             case platform::EReadStatus::kLineGone:
-                if (MarkLineLost()) {
-                    OnLineLost();
-                }
+                FoundLineGone(r.nError);
                 WaitForStop();
                 break;
             case platform::EReadStatus::kReadError:
@@ -239,9 +289,7 @@ bool CSerialPort::SendFrame(CPacketBuffer& frame) {
         return true;
     }
     if (platform::IsLineGoneError(err)) {
-        if (MarkLineLost()) {
-            OnLineLost();
-        }
+        FoundLineGone(err);
     } else {
         platform::PostMessageBox(PortMessage(WithSystemError(res::kWriteFailed, err)));
     }

@@ -82,18 +82,20 @@ protected:
 
     std::string m_strPortPath;
     std::unique_ptr<platform::ISerialDevice> m_pDevice;
-    uint32_t m_dwBaudRate = 9600;
+    uint32_t m_dwBaudRate = platform::kDefaultBaudRate;
     platform::EParity m_nParity = platform::EParity::kNone;
     platform::EStopBits m_nStopBits = platform::EStopBits::kOne;
 
 private:
     bool OpenDevice();
     bool ConfigureDevice();
+    void TraceEvent(const std::string& text);
+    void TraceDrain(const platform::SDrainResult& drain);
+    // The line has gone, as the error number says: the first to find it traces and reports it.
+    void FoundLineGone(int err);
     void ReaderLoop();
     void ReportReaderFailure(const char* text);
     void WaitForStop();
-    // True for the caller that found the line gone first.
-    bool MarkLineLost() { return !m_bLineLost.exchange(true); }
     int WriteWire(const uint8_t* wire, size_t count);
 
     std::atomic<bool> m_bReaderDone{true};

@@ -77,6 +77,13 @@ int CFrequencyProgram::Encode(uint8_t* out) const {
     return kPayloadSize;
 }
 
+void CFrequencyProgram::Decode(const uint8_t* in) {
+    m_header = platform::GetBig32(in);
+    for (int s = 0; s < kSlotCount; ++s) {
+        m_freq[s] = platform::GetBig32(in + 4 + 4 * s);
+    }
+}
+
 int CFrequencyProgram::Write(platform::CFile& file, const CFrequencyProgram* pNext) const {
     WriteFileLong(file, m_header);
     for (int field = 0; field < kGroupCount; ++field) {

@@ -14,6 +14,13 @@ inline constexpr int kSlotsPerGroup = 8;
 inline constexpr int kSlotCount = 48;
 inline constexpr int kPayloadSize = 196;
 inline constexpr uint32_t kGroupsFlag = 0x80000000u;
+// A slot counts tenths of a hertz.
+inline constexpr uint32_t kTenthsPerHertz = 10;
+
+// The hertz a stored slot stands for.
+constexpr double SlotToHertz(uint32_t slot) {
+    return slot / static_cast<double>(kTenthsPerHertz);
+}
 
 class CFrequencyProgram {
 public:
@@ -35,7 +42,10 @@ public:
     void UpdateGroupCount(int group);
     void Compact();
     bool IsEmpty() const;
+    // The device payload: the header word, then the 48 slots, each big-endian (kPayloadSize
+    // bytes). Decode takes back what Encode wrote, exactly as it stands.
     int Encode(uint8_t* out) const;
+    void Decode(const uint8_t* in);
 
     bool IsGroups() const { return (m_header & kGroupsFlag) != 0; }
     void SetGroups(bool bGroups);

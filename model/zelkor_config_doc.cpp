@@ -5,6 +5,7 @@
 
 #include "platform/message_box.h"
 #include "res/ids_editor.h"
+#include "res/notifications.h"
 #include "res/strings.h"
 
 namespace model {

@@ -45,7 +45,6 @@ public:
     void SetHost(IDocHost* pHost) { m_pHost = pHost; }
     void AddView(IDocView* pView);
     void RemoveView(IDocView* pView);
-    const std::vector<IDocView*>& Views() const { return m_views; }
 
     // The framework's commands. Each returns true when it went through.
     bool OnFileNew();

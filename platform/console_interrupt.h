@@ -20,9 +20,6 @@ public:
     CConsoleInterrupt(const CConsoleInterrupt&) = delete;
     CConsoleInterrupt& operator=(const CConsoleInterrupt&) = delete;
 
-    // Interrupts this process as Ctrl+C does; false when the system refused. For tests.
-    static bool RaiseForTest();
-
 private:
     struct SWatch;
     std::unique_ptr<SWatch> m_pWatch;

@@ -47,9 +47,4 @@ CConsoleInterrupt::~CConsoleInterrupt() {
     pthread_sigmask(SIG_SETMASK, &m_pWatch->previous, nullptr);
 }
 
-bool CConsoleInterrupt::RaiseForTest() {
-    // To the process, not to this thread: the watch's thread is the one that takes it.
-    return ::kill(::getpid(), SIGINT) == 0;
-}
-
 }  // namespace platform

@@ -58,8 +58,4 @@ CConsoleInterrupt::~CConsoleInterrupt() {
     ::SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
 }
 
-bool CConsoleInterrupt::RaiseForTest() {
-    return ::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0) != 0;
-}
-
 }  // namespace platform

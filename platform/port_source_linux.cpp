@@ -110,6 +110,8 @@ void DescribeUsbPort(const fs::path& device, const fs::path& usbInterface, SSysf
         FirstNonEmpty({ReadAttribute(usbDevice / "product"),
                        ReadAttribute(usbInterface / "interface"), DriverOf(device)});
     port.strLocation = std::string(kUsbLocationPrefix) + ' ' + usbInterface.filename().string();
+    port.usb = {ReadAttribute(usbDevice / "idVendor"), ReadAttribute(usbDevice / "idProduct"),
+                ReadAttribute(usbDevice / "manufacturer"), ReadAttribute(usbDevice / "serial")};
 }
 
 void DescribeRfcommPort(const fs::path& ttyDir, SSysfsPort& port) {
@@ -252,6 +254,10 @@ platform::HDevInfo CPortSourceLinux::GetClassDevs(const platform::SGuid& interfa
             Fail(static_cast<uint32_t>(error));
             return platform::kInvalidDevInfo;
         }
+        m_usbByPath.clear();
+        for (const SSysfsPort& port : found) {
+            m_usbByPath[port.strDevicePath] = port.usb;
+        }
     }
     platform::HDevInfo set = m_hNextSet++;
     m_sets.emplace(set, std::move(found));
@@ -312,6 +318,11 @@ void CPortSourceLinux::DestroyDeviceInfoList(platform::HDevInfo set) {
 
 std::string CPortSourceLinux::GetStableName(const std::string& devicePath) {
     return FindSerialByIdName(m_strDevRoot, devicePath);
+}
+
+platform::SUsbIdentity CPortSourceLinux::GetUsbIdentity(const std::string& devicePath) {
+    const auto it = m_usbByPath.find(devicePath);
+    return it != m_usbByPath.end() ? it->second : platform::SUsbIdentity{};
 }
 
 bool CPortSourceLinux::OpenKey(platform::HKey, const std::string&, platform::HKey&) {

@@ -19,6 +19,7 @@ struct SSysfsPort {
     std::string strDescription;   // FT232R USB UART
     std::string strFriendlyName;  // FT232R USB UART (ttyUSB0)
     std::string strLocation;      // "USB 1-2:1.0"; only ports on USB begin with "USB"
+    SUsbIdentity usb;             // 0403, 6001, FTDI, A50285BI
 
     bool operator==(const SSysfsPort&) const = default;
 };
@@ -43,6 +44,8 @@ public:
                                    platform::EDeviceProperty property, std::string& value) override;
     void DestroyDeviceInfoList(platform::HDevInfo set) override;
     std::string GetStableName(const std::string& devicePath) override;
+    // From the ports the last device set of COM ports found.
+    platform::SUsbIdentity GetUsbIdentity(const std::string& devicePath) override;
     // Linux has no registry; every key is missing.
     bool OpenKey(platform::HKey parent, const std::string& subKey, platform::HKey& key) override;
     bool EnumKey(platform::HKey key, uint32_t index, std::string& name) override;
@@ -59,6 +62,7 @@ private:
     platform::HDevInfo m_hNextSet = 1;
     // Each set is a snapshot taken when it was made, as a device information set is.
     std::map<platform::HDevInfo, std::vector<SSysfsPort>> m_sets;
+    std::map<std::string, platform::SUsbIdentity> m_usbByPath;
 };
 
 // The stable name under DEVROOT/serial/by-id that leads to the device node, or "" when there is

@@ -41,6 +41,17 @@ inline constexpr SGuid kGuidDevInterfaceComPort{
 inline constexpr SGuid kGuidDevInterfaceUsbDevice{
     0xA5DCBF10, 0x6530, 0x11D2, {0x90, 0x1F, 0x00, 0xC0, 0x4F, 0xB9, 0x51, 0xED}};
 
+// What a USB adapter says of itself, by which people know their adapters; each text is empty
+// where the adapter or the system does not tell.
+struct SUsbIdentity {
+    std::string strVendorId;   // "0403", four hex digits
+    std::string strProductId;  // "6001"
+    std::string strManufacturer;
+    std::string strSerialNumber;
+
+    bool operator==(const SUsbIdentity&) const = default;
+};
+
 // A device information set; kInvalidDevInfo when it could not be made.
 using HDevInfo = std::uintptr_t;
 inline constexpr HDevInfo kInvalidDevInfo = ~HDevInfo{0};
@@ -88,6 +99,14 @@ public:
     // elsewhere (udev's serial/by-id link on Linux), or "" when the system keeps none. Not a
     // Windows service: there the device-interface path already stays.
     virtual std::string GetStableName(const std::string& devicePath) {
+        (void)devicePath;
+        return {};
+    }
+
+    // What the USB adapter behind the device at devicePath says of itself, as far as the
+    // system tells it (sysfs on Linux); empty for a port that is not on USB. Not a Windows
+    // service of the enumeration's.
+    virtual SUsbIdentity GetUsbIdentity(const std::string& devicePath) {
         (void)devicePath;
         return {};
     }

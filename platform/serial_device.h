@@ -37,6 +37,14 @@ struct SReadResult {
     int nError = 0;
 };
 
+// What a Drain found, for the trace: whether the output queue emptied, how many bytes it still
+// held when the drain gave up (-1 when the driver could not tell), and how long it waited.
+struct SDrainResult {
+    bool bEmptied = false;
+    int nLeft = 0;
+    std::chrono::milliseconds waited{0};
+};
+
 // True for the error numbers with which reads and writes fail once the device has gone.
 bool IsLineGoneError(int nError);
 
@@ -58,8 +66,9 @@ public:
     // Drops everything queued in both directions.
     virtual int Purge() = 0;
     // Asks the driver to hand over received bytes without its usual hold-back; a driver that
-    // refuses is left as it is.
-    virtual void RequestLowLatency() = 0;
+    // refuses is left as it is. 0 when it took the request, else the error number (the
+    // system's "not supported" where there is no such mode).
+    virtual int RequestLowLatency() = 0;
 
     // Waits up to 'wait' for a first byte, then returns what has arrived (up to capacity).
     virtual SReadResult Read(uint8_t* buffer, size_t capacity, std::chrono::milliseconds wait) = 0;
@@ -72,10 +81,13 @@ public:
     virtual int Write(const uint8_t* bytes, size_t count) = 0;
 
     // Waits until what was written has left the output queue, at most as long as the line
-    // needs for what is queued now (plus a little for the driver). True when the queue
-    // emptied; false when the time passed, the device has gone, or *pStop was found set (it is
+    // needs for what is queued now (plus a little for the driver). Emptied when the queue
+    // emptied; not when the time passed, the device has gone, or *pStop was found set (it is
     // tested at the start and after each Wake, so set it before calling Wake).
-    virtual bool Drain(const std::atomic<bool>* pStop) = 0;
+    SDrainResult Drain(const std::atomic<bool>* pStop);
+    // Drain's waiting: true when the queue emptied; queued is what it held when last looked at
+    // (-1 when the driver could not tell).
+    virtual bool DrainQueue(const std::atomic<bool>* pStop, int& queued) = 0;
     // Drops DTR and releases the device. With bDiscardOutput whatever is still queued for
     // output is thrown away first, so that the release does not wait for it; without, nothing
     // queued is touched (on a pseudo-terminal that would also throw away what the far end has
@@ -84,11 +96,16 @@ public:
     virtual bool IsOpen() const = 0;
 };
 
+// The speed a port is taken to run at until it is told another (and when it reports none).
+inline constexpr uint32_t kDefaultBaudRate = 9600;
+// How long one write, and the first byte of a read, may take by default.
+inline constexpr std::chrono::milliseconds kDefaultWriteLimit{1000};
+
 // The implementation for this operating system.
 std::unique_ptr<ISerialDevice> MakeSerialDevice();
 
 // How long the line takes for one byte: a start bit, eight data bits, the parity bit if any and
-// the stop bits. A speed of 0 (a port that reported none) counts as 9600 baud.
+// the stop bits. A speed of 0 (a port that reported none) counts as kDefaultBaudRate.
 std::chrono::nanoseconds ByteTime(uint32_t baudRate, EParity parity, EStopBits stopBits);
 // How long a Drain may wait: what the line needs for the bytes queued, rounded up, and a little
 // more for what the driver and a USB adapter may hold beyond the queue they report.

@@ -60,12 +60,12 @@ public:
     int SetLineSettings(uint32_t baudRate, EParity parity, EStopBits stopBits) override;
     int SetTimeouts(std::chrono::milliseconds writeLimit) override;
     int Purge() override { return ::tcflush(m_fd, TCIOFLUSH) == 0 ? 0 : errno; }
-    void RequestLowLatency() override;
+    int RequestLowLatency() override;
     SReadResult Read(uint8_t* buffer, size_t capacity, std::chrono::milliseconds wait) override;
     void Wake() override;
     void WaitForWake() override;
     int Write(const uint8_t* bytes, size_t count) override;
-    bool Drain(const std::atomic<bool>* pStop) override;
+    bool DrainQueue(const std::atomic<bool>* pStop, int& queued) override;
     void Close(bool bDiscardOutput) override;
     bool IsOpen() const override { return m_fd >= 0; }
 
@@ -78,9 +78,10 @@ private:
     int m_wakeRead = -1;
     int m_wakeWrite = -1;
     termios m_termios{};
-    std::chrono::milliseconds m_writeLimit{1000};
+    std::chrono::milliseconds m_writeLimit = kDefaultWriteLimit;
     // How long one character takes on the line.
-    std::chrono::nanoseconds m_byteTime = ByteTime(9600, EParity::kNone, EStopBits::kOne);
+    std::chrono::nanoseconds m_byteTime =
+        ByteTime(kDefaultBaudRate, EParity::kNone, EStopBits::kOne);
 };
 
 }  // namespace
@@ -159,13 +160,16 @@ int CPosixSerialDevice::SetTimeouts(std::chrono::milliseconds writeLimit) {
     return 0;
 }
 
-void CPosixSerialDevice::RequestLowLatency() {
+int CPosixSerialDevice::RequestLowLatency() {
 #if defined(__linux__) && defined(TIOCGSERIAL) && defined(ASYNC_LOW_LATENCY)
     serial_struct serial{};
-    if (::ioctl(m_fd, TIOCGSERIAL, &serial) == 0) {
-        serial.flags |= ASYNC_LOW_LATENCY;
-        (void)::ioctl(m_fd, TIOCSSERIAL, &serial);
+    if (::ioctl(m_fd, TIOCGSERIAL, &serial) != 0) {
+        return errno;
     }
+    serial.flags |= ASYNC_LOW_LATENCY;
+    return ::ioctl(m_fd, TIOCSSERIAL, &serial) == 0 ? 0 : errno;
+#else
+    return ENOTSUP;
 #endif
 }
 
@@ -255,15 +259,15 @@ int CPosixSerialDevice::OutputQueued() const {
     return ::ioctl(m_fd, TIOCOUTQ, &queued) == 0 ? queued : -1;
 }
 
-bool CPosixSerialDevice::Drain(const std::atomic<bool>* pStop) {
+bool CPosixSerialDevice::DrainQueue(const std::atomic<bool>* pStop, int& queued) {
     // tcdrain would wait without limit (for a line stopped by flow control, for ever), and
     // Wake could not end it: the queue is watched instead.
     auto stopped = [pStop] { return pStop != nullptr && pStop->load(); };
     DrainWakePipe();  // wakes meant for the reader
+    queued = OutputQueued();
     if (stopped()) {
         return false;
     }
-    int queued = OutputQueued();
     if (queued <= 0) {
         return queued == 0;
     }

@@ -93,14 +93,15 @@ public:
     int SetTimeouts(std::chrono::milliseconds writeLimit) override;
     int Purge() override;
     // The read interval of the time-outs already hands bytes over 10 ms after the last one.
-    void RequestLowLatency() override {}
+    // Windows has no such request; an FTDI adapter's latency is set in its driver's settings.
+    int RequestLowLatency() override { return ERROR_NOT_SUPPORTED; }
     SReadResult Read(uint8_t* buffer, size_t capacity, std::chrono::milliseconds wait) override;
     void Wake() override;
     void WaitForWake() override;
     // ERROR_TIMEOUT when the limit passed; the bytes not yet written are then dropped.
     int Write(const uint8_t* bytes, size_t count) override;
     // The queue is looked at every few milliseconds: no comm event tells that it has emptied.
-    bool Drain(const std::atomic<bool>* pStop) override;
+    bool DrainQueue(const std::atomic<bool>* pStop, int& queued) override;
     // Without bDiscardOutput what is queued is left to the driver, which sends it after the
     // handle has gone.
     void Close(bool bDiscardOutput) override;
@@ -121,7 +122,7 @@ private:
     uint8_t m_readBuffer[kReadBufferSize] = {};
     size_t m_nHeld = 0;  // bytes of a completed read not yet handed over
     size_t m_nHeldPos = 0;
-    std::chrono::milliseconds m_writeLimit{1000};
+    std::chrono::milliseconds m_writeLimit = kDefaultWriteLimit;
 };
 
 int CWin32SerialDevice::Open(const std::string& path) {
@@ -281,14 +282,22 @@ int CWin32SerialDevice::Write(const uint8_t* bytes, size_t count) {
     return written == count ? 0 : ERROR_TIMEOUT;
 }
 
-bool CWin32SerialDevice::Drain(const std::atomic<bool>* pStop) {
+bool CWin32SerialDevice::DrainQueue(const std::atomic<bool>* pStop, int& queued) {
     auto stopped = [pStop] { return pStop != nullptr && pStop->load(); };
     // A wake left over from the reader's end must not cut this drain short; one meant to stop
     // it comes with *pStop set, which is tested after the reset and after every wake.
     ::ResetEvent(m_hWakeEvent);
     DWORD errors = 0;
     COMSTAT status{};
-    if (stopped() || !::ClearCommError(m_hPort, &errors, &status)) {
+    queued = -1;
+    auto look = [&] {
+        if (!::ClearCommError(m_hPort, &errors, &status)) {
+            return false;
+        }
+        queued = static_cast<int>(status.cbOutQue);
+        return true;
+    };
+    if (!look() || stopped()) {
         return false;
     }
     const auto deadline = Clock::now() + DrainLimit(status.cbOutQue, m_byteTime);
@@ -299,7 +308,7 @@ bool CWin32SerialDevice::Drain(const std::atomic<bool>* pStop) {
         // The mask the line needs has no event for an empty output queue, so the queue is
         // looked at again each step; a wake ends the step at once.
         ::WaitForSingleObject(m_hWakeEvent, static_cast<DWORD>(kDrainStep.count()));
-        if (stopped() || !::ClearCommError(m_hPort, &errors, &status)) {
+        if (!look() || stopped()) {
             return false;
         }
     }

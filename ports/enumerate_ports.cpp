@@ -236,9 +236,10 @@ void FinishPortList(CPortInfoArray& list) {
     }
 }
 
-void AddStableNames(CPortInfoArray& list, IPortSystem& system) {
+void AddSystemNames(CPortInfoArray& list, IPortSystem& system) {
     for (int i = 0; i < list.GetSize(); ++i) {
         list[i].m_strStableName = system.GetStableName(list[i].m_strPath);
+        list[i].m_usb = system.GetUsbIdentity(list[i].m_strPath);
     }
 }
 
@@ -256,7 +257,7 @@ void EnumerateSerialPorts(CPortInfoArray& list, IPortSystem& system) {
         EnumPortsWin9x(system, list);
     }
     FinishPortList(list);
-    AddStableNames(list, system);
+    AddSystemNames(list, system);
 }
 
 void EnumerateSerialPorts(CPortInfoArray& list) {

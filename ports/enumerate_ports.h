@@ -35,8 +35,8 @@ void AddWin9xPortInstances(platform::IPortSystem& system, platform::HKey deviceK
 
 // Fills empty friendly names and descriptions from what the source did give.
 void FinishPortList(CPortInfoArray& list);
-// Asks the system for each entry's stable name.
-void AddStableNames(CPortInfoArray& list, platform::IPortSystem& system);
+// Asks the system for what it alone knows of each entry: its stable name, its USB identity.
+void AddSystemNames(CPortInfoArray& list, platform::IPortSystem& system);
 
 // The sizes of the buffers the sources read into; longer answers count as failed reads.
 inline constexpr size_t kMaxDevicePath = 256;

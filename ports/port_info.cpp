@@ -36,4 +36,21 @@ void AddPortInUse(CPortInfoArray& list, const std::string& path) {
     list.Add(entry);
 }
 
+std::string UsbIdText(const platform::SUsbIdentity& usb) {
+    if (usb.strVendorId.empty() || usb.strProductId.empty()) {
+        return {};
+    }
+    return usb.strVendorId + ':' + usb.strProductId;
+}
+
+std::string UsbIdentityText(const platform::SUsbIdentity& usb, const std::string& separator) {
+    std::string text;
+    for (const std::string& part : {UsbIdText(usb), usb.strManufacturer, usb.strSerialNumber}) {
+        if (!part.empty()) {
+            text += (text.empty() ? "" : separator) + part;
+        }
+    }
+    return text;
+}
+
 }  // namespace ports

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/port_system.h"
+
 namespace ports {
 
 class CPortInfo {
@@ -16,9 +18,17 @@ public:
     // The name that finds the same adapter after a replug (/dev/serial/by-id/...), "" when the
     // system keeps none. Opening it opens m_strPath's device.
     std::string m_strStableName;
+    // What a USB adapter says of itself, where the system tells it.
+    platform::SUsbIdentity m_usb{};
 
     bool operator==(const CPortInfo&) const = default;
 };
+
+// "0403:6001" for a USB adapter whose ids the system gave, else "".
+std::string UsbIdText(const platform::SUsbIdentity& usb);
+// The ids, the manufacturer and the serial number that an adapter has, in that order, joined by
+// separator; "" when it has none.
+std::string UsbIdentityText(const platform::SUsbIdentity& usb, const std::string& separator);
 
 class CPortInfoArray {
 public:

@@ -1,4 +1,4 @@
-// Control ids of the editor form and the document's own window message.
+// Control ids of the editor form.
 #pragma once
 
 namespace res {
@@ -19,8 +19,5 @@ inline constexpr int IDC_FREQ_LABEL_FIRST = 1101;  // 1101 + slot
 inline constexpr int IDC_GROUP_BOX_FIRST = 1151;   // 1151 + group, group 0 to 5
 
 inline constexpr int kJumpMaxChars = 4;
-
-// Sent by the document to each view, synchronously, before it writes or reads the book.
-inline constexpr unsigned WM_COMMITPROGRAM = 0x857;
 
 }  // namespace res

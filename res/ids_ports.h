@@ -10,5 +10,6 @@ inline constexpr int IDC_PORT_COMBO = 1054;
 inline constexpr int IDC_PORT_REFRESH = 1055;
 inline constexpr int IDC_PORT_STABLE_NAME = 1056;
 inline constexpr int IDC_PORT_DESCRIPTION = 1057;
+inline constexpr int IDC_PORT_USB_IDENTITY = 1058;
 
 }  // namespace res

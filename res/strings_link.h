@@ -23,6 +23,25 @@ inline constexpr const char kWithSystemReason[] = "%s (%s)";
 inline constexpr const char kLineLost[] =
     "The connection to %s was lost. Check the cable and choose the port again.";
 
+// The trace's lines of what happened to the port.
+inline constexpr const char kTraceOpened[] = "port %s opened: %u baud, 8 data bits, %s, %s";
+inline constexpr const char kTraceNoParity[] = "no parity";
+inline constexpr const char kTraceOddParity[] = "odd parity";
+inline constexpr const char kTraceEvenParity[] = "even parity";
+inline constexpr const char kTraceOneStopBit[] = "1 stop bit";
+inline constexpr const char kTraceTwoStopBits[] = "2 stop bits";
+inline constexpr const char kTraceLowLatency[] = "low-latency mode: accepted by the driver";
+inline constexpr const char kTraceNoLowLatency[] = "low-latency mode: refused by the driver (%s)";
+inline constexpr const char kTraceDrained[] = "output drained at close in %lld ms";
+inline constexpr const char kTraceNotDrained[] =
+    "output not drained at close: %d bytes left after %lld ms, discarded";
+inline constexpr const char kTraceNotDrainedUnknown[] =
+    "output not drained at close after %lld ms (the driver does not say how much is left), "
+    "discarded";
+inline constexpr const char kTraceLostAtClose[] = "output discarded at close: the line is lost";
+inline constexpr const char kTraceClosed[] = "port %s closed";
+inline constexpr const char kTraceLineLost[] = "line lost: %s";
+
 // Serial port: the reader thread.
 inline constexpr const char kReaderReadFailed[] = "ReadFile in ReaderAndStatusProc";
 inline constexpr const char kReaderWaitFailed[] = "WaitForMultipleObjects(Reader & Status handles)";

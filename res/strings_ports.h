@@ -46,5 +46,7 @@ inline constexpr const char kSelectPortColumnDescription[] = "Description";
 inline constexpr const char kSelectPortStableName[] = "Stable name:";
 inline constexpr const char kSelectPortNoStableName[] = "none";
 inline constexpr const char kSelectPortDescription[] = "Description:";
+inline constexpr const char kSelectPortUsbIdentity[] = "USB adapter:";
+inline constexpr const char kSelectPortNotUsb[] = "not on USB";
 
 }  // namespace res

@@ -90,7 +90,7 @@ void CSimulator::Stop() {
 void CSimulator::Run() {
     // Pacing sleeps to the tenth of a millisecond; the default slack would blur them.
     ::prctl(PR_SET_TIMERSLACK, 1UL);
-    uint8_t buffer[512];
+    uint8_t buffer[devlink::kLinkRxCapacity];
     for (;;) {
         pollfd fds[2] = {{m_master, POLLIN, 0}, {m_wakeRead, POLLIN, 0}};
         if (::poll(fds, 2, -1) < 0) {
@@ -323,11 +323,6 @@ uint32_t CSimulator::BadFrames() const {
     return m_nBadFrames;
 }
 
-int CSimulator::RepliesSent() const {
-    std::lock_guard lock(m_mutex);
-    return m_nRepliesSent;
-}
-
 bool CSimulator::WaitForReplies(int n, std::chrono::milliseconds timeout) const {
     std::unique_lock lock(m_mutex);
     return m_changed.wait_for(lock, timeout, [&] { return m_nRepliesSent >= n; });
@@ -353,12 +348,7 @@ bool CSimulator::SaveBook(const std::string& path) const {
     auto book = std::make_unique<model::CProgramBook>();
     std::vector<uint8_t> image = BookImage();
     for (int i = 0; i < model::kProgramCount; ++i) {
-        const uint8_t* p = image.data() + i * model::kPayloadSize;
-        model::CFrequencyProgram& program = (*book)[i];
-        program.m_header = platform::GetBig32(p);
-        for (int s = 0; s < model::kSlotCount; ++s) {
-            program.m_freq[s] = platform::GetBig32(p + 4 + 4 * s);
-        }
+        (*book)[i].Decode(image.data() + i * model::kPayloadSize);
     }
     return model::SaveBookToPath(*book, path);
 }

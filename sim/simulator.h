@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "link/device_link.h"
 #include "link/frame_assembler.h"
 
 namespace sim {
@@ -74,7 +75,6 @@ public:
     std::vector<uint8_t> ProgramImage(int index) const;
     std::vector<uint8_t> RawBytes() const;  // everything read from the line
     uint32_t BadFrames() const;
-    int RepliesSent() const;
     // True when at least n replies have gone out (on a paced line: have been fully sent).
     bool WaitForReplies(int n, std::chrono::milliseconds timeout) const;
     size_t BytesSent() const;  // every byte of every reply, flags and stuffing included
@@ -103,7 +103,7 @@ private:
     int m_wakeRead = -1;
     int m_wakeWrite = -1;
     std::thread m_thread;
-    devlink::CFrameAssembler m_rx{512};
+    devlink::CFrameAssembler m_rx{devlink::kLinkRxCapacity};
     Clock::time_point m_rxClock{};
     Clock::time_point m_txClock{};
     int m_nReplyCount = 0;

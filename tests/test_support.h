@@ -33,4 +33,7 @@ std::string ReasonNoSuchFolder();  // making a file in a folder that is not ther
 std::string ReasonReadFolder();    // reading a folder as a file
 std::string ReasonWriteFolder();   // writing a file over a folder's name
 
+// Interrupts this process as Ctrl+C does; false when the system refused.
+bool RaiseInterrupt();
+
 }  // namespace testing_support

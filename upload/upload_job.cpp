@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/message_box.h"
+#include "res/notifications.h"
 #include "res/strings.h"
 
 namespace upload {
@@ -64,19 +65,35 @@ void CUploadJob::Send(devlink::CPacketBuffer& frame) {
     m_pLink->SendFrame(frame);
 }
 
-int CUploadJob::SendBlocks() {
+bool CUploadJob::SendBlockAt(devlink::CPacketBuffer& frame, int32_t sent) {
     using devlink::kBlockSize;
-    devlink::CPacketBuffer frame(devlink::kDataFrameCapacity);
-    const int32_t total = m_nTotal;
-    const std::atomic<bool>* pLineLost = &m_pLink->LineLostFlag();
-    m_nSent = 0;
-    bool bLast = m_bCancel.load();  // cancelled before the thread got here: send nothing
-    if (!bLast) {
-        // Cleared before the first frame goes, so that its acknowledgement cannot be lost.
-        m_hAckEvent->Reset();
-        BuildBlock(frame, 0, kBlockSize, false);
+    const int32_t remaining = m_nTotal - sent;
+    if (remaining > kBlockSize) {
+        BuildBlock(frame, sent, kBlockSize, false);
         m_nSent += kBlockSize;
         Send(frame);
+        return false;
+    }
+    // The final block (the first one too, for data no longer than a block) is deliberately left
+    // out of m_nSent: the bar stays at 99 (97 for one program) until the device confirms the
+    // end, so a full bar always means the device has everything.
+    BuildBlock(frame, sent, remaining, true);
+    // Watched from before it goes: the answer may be in before Send returns.
+    m_pLink->WatchFinalAck(m_pFinalAck, FinalNumber(sent));
+    Send(frame);
+    m_nFinalSentAt = std::chrono::steady_clock::now().time_since_epoch().count();
+    return true;
+}
+
+int CUploadJob::SendBlocks() {
+    devlink::CPacketBuffer frame(devlink::kDataFrameCapacity);
+    const std::atomic<bool>* pLineLost = &m_pLink->LineLostFlag();
+    m_nSent = 0;
+    bool bLast = false;
+    if (!m_bCancel.load()) {  // cancelled before the thread got here: nothing goes
+        // Cleared before the first frame goes, so that its acknowledgement cannot be lost.
+        m_hAckEvent->Reset();
+        bLast = SendBlockAt(frame, 0);
     }
     while (!m_bCancel.load() && !bLast && !LineLost()) {
         if (m_hAckEvent->Wait(kAckWait, &m_bCancel, pLineLost) !=
@@ -84,23 +101,7 @@ int CUploadJob::SendBlocks() {
             m_bCancel.load() || LineLost()) {
             continue;  // no answer yet (nothing is sent again), cancelled, or the line has gone
         }
-        const int32_t sent = m_nSent.load();
-        const int32_t remaining = total - sent;
-        if (remaining > kBlockSize) {
-            BuildBlock(frame, sent, kBlockSize, false);
-            m_nSent += kBlockSize;
-            Send(frame);
-            continue;
-        }
-        // The final block is deliberately left out of m_nSent: the bar stays at 99 (97 for one
-        // program) until the device confirms the end, so a full bar always means the device
-        // has everything.
-        BuildBlock(frame, sent, remaining, true);
-        // Watched from before it goes: the answer may be in before Send returns.
-        m_pLink->WatchFinalAck(m_pFinalAck, FinalNumber(sent));
-        Send(frame);
-        m_nFinalSentAt = std::chrono::steady_clock::now().time_since_epoch().count();
-        bLast = true;
+        bLast = SendBlockAt(frame, m_nSent.load());
     }
     m_bLineLost = !bLast && LineLost();
     m_bDone = true;
@@ -110,7 +111,7 @@ int CUploadJob::SendBlocks() {
         m_pauseEvent.Wait(kFinalPause, &m_bCancel);
     }
     if (!m_bCancel.load()) {
-        platform::PostNotify(m_pDialog, kNotifyCommand, kIdCancel, 0);
+        platform::PostNotify(m_pDialog, res::kNotifyCommand, kIdCancel, 0);
     }
     return 0;
 }

@@ -21,6 +21,7 @@
 #include "platform/event.h"
 #include "platform/notify.h"
 #include "res/ids_controls.h"
+#include "res/notifications.h"
 
 namespace upload {
 
@@ -29,8 +30,7 @@ inline constexpr std::chrono::milliseconds kFinalPause{100};
 // How long after the final block the device has to confirm it before the user is told.
 inline constexpr std::chrono::milliseconds kConfirmWait{1000};
 
-// What the job posts to close the dialog: the command message with the Cancel button's id.
-inline constexpr uint32_t kNotifyCommand = 0x0111;
+// What the job posts to close the dialog: res::kNotifyCommand with the Cancel button's id.
 inline constexpr uintptr_t kIdCancel = res::IDCANCEL;
 
 // How far an upload has got, as known at the moment of asking.
@@ -98,6 +98,8 @@ protected:
 
 private:
     void Send(devlink::CPacketBuffer& frame);
+    // Sends the block that starts 'sent' bytes in; true when it was the final one.
+    bool SendBlockAt(devlink::CPacketBuffer& frame, int32_t sent);
     bool LineLost() const { return m_pLink->IsLineLost(); }
     // The described pause after the final block, and then, while the device has not answered
     // it, the rest of the second it is given: an upload it confirms in time always ends with a

@@ -8,8 +8,9 @@
 
 #include <deque>
 
-#include "platform/scripted_messages.h"
 #include "res/ids_editor.h"
+#include "res/notifications.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -91,7 +92,7 @@ protected:
     }
 
     CTempDir m_dir;
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
     CTestHost m_host;
     CTestView m_view;
     CZelkorConfigDoc m_doc;

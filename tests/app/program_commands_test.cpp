@@ -19,15 +19,15 @@
 
 #include "app/main_frame.h"
 #include "app/zelkor_config_app.h"
-#include "editor/list_ctrl_ex.h"
-#include "editor/zelkor_form.h"
-#include "platform/scripted_messages.h"
 #include "res/ids_app.h"
 #include "res/ids_dialogs.h"
 #include "res/ids_ports.h"
 #include "tests/link/pty_peer.h"
 #include "tests/ports/scripted_port_system.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
+#include "ui/editor/list_ctrl_ex.h"
+#include "ui/editor/zelkor_form.h"
 #include "widgets/control_ids.h"
 
 namespace {
@@ -145,7 +145,7 @@ protected:
     }
 
     CTempDir m_dir;
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
     testing_support::CScriptedPortSystem m_ports;
     app::CZelkorConfigApp m_app;
     bool m_bRunning = false;

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "model/program_book.h"
-#include "platform/scripted_messages.h"
 #include "res/version.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
 using testing_support::CTempDir;
@@ -65,7 +65,7 @@ protected:
     }
 
     CTempDir m_dir;
-    platform::CScriptedMessages m_messages;  // the test's own saves stay quiet
+    testing_support::CScriptedMessages m_messages;  // the test's own saves stay quiet
 };
 
 std::string Header() {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "model/program_book.h"
-#include "platform/scripted_messages.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -64,7 +64,7 @@ protected:
     }
 
     testing_support::CTempDir m_dir;
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
 };
 
 // The list comes from the system's device manager; Wine has ports of its own or none.

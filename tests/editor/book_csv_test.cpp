@@ -5,14 +5,16 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "editor/book_csv.h"
 #include "model/program_book.h"
 #include "model/zelkor_config_doc.h"
-#include "platform/scripted_messages.h"
 #include "res/ids_editor.h"
+#include "res/notifications.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
 using editor::CsvToBook;
@@ -122,6 +124,28 @@ TEST(BookCsv, ShortRowsLeaveTheirMissingSlotsEmpty) {
     EXPECT_EQ(CsvToBook(kHeader + "5\n", *book)->nColumn, 2);
 }
 
+// Files as spreadsheets write them: a byte-order mark in front, any of the line ends.
+TEST(BookCsv, SpreadsheetFilesAreReadAsTheyAre) {
+    struct SCase {
+        const char* name;
+        std::string csv;
+    };
+    const std::string rows = Row("2", "single", {"100"}) + Row("5", "groups", {"50000"});
+    const SCase cases[] = {
+        {"byte-order mark", "\xEF\xBB\xBF" + kHeader + rows},
+        {"byte-order mark and CR LF",
+         "\xEF\xBB\xBF" + std::regex_replace(kHeader + rows, std::regex("\n"), "\r\n")},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto book = MarkedBook();
+        ASSERT_EQ(CsvToBook(c.csv, *book), std::nullopt);
+        EXPECT_EQ((*book)[1].m_freq[0], 1000u);
+        EXPECT_TRUE((*book)[4].IsGroups());
+        EXPECT_EQ((*book)[4].m_freq[0], 500000u);
+    }
+}
+
 struct SFaultCase {
     const char* name;
     std::string csv;
@@ -205,7 +229,7 @@ void WriteText(const std::string& path, const std::string& text) {
 }
 
 // Each message as text, subject (the file) and detail (the reason).
-std::vector<std::vector<std::string>> Messages(const platform::CScriptedMessages& messages) {
+std::vector<std::vector<std::string>> Messages(const testing_support::CScriptedMessages& messages) {
     std::vector<std::vector<std::string>> out;
     for (const auto& r : messages.Requests()) {
         out.push_back({r.text, r.subject, r.detail});
@@ -215,7 +239,7 @@ std::vector<std::vector<std::string>> Messages(const platform::CScriptedMessages
 
 TEST(BookCsvFile, FailuresNameTheFileAndTheReasonAndChangeNothing) {
     CTempDir dir;
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     WriteText(dir.File("bad.csv"), kHeader + Row("1", "single", {"100"}) + Row("1", "groups"));
     WriteText(dir.File("keep.csv"), "old");
     const std::string repeated = "Row 3, column 1 (number): program 1 already came in row 2";
@@ -299,7 +323,7 @@ protected:
     }
 
     CTempDir m_dir;
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
     CNoDialogs m_host;
     CRecordingView m_view;
     model::CZelkorConfigDoc m_doc;

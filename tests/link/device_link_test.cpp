@@ -11,10 +11,11 @@
 
 #include "link/device_link.h"
 #include "platform/notify.h"
-#include "platform/scripted_messages.h"
+#include "res/notifications.h"
 #include "res/strings.h"
 #include "tests/link/link_test_support.h"
 #include "tests/link/pty_peer.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -72,9 +73,9 @@ std::vector<uint8_t> Reply(uint8_t type, std::vector<int> words) {
     return WithFcs(body);
 }
 
-constexpr SNote kTestAnswerNote{devlink::WM_LINKEVENT,
+constexpr SNote kTestAnswerNote{res::WM_LINKEVENT,
                                 static_cast<uintptr_t>(devlink::ELinkEvent::kTestAnswer), 0};
-constexpr SNote kLineLostNote{devlink::WM_LINKEVENT,
+constexpr SNote kLineLostNote{res::WM_LINKEVENT,
                               static_cast<uintptr_t>(devlink::ELinkEvent::kLineLost), 0};
 
 class DeviceLinkTest : public ::testing::Test {
@@ -86,7 +87,7 @@ protected:
         m_link.m_hEventWnd = m_target.m_handle;
     }
 
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
     CPtyPeer m_peer;
     CNoteTarget m_target;
     devlink::CDeviceLink m_link;
@@ -105,13 +106,9 @@ TEST_F(DeviceLinkTest, ActsOnEachKindOfReply) {
         uint32_t badFrames;
     };
     const SCase cases[] = {
-        {"ack with value",
-         Reply(2, {1, 2, 0x1234}),
-         {{devlink::WM_UPLOADPROGRESS, 0x1234, 0}},
-         {},
-         0},
-        {"final ack, type 4", Reply(4, {1, 3}), {{devlink::WM_UPLOADPROGRESS, 0, 0}}, {}, 0},
-        {"ack, type 3", Reply(3, {1, 2, 7}), {{devlink::WM_UPLOADPROGRESS, 7, 0}}, {}, 0},
+        {"ack with value", Reply(2, {1, 2, 0x1234}), {{res::WM_UPLOADPROGRESS, 0x1234, 0}}, {}, 0},
+        {"final ack, type 4", Reply(4, {1, 3}), {{res::WM_UPLOADPROGRESS, 0, 0}}, {}, 0},
+        {"ack, type 3", Reply(3, {1, 2, 7}), {{res::WM_UPLOADPROGRESS, 7, 0}}, {}, 0},
         {"test answer", Reply(3, {3}), {kTestAnswerNote}, {}, 0},
         {"test answer, type 2", Reply(2, {3}), {kTestAnswerNote}, {}, 0},
         {"other sub-code", Reply(2, {1, 9, 5}), {}, {}, 0},
@@ -286,7 +283,7 @@ private:
 };
 
 TEST(DeviceLinkClose, EndsTheReaderWhileItsEventIsStillPending) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     CBusyUiThread ui;
     CPtyPeer peer;
     devlink::CDeviceLink link;
@@ -306,7 +303,7 @@ TEST(DeviceLinkClose, EndsTheReaderWhileItsEventIsStillPending) {
 }
 
 TEST(DeviceLinkClose, TheLinksEndReleasesThePort) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     CPtyPeer peer;
     std::shared_ptr<platform::CEvent> event;
     {
@@ -326,7 +323,7 @@ TEST(DeviceLinkClose, TheLinksEndReleasesThePort) {
 }
 
 TEST(DeviceLinkOpen, KeepsItsEventAcrossAFailedOpenAndSetsTheDeviceSpeed) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     devlink::CDeviceLink link;
     link.SetPortPath("/dev/zelkor-no-such-port");
     EXPECT_FALSE(link.Open());

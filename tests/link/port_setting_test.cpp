@@ -9,10 +9,11 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <thread>
 
-#include "platform/scripted_messages.h"
+#include "platform/notify.h"
+#include "res/notifications.h"
 #include "tests/link/pty_peer.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -30,7 +31,7 @@ protected:
         m_setting.SetChangeHandler([this] { ++m_nChanges; });
     }
 
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
     CTempDir m_dir;
     CPtyPeer m_pty;
     std::string m_strStableName;
@@ -116,12 +117,24 @@ TEST_F(PortSetting, CloseAtTheEndLeavesThePortInUseWithAClosedLine) {
 // The far end goes away: once the link has heard of it the line is lost, and opening the port
 // again is what brings it back.
 TEST_F(PortSetting, AnUnpluggedLineShowsAsLostUntilThePortIsOpenedAgain) {
+    platform::CNotifyQueue queue;
+    platform::INotifyDispatcher* pPrevious = platform::SetNotifyDispatcher(&queue);
+    bool bLostHeard = false;
+    const platform::NotifyHandle listener =
+        platform::RegisterNotifyTarget([&](uint32_t msg, uintptr_t wParam, intptr_t) {
+            bLostHeard |= msg == res::WM_LINKEVENT &&
+                          wParam == static_cast<uintptr_t>(devlink::ELinkEvent::kLineLost);
+        });
+    m_link.m_hEventWnd = listener;
     m_setting.Start(m_pty.Path(), std::nullopt);
     ASSERT_TRUE(m_setting.OpenAtStart());
     m_pty.HangUp();
-    for (int i = 0; i < 1000 && !m_link.IsLineLost(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    while (!bLostHeard && queue.RunFor(std::chrono::seconds(10))) {
     }
+    m_link.m_hEventWnd = platform::kNoNotify;
+    platform::UnregisterNotifyTarget(listener);
+    platform::SetNotifyDispatcher(pPrevious);
+    ASSERT_TRUE(bLostHeard);
     ASSERT_TRUE(m_link.IsLineLost());
     m_nChanges = 0;
     m_setting.OnLineLost();

@@ -11,10 +11,11 @@
 #include <mutex>
 
 #include "link/serial_port.h"
-#include "platform/scripted_messages.h"
+#include "platform/error_text.h"
 #include "res/strings.h"
 #include "tests/link/link_test_support.h"
 #include "tests/link/pty_peer.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -87,7 +88,7 @@ public:
     }
     int SetTimeouts(std::chrono::milliseconds) override { return Fail(EStep::kTimeouts); }
     int Purge() override { return Fail(EStep::kPurge); }
-    void RequestLowLatency() override {}
+    int RequestLowLatency() override { return ENOTTY; }
     platform::SReadResult Read(uint8_t*, size_t, std::chrono::milliseconds) override {
         if (m_failing == EStep::kRead) {
             return {platform::EReadStatus::kReadError, 0, EINVAL};
@@ -111,7 +112,12 @@ public:
     int Write(const uint8_t*, size_t) override {
         return m_failing == EStep::kLineGone ? EIO : EINVAL;
     }
-    bool Drain(const std::atomic<bool>*) override { return true; }
+    bool DrainQueue(const std::atomic<bool>*, int& queued) override {
+        queued = m_nDrainLeft;
+        return m_nDrainLeft == 0;
+    }
+    // What the next drain leaves in the queue (-1: the driver cannot tell).
+    int m_nDrainLeft = 0;
     void Close(bool) override { *m_pOpen = false; }
     bool IsOpen() const override { return *m_pOpen; }
 
@@ -147,7 +153,7 @@ TEST(SerialPortOpen, ReportsEachFailureInItsOwnWordsAndReleasesTheDevice) {
         {EStep::kTimeouts, EINVAL, res::kSetTimeoutsFailed},
     };
     for (const auto& c : cases) {
-        platform::CScriptedMessages messages;
+        testing_support::CScriptedMessages messages;
         bool bDeviceOpen = false;
         CRecordingPort port(std::make_unique<CFakeDevice>(c.step, c.error, &bDeviceOpen));
         port.SetPortPath("/dev/ttyFAKE0");
@@ -165,8 +171,65 @@ TEST(SerialPortOpen, ReportsEachFailureInItsOwnWordsAndReleasesTheDevice) {
     }
 }
 
+// Records the port's events as the trace hears them.
+class CRecordingTrace : public devlink::IFrameTrace {
+public:
+    void OnSend(const uint8_t*, size_t) override {}
+    void OnReceive(const uint8_t*, size_t) override {}
+    void OnPortEvent(const std::string& text) override {
+        std::lock_guard lock(m_mutex);
+        m_events.push_back(text);
+    }
+    std::vector<std::string> Events() {
+        std::lock_guard lock(m_mutex);
+        return m_events;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<std::string> m_events;
+};
+
+// What the trace says of the drain at close, which the frames alone cannot show.
+TEST(SerialPortTrace, SaysWhatTheDrainLeftAndThatTheLineWasLost) {
+    struct SCase {
+        CFakeDevice::EStep step;
+        int nDrainLeft;
+        std::string closing;
+    };
+    const SCase cases[] = {
+        {CFakeDevice::EStep::kNone, 300, "output not drained at close: 300 bytes left after "},
+        {CFakeDevice::EStep::kNone, -1, "output not drained at close after "},
+        {CFakeDevice::EStep::kLineGone, 0, res::kTraceLostAtClose},
+    };
+    for (const SCase& c : cases) {
+        testing_support::CScriptedMessages messages;
+        CRecordingTrace trace;
+        bool bDeviceOpen = false;
+        auto device = std::make_unique<CFakeDevice>(c.step, EIO, &bDeviceOpen);
+        device->m_nDrainLeft = c.nDrainLeft;
+        CRecordingPort port(std::move(device));
+        port.SetTrace(&trace);
+        port.SetPortPath("/dev/ttyFAKE0");
+        ASSERT_TRUE(port.Open());
+        if (c.step == CFakeDevice::EStep::kLineGone) {
+            ASSERT_TRUE(port.WaitForLosses(1));
+        }
+        port.Close();
+        const std::vector<std::string> events = trace.Events();
+        ASSERT_GE(events.size(), 4u);
+        EXPECT_EQ(events[1],
+                  "low-latency mode: refused by the driver (" + platform::ErrorText(ENOTTY) + ")");
+        if (c.step == CFakeDevice::EStep::kLineGone) {
+            EXPECT_EQ(events[2], "line lost: " + platform::ErrorText(EIO));
+        }
+        EXPECT_EQ(events[events.size() - 2].rfind(c.closing, 0), 0u) << events[events.size() - 2];
+        EXPECT_EQ(events.back(), "port /dev/ttyFAKE0 closed");
+    }
+}
+
 TEST(SerialPortReader, ReportsAReadFailureAndStillEndsOnClose) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     bool bDeviceOpen = false;
     CRecordingPort port(
         std::make_unique<CFakeDevice>(CFakeDevice::EStep::kRead, EINVAL, &bDeviceOpen));
@@ -183,7 +246,7 @@ TEST(SerialPortReader, ReportsAReadFailureAndStillEndsOnClose) {
 // A device that goes away is no read failure: the port remembers it, reports it once, and once
 // more for each frame sent on it after, without a write error for each.
 TEST(SerialPortReader, AGoneDeviceIsReportedOnceAndAgainForEachFrameSent) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     bool bDeviceOpen = false;
     CRecordingPort port(
         std::make_unique<CFakeDevice>(CFakeDevice::EStep::kLineGone, EIO, &bDeviceOpen));
@@ -202,7 +265,7 @@ TEST(SerialPortReader, AGoneDeviceIsReportedOnceAndAgainForEachFrameSent) {
 }
 
 TEST(SerialPortOverPty, ConfiguresTheLineForTheDevice) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     CPtyPeer peer;
     CRecordingPort port;
     port.SetPortPath(peer.Path());
@@ -220,7 +283,7 @@ TEST(SerialPortOverPty, ConfiguresTheLineForTheDevice) {
 }
 
 TEST(SerialPortOverPty, WritesFramesAndReadsReplies) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     CPtyPeer peer;
     CRecordingPort port;
     port.SetPortPath(peer.Path());
@@ -241,7 +304,7 @@ TEST(SerialPortOverPty, WritesFramesAndReadsReplies) {
 }
 
 TEST(SerialPortOverPty, ClosesAndReopensOnAnotherPort) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     CPtyPeer first;
     CPtyPeer second;
     CRecordingPort port;
@@ -267,7 +330,7 @@ TEST(SerialPortOverPty, ClosesAndReopensOnAnotherPort) {
 }
 
 TEST(SerialPortOverPty, RefusesAMissingPathAndAPortHeldElsewhere) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     CPtyPeer peer;
 
     CRecordingPort missing;
@@ -314,7 +377,7 @@ TEST(SerialPortOverPty, RefusesAMissingPathAndAPortHeldElsewhere) {
 }
 
 TEST(SerialPortWrite, AFrameThatCannotBeWrittenIsReportedOnce) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     CRecordingPort closed;
     devlink::CPacketBuffer frame(128);
     std::vector<uint8_t> payload(64, 0x7E);
@@ -331,7 +394,7 @@ TEST(SerialPortWrite, AFrameThatCannotBeWrittenIsReportedOnce) {
 // A pseudo-terminal shows it at once: beyond the 4 KiB its far end holds ready to read, a purge
 // throws away what is still on its way. Only output the user gave up on is thrown away.
 TEST(SerialPortClose, LetsQueuedFramesReachTheDeviceUnlessAbandoned) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     for (const bool bAbandon : {false, true}) {
         CPtyPeer peer;
         CRecordingPort port;
@@ -365,7 +428,7 @@ TEST(SerialPortClose, LetsQueuedFramesReachTheDeviceUnlessAbandoned) {
 // sent then says so again instead of failing with a write error, and opening the port anew
 // starts afresh.
 TEST(SerialPortOverPty, AHungUpLineIsFoundOnceAndForgottenOnReopen) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     CPtyPeer first;
     CRecordingPort port;
     port.SetPortPath(first.Path());

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/program_book.h"
-#include "platform/scripted_messages.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
 namespace book_file_support {
@@ -68,7 +68,7 @@ protected:
     }
 
     CTempDir m_dir;
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
 };
 
 }  // namespace book_file_support

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "model/program_book.h"
-#include "platform/scripted_messages.h"
 #include "tests/model/book_file_support.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
 using model::CProgramBook;

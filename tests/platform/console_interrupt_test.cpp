@@ -6,18 +6,19 @@
 #include <chrono>
 
 #include "platform/event.h"
+#include "tests/test_support.h"
 
 namespace {
 
 TEST(ConsoleInterrupt, AnInterruptCallsTheHandlerInsteadOfEndingTheProcess) {
     platform::CEvent called;
     platform::CConsoleInterrupt watch([&called] { called.Set(); });
-    if (!platform::CConsoleInterrupt::RaiseForTest()) {
+    if (!testing_support::RaiseInterrupt()) {
         GTEST_SKIP() << "this process has no console to interrupt";
     }
     // A generous bound: the handler runs on another thread, whenever the system gets to it.
     EXPECT_EQ(called.Wait(std::chrono::seconds(30)), platform::EWaitResult::kSignalled);
-    EXPECT_TRUE(platform::CConsoleInterrupt::RaiseForTest());
+    EXPECT_TRUE(testing_support::RaiseInterrupt());
     EXPECT_EQ(called.Wait(std::chrono::seconds(30)), platform::EWaitResult::kSignalled)
         << "each interrupt calls the handler again";
 }

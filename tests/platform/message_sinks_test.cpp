@@ -7,9 +7,10 @@
 
 #include "platform/console_messages.h"
 #include "platform/message_box.h"
-#include "platform/scripted_messages.h"
+#include "tests/scripted_messages.h"
 
 using namespace platform;
+using testing_support::CScriptedMessages;
 using namespace std::chrono_literals;
 
 namespace {

@@ -7,14 +7,14 @@
 
 #include "platform/console_messages.h"
 #include "platform/message_box.h"
-#include "platform/scripted_messages.h"
+#include "tests/scripted_messages.h"
 
 using platform::CConsoleMessages;
-using platform::CScriptedMessages;
 using platform::EMsgAnswer;
 using platform::EMsgButtons;
 using platform::EMsgIcon;
 using platform::SMessageRequest;
+using testing_support::CScriptedMessages;
 
 namespace {
 

@@ -15,10 +15,10 @@
 
 #include "link/device_link.h"
 #include "platform/error_text.h"
-#include "platform/scripted_messages.h"
 #include "platform/serial_device.h"
 #include "platform/serial_device_win32.h"
 #include "res/strings.h"
+#include "tests/scripted_messages.h"
 
 using platform::EReadStatus;
 using namespace std::chrono_literals;
@@ -244,7 +244,7 @@ TEST(SerialPortWin32, APortThatIsNoCommDeviceIsRefusedWithTheStatesMessage) {
     HANDLE server = ::CreateNamedPipeA(path.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1, 4096,
                                        4096, 0, nullptr);
     ASSERT_NE(server, INVALID_HANDLE_VALUE);
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     devlink::CDeviceLink link;
     link.SetPortPath(path);
     EXPECT_FALSE(link.Open());

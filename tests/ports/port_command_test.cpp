@@ -35,7 +35,7 @@ std::string Machine(const std::string& name) {
     return "--sysfs-root '" + root + "/sys' --dev-root '" + root + "/dev'";
 }
 
-TEST(PortsCommand, ListsEachPortWithPathUsbFlagDescriptionAndStableName) {
+TEST(PortsCommand, ListsEachPortWithPathUsbFlagDescriptionStableNameAndUsbIdentity) {
     SRun run = RunPorts(Machine("desktop"));
     const std::string byId = std::string(ZELKOR_FIXTURES) + "/sysfs/desktop/dev/serial/by-id/";
     EXPECT_EQ(run.nStatus, 0) << run.strErr;
@@ -43,14 +43,15 @@ TEST(PortsCommand, ListsEachPortWithPathUsbFlagDescriptionAndStableName) {
               "Bluetooth RFCOMM (rfcomm0)\t/dev/rfcomm0\t-\tBluetooth RFCOMM\n"
               "STM32 Virtual ComPort (ttyACM0)\t/dev/ttyACM0\tUSB\tSTM32 Virtual ComPort\t" +
                   byId +
-                  "usb-STMicroelectronics_STM32_Virtual_ComPort_6D8E3A5B5550-if00\n"
+                  "usb-STMicroelectronics_STM32_Virtual_ComPort_6D8E3A5B5550-if00\t0483:5740\t"
+                  "STMicroelectronics\t6D8E3A5B5550\n"
                   "serial (ttyS0)\t/dev/ttyS0\t-\tserial\n"
                   "serial (ttyS1)\t/dev/ttyS1\t-\tserial\n"
                   "FT232R USB UART (ttyUSB0)\t/dev/ttyUSB0\tUSB\tFT232R USB UART\t" +
                   byId +
-                  "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0\n"
+                  "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0\t0403:6001\tFTDI\tA50285BI\n"
                   "USB Serial (ttyUSB1)\t/dev/ttyUSB1\tUSB\tUSB Serial\t" +
-                  byId + "usb-1a86_USB_Serial-if00-port0\n");
+                  byId + "usb-1a86_USB_Serial-if00-port0\t1a86:7523\n");
     EXPECT_EQ(run.strErr, "");
 }
 
@@ -59,8 +60,10 @@ TEST(PortsCommand, IdenticalAdaptersAreToldApartByTheirStableNames) {
     EXPECT_EQ(run.nStatus, 0) << run.strErr;
     EXPECT_NE(run.strOut.find("Dual RS232-HS (ttyUSB0)\t/dev/ttyUSB0\tUSB\tDual RS232-HS\t"),
               std::string::npos);
-    EXPECT_NE(run.strOut.find("usb-FTDI_Dual_RS232-HS-if00-port0\n"), std::string::npos);
-    EXPECT_NE(run.strOut.find("usb-FTDI_Dual_RS232-HS-if01-port0\n"), std::string::npos);
+    EXPECT_NE(run.strOut.find("usb-FTDI_Dual_RS232-HS-if00-port0\t0403:6010\tFTDI\n"),
+              std::string::npos);
+    EXPECT_NE(run.strOut.find("usb-FTDI_Dual_RS232-HS-if01-port0\t0403:6010\tFTDI\n"),
+              std::string::npos);
 }
 
 TEST(PortsCommand, EnumerationErrorPrintsItsMessageAndFails) {

@@ -32,18 +32,19 @@ std::vector<CPortInfo> EnumerateTree(const std::string& root, const std::string&
 }
 
 CPortInfo Entry(const std::string& node, const std::string& text, bool bUsb,
-                const std::string& stableName = "") {
-    return {"/dev/" + node, "", text + " (" + node + ")", bUsb, text, stableName};
+                const std::string& stableName = "", platform::SUsbIdentity usb = {}) {
+    return {"/dev/" + node, "", text + " (" + node + ")", bUsb, text, stableName, std::move(usb)};
 }
 
 TEST(PortSourceLinux, DesktopListsRealPortsInNameOrderAndLeavesOutPortsWithoutAUart) {
     std::vector<CPortInfo> expected = {
         Entry("rfcomm0", "Bluetooth RFCOMM", false),
-        Entry("ttyACM0", "STM32 Virtual ComPort", true),
+        Entry("ttyACM0", "STM32 Virtual ComPort", true, "",
+              {"0483", "5740", "STMicroelectronics", "6D8E3A5B5550"}),
         Entry("ttyS0", "serial", false),
         Entry("ttyS1", "serial", false),
-        Entry("ttyUSB0", "FT232R USB UART", true),
-        Entry("ttyUSB1", "USB Serial", true),
+        Entry("ttyUSB0", "FT232R USB UART", true, "", {"0403", "6001", "FTDI", "A50285BI"}),
+        Entry("ttyUSB1", "USB Serial", true, "", {"1a86", "7523", "", ""}),
     };
     EXPECT_EQ(EnumerateTree(Machine("desktop", "sys")), expected);
 }
@@ -52,8 +53,8 @@ TEST(PortSourceLinux, LaptopNamesSerialBasePortsByTheirHardware) {
     std::vector<CPortInfo> expected = {
         Entry("ttyAMA0", "uart-pl011", false),
         Entry("ttyS0", "serial", false),
-        Entry("ttyUSB0", "Dual RS232-HS", true),
-        Entry("ttyUSB1", "Dual RS232-HS", true),
+        Entry("ttyUSB0", "Dual RS232-HS", true, "", {"0403", "6010", "FTDI", ""}),
+        Entry("ttyUSB1", "Dual RS232-HS", true, "", {"0403", "6010", "FTDI", ""}),
     };
     EXPECT_EQ(EnumerateTree(Machine("laptop", "sys")), expected);
 }
@@ -64,8 +65,10 @@ TEST(PortSourceLinux, EntriesCarryTheirStableNames) {
     std::vector<CPortInfo> expected = {
         Entry("ttyAMA0", "uart-pl011", false),
         Entry("ttyS0", "serial", false),
-        Entry("ttyUSB0", "Dual RS232-HS", true, byId + "usb-FTDI_Dual_RS232-HS-if00-port0"),
-        Entry("ttyUSB1", "Dual RS232-HS", true, byId + "usb-FTDI_Dual_RS232-HS-if01-port0"),
+        Entry("ttyUSB0", "Dual RS232-HS", true, byId + "usb-FTDI_Dual_RS232-HS-if00-port0",
+              {"0403", "6010", "FTDI", ""}),
+        Entry("ttyUSB1", "Dual RS232-HS", true, byId + "usb-FTDI_Dual_RS232-HS-if01-port0",
+              {"0403", "6010", "FTDI", ""}),
     };
     EXPECT_EQ(EnumerateTree(Machine("laptop", "sys"), Machine("laptop", "dev")), expected);
 }
@@ -186,9 +189,10 @@ TEST(PortSourceLinux, UsbTextFallsBackToInterfaceThenDriver) {
     tree.Tty("ttyUSB0", bus + "/1-1/1-1:1.0/port");
     tree.Tty("ttyUSB1", bus + "/1-2/1-2:1.0/port");
     tree.Tty("ttyUSB2", bus + "/1-3/1-3:1.0/port");
-    std::vector<CPortInfo> expected = {Entry("ttyUSB0", "Cable", true),
-                                       Entry("ttyUSB1", "Interface text", true),
-                                       Entry("ttyUSB2", "ftdi_sio", true)};
+    const platform::SUsbIdentity vendorOnly{"0403", "", "", ""};
+    std::vector<CPortInfo> expected = {Entry("ttyUSB0", "Cable", true, "", vendorOnly),
+                                       Entry("ttyUSB1", "Interface text", true, "", vendorOnly),
+                                       Entry("ttyUSB2", "ftdi_sio", true, "", vendorOnly)};
     EXPECT_EQ(EnumerateTree(tree.Root().string()), expected);
 }
 

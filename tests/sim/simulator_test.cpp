@@ -15,11 +15,12 @@
 #include "model/program_book.h"
 #include "platform/byte_order.h"
 #include "platform/notify.h"
-#include "platform/scripted_messages.h"
+#include "res/notifications.h"
 #include "res/strings.h"
 #include "res/version.h"
 #include "sim/simulator.h"
 #include "tests/link/link_test_support.h"
+#include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
 extern char** environ;
@@ -288,13 +289,13 @@ TEST(SimulatorTool, PrintsItsPortAndAnswersTheProgram) {
     ASSERT_EQ(path.rfind("/dev/", 0), 0u) << path;
 
     {
-        platform::CScriptedMessages messages;
+        testing_support::CScriptedMessages messages;
         platform::CNotifyQueue queue;
         platform::INotifyDispatcher* previous = platform::SetNotifyDispatcher(&queue);
         std::vector<uintptr_t> events;
         const platform::NotifyHandle target =
             platform::RegisterNotifyTarget([&](uint32_t msg, uintptr_t wParam, intptr_t) {
-                if (msg == devlink::WM_LINKEVENT) {
+                if (msg == res::WM_LINKEVENT) {
                     events.push_back(wParam);
                 }
             });

@@ -5,11 +5,13 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 
 #include "cli/link_commands.h"
 #include "model/program_book.h"
+#include "platform/error_text.h"
 #include "res/strings.h"
 #include "sim/simulator.h"
 #include "tests/test_support.h"
@@ -248,7 +250,7 @@ TEST(CliTest, TracesTheFramesOnTheLine) {
     EXPECT_EQ(traced.status, 0) << traced.err;
     EXPECT_EQ(traced.out, "Received response from device.\n");
     std::istringstream lines(traced.err);
-    std::vector<std::string> frames;
+    std::vector<std::string> entries;
     for (std::string line; std::getline(lines, line);) {
         const size_t close = line.find("] ");
         ASSERT_TRUE(line.rfind("[", 0) == 0 && close != std::string::npos) << line;
@@ -256,10 +258,20 @@ TEST(CliTest, TracesTheFramesOnTheLine) {
         double seconds = -1;
         EXPECT_TRUE(stamp >> seconds) << line;
         EXPECT_GE(seconds, 0.0) << line;
-        frames.push_back(line.substr(close + 2));
+        entries.push_back(line.substr(close + 2));
     }
-    EXPECT_EQ(frames, (std::vector<std::string>{"> 7E 00 03 00 00 BA 13 7E",
-                                                "< 7E 00 02 00 02 00 03 24 66 7E"}));
+    // What happened to the port comes between the frames, one line each: its settings, the
+    // driver's answer to low-latency mode (a pseudo-terminal has none), the drain, the close.
+    const std::string port = answering.device.PortPath();
+    ASSERT_EQ(entries.size(), 6u) << traced.err;
+    EXPECT_EQ(entries[0],
+              "* port " + port + " opened: 115200 baud, 8 data bits, no parity, 1 stop bit");
+    EXPECT_EQ(entries[1],
+              "* low-latency mode: refused by the driver (" + platform::ErrorText(ENOTTY) + ")");
+    EXPECT_EQ(entries[2], "> 7E 00 03 00 00 BA 13 7E");
+    EXPECT_EQ(entries[3], "< 7E 00 02 00 02 00 03 24 66 7E");
+    EXPECT_EQ(entries[4].rfind("* output drained at close in ", 0), 0u) << entries[4];
+    EXPECT_EQ(entries[5], "* port " + port + " closed");
 }
 
 TEST(CliHelp, ShowsEachDefaultAndTheExitStatuses) {

@@ -5,8 +5,9 @@
 #include <system_error>
 
 #include "platform/notify.h"
-#include "platform/scripted_messages.h"
+#include "res/notifications.h"
 #include "res/strings.h"
+#include "tests/scripted_messages.h"
 #include "tests/upload/upload_test_support.h"
 #include "upload/time_left.h"
 #include "upload/upload_job.h"
@@ -23,11 +24,11 @@ class CFakeDialog {
 public:
     CFakeDialog() : m_pPrevious(platform::SetNotifyDispatcher(&m_queue)) {
         m_handle = platform::RegisterNotifyTarget([this](uint32_t msg, uintptr_t w, intptr_t) {
-            if (msg == devlink::WM_UPLOADPROGRESS) {
+            if (msg == res::WM_UPLOADPROGRESS) {
                 ++m_nProgress;
-            } else if (msg == upload::kNotifyCommand && w == upload::kIdCancel) {
+            } else if (msg == res::kNotifyCommand && w == upload::kIdCancel) {
                 m_bClosed = true;
-            } else if (msg == devlink::WM_LINKEVENT &&
+            } else if (msg == res::WM_LINKEVENT &&
                        w == static_cast<uintptr_t>(devlink::ELinkEvent::kLineLost)) {
                 ++m_nLineLost;
             }
@@ -85,7 +86,7 @@ std::unique_ptr<upload::CProgramUploadJob> ProgramJob(const model::CProgramBook&
 }
 
 TEST(BookUpload, TheWholeBookArrivesByteExact) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     SSimLink s;
     CFakeDialog dialog;
     auto book = SampleBook();
@@ -112,7 +113,7 @@ TEST(BookUpload, TheWholeBookArrivesByteExact) {
 }
 
 TEST(ProgramUpload, OneProgramArrivesInFourBlocksWithItsIndex) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     struct SCase {
         const char* name;
         sim::SSimOptions options;
@@ -148,8 +149,25 @@ TEST(ProgramUpload, OneProgramArrivesInFourBlocksWithItsIndex) {
     EXPECT_EQ(messages.Count(), 0u);
 }
 
+TEST(ProgramUpload, DataShorterThanABlockGoesWholeAsTheFinalBlock) {
+    testing_support::CScriptedMessages messages;
+    SSimLink s;
+    CFakeDialog dialog;
+    upload::CProgramUploadJob job;
+    ASSERT_TRUE(job.AllocateData(10));  // the only allocation: reading past it is the fault
+    for (int i = 0; i < 10; ++i) {
+        job.m_pData[i] = static_cast<uint8_t>(0xA0 + i);
+    }
+    ASSERT_TRUE(dialog.Start(job, s.link));
+    ASSERT_TRUE(dialog.RunUntil(CFakeDialog::Confirmed(job)));
+    const auto frames = s.device.Frames();
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0].length, 16);
+    EXPECT_EQ(frames[0].data, std::vector<uint8_t>(job.m_pData.get(), job.m_pData.get() + 10));
+}
+
 TEST(UploadSilentDevice, SendsOneFrameAndWaitsUntilCancel) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     sim::SSimOptions silent;
     silent.bSilent = true;
     SSimLink s(silent);
@@ -169,7 +187,7 @@ TEST(UploadSilentDevice, SendsOneFrameAndWaitsUntilCancel) {
 // Cancel at any point: the thread has stopped when Cancel returns, and nothing follows it on
 // the line (a test frame sent after Cancel is the last thing the device sees).
 TEST(UploadCancel, LeavesNoThreadAndNoFrameBehind) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     enum class EWhen { kBeforeStart, kAtStart, kAfterFrames, kAfterEnd };
     const EWhen whens[] = {EWhen::kBeforeStart, EWhen::kAtStart, EWhen::kAfterFrames,
                            EWhen::kAfterEnd};
@@ -212,7 +230,7 @@ TEST(UploadCancel, LeavesNoThreadAndNoFrameBehind) {
 // the line's queue when the last one goes: the whole book must still arrive, and the end is
 // confirmed only by the device's answer to the final block, never by a repeated earlier one.
 TEST(BookUpload, RunsAheadOnRepeatedAnswersAndStillEndsConfirmed) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     sim::SSimOptions duplicating;
     duplicating.nDuplicateEvery = 2;
     SSimLink s(duplicating);
@@ -233,7 +251,7 @@ TEST(BookUpload, RunsAheadOnRepeatedAnswersAndStillEndsConfirmed) {
 
 // How each upload ends, as the dialog and the command line read it once the job has closed.
 TEST(UploadEnd, TellsConfirmedUnconfirmedAndLostApart) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     struct SCase {
         const char* name;
         sim::SSimOptions options;
@@ -273,7 +291,7 @@ TEST(UploadEnd, TellsConfirmedUnconfirmedAndLostApart) {
 
 // An upload on a line that has already gone says so once and ends without waiting.
 TEST(UploadEnd, AnUploadOnAGoneLineEndsAtOnceWithOneReport) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     sim::SSimOptions hangingUp;
     hangingUp.nHangUpAfter = 1;
     SSimLink s(hangingUp);
@@ -302,7 +320,7 @@ protected:
 };
 
 TEST(UploadStart, AJobWhoseThreadCannotStartSaysSoAndStillEnds) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     CThreadlessJob job;
     devlink::CDeviceLink link;
     ASSERT_TRUE(job.AllocateData(model::CProgramBook::EncodedSize()));
@@ -317,7 +335,7 @@ TEST(UploadStart, AJobWhoseThreadCannotStartSaysSoAndStillEnds) {
 }
 
 TEST(UploadDialogGone, LateNotificationsAndTheCloseAreHarmless) {
-    platform::CScriptedMessages messages;
+    testing_support::CScriptedMessages messages;
     SSimLink s;
     CFakeDialog dialog;
     auto job = ProgramJob(*SampleBook(), 5);

@@ -61,6 +61,7 @@ private:
     QPushButton* m_pOk = nullptr;
     QLabel* m_pStableName = nullptr;
     QLabel* m_pDescription = nullptr;
+    QLabel* m_pUsbIdentity = nullptr;
 };
 
 }  // namespace ports

@@ -1,6 +1,6 @@
 // The Select Comm Port dialog, run modally and driven with keys and clicks as a user would, on
 // scripted port systems and on a fake Linux machine.
-#include "ports/select_port_dlg.h"
+#include "ui/ports/select_port_dlg.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,11 @@
 #include <functional>
 
 #include "platform/port_source_linux.h"
-#include "platform/scripted_messages.h"
 #include "ports/port_info.h"
 #include "res/ids_ports.h"
 #include "res/strings.h"
 #include "tests/ports/scripted_port_system.h"
+#include "tests/scripted_messages.h"
 
 using ports::CSelectPortDlg;
 using ports::g_portList;
@@ -78,7 +78,7 @@ protected:
         return {path, name, name, std::nullopt, 0};
     }
 
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
     CScriptedPortSystem m_system;
 };
 
@@ -307,6 +307,8 @@ TEST_F(SelectPortDlg, IdenticalAdaptersAreToldApartByStableNameAndDescription) {
         EXPECT_EQ(stableName->text(), "usb-FTDI_Dual_RS232-HS-if01-port0");
         EXPECT_EQ(stableName->toolTip().toStdString(), byId + "usb-FTDI_Dual_RS232-HS-if01-port0");
         EXPECT_EQ(description->text(), "Dual RS232-HS");
+        auto* usb = Control<QLabel>(dlg, res::IDC_PORT_USB_IDENTITY);
+        EXPECT_EQ(usb->text(), "0403:6010, FTDI");  // this adapter has no serial number
         MaybeScreenshot(&dlg, "select_port_identical");
         combo->showPopup();
         QApplication::processEvents();
@@ -319,6 +321,7 @@ TEST_F(SelectPortDlg, IdenticalAdaptersAreToldApartByStableNameAndDescription) {
         QTest::keyClick(combo, Qt::Key_Up);  // a port without a stable name
         EXPECT_EQ(stableName->text(), res::kSelectPortNoStableName);
         EXPECT_EQ(description->text(), "serial");
+        EXPECT_EQ(usb->text(), res::kSelectPortNotUsb);
         QTest::keyClick(combo, Qt::Key_Down);
         QTest::mouseClick(Ok(dlg), Qt::LeftButton);
     });

@@ -13,9 +13,9 @@
 #include <clocale>
 #include <deque>
 
-#include "editor/zelkor_form.h"
 #include "platform/message_box.h"
 #include "tests/test_support.h"
+#include "ui/editor/zelkor_form.h"
 #include "widgets/control_ids.h"
 
 namespace {

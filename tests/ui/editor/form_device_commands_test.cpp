@@ -14,15 +14,16 @@
 
 #include "app/main_frame.h"
 #include "app/qt_notify_dispatcher.h"
-#include "editor/zelkor_form.h"
 #include "link/link_messages.h"
-#include "platform/scripted_messages.h"
 #include "res/ids_app.h"
 #include "res/ids_editor.h"
 #include "res/ids_upload.h"
 #include "res/strings.h"
 #include "sim/simulator.h"
-#include "upload/upload_progress_dlg.h"
+#include "tests/scripted_messages.h"
+#include "tests/ui/posted_notifications.h"
+#include "ui/editor/zelkor_form.h"
+#include "ui/upload/upload_progress_dlg.h"
 #include "widgets/control_ids.h"
 
 namespace {
@@ -107,7 +108,7 @@ protected:
         return bytes;
     }
 
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
     app::CQtNotifyDispatcher m_dispatcher;
     devlink::CDeviceLink m_link;
     devlink::CLinkMessages m_linkMessages{m_link};  // as the application reports the link's events
@@ -254,7 +255,7 @@ TEST_F(FormDeviceCommands, AnUnconfirmedUploadIsReportedOnceAfterTheDialog) {
     EXPECT_EQ(*bar, 97);
     // The device's second after the last block was over when the dialog closed: the warning
     // follows the dialog before the command returns, once.
-    QTest::qWait(50);
+    ASSERT_TRUE(testing_support::DeliverPostedNotifications());
     ASSERT_EQ(m_messages.Count(), 1u);
     EXPECT_EQ(m_messages.Texts()[0], res::kUploadNotConfirmed);
     EXPECT_EQ(m_messages.Requests()[0].icon, platform::EMsgIcon::kWarning);
@@ -277,7 +278,7 @@ TEST_F(FormDeviceCommands, ALostLineEndsTheUploadWithOneMessage) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_messages.Count() >= 2; }, 10000));
     RunUpload([this] { UploadCurrentProgram(); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_messages.Count() >= 3; }, 10000));
-    QTest::qWait(50);
+    ASSERT_TRUE(testing_support::DeliverPostedNotifications());
     EXPECT_EQ(m_messages.Texts(), std::vector<std::string>(3, lost));
     for (const platform::SMessageRequest& box : m_messages.Requests()) {
         EXPECT_EQ(box.icon, platform::EMsgIcon::kWarning);

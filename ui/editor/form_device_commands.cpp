@@ -2,12 +2,12 @@
 // belong to the form, but their logic is the upload's, so they live here.
 #include <QPushButton>
 
-#include "editor/zelkor_form.h"
 #include "platform/message_box.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
+#include "ui/editor/zelkor_form.h"
+#include "ui/upload/upload_progress_dlg.h"
 #include "upload/upload_job.h"
-#include "upload/upload_progress_dlg.h"
 
 namespace editor {
 

@@ -1,4 +1,4 @@
-#include "editor/zelkor_form.h"
+#include "ui/editor/zelkor_form.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -18,6 +18,7 @@
 
 #include "editor/frequency_rules.h"
 #include "res/ids_editor.h"
+#include "res/notifications.h"
 #include "res/strings.h"
 #include "widgets/control_ids.h"
 #include "widgets/screen_fit.h"

@@ -1,4 +1,4 @@
-#include "editor/insert_program_dlg.h"
+#include "ui/editor/insert_program_dlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The editor form on real widgets: what a program looks like on it, and that every control can
 // be found by its id and is named for a screen reader.
-#include "editor/zelkor_form.h"
+#include "ui/editor/zelkor_form.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "platform/scripted_messages.h"
+#include "tests/scripted_messages.h"
 #include "widgets/control_ids.h"
 
 namespace {
@@ -34,7 +34,7 @@ protected:
     QComboBox* Combo() { return widgets::FindControlAs<QComboBox>(&m_form, 1005); }
     QRadioButton* Radio(int nID) { return widgets::FindControlAs<QRadioButton>(&m_form, nID); }
 
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
     model::CZelkorConfigDoc m_doc;
     CZelkorForm m_form;
 };

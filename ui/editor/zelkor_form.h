@@ -51,7 +51,6 @@ public:
         m_pLink = pLink;
         m_pPortSetting = pPortSetting;
     }
-    model::CZelkorConfigDoc* GetDocument() const { return m_pDoc; }
 
     // Puts the document's current program on the form.
     void ShowProgram();
@@ -67,8 +66,6 @@ public:
     // model::IDocView
     intptr_t SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) override;
     void OnInitialUpdate() override;
-    // The document's update broadcasts change nothing: the form refreshes through ShowProgram.
-    void OnUpdate() {}
 
     // widgets::ICommandTarget: the menu commands that the form's subsystems hand it.
     bool OnCmdMsg(int nID, bool bExecute) override;

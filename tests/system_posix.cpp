@@ -1,3 +1,6 @@
+#include <signal.h>
+#include <unistd.h>
+
 #include <cerrno>
 
 #include "platform/error_text.h"
@@ -16,6 +19,11 @@ std::string ReasonReadFolder() {
 }
 std::string ReasonWriteFolder() {
     return platform::ErrorText(EISDIR);
+}
+
+bool RaiseInterrupt() {
+    // To the process, not to this thread: the watch's thread is the one that takes it.
+    return ::kill(::getpid(), SIGINT) == 0;
 }
 
 }  // namespace testing_support

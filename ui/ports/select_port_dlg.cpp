@@ -1,4 +1,4 @@
-#include "ports/select_port_dlg.h"
+#include "ui/ports/select_port_dlg.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -130,11 +130,15 @@ void CSelectPortDlg::BuildControls() {
     m_pDescription = new QLabel(this);
     widgets::SetControlId(m_pDescription, res::IDC_PORT_DESCRIPTION);
     m_pDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pUsbIdentity = new QLabel(this);
+    widgets::SetControlId(m_pUsbIdentity, res::IDC_PORT_USB_IDENTITY);
+    m_pUsbIdentity->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* details = new QFormLayout;
     details->setContentsMargins(0, 0, 0, 0);
     details->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     details->addRow(res::kSelectPortStableName, m_pStableName);
     details->addRow(res::kSelectPortDescription, m_pDescription);
+    details->addRow(res::kSelectPortUsbIdentity, m_pUsbIdentity);
 
     auto* portRow = new QHBoxLayout;
     portRow->addWidget(m_cbPort, 1);
@@ -234,6 +238,9 @@ void CSelectPortDlg::ShowDetails() {
                                                 : ShortStableName(stableName),
         Text(stableName));
     fit(m_pDescription, Text(description), Text(description));
+    const std::string usb = pShown != nullptr ? UsbIdentityText(pShown->m_usb, ", ") : "";
+    fit(m_pUsbIdentity,
+        pShown != nullptr && !pShown->m_bUsb ? Text(res::kSelectPortNotUsb) : Text(usb), Text(usb));
 }
 
 void CSelectPortDlg::OnOK() {

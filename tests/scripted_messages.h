@@ -11,9 +11,9 @@
 
 #include "platform/message_box.h"
 
-namespace platform {
+namespace testing_support {
 
-class CScriptedMessages : public IMessageSink {
+class CScriptedMessages : public platform::IMessageSink {
 public:
     // Installs itself as the sink for its lifetime.
     CScriptedMessages();
@@ -21,11 +21,11 @@ public:
     CScriptedMessages(const CScriptedMessages&) = delete;
     CScriptedMessages& operator=(const CScriptedMessages&) = delete;
 
-    EMsgAnswer Show(const SMessageRequest& request) override;
-    void Post(const SMessageRequest& request) override;
+    platform::EMsgAnswer Show(const platform::SMessageRequest& request) override;
+    void Post(const platform::SMessageRequest& request) override;
 
-    void QueueAnswer(EMsgAnswer answer);
-    std::vector<SMessageRequest> Requests() const;
+    void QueueAnswer(platform::EMsgAnswer answer);
+    std::vector<platform::SMessageRequest> Requests() const;
     std::vector<std::string> Texts() const;
     size_t Count() const;
     void Clear();
@@ -33,13 +33,13 @@ public:
     bool WaitForCount(size_t n, std::chrono::milliseconds timeout) const;
 
 private:
-    EMsgAnswer Record(const SMessageRequest& request);
+    platform::EMsgAnswer Record(const platform::SMessageRequest& request);
 
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_arrived;
-    std::vector<SMessageRequest> m_requests;
-    std::deque<EMsgAnswer> m_answers;
-    IMessageSink* m_pPrevious;
+    std::vector<platform::SMessageRequest> m_requests;
+    std::deque<platform::EMsgAnswer> m_answers;
+    platform::IMessageSink* m_pPrevious;
 };
 
-}  // namespace platform
+}  // namespace testing_support

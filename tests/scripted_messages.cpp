@@ -1,11 +1,14 @@
-#include "platform/scripted_messages.h"
+#include "tests/scripted_messages.h"
 
-namespace platform {
+namespace testing_support {
 
-CScriptedMessages::CScriptedMessages() : m_pPrevious(SetMessageSink(this)) {}
+using platform::EMsgAnswer;
+using platform::SMessageRequest;
+
+CScriptedMessages::CScriptedMessages() : m_pPrevious(platform::SetMessageSink(this)) {}
 
 CScriptedMessages::~CScriptedMessages() {
-    SetMessageSink(m_pPrevious);
+    platform::SetMessageSink(m_pPrevious);
 }
 
 EMsgAnswer CScriptedMessages::Record(const SMessageRequest& request) {
@@ -13,7 +16,7 @@ EMsgAnswer CScriptedMessages::Record(const SMessageRequest& request) {
     m_requests.push_back(request);
     m_arrived.notify_all();
     if (m_answers.empty()) {
-        return DismissAnswer(request.buttons);
+        return platform::DismissAnswer(request.buttons);
     }
     EMsgAnswer answer = m_answers.front();
     m_answers.pop_front();
@@ -63,4 +66,4 @@ bool CScriptedMessages::WaitForCount(size_t n, std::chrono::milliseconds timeout
     return m_arrived.wait_for(lock, timeout, [&] { return m_requests.size() >= n; });
 }
 
-}  // namespace platform
+}  // namespace testing_support

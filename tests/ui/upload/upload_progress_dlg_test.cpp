@@ -1,6 +1,6 @@
 // The Uploading Progress dialog, run modally offscreen against the simulated generator over a
 // real pseudo-terminal, with the Qt delivery of posted notifications.
-#include "upload/upload_progress_dlg.h"
+#include "ui/upload/upload_progress_dlg.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,11 @@
 #include <system_error>
 
 #include "app/qt_notify_dispatcher.h"
-#include "platform/scripted_messages.h"
 #include "res/ids_upload.h"
+#include "res/notifications.h"
 #include "res/strings.h"
+#include "tests/scripted_messages.h"
+#include "tests/ui/posted_notifications.h"
 #include "tests/upload/upload_test_support.h"
 
 namespace {
@@ -93,7 +95,7 @@ protected:
         return result;
     }
 
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
     app::CQtNotifyDispatcher m_dispatcher;
 };
 
@@ -162,8 +164,7 @@ TEST_F(UploadProgressDlg, ClosesByItselfWhenTheLastBlockHasGone) {
             EXPECT_EQ(m_messages.Count(), 0u) << c.name;
         } else {
             EXPECT_EQ(job->End(), upload::EUploadEnd::kUnconfirmed) << c.name;
-            ASSERT_TRUE(QTest::qWaitFor([&] { return m_messages.Count() > 0; }, 10000)) << c.name;
-            QTest::qWait(50);
+            ASSERT_TRUE(testing_support::DeliverPostedNotifications());
             ASSERT_EQ(m_messages.Count(), 1u) << c.name;
             const platform::SMessageRequest box = m_messages.Requests()[0];
             EXPECT_EQ(box.text, res::kUploadNotConfirmed);
@@ -234,8 +235,8 @@ TEST_F(UploadProgressDlg, LateAcknowledgementsAreHarmless) {
     // The link still names the closed dialog, as it always did; nothing reaches it any more.
     EXPECT_EQ(s.link.m_hNotifyWnd.load(), hDialog);
     s.link.SignalAck(0, 0);
-    EXPECT_FALSE(platform::PostNotify(hDialog, devlink::WM_UPLOADPROGRESS, 0, 0));
-    EXPECT_FALSE(platform::PostNotify(hDialog, upload::kNotifyCommand, upload::kIdCancel, 0));
+    EXPECT_FALSE(platform::PostNotify(hDialog, res::WM_UPLOADPROGRESS, 0, 0));
+    EXPECT_FALSE(platform::PostNotify(hDialog, res::kNotifyCommand, upload::kIdCancel, 0));
     QCoreApplication::processEvents();
     // The simulator counts a frame only after its reply has gone; wait for the count, then make
     // sure no fifth frame followed.
@@ -277,7 +278,7 @@ TEST_F(UploadProgressDlg, TheJobsCloseShowsTheFinalFigure) {
     Prepare(job, dlg, link);
     Run(dlg, [&] {
         EXPECT_EQ(dlg.m_progress->value(), 0);
-        EXPECT_TRUE(platform::PostNotify(link.m_hNotifyWnd.load(), upload::kNotifyCommand,
+        EXPECT_TRUE(platform::PostNotify(link.m_hNotifyWnd.load(), res::kNotifyCommand,
                                          upload::kIdCancel, 0));
     });
     EXPECT_FALSE(dlg.isVisible());

@@ -15,11 +15,11 @@
 #include <memory>
 
 #include "editor/fit_text.h"
-#include "editor/insert_program_dlg.h"
-#include "editor/list_ctrl_ex.h"
-#include "editor/reorder_dlg.h"
-#include "platform/scripted_messages.h"
 #include "res/ids_dialogs.h"
+#include "tests/scripted_messages.h"
+#include "ui/editor/insert_program_dlg.h"
+#include "ui/editor/list_ctrl_ex.h"
+#include "ui/editor/reorder_dlg.h"
 #include "widgets/dialog_units.h"
 
 using editor::CInsertProgramDlg;
@@ -73,7 +73,7 @@ void MaybeScreenshot(QWidget* window, const char* name) {
 
 class InsertProgramDialog : public testing::Test {
 protected:
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
 };
 
 TEST_F(InsertProgramDialog, OnlyWholeNumbersFrom1To2000CloseWithOk) {
@@ -200,7 +200,7 @@ protected:
         return true;
     }
 
-    platform::CScriptedMessages m_messages;
+    testing_support::CScriptedMessages m_messages;
     std::unique_ptr<CProgramBook> m_pBook;
     std::unique_ptr<CProgramBook> m_pOriginal;
     std::unique_ptr<CReorderDlg> m_pDlg;

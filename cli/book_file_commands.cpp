@@ -1,4 +1,4 @@
-#include "cli/book_csv.h"
+#include "cli/book_file_commands.h"
 
 #include <cstdio>
 #include <memory>
@@ -18,8 +18,7 @@ std::string DumpBook(const model::CProgramBook& book) {
         if (program.IsEmpty()) {
             continue;
         }
-        out += std::to_string(i + 1) + ' ' +
-               (program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle);
+        out += std::to_string(i + 1) + ' ' + editor::TypeName(program);
         for (int group = 0; group < model::kGroupCount; ++group) {
             std::string line;
             for (int k = 0; k < model::kSlotsPerGroup; ++k) {

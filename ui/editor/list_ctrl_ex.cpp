@@ -1,4 +1,4 @@
-#include "editor/list_ctrl_ex.h"
+#include "ui/editor/list_ctrl_ex.h"
 
 #include <QFocusEvent>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "editor/reorder_dlg.h"
+#include "ui/editor/reorder_dlg.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,10 +10,10 @@
 #include <charconv>
 
 #include "editor/frequency_rules.h"
-#include "editor/list_ctrl_ex.h"
 #include "platform/message_box.h"
 #include "res/ids_dialogs.h"
 #include "res/strings.h"
+#include "ui/editor/list_ctrl_ex.h"
 #include "widgets/control_ids.h"
 #include "widgets/dialog_units.h"
 #include "widgets/screen_fit.h"
@@ -37,8 +37,8 @@ static_assert(model::kSlotCount >= 16);
 // Every slot as "%.1f" of its tenths, an empty one as "0.0".
 QString CellText(uint32_t slot) {
     std::array<char, 32> buf{};
-    auto [end, ec] =
-        std::to_chars(buf.data(), buf.data() + buf.size(), slot * 0.1, std::chars_format::fixed, 1);
+    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), model::SlotToHertz(slot),
+                                   std::chars_format::fixed, 1);
     return QString::fromLatin1(buf.data(), ec == std::errc() ? end - buf.data() : 0);
 }
 

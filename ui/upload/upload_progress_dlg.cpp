@@ -1,4 +1,4 @@
-#include "upload/upload_progress_dlg.h"
+#include "ui/upload/upload_progress_dlg.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -10,6 +10,7 @@
 
 #include "platform/message_box.h"
 #include "res/ids_upload.h"
+#include "res/notifications.h"
 #include "res/strings.h"
 #include "upload/time_left.h"
 #include "widgets/control_ids.h"
@@ -137,9 +138,9 @@ bool CUploadProgressDlg::OnInitDialog() {
 }
 
 void CUploadProgressDlg::OnNotify(uint32_t nMsg, uintptr_t wParam, intptr_t lParam) {
-    if (nMsg == devlink::WM_UPLOADPROGRESS) {
+    if (nMsg == res::WM_UPLOADPROGRESS) {
         OnUploadProgress(wParam, lParam);
-    } else if (nMsg == kNotifyCommand && wParam == kIdCancel) {
+    } else if (nMsg == res::kNotifyCommand && wParam == kIdCancel) {
         // The job's own close: the last acknowledgement's progress may still be on its way
         // behind it, so the bar takes the final figure from the job itself.
         m_bJobEnded = true;

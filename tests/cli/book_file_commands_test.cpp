@@ -1,5 +1,5 @@
 // The dump listing of zelkorctl.
-#include "cli/book_csv.h"
+#include "cli/book_file_commands.h"
 
 #include <gtest/gtest.h>
 

@@ -3,14 +3,14 @@
 #include <QDialog>
 #include <memory>
 
-#include "editor/insert_program_dlg.h"
-#include "editor/reorder_dlg.h"
-#include "editor/zelkor_form.h"
 #include "link/port_setting.h"
 #include "platform/message_box.h"
-#include "ports/select_port_dlg.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
+#include "ui/editor/insert_program_dlg.h"
+#include "ui/editor/reorder_dlg.h"
+#include "ui/editor/zelkor_form.h"
+#include "ui/ports/select_port_dlg.h"
 
 namespace editor {
 

@@ -18,4 +18,8 @@ std::string ReasonWriteFolder() {
     return platform::ErrorText(ERROR_DIRECTORY);
 }
 
+bool RaiseInterrupt() {
+    return ::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0) != 0;
+}
+
 }  // namespace testing_support
