@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -14,6 +13,7 @@
 #include <QToolBar>
 
 #include "app/app_icons.h"
+#include "platform/lock_keys.h"
 #include "res/ids_app.h"
 #include "res/ids_controls.h"
 #include "res/strings.h"
@@ -59,10 +59,6 @@ protected:
     }
 };
 
-// X11 reports the lock keys in the state word of each key event.
-constexpr quint32 kX11LockMask = 0x02;
-constexpr quint32 kX11NumLockMask = 0x10;
-
 }  // namespace
 
 CMainFrame::CMainFrame() {
@@ -75,9 +71,8 @@ bool CMainFrame::OnCreate() {
     if (!CreateToolBar() || !CreateStatusBar()) {
         return false;
     }
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        qApp->installEventFilter(this);
-    }
+    // Every key event, whichever window it goes to, may change a lock key.
+    qApp->installEventFilter(this);
     UpdateCommandStates();
     return true;
 }
@@ -383,9 +378,11 @@ bool CMainFrame::event(QEvent* pEvent) {
 
 bool CMainFrame::eventFilter(QObject* pWatched, QEvent* pEvent) {
     if (pEvent->type() == QEvent::KeyPress || pEvent->type() == QEvent::KeyRelease) {
-        const quint32 state = static_cast<QKeyEvent*>(pEvent)->nativeModifiers();
-        // The state word is the one before this key; a lock key's own release shows the new one.
-        SetLockIndicators((state & kX11LockMask) != 0, (state & kX11NumLockMask) != 0, false);
+        // On X11 the state word is the one before this key; a lock key's own release shows the
+        // new one.
+        const platform::SLockKeys locks =
+            platform::LockKeysAfterKey(static_cast<QKeyEvent*>(pEvent)->nativeModifiers());
+        SetLockIndicators(locks.bCaps, locks.bNum, locks.bScroll);
     }
     return QMainWindow::eventFilter(pWatched, pEvent);
 }

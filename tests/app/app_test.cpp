@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -246,6 +247,13 @@ TEST_F(Application, StatusBarShowsFourPanesAndToggles) {
     EXPECT_EQ(Frame().Indicator(59137)->text(), "CAP");
     EXPECT_EQ(Frame().Indicator(59138)->text(), "");
     EXPECT_EQ(Frame().Indicator(59139)->text(), "SCRL");
+    // A key event anywhere brings the state the window system gives with it (X11's word: Lock
+    // and Num Lock on).
+    QKeyEvent key(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, 38, 97, 0x12, "a");
+    QApplication::sendEvent(m_app.Form(), &key);
+    EXPECT_EQ(Frame().Indicator(59137)->text(), "CAP");
+    EXPECT_EQ(Frame().Indicator(59138)->text(), "NUM");
+    EXPECT_EQ(Frame().Indicator(59139)->text(), "");
     QAction& toggle = Command(59393);
     EXPECT_TRUE(toggle.isChecked());
     toggle.trigger();
