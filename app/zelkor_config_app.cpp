@@ -15,6 +15,9 @@
 #include "app/main_frame.h"
 #include "app/qt_message_sink.h"
 #include "editor/book_csv.h"
+#include "editor/program_check.h"
+#include "platform/message_box.h"
+#include "platform/text_format.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
 #include "ui/editor/zelkor_form.h"
@@ -340,6 +343,20 @@ void CZelkorConfigApp::AddToRecentFileList(const std::string& path) {
     if (m_pMainWnd) {
         m_pMainWnd->SetRecentFiles(m_recentFiles.Entries());
     }
+}
+
+void CZelkorConfigApp::OnDocumentOpened() {
+    const std::vector<editor::SRuleBreak> breaks = editor::FindRuleBreaks(m_pDoc->m_book);
+    if (breaks.empty()) {
+        return;
+    }
+    std::string which = editor::DescribeRuleBreak(breaks.front());
+    if (breaks.size() > 1) {
+        which = platform::FormatText(res::kMoreRuleBreaks, which.c_str(),
+                                     static_cast<int>(breaks.size() - 1));
+    }
+    platform::ShowMessage({platform::FormatText(res::kOpenedWithRuleBreaks, which.c_str()),
+                           platform::ApplicationTitle(), platform::EMsgIcon::kWarning});
 }
 
 void CZelkorConfigApp::OnDocumentTitleChanged() {

@@ -57,6 +57,8 @@ public:
     std::optional<std::string> PromptSavePath(const std::string& suggestedName) override;
     void AddToRecentFileList(const std::string& path) override;
     void OnDocumentTitleChanged() override;
+    // A book that holds values the device cannot take is still opened, with one warning.
+    void OnDocumentOpened() override;
 
     // The file dialogs of the CSV commands; nullopt when the user cancels.
     virtual std::optional<std::string> PromptImportCsvPath();

@@ -7,6 +7,7 @@
 
 #include "cli/book_file_commands.h"
 #include "cli/commands.h"
+#include "cli/standard_output.h"
 #include "res/strings.h"
 
 namespace cli {
@@ -28,7 +29,16 @@ void RegisterBookCommands(CLI::App& app, int& exitCode) {
     pDump->callback([dump, &exitCode] {
         std::string listing;
         exitCode = RunDump(dump->strInput, listing);
-        std::fwrite(listing.data(), 1, listing.size(), stdout);
+        WriteStandardOutput(listing);
+    });
+
+    auto check = std::make_shared<SBookArgs>();
+    CLI::App* pCheck = app.add_subcommand("check", res::kCliCheckHelp);
+    pCheck->add_option("FILE", check->strInput, res::kCliInputHelp)->required();
+    pCheck->callback([check, &exitCode] {
+        std::string listing;
+        exitCode = RunCheck(check->strInput, listing);
+        WriteStandardOutput(listing);
     });
 
     auto exp = std::make_shared<SBookArgs>();

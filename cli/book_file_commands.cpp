@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "editor/book_csv.h"
 #include "editor/frequency_rules.h"
+#include "editor/program_check.h"
 #include "platform/text_format.h"
 #include "res/strings.h"
 
@@ -43,6 +44,19 @@ int RunDump(const std::string& bookPath, std::string& out) {
     }
     out = DumpBook(*book);
     return kExitOk;
+}
+
+int RunCheck(const std::string& bookPath, std::string& out) {
+    auto book = std::make_unique<model::CProgramBook>();
+    if (!model::LoadBookFromPath(*book, bookPath)) {
+        return kExitFailure;
+    }
+    out.clear();
+    const std::vector<editor::SRuleBreak> breaks = editor::FindRuleBreaks(*book);
+    for (const editor::SRuleBreak& ruleBreak : breaks) {
+        out += editor::DescribeRuleBreak(ruleBreak) + '\n';
+    }
+    return breaks.empty() ? kExitOk : kExitFailure;
 }
 
 int RunExport(const std::string& bookPath, const std::string& csvPath) {

@@ -1,5 +1,6 @@
-// dump, export and import: the book and its file without windows, over the core's CSV form
-// (editor/book_csv.h), so that the command line and the window read and write the same files.
+// dump, check, export and import: the book and its file without windows, over the core's CSV
+// form (editor/book_csv.h) and rules (editor/program_check.h), so that the command line and the
+// window read, judge and write the same files.
 #pragma once
 
 #include <string>
@@ -15,6 +16,8 @@ std::string DumpBook(const model::CProgramBook& book);
 // Outputs are written as the file seam decides: files through an atomic save, so a failure
 // leaves the output as it was; pipes and devices in place; "-" is standard output.
 int RunDump(const std::string& bookPath, std::string& out);
+// Every rule of the editor's that the book breaks, one line each; failure when there is any.
+int RunCheck(const std::string& bookPath, std::string& out);
 int RunExport(const std::string& bookPath, const std::string& csvPath);
 int RunImport(const std::string& csvPath, const std::string& bookPath);
 

@@ -14,6 +14,8 @@
 
 #include "cli/commands.h"
 #include "cli/link_commands.h"
+#include "cli/standard_output.h"
+#include "editor/program_check.h"
 #include "link/device_link.h"
 #include "link/link_messages.h"
 #include "model/program_book.h"
@@ -126,8 +128,7 @@ private:
         switch (event) {
             case devlink::ELinkEvent::kTestAnswer:
                 // A result: standard output.
-                std::printf("%s\n", res::kReceivedResponse);
-                std::fflush(stdout);
+                WriteResultLine(res::kReceivedResponse);
                 m_bTestAnswered = true;
                 break;
             case devlink::ELinkEvent::kLineLost:
@@ -239,6 +240,15 @@ int RunUpload(const SLinkArgs& args) {
     if (!model::LoadBookFromPath(*book, args.strFile)) {
         return kExitFailure;
     }
+    // Nothing the device cannot take goes, not even the programs before it.
+    const int first = args.nProgram == 0 ? 0 : args.nProgram - 1;
+    const int count = args.nProgram == 0 ? model::kProgramCount : 1;
+    if (const auto ruleBreak = editor::FirstRuleBreak(*book, first, count)) {
+        platform::ShowAppMessage(
+            FormatText(res::kUploadRefused, editor::DescribeRuleBreak(*ruleBreak).c_str()),
+            args.strFile, std::string());
+        return kExitFailure;
+    }
     std::unique_ptr<upload::CUploadJob> job = MakeJob(*book, args.nProgram);
     if (!job->m_pData) {
         platform::ShowAppMessage(res::kOutOfMemory);
@@ -248,6 +258,8 @@ int RunUpload(const SLinkArgs& args) {
     if (!session.OpenLink(args.strPort)) {
         return kExitPortFailed;
     }
+    // The job gives the device as long as the command does to confirm the end.
+    job->m_confirmWait = std::chrono::seconds(args.nTimeout);
     if (!job->Start(session.Link(), session.Target())) {
         return kExitFailure;
     }
@@ -267,8 +279,7 @@ int RunUpload(const SLinkArgs& args) {
     }
     progress.End();
     if (end == CSession::EEnd::kDone) {
-        std::printf("%s\n",
-                    FormatText(res::kCliUploadDone, job->m_nTotal, job->FrameCount()).c_str());
+        WriteResultLine(FormatText(res::kCliUploadDone, job->m_nTotal, job->FrameCount()));
     }
     return Finish(end, args.nTimeout);
 }

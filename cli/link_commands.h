@@ -2,14 +2,16 @@
 // ones of commands.h.
 #pragma once
 
+#include "upload/upload_job.h"
+
 namespace cli {
 
 inline constexpr int kExitPortFailed = 3;  // the port did not open
 // The device stayed silent for --timeout seconds, or did not confirm the end of an upload.
 inline constexpr int kExitNoAnswer = 4;
-inline constexpr int kExitCancelled = 5;  // Ctrl+C (or SIGTERM)
+inline constexpr int kExitCancelled = 5;  // Ctrl+C (or SIGTERM, SIGHUP, SIGQUIT)
 inline constexpr int kExitLineLost = 6;   // the adapter was pulled or the far end hung up
 
-inline constexpr int kDefaultTimeoutSeconds = 10;
+inline constexpr int kDefaultTimeoutSeconds = static_cast<int>(upload::kDeviceSilence.count());
 
 }  // namespace cli

@@ -3,9 +3,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/standard_output.h"
 #include "platform/console_messages.h"
 #include "platform/message_box.h"
 #include "res/strings.h"
@@ -43,9 +45,7 @@ bool ReportUnknownCommand(CLI::App& app, const char* word) {
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunCommandLine(int argc, char** argv) {
     CLI::App app{res::kCliDescription, res::kCliName};
     app.set_version_flag("--version", std::string(res::kCliName) + " " + res::kVersion,
                          res::kVersionHelp);
@@ -63,8 +63,25 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s\n", res::kCliRunWithHelp);
             return cli::kExitUsage;
         }
-        // CLI11 has a status of its own for each kind of bad argument; scripts get one.
-        return app.exit(e) == 0 ? cli::kExitOk : cli::kExitUsage;
+        // CLI11 has a status of its own for each kind of bad argument; scripts get one. Its help
+        // and version go through the checked standard output like every other result.
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = app.exit(e, out, err);
+        cli::WriteStandardOutput(out.str());
+        std::fputs(err.str().c_str(), stderr);
+        return status == 0 ? cli::kExitOk : cli::kExitUsage;
     }
     return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int status = RunCommandLine(argc, argv);
+    // Whatever the command printed (a listing, its result, its help) must have arrived.
+    if (!cli::FinishStandardOutput() && status == cli::kExitOk) {
+        return cli::kExitFailure;
+    }
+    return status;
 }

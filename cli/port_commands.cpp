@@ -10,6 +10,7 @@
 
 #include "cli/commands.h"
 #include "cli/ports_options.h"
+#include "cli/standard_output.h"
 #include "ports/enumerate_ports.h"
 #include "res/strings.h"
 
@@ -32,7 +33,7 @@ void PrintEntry(const ports::CPortInfo& entry) {
     for (size_t i = 0; i < used; ++i) {
         line += "\t" + columns[i];
     }
-    std::printf("%s\n", line.c_str());
+    WriteStandardOutput(line + "\n");
 }
 
 int ListPorts(const SPortsOptions& options) {

@@ -79,6 +79,11 @@ private:
         cell.clear();
     }
 
+    // LF, CR LF and, as old spreadsheets write, CR alone end a line; c was read from m_nPos - 1.
+    bool IsLineEnd(char c) const {
+        return c == '\n' || (c == '\r' && (m_nPos >= m_text.size() || m_text[m_nPos] != '\n'));
+    }
+
     ERead ReadRecord(SRecord& record) {
         record.nRow = m_nRow;
         record.nCells = 0;
@@ -99,7 +104,7 @@ private:
                         bQuoted = false;
                     }
                 } else {
-                    if (c == '\n') {
+                    if (IsLineEnd(c)) {
                         ++m_nRow;
                     }
                     cell += c;
@@ -108,11 +113,11 @@ private:
                 bQuoted = true;
             } else if (c == ',') {
                 AddCell(record, cell);
-            } else if (c == '\n') {
+            } else if (IsLineEnd(c)) {
                 ++m_nRow;
                 AddCell(record, cell);
                 return ERead::kRecord;
-            } else if (c == '\r' && m_nPos < m_text.size() && m_text[m_nPos] == '\n') {
+            } else if (c == '\r') {
                 // the CR of a CR LF line end
             } else {
                 cell += c;
@@ -205,10 +210,9 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
     return std::nullopt;
 }
 
-bool ReadText(const std::string& path, std::string& text) {
+bool ReadText(const std::string& path, platform::EFileKinds kinds, std::string& text) {
     platform::CFile file;
-    if (!file.OpenRead(path)) {
-        model::ShowFileError(res::kFileReadError, path, file.LastError());
+    if (!model::OpenInput(file, path, kinds)) {
         return false;
     }
     text.clear();
@@ -216,14 +220,16 @@ bool ReadText(const std::string& path, std::string& text) {
     for (;;) {
         const long n = file.ReadBytes(chunk.data(), chunk.size());
         if (n < 0) {
-            model::ShowFileError(res::kFileReadError, path, file.LastError());
+            model::ShowFileError(res::kFileReadError, model::InputName(path, kinds),
+                                 file.LastError());
             return false;
         }
         if (n == 0) {
             return true;
         }
         if (text.size() + static_cast<size_t>(n) > kMaxCsvBytes) {
-            model::ShowFileError(res::kFileBadFormat, path, res::kCsvTooLarge);
+            model::ShowFileError(res::kFileBadFormat, model::InputName(path, kinds),
+                                 res::kCsvTooLarge);
             return false;
         }
         text.append(chunk.data(), static_cast<size_t>(n));
@@ -312,32 +318,36 @@ std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& b
     return std::nullopt;
 }
 
-bool ReadCsvFile(const std::string& path, model::CProgramBook& book) {
+bool ReadCsvFile(const std::string& path, model::CProgramBook& book, platform::EFileKinds kinds) {
     std::string text;
-    if (!ReadText(path, text)) {
+    if (!ReadText(path, kinds, text)) {
         return false;
     }
     if (auto fault = CsvToBook(text, book)) {
-        model::ShowFileError(fault->Describe(), path, std::string());
+        model::ShowFileError(fault->Describe(), model::InputName(path, kinds), std::string());
         return false;
     }
     return true;
 }
 
-bool WriteCsvFile(const model::CProgramBook& book, const std::string& path) {
+bool WriteCsvFile(const model::CProgramBook& book, const std::string& path,
+                  platform::EFileKinds kinds) {
     const std::string text = BookToCsv(book);
-    return model::WriteOutput(path, [&text](platform::CFile& file, const std::string& name) {
-        if (!file.WriteBytes(text.data(), text.size())) {
-            model::ShowFileError(res::kFileWriteError, name, file.LastError());
-            return false;
-        }
-        return true;
-    });
+    return model::WriteOutput(
+        path,
+        [&text](platform::CFile& file, const std::string& name) {
+            if (!file.WriteBytes(text.data(), text.size())) {
+                model::ShowFileError(res::kFileWriteError, name, file.LastError());
+                return false;
+            }
+            return true;
+        },
+        kinds);
 }
 
 bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
     auto book = std::make_unique<model::CProgramBook>();
-    if (!ReadCsvFile(path, *book)) {
+    if (!ReadCsvFile(path, *book, platform::EFileKinds::kRegularOnly)) {
         return false;
     }
     if (!doc.SaveModified()) {
@@ -349,7 +359,7 @@ bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
 
 bool ExportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
     doc.CommitViews();
-    return WriteCsvFile(doc.m_book, path);
+    return WriteCsvFile(doc.m_book, path, platform::EFileKinds::kRegularOnly);
 }
 
 }  // namespace editor

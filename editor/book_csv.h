@@ -40,19 +40,22 @@ std::string ColumnName(int nColumn);
 // row are empty, and a row that ends early leaves the rest of its slots empty. The stored slot
 // is the editor's (hertz times 10, the fraction cut off), and the rows of Frequency Groups
 // programs must meet the 40 kHz group rules on those stored values.
-// Cells may be quoted; lines may end in CR LF; empty lines are skipped. On the first fault it
-// returns where and why, and the book is left exactly as it was.
+// Cells may be quoted; lines may end in LF, CR LF or CR alone; empty lines are skipped. On the
+// first fault it returns where and why, and the book is left exactly as it was.
 std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& book);
 
 // The whole file: reads it and takes it into the book only when every row is valid. Any
 // failure (the file, or the first bad row by its row and column) is shown in the application's
 // message box naming the file, and leaves the book as it was.
-bool ReadCsvFile(const std::string& path, model::CProgramBook& book);
+// With streams too, a pipe is read to its end and "-" is standard input.
+bool ReadCsvFile(const std::string& path, model::CProgramBook& book,
+                 platform::EFileKinds kinds = platform::EFileKinds::kStreamsToo);
 
 // Writes all 2000 programs to the path as the file seam decides (a file through an atomic save,
 // so that a failure leaves the old one; a pipe or a device in place; "-" to standard output).
 // A failure is shown naming the file and the reason.
-bool WriteCsvFile(const model::CProgramBook& book, const std::string& path);
+bool WriteCsvFile(const model::CProgramBook& book, const std::string& path,
+                  platform::EFileKinds kinds = platform::EFileKinds::kStreamsToo);
 
 // File > Import CSV..., once the user has chosen the file. The file is read and checked first,
 // so that a bad one costs the user no question and changes nothing; then, as Open does, a

@@ -1,7 +1,9 @@
 #include "link/serial_port.h"
 
 #include <cstdio>
+#include <functional>
 #include <system_error>
+#include <utility>
 
 #include "platform/error_text.h"
 #include "platform/message_box.h"
@@ -79,21 +81,21 @@ bool CSerialPort::OpenDevice() {
 }
 
 bool CSerialPort::ConfigureDevice() {
-    if (m_pDevice->GetState() != 0) {
-        ReportOpenFailure(res::kGetCommStateFailed);
-        return false;
-    }
-    if (m_pDevice->SetLineSettings(m_dwBaudRate, m_nParity, m_nStopBits) != 0) {
-        ReportOpenFailure(res::kSetCommStateFailed);
-        return false;
-    }
-    if (m_pDevice->Purge() != 0) {
-        ReportOpenFailure(res::kPurgeCommFailed);
-        return false;
-    }
-    if (m_pDevice->SetTimeouts(kWriteLimit) != 0) {
-        ReportOpenFailure(res::kSetTimeoutsFailed);
-        return false;
+    // Each step says in its own words what failed, and the system says why (a file or a folder
+    // given as the port is no serial line: "Inappropriate ioctl for device").
+    const std::pair<const char*, std::function<int()>> steps[] = {
+        {res::kGetCommStateFailed, [this] { return m_pDevice->GetState(); }},
+        {res::kSetCommStateFailed,
+         [this] { return m_pDevice->SetLineSettings(m_dwBaudRate, m_nParity, m_nStopBits); }},
+        {res::kPurgeCommFailed, [this] { return m_pDevice->Purge(); }},
+        {res::kSetTimeoutsFailed, [this] { return m_pDevice->SetTimeouts(kWriteLimit); }},
+    };
+    for (const auto& [text, step] : steps) {
+        if (const int err = step(); err != 0) {
+            platform::ShowMessage(PortMessage(platform::FormatText(
+                res::kWithSystemReason, text, platform::ErrorText(err).c_str())));
+            return false;
+        }
     }
     TraceEvent(LineSettingsText(m_strPortPath, m_dwBaudRate, m_nParity, m_nStopBits));
     if (const int err = m_pDevice->RequestLowLatency(); err == 0) {

@@ -6,15 +6,36 @@
 
 namespace model {
 
+namespace {
+bool IsStandardStream(const std::string& path, platform::EFileKinds kinds) {
+    return kinds == platform::EFileKinds::kStreamsToo && path == kStandardStreamName;
+}
+}  // namespace
+
 std::string OutputName(const std::string& path) {
     return path == kStandardStreamName ? res::kStandardOutputName : path;
 }
 
+std::string InputName(const std::string& path, platform::EFileKinds kinds) {
+    return IsStandardStream(path, kinds) ? res::kStandardInputName : path;
+}
+
+bool OpenInput(platform::CFile& file, const std::string& path, platform::EFileKinds kinds) {
+    const bool bOpen =
+        IsStandardStream(path, kinds) ? file.OpenStandardInput() : file.OpenRead(path, kinds);
+    if (!bOpen) {
+        ShowFileError(res::kFileReadError, InputName(path, kinds), file.LastError());
+    }
+    return bOpen;
+}
+
 bool WriteOutput(const std::string& path,
-                 const std::function<bool(platform::CFile& file, const std::string& name)>& write) {
-    const std::string name = OutputName(path);
+                 const std::function<bool(platform::CFile& file, const std::string& name)>& write,
+                 platform::EFileKinds kinds) {
+    const std::string name = IsStandardStream(path, kinds) ? OutputName(path) : path;
     platform::COutputFile out;
-    const bool bBegun = path == kStandardStreamName ? out.BeginStandardOutput() : out.Begin(path);
+    const bool bBegun =
+        IsStandardStream(path, kinds) ? out.BeginStandardOutput() : out.Begin(path, kinds);
     if (!bBegun) {
         ShowFileError(res::kFileWriteError, name, out.LastError());
         return false;

@@ -107,19 +107,19 @@ bool CProgramBook::Load(platform::CFile& file, const std::string& name) {
     });
 }
 
-bool SaveBookToPath(CProgramBook& book, const std::string& path) {
-    return WriteOutput(path, [&book](platform::CFile& file, const std::string& name) {
-        return book.Save(file, name);
-    });
+bool SaveBookToPath(CProgramBook& book, const std::string& path, platform::EFileKinds kinds) {
+    return WriteOutput(
+        path,
+        [&book](platform::CFile& file, const std::string& name) { return book.Save(file, name); },
+        kinds);
 }
 
-bool LoadBookFromPath(CProgramBook& book, const std::string& path) {
+bool LoadBookFromPath(CProgramBook& book, const std::string& path, platform::EFileKinds kinds) {
     platform::CFile file;
-    if (!file.OpenRead(path)) {
-        ShowFileError(res::kFileReadError, path, file.LastError());
+    if (!OpenInput(file, path, kinds)) {
         return false;
     }
-    return book.Load(file, path);
+    return book.Load(file, InputName(path, kinds));
 }
 
 }  // namespace model

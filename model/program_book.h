@@ -38,9 +38,12 @@ private:
 };
 
 // Saves the book to a path: a file through an atomic save, so that a failure leaves the old
-// file; a pipe or device in place; "-" to standard output.
-bool SaveBookToPath(CProgramBook& book, const std::string& path);
+// file; with streams too, a pipe or device in place and "-" to standard output.
+bool SaveBookToPath(CProgramBook& book, const std::string& path,
+                    platform::EFileKinds kinds = platform::EFileKinds::kStreamsToo);
 // Opens the path and loads it; a file that cannot be opened is reported like any read failure.
-bool LoadBookFromPath(CProgramBook& book, const std::string& path);
+// With streams too, a pipe is read to its end and "-" is standard input.
+bool LoadBookFromPath(CProgramBook& book, const std::string& path,
+                      platform::EFileKinds kinds = platform::EFileKinds::kStreamsToo);
 
 }  // namespace model

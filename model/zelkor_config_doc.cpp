@@ -73,6 +73,9 @@ CZelkorConfigDoc::EOpenResult CZelkorConfigDoc::TryOpenDocumentFile(const std::s
     }
     SetPathName(path);
     UpdateAllViews();
+    if (m_pHost != nullptr) {
+        m_pHost->OnDocumentOpened();
+    }
     return EOpenResult::kOpened;
 }
 
@@ -155,7 +158,9 @@ bool CZelkorConfigDoc::OnSaveDocument(const std::string& path) {
 
 bool CZelkorConfigDoc::Serialize(const std::string& path, bool bLoading) {
     CommitViews();
-    return bLoading ? LoadBookFromPath(m_book, path) : SaveBookToPath(m_book, path);
+    // A window never waits on a pipe: only files are opened and saved.
+    return bLoading ? LoadBookFromPath(m_book, path, platform::EFileKinds::kRegularOnly)
+                    : SaveBookToPath(m_book, path, platform::EFileKinds::kRegularOnly);
 }
 
 void CZelkorConfigDoc::CommitViews() {

@@ -36,6 +36,8 @@ public:
     virtual void AddToRecentFileList(const std::string& path) = 0;
     // The title or the modified flag changed.
     virtual void OnDocumentTitleChanged() {}
+    // A file has just become the document (and the views show it).
+    virtual void OnDocumentOpened() {}
 };
 
 class CZelkorConfigDoc {

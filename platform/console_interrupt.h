@@ -1,7 +1,8 @@
 // Ctrl+C for a program without windows: while a CConsoleInterrupt lives, an interrupt (Ctrl+C or
-// Ctrl+Break; SIGTERM on POSIX systems; closing the console window on Windows) no longer ends the
-// process but calls the handler, once per interrupt, on a thread that is not the main thread and
-// never inside a signal handler, so the handler may lock and post notifications.
+// Ctrl+Break; SIGTERM, SIGHUP and SIGQUIT on POSIX systems; closing the console window on
+// Windows) no longer ends the process but calls the handler, once per interrupt, on a thread
+// that is not the main thread and never inside a signal handler, so the handler may lock and
+// post notifications.
 //
 // One at a time. Threads: construct and destroy on the main thread, before and after every other
 // thread (on POSIX systems the threads started later inherit the blocked signals). When the

@@ -1,5 +1,6 @@
-// Ctrl+C on POSIX systems: SIGINT and SIGTERM are blocked before any other thread starts and taken
-// by a thread of this watch alone, with sigwait.
+// Ctrl+C on POSIX systems: SIGINT and SIGTERM, and SIGHUP (the terminal closed) and SIGQUIT
+// (Ctrl+\), which would otherwise end the program without a word, are blocked before any other
+// thread starts and taken by a thread of this watch alone, with sigwait.
 #include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
@@ -24,6 +25,8 @@ CConsoleInterrupt::CConsoleInterrupt(std::function<void()> onInterrupt)
     sigemptyset(&watch.signals);
     sigaddset(&watch.signals, SIGINT);
     sigaddset(&watch.signals, SIGTERM);
+    sigaddset(&watch.signals, SIGHUP);
+    sigaddset(&watch.signals, SIGQUIT);
     sigaddset(&watch.signals, SIGUSR1);  // only to end the watch
     pthread_sigmask(SIG_BLOCK, &watch.signals, &watch.previous);
     watch.thread = std::thread([&watch, handler = std::move(onInterrupt)] {

@@ -1,7 +1,10 @@
 #include "platform/console_messages.h"
 
+#include <algorithm>
+#include <cctype>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -13,6 +16,17 @@ std::mutex& ConsoleLock() {
     static std::mutex s_mutex;
     return s_mutex;
 }
+// "Comm Port Error: 21 (Is a directory)" says what kind of failure it is itself: a caption in
+// front of it would say it twice.
+bool HasOwnErrorLabel(const std::string& text) {
+    constexpr std::string_view kLabelEnd = " Error: ";
+    const size_t end = text.find(kLabelEnd);
+    return end != std::string::npos &&
+           std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), [](char c) {
+               return std::isalpha(static_cast<unsigned char>(c)) || c == ' ';
+           });
+}
+
 }  // namespace
 
 EMsgAnswer CConsoleMessages::Show(const SMessageRequest& request) {
@@ -25,7 +39,7 @@ EMsgAnswer CConsoleMessages::Show(const SMessageRequest& request) {
             line += line.empty() ? part : ": " + part;
         }
     };
-    if (request.caption != ApplicationTitle()) {
+    if (request.caption != ApplicationTitle() && !HasOwnErrorLabel(request.text)) {
         add(request.caption);
     }
     add(request.subject);

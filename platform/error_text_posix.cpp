@@ -14,7 +14,7 @@ namespace {
 }
 }  // namespace
 
-std::string ErrorText(int nError) {
+std::string SystemErrorText(int nError) {
     if (nError == 0) {
         return {};
     }

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-std::string ErrorText(int nError) {
+std::string SystemErrorText(int nError) {
     if (nError == 0) {
         return {};
     }

@@ -1,13 +1,63 @@
 // The parts of the file seam that are the same on every system, built on its per-system ones.
 #include "platform/file.h"
 
+#include "platform/error_text.h"
+
 namespace platform {
 
 CAtomicSave::~CAtomicSave() {
     Abandon();
 }
 
+bool CAtomicSave::BeginInPlace(int nCreateError) {
+    // The old bytes are read before anything is written, so that a rewrite that fails part-way
+    // can put them back.
+    CFile old;
+    if (!old.OpenRead(m_strTarget, EFileKinds::kRegularOnly)) {
+        m_nLastError = nCreateError;
+        return false;
+    }
+    m_oldBytes.clear();
+    uint8_t chunk[64 * 1024];
+    for (long n = 0; (n = old.ReadBytes(chunk, sizeof chunk)) != 0;) {
+        if (n < 0) {
+            m_nLastError = old.LastError();
+            return false;
+        }
+        m_oldBytes.insert(m_oldBytes.end(), chunk, chunk + n);
+    }
+    old.Close();
+    if (!m_file.OpenInPlace(m_strTarget)) {
+        m_nLastError = m_file.LastError() != 0 ? m_file.LastError() : nCreateError;
+        return false;
+    }
+    m_bInPlace = true;
+    return true;
+}
+
+bool CAtomicSave::CommitInPlace() {
+    const bool ok = m_file.EndHere() && m_file.Sync() && m_file.Close();
+    if (!ok) {
+        m_nLastError = m_file.LastError();
+        RestoreInPlace();
+    }
+    m_bInPlace = false;
+    m_oldBytes.clear();
+    return ok;
+}
+
+void CAtomicSave::RestoreInPlace() {
+    if (!m_file.IsOpen()) {
+        m_file.OpenInPlace(m_strTarget);
+    }
+    m_file.RewriteWhole(m_oldBytes);
+    m_file.Close();
+}
+
 bool CAtomicSave::Commit() {
+    if (m_bInPlace) {
+        return CommitInPlace();
+    }
     if (m_strTempPath.empty()) {
         return false;
     }
@@ -27,6 +77,12 @@ bool CAtomicSave::Commit() {
 }
 
 void CAtomicSave::Abandon() {
+    if (m_bInPlace) {
+        RestoreInPlace();
+        m_bInPlace = false;
+        m_oldBytes.clear();
+        return;
+    }
     if (m_strTempPath.empty()) {
         return;
     }
@@ -35,11 +91,15 @@ void CAtomicSave::Abandon() {
     m_strTempPath.clear();
 }
 
-bool COutputFile::Begin(const std::string& path) {
+bool COutputFile::Begin(const std::string& path, EFileKinds kinds) {
     Abandon();
     m_nLastError = 0;
     SWriteTarget target;
     if (!DecideWriteTarget(path, target, m_nLastError)) {
+        return false;
+    }
+    if (target.way == EWriteWay::kInPlace && kinds == EFileKinds::kRegularOnly) {
+        m_nLastError = kErrorNotRegularFile;
         return false;
     }
     m_way = target.way;

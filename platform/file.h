@@ -16,7 +16,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/error_text.h"
+
 namespace platform {
+
+// Which names a program takes for the files it reads and writes.
+enum class EFileKinds {
+    // Files on disk only: a pipe, a device or a socket is refused (kErrorNotRegularFile) before
+    // anything waits on it, as a window must never wait on a pipe nobody writes to.
+    kRegularOnly,
+    // Pipes and devices too, read as streams to their end or written where they are (the
+    // command line).
+    kStreamsToo,
+};
 
 // An open file. Words are buffered here so that the caller can work word by word without a
 // system call for each; a failed system call is reported by the call that met it (or by Flush).
@@ -29,8 +41,9 @@ public:
     CFile(CFile&& other) noexcept;
     CFile& operator=(CFile&& other) noexcept;
 
-    // Opens an existing file for reading; false with LastError() set when it cannot.
-    bool OpenRead(const std::string& path);
+    // Opens an existing file for reading; false with LastError() set when it cannot, or
+    // kErrorNotRegularFile for a pipe, device or socket when only files will do.
+    bool OpenRead(const std::string& path, EFileKinds kinds = EFileKinds::kStreamsToo);
     // Takes over an open descriptor (for writing or reading).
     void Attach(int fd);
     // Opens something that exists for writing as it stands: nothing is created, truncated or
@@ -38,8 +51,10 @@ public:
     // of a pipe does). Meant for the outputs DecideWriteTarget sends in place; false with
     // LastError() set when it cannot.
     bool OpenInPlace(const std::string& path);
-    // Writes to the process's standard output; closing the file leaves standard output open.
+    // Writes to the process's standard output, or reads its standard input; closing the file
+    // leaves the stream open.
     bool OpenStandardOutput();
+    bool OpenStandardInput();
 
     bool IsOpen() const { return m_fd >= 0; }
     int LastError() const { return m_nLastError; }
@@ -53,6 +68,12 @@ public:
     bool Flush();
     bool Sync();
     bool Close();
+
+    // For a file rewritten where it stands: cuts it off after what has been written so far.
+    bool EndHere();
+    // Writes the bytes over the whole file from its start and cuts it off after them, durably;
+    // what a failed rewrite puts back.
+    bool RewriteWhole(const std::vector<uint8_t>& bytes);
 
 private:
     bool SwitchToWriting();
@@ -71,6 +92,12 @@ private:
 // Writes a file through a temporary file in the same folder, which replaces the target only when
 // Commit has written, flushed and synced everything. Without Commit the temporary file is removed
 // and the target is untouched.
+//
+// The replaced file keeps its mode, and its owner and group where the system allows (as root
+// always; otherwise the group when the user belongs to it). A file the user may not write (his
+// own read-only file too) is refused, as writing it would be. A file the user may write in a
+// folder where no new file may be made is written where it stands instead, its old bytes kept
+// to be written back when the new ones cannot all be.
 class CAtomicSave {
 public:
     CAtomicSave() = default;
@@ -78,8 +105,9 @@ public:
     CAtomicSave(const CAtomicSave&) = delete;
     CAtomicSave& operator=(const CAtomicSave&) = delete;
 
-    // Creates the temporary file; false (with LastError) when the folder refuses it. A link is
-    // followed as DecideWriteTarget follows it, so the file it names is the one replaced.
+    // Creates the temporary file; false (with LastError) when the folder refuses it and the
+    // file cannot be rewritten where it stands. A link is followed as DecideWriteTarget follows
+    // it, so the file it names is the one replaced.
     bool Begin(const std::string& targetPath);
     CFile& File() { return m_file; }
     // Flushes, syncs and renames over the target; false on any failure, which leaves the target
@@ -88,17 +116,26 @@ public:
     void Abandon();
     int LastError() const { return m_nLastError; }
     const std::string& TempPath() const { return m_strTempPath; }
+    // The folder took no new file: the target is being rewritten where it stands.
+    bool InPlace() const { return m_bInPlace; }
 
 private:
     // The system's part: the temporary file takes the target's place, durably; false with
     // m_nLastError set. And the temporary file is removed.
     bool ReplaceTarget();
     void RemoveTempFile();
+    // When the folder refuses a new file: the target opened to be rewritten where it stands,
+    // its bytes kept first. False with m_nLastError when that cannot be either.
+    bool BeginInPlace(int nCreateError);
+    bool CommitInPlace();
+    void RestoreInPlace();
 
     std::string m_strTarget;
     std::string m_strTempPath;
     CFile m_file;
     int m_nLastError = 0;
+    bool m_bInPlace = false;
+    std::vector<uint8_t> m_oldBytes;
 };
 
 // The ways a named output is written.
@@ -126,6 +163,12 @@ struct SWriteTarget {
 // in nError, when nothing can be written there at all: a folder (EISDIR on POSIX), a chain of
 // links that does not end (ELOOP). A name that cannot be looked at is taken as new; opening it
 // then reports why.
+//
+// In a folder that everyone may write to and only owners may delete from (the sticky /tmp), a
+// link is followed, and a pipe written to, only when it belongs to this user or to the folder's
+// owner, as the kernel's own protection (protected_symlinks, protected_fifos) would have it;
+// else EACCES. Another user cannot then plant a name there that turns a save against a file of
+// this user's.
 bool DecideWriteTarget(const std::string& path, SWriteTarget& target, int& nError);
 
 // One output, written the way DecideWriteTarget says, or the process's standard output:
@@ -136,8 +179,9 @@ public:
     COutputFile(const COutputFile&) = delete;
     COutputFile& operator=(const COutputFile&) = delete;
 
-    // False (with LastError) when the path cannot be written or opened.
-    bool Begin(const std::string& path);
+    // False (with LastError) when the path cannot be written or opened, or, when only files
+    // will do, kErrorNotRegularFile for a pipe or device.
+    bool Begin(const std::string& path, EFileKinds kinds = EFileKinds::kStreamsToo);
     bool BeginStandardOutput();
     CFile& File() { return m_way == EWriteWay::kReplace ? m_save.File() : m_file; }
     // Replaced: CAtomicSave::Commit. In place: writes out what is held back and closes.

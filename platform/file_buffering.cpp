@@ -154,6 +154,32 @@ bool CFile::Sync() {
     return true;
 }
 
+bool CFile::EndHere() {
+    if (!Flush()) {
+        return false;
+    }
+    if (!file_io::TruncateHere(m_fd, m_nLastError)) {
+        m_bFailed = true;
+        return false;
+    }
+    return true;
+}
+
+bool CFile::RewriteWhole(const std::vector<uint8_t>& bytes) {
+    if (m_fd < 0) {
+        m_nLastError = file_io::NotOpenError();
+        return false;
+    }
+    // Whatever a failed write left held back is dropped: the old bytes take its place.
+    m_buffer.clear();
+    m_nBufferPos = m_nBufferLen = 0;
+    m_bWriting = false;
+    m_bFailed = false;
+    return file_io::MoveTo(m_fd, 0, m_nLastError) &&
+           file_io::WriteAll(m_fd, bytes.data(), bytes.size(), m_nLastError) &&
+           file_io::TruncateHere(m_fd, m_nLastError) && file_io::Sync(m_fd, m_nLastError);
+}
+
 bool CFile::Close() {
     if (m_fd < 0) {
         return true;

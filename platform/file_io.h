@@ -17,6 +17,10 @@ bool WriteAll(int fd, const uint8_t* bytes, size_t count, int& nError);
 long ReadSome(int fd, uint8_t* bytes, size_t count, int& nError);
 // Moves the file position by offset bytes from where it stands.
 bool MoveBy(int fd, long long offset, int& nError);
+// Moves the file position to offset bytes from the start.
+bool MoveTo(int fd, long long offset, int& nError);
+// Cuts the file off at the current position.
+bool TruncateHere(int fd, int& nError);
 // Makes what was written durable.
 bool Sync(int fd, int& nError);
 bool Close(int fd, int& nError);

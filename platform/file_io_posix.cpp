@@ -43,6 +43,23 @@ bool MoveBy(int fd, long long offset, int& nError) {
     return true;
 }
 
+bool MoveTo(int fd, long long offset, int& nError) {
+    if (::lseek(fd, static_cast<off_t>(offset), SEEK_SET) < 0) {
+        nError = errno;
+        return false;
+    }
+    return true;
+}
+
+bool TruncateHere(int fd, int& nError) {
+    const off_t here = ::lseek(fd, 0, SEEK_CUR);
+    if (here < 0 || ::ftruncate(fd, here) != 0) {
+        nError = errno;
+        return false;
+    }
+    return true;
+}
+
 bool Sync(int fd, int& nError) {
     if (::fsync(fd) != 0) {
         nError = errno;

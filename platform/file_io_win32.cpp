@@ -64,6 +64,24 @@ bool MoveBy(int fd, long long offset, int& nError) {
     return true;
 }
 
+bool MoveTo(int fd, long long offset, int& nError) {
+    LARGE_INTEGER distance{};
+    distance.QuadPart = offset;
+    if (!::SetFilePointerEx(HandleOf(fd), distance, nullptr, FILE_BEGIN)) {
+        nError = SystemError();
+        return false;
+    }
+    return true;
+}
+
+bool TruncateHere(int fd, int& nError) {
+    if (!::SetEndOfFile(HandleOf(fd))) {
+        nError = SystemError();
+        return false;
+    }
+    return true;
+}
+
 bool Sync(int fd, int& nError) {
     if (!::FlushFileBuffers(HandleOf(fd))) {
         nError = SystemError();

@@ -43,9 +43,22 @@ bool ReadLink(const std::string& path, size_t nSizeHint, std::string& target) {
     }
 }
 
+// The kernel's rule for shared folders (protected_symlinks, protected_fifos): in a folder that
+// everyone may write to and that is sticky, a name planted by another user is used only when it
+// belongs to this user or to the folder's owner.
+bool MayUseInSharedFolder(const std::string& path, const struct stat& st) {
+    struct stat folder {};
+    if (::stat(FolderOf(path).c_str(), &folder) != 0) {
+        return true;  // the open that follows will say why the folder cannot be used
+    }
+    const bool bShared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !bShared || st.st_uid == ::geteuid() || st.st_uid == folder.st_uid;
+}
+
 // Follows a chain of symbolic links to the name at its end, which need not exist: writing
 // through a link must update or create what it points to, since a rename over the link would
-// replace it with a copy and leave the real document as it was.
+// replace it with a copy and leave the real document as it was. The links are read here, not by
+// the kernel, so the kernel's rule for shared folders is applied here too.
 bool FollowLinks(const std::string& path, std::string& resolved, int& nError) {
     std::string current = path;
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
@@ -53,6 +66,10 @@ bool FollowLinks(const std::string& path, std::string& resolved, int& nError) {
         if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
             resolved = current;
             return true;
+        }
+        if (!MayUseInSharedFolder(current, st)) {
+            nError = EACCES;
+            return false;
         }
         std::string target;
         if (!ReadLink(current, static_cast<size_t>(st.st_size), target)) {
@@ -88,22 +105,64 @@ int CreateTempFile(const std::string& base, std::string& path) {
     return -1;
 }
 
-// An existing file keeps its own mode.
-void KeepModeOfTarget(int fd, const std::string& target) {
+// An existing file keeps its owner and group where the system lets this user give them (root
+// always; a user the group he belongs to), and its own mode, set last because a change of owner
+// may clear the set-id bits.
+void KeepOwnerAndModeOfTarget(int fd, const std::string& target) {
     struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
+    if (::stat(target.c_str(), &st) != 0) {
+        return;
     }
+    if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) &&
+        ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+        (void)::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+    }
+    ::fchmod(fd, st.st_mode & 07777);
+}
+
+// A file that is there but may not be written by this user (his own read-only file too) is not
+// replaced behind its back: the save fails as writing it would. 0 when it may be written or is
+// not there.
+int WriteRefusal(const std::string& target) {
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT) {
+        return 0;
+    }
+    return errno;
 }
 }  // namespace
 
-bool CFile::OpenRead(const std::string& path) {
+bool CFile::OpenRead(const std::string& path, EFileKinds kinds) {
     Close();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (kinds == EFileKinds::kStreamsToo) {
+        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            m_nLastError = errno;
+            return false;
+        }
+        Attach(fd);
+        return true;
+    }
+    // A device is not even opened (an open may raise a line); a pipe is opened without waiting
+    // for a writer, and looked at once it is open, in case it took the name meanwhile.
+    auto refusable = [](const struct stat& st) {
+        return !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+    };
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && refusable(st)) {
+        m_nLastError = kErrorNotRegularFile;
+        return false;
+    }
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         m_nLastError = errno;
         return false;
     }
+    if (::fstat(fd, &st) != 0 || refusable(st)) {
+        m_nLastError = refusable(st) ? kErrorNotRegularFile : errno;
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     Attach(fd);
     return true;
 }
@@ -121,11 +180,31 @@ bool CFile::OpenInPlace(const std::string& path) {
     return true;
 }
 
+namespace {
+// A descriptor of our own for a standard stream, so that closing it leaves the stream open.
+int DuplicateStream(int stream, int& nError) {
+    const int fd = ::fcntl(stream, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0) {
+        nError = errno;
+    }
+    return fd;
+}
+}  // namespace
+
 bool CFile::OpenStandardOutput() {
     Close();
-    int fd = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0);
+    const int fd = DuplicateStream(STDOUT_FILENO, m_nLastError);
     if (fd < 0) {
-        m_nLastError = errno;
+        return false;
+    }
+    Attach(fd);
+    return true;
+}
+
+bool CFile::OpenStandardInput() {
+    Close();
+    const int fd = DuplicateStream(STDIN_FILENO, m_nLastError);
+    if (fd < 0) {
         return false;
     }
     Attach(fd);
@@ -138,15 +217,25 @@ bool CAtomicSave::Begin(const std::string& targetPath) {
     if (!FollowLinks(targetPath, m_strTarget, m_nLastError)) {
         return false;
     }
+    if ((m_nLastError = WriteRefusal(m_strTarget)) != 0) {
+        return false;
+    }
     std::string name = m_strTarget.substr(m_strTarget.rfind('/') + 1);
     std::string tempPath;
     int fd = CreateTempFile(FolderOf(m_strTarget) + "/." + name, tempPath);
     if (fd < 0) {
-        m_nLastError = errno;
+        const int err = errno;
+        struct stat st {};
+        // A folder that takes no new file may still hold a file the user may write.
+        if ((err == EACCES || err == EPERM) && ::stat(m_strTarget.c_str(), &st) == 0 &&
+            S_ISREG(st.st_mode)) {
+            return BeginInPlace(err);
+        }
+        m_nLastError = err;
         return false;
     }
     m_strTempPath = tempPath;
-    KeepModeOfTarget(fd, m_strTarget);
+    KeepOwnerAndModeOfTarget(fd, m_strTarget);
     m_file.Attach(fd);
     return true;
 }
@@ -180,6 +269,10 @@ bool DecideWriteTarget(const std::string& path, SWriteTarget& target, int& nErro
     }
     if (S_ISDIR(st.st_mode)) {
         nError = EISDIR;
+        return false;
+    }
+    if (S_ISFIFO(st.st_mode) && !MayUseInSharedFolder(target.strPath, st)) {
+        nError = EACCES;
         return false;
     }
     target.way = EWriteWay::kInPlace;

@@ -80,11 +80,17 @@ int OpenExisting(const std::string& path, DWORD access, DWORD flags, int crtFlag
 
 }  // namespace
 
-bool CFile::OpenRead(const std::string& path) {
+bool CFile::OpenRead(const std::string& path, EFileKinds kinds) {
     Close();
     const int fd =
         OpenExisting(path, GENERIC_READ, FILE_FLAG_SEQUENTIAL_SCAN, _O_RDONLY, m_nLastError);
     if (fd < 0) {
+        return false;
+    }
+    if (kinds == EFileKinds::kRegularOnly &&
+        ::GetFileType(reinterpret_cast<HANDLE>(::_get_osfhandle(fd))) != FILE_TYPE_DISK) {
+        ::_close(fd);
+        m_nLastError = kErrorNotRegularFile;
         return false;
     }
     Attach(fd);
@@ -103,18 +109,35 @@ bool CFile::OpenInPlace(const std::string& path) {
     return true;
 }
 
+namespace {
+// A handle of our own for a standard stream, so that closing the file leaves the stream open;
+// its descriptor, or -1 with the error.
+int DuplicateStream(DWORD stream, int crtFlags, int& nError) {
+    HANDLE standard = ::GetStdHandle(stream);
+    HANDLE handle = nullptr;
+    if (standard == nullptr || standard == INVALID_HANDLE_VALUE ||
+        !::DuplicateHandle(::GetCurrentProcess(), standard, ::GetCurrentProcess(), &handle, 0,
+                           FALSE, DUPLICATE_SAME_ACCESS)) {
+        nError = standard == nullptr ? ERROR_INVALID_HANDLE : SystemError();
+        return -1;
+    }
+    return DescriptorFor(handle, crtFlags, nError);
+}
+}  // namespace
+
 bool CFile::OpenStandardOutput() {
     Close();
-    // A handle of our own, so that closing the file leaves the process's standard output open.
-    HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
-    HANDLE handle = nullptr;
-    if (out == nullptr || out == INVALID_HANDLE_VALUE ||
-        !::DuplicateHandle(::GetCurrentProcess(), out, ::GetCurrentProcess(), &handle, 0, FALSE,
-                           DUPLICATE_SAME_ACCESS)) {
-        m_nLastError = out == nullptr ? ERROR_INVALID_HANDLE : SystemError();
+    const int fd = DuplicateStream(STD_OUTPUT_HANDLE, _O_WRONLY, m_nLastError);
+    if (fd < 0) {
         return false;
     }
-    const int fd = DescriptorFor(handle, _O_WRONLY, m_nLastError);
+    Attach(fd);
+    return true;
+}
+
+bool CFile::OpenStandardInput() {
+    Close();
+    const int fd = DuplicateStream(STD_INPUT_HANDLE, _O_RDONLY, m_nLastError);
     if (fd < 0) {
         return false;
     }
@@ -126,10 +149,24 @@ bool CAtomicSave::Begin(const std::string& targetPath) {
     Abandon();
     m_nLastError = 0;
     m_strTarget = targetPath;
+    // A read-only file is not replaced behind its owner's back: the save fails as writing it
+    // would.
+    const DWORD attributes = ::GetFileAttributesW(win32::Widen(targetPath).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        m_nLastError = ERROR_ACCESS_DENIED;
+        return false;
+    }
     std::string tempPath;
     HANDLE handle = CreateTempFile(TempBase(targetPath), tempPath);
     if (handle == INVALID_HANDLE_VALUE) {
-        m_nLastError = SystemError();
+        const int err = SystemError();
+        // A folder that takes no new file may still hold a file the user may write.
+        if (err == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+            (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            return BeginInPlace(err);
+        }
+        m_nLastError = err;
         return false;
     }
     const int fd = DescriptorFor(handle, _O_RDWR, m_nLastError);

@@ -110,6 +110,9 @@ int CPosixSerialDevice::Open(const std::string& path) {
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
         int err = errno;
+        // The flag stays with the line while anyone else holds it open (a pseudo-terminal's
+        // far end does): it goes before the descriptor, or the next open would be refused.
+        (void)::ioctl(fd, TIOCNXCL);
         ::close(fd);
         return err;
     }

@@ -12,6 +12,9 @@ inline constexpr const char kCliUnknownCommand[] = "Unknown command \"%s\". The 
 inline constexpr const char kCliRunWithHelp[] = "Run with --help for more information.";
 
 inline constexpr const char kCliDumpHelp[] = "List the programs of a .vq file that hold anything";
+inline constexpr const char kCliCheckHelp[] =
+    "List every value of a .vq file that the device cannot take, one line each; exit status 0 "
+    "only for a book without any";
 inline constexpr const char kCliExportHelp[] = "Write all 2000 programs of a .vq file as CSV";
 inline constexpr const char kCliImportHelp[] =
     "Build a .vq file from CSV rows, checked as the editor checks entries";

@@ -11,6 +11,18 @@ inline constexpr const char kMsgTooManyHigh[] =
 inline constexpr const char kMsgHighMixed[] =
     "If you have one frequency greater than 40KHz, the group can only have 2 frequencies.";
 
+// A stored value the device cannot take: the program and slot (numbered from 1), the rule.
+inline constexpr const char kRuleBreakAt[] = "Program %d, slot %d: %s";
+// Before an upload: nothing goes while any program to send breaks a rule.
+inline constexpr const char kUploadRefused[] =
+    "Nothing was sent: the device cannot take a value of the book.\n%s\nCorrect the program "
+    "and send it again.";
+// After a book was opened that holds such values; %s is the first, %d how many more.
+inline constexpr const char kOpenedWithRuleBreaks[] =
+    "This book holds values the device cannot take, and they will not be sent until they are "
+    "corrected.\n%s";
+inline constexpr const char kMoreRuleBreaks[] = "%s\n(and %d more)";
+
 // The commit of the program on display.
 inline constexpr const char kMsgSaveCurrentProgram[] = "Do you want to save the current program?";
 inline constexpr const char kCaptionProgramSave[] = "Program Save";

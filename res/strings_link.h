@@ -85,7 +85,8 @@ inline constexpr const char kCliTraceHelp[] =
 inline constexpr const char kCliQuietHelp[] = "Show no progress";
 inline constexpr const char kCliLinkExitCodes[] =
     "Exit status: 0 done (for upload: the device confirmed the last block), 1 the file could "
-    "not be read, 2 wrong arguments, 3 the port did not open, 4 the device stayed silent for "
+    "not be read or holds values the device cannot take, or standard output could not be "
+    "written, 2 wrong arguments, 3 the port did not open, 4 the device stayed silent for "
     "--timeout seconds or did not confirm the end of the upload, 5 cancelled (Ctrl+C), 6 the "
     "connection to the port was lost.";
 

@@ -15,5 +15,6 @@ inline constexpr const char kFileBadFormatReason[] =
     "Not a VQ7100 program book, or one that was cut short";
 // The name of "-" in messages.
 inline constexpr const char kStandardOutputName[] = "standard output";
+inline constexpr const char kStandardInputName[] = "standard input";
 
 }  // namespace res

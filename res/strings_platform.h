@@ -5,5 +5,8 @@ namespace res {
 
 // A system error that the system has no words for.
 inline constexpr const char kUnknownSystemError[] = "Unknown error %d";
+// A name that is a pipe, a device or a socket where only a file will do (the window program
+// never waits on one).
+inline constexpr const char kNotRegularFile[] = "Not a regular file (a pipe, a device or a socket)";
 
 }  // namespace res

@@ -11,6 +11,8 @@ inline constexpr const char kSimDropHelp[] = "drop every Nth reply";
 inline constexpr const char kSimCorruptHelp[] = "damage every Nth reply";
 inline constexpr const char kSimDuplicateHelp[] = "send every Nth reply twice";
 inline constexpr const char kSimDelayHelp[] = "wait this many milliseconds before each reply";
+inline constexpr const char kSimFinalDelayHelp[] =
+    "wait this many milliseconds more before confirming the final block of an upload";
 inline constexpr const char kSimPaceHelp[] = "take as long as a 115200-baud line would";
 inline constexpr const char kSimNoFinalAckHelp[] = "never acknowledge the final block of an upload";
 inline constexpr const char kSimHangUpAfterHelp[] =

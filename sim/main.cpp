@@ -31,6 +31,9 @@ int main(int argc, char** argv) {
     app.add_option("--duplicate", options.nDuplicateEvery, res::kSimDuplicateHelp)
         ->check(CLI::NonNegativeNumber);
     app.add_option("--delay", delayMs, res::kSimDelayHelp)->check(CLI::NonNegativeNumber);
+    int finalDelayMs = 0;
+    app.add_option("--final-delay", finalDelayMs, res::kSimFinalDelayHelp)
+        ->check(CLI::NonNegativeNumber);
     app.add_flag("--pace", options.bPace, res::kSimPaceHelp);
     app.add_flag("--no-final-ack", options.bNoFinalAck, res::kSimNoFinalAckHelp);
     app.add_option("--hang-up-after", options.nHangUpAfter, res::kSimHangUpAfterHelp)
@@ -43,6 +46,7 @@ int main(int argc, char** argv) {
         return app.exit(e) == 0 ? kExitOk : kExitUsage;
     }
     options.delay = std::chrono::milliseconds(delayMs);
+    options.finalDelay = std::chrono::milliseconds(finalDelayMs);
 
     // Signals are taken by this thread alone, after the device thread has started with them
     // blocked.

@@ -173,7 +173,8 @@ void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt
     } else if (block && !(bFinal && m_options.bNoFinalAck)) {
         const uint16_t value = rx.command == devlink::kCmdBookBlock ? rx.address : rx.offset;
         const uint16_t ack[2] = {bFinal ? devlink::kAckFinal : devlink::kAckBlock, value};
-        Reply(devlink::kReplyAck, ack, bFinal ? 1 : 2, doneAt);
+        Reply(devlink::kReplyAck, ack, bFinal ? 1 : 2, doneAt,
+              bFinal ? m_options.finalDelay : std::chrono::milliseconds(0));
     }
     if (!m_options.bKeepHistory) {
         rx.data = {};
@@ -212,7 +213,7 @@ void CSimulator::StoreData(const SReceivedFrame& rx, bool& bFinal) {
 }
 
 void CSimulator::Reply(uint16_t code, const uint16_t* extra, int extraCount,
-                       Clock::time_point doneAt) {
+                       Clock::time_point doneAt, std::chrono::milliseconds extraDelay) {
     if (m_options.bSilent) {
         return;
     }
@@ -239,7 +240,7 @@ void CSimulator::Reply(uint16_t code, const uint16_t* extra, int extraCount,
     for (int i = 0; i < copies; ++i) {
         out.insert(out.end(), wire.begin(), wire.end());
     }
-    Clock::time_point sendAt = std::max(doneAt, Clock::now()) + m_options.delay;
+    Clock::time_point sendAt = std::max(doneAt, Clock::now()) + m_options.delay + extraDelay;
     if (m_options.bPace) {
         m_txClock = std::max(m_txClock, sendAt) + kByteTime * static_cast<int64_t>(out.size());
         sendAt = m_txClock;

@@ -30,6 +30,9 @@ struct SSimOptions {
     int nCorruptEvery = 0;    // damage every Nth reply
     int nDuplicateEvery = 0;  // send every Nth reply twice
     std::chrono::milliseconds delay{0};
+    // The answer to a final block comes this much later still, as from a device that stores
+    // the whole book before it confirms.
+    std::chrono::milliseconds finalDelay{0};
     bool bPace = false;        // bytes take as long as on a 115200-baud line
     bool bNoFinalAck = false;  // never acknowledge the final block of an upload
     int nHangUpAfter = 0;      // close the line after this many frames, as if unplugged (0: never)
@@ -93,7 +96,8 @@ private:
     void OnChunk(const uint8_t* bytes, size_t count, Clock::time_point at);
     void OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt, Clock::time_point readAt);
     void StoreData(const SReceivedFrame& frame, bool& bFinal);
-    void Reply(uint16_t code, const uint16_t* extra, int extraCount, Clock::time_point doneAt);
+    void Reply(uint16_t code, const uint16_t* extra, int extraCount, Clock::time_point doneAt,
+               std::chrono::milliseconds extraDelay = {});
     void WriteLine(const std::vector<uint8_t>& bytes);
 
     SSimOptions m_options;

@@ -118,7 +118,7 @@ int CUploadJob::SendBlocks() {
 
 void CUploadJob::AwaitFinalAnswer() {
     m_pauseEvent.Wait(kFinalPause, &m_bCancel);
-    const auto deadline = FinalBlockSentAt() + kConfirmWait;
+    const auto deadline = FinalBlockSentAt() + m_confirmWait;
     for (auto now = std::chrono::steady_clock::now();
          !m_bCancel.load() && m_pFinalAck->State() == devlink::CFinalAck::EState::kAwaited &&
          now < deadline;

@@ -27,8 +27,10 @@ namespace upload {
 
 inline constexpr std::chrono::milliseconds kAckWait{1000};
 inline constexpr std::chrono::milliseconds kFinalPause{100};
-// How long after the final block the device has to confirm it before the user is told.
-inline constexpr std::chrono::milliseconds kConfirmWait{1000};
+// How long the device may stay silent before it counts as not answering: zelkorctl's default
+// --timeout, and how long after the final block the window waits for the device to confirm it
+// before the user is told (a device may store the whole book first).
+inline constexpr std::chrono::seconds kDeviceSilence{10};
 
 // What the job posts to close the dialog: res::kNotifyCommand with the Cancel button's id.
 inline constexpr uintptr_t kIdCancel = res::IDCANCEL;
@@ -82,6 +84,9 @@ public:
     std::unique_ptr<uint8_t[]> m_pData;
     int32_t m_nTotal = 0;
     std::atomic<int32_t> m_nSent{0};
+    // How long after the final block the job waits for its answer before it closes the dialog;
+    // set before Start.
+    std::chrono::milliseconds m_confirmWait = kDeviceSilence;
 
 protected:
     // Fills the frame for the block of 'length' bytes at 'offset'; bLast for the final one.
@@ -102,8 +107,7 @@ private:
     bool SendBlockAt(devlink::CPacketBuffer& frame, int32_t sent);
     bool LineLost() const { return m_pLink->IsLineLost(); }
     // The described pause after the final block, and then, while the device has not answered
-    // it, the rest of the second it is given: an upload it confirms in time always ends with a
-    // full bar.
+    // it, the rest of m_confirmWait: an upload it confirms in time always ends with a full bar.
     void AwaitFinalAnswer();
 
     // Set by Start, before the thread runs.

@@ -25,11 +25,13 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/main_frame.h"
 #include "editor/book_csv.h"
 #include "res/ids_app.h"
+#include "res/strings.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 #include "ui/editor/zelkor_form.h"
@@ -465,6 +467,28 @@ TEST_F(Application, DocumentOnTheCommandLineIsOpened) {
     EXPECT_EQ(m_app.Document()->m_book, book);
     EXPECT_EQ(Frame().windowTitle(), "start.vq - VQ7100");
     EXPECT_EQ(m_app.Form()->FieldText(0), "3141.5");
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+// A book the device cannot take all of (written elsewhere, or with a declined commit) still
+// opens, with one warning that names the first value and how many more there are.
+TEST_F(Application, ABookWithValuesTheDeviceCannotTakeOpensWithOneWarning) {
+    model::CProgramBook book;
+    book[4].m_freq[0] = 0xFFFFFFFFu;  // 429496729.5 Hz
+    book[9].SetGroups(true);
+    book[9].m_freq = {500000, 500000, 500000};
+    for (int i : {4, 9}) {
+        book[i].UpdateGroupCount(0);
+    }
+    ASSERT_TRUE(model::SaveBookToPath(book, m_dir.File("wide.vq")));
+    Start({QString::fromStdString(m_dir.File("wide.vq"))});
+    EXPECT_EQ(m_app.Document()->m_book, book);
+    ASSERT_EQ(m_messages.Count(), 1u);
+    EXPECT_EQ(m_messages.Requests()[0].icon, platform::EMsgIcon::kWarning);
+    EXPECT_EQ(m_messages.Texts()[0],
+              std::string("This book holds values the device cannot take, and they will not be "
+                          "sent until they are corrected.\nProgram 5, slot 1: ") +
+                  res::kMsgAtMost20MHz + "\n(and 1 more)");
 }
 
 // Each message box of a file: the old text and caption, no icon, OK, and under the text the
@@ -492,7 +516,10 @@ TEST_F(Application, DocumentThatDoesNotOpenIsReportedAndANewBookStarts) {
         {m_dir.File("bad.vq"), "File has a bad format",
          "Not a VQ7100 program book, or one that was cut short"},
         {m_dir.File("none.vq"), "File had a read error", "No such file or directory"},
+        // A pipe nobody writes to would keep the program waiting without a window.
+        {m_dir.File("pipe.vq"), "File had a read error", res::kNotRegularFile},
     };
+    ASSERT_EQ(::mkfifo(m_dir.File("pipe.vq").c_str(), 0600), 0);
     if (::geteuid() != 0) {  // root reads anything
         cases.push_back({m_dir.File("locked.vq"), "File had a read error", "Permission denied"});
     }
@@ -530,8 +557,8 @@ TEST_F(Application, FileMessagesOfTheCommandsNameTheFileAndTheReason) {
                       "No such file or directory");
     ExpectFileMessage(requests[2], "File had a write error", m_dir.File("no/folder/book.csv"),
                       "No such file or directory");
-    ExpectFileMessage(requests[3], "File had a write error", "/dev/full",
-                      "No space left on device");
+    // The window writes files only: a device is refused before anything waits on it.
+    ExpectFileMessage(requests[3], "File had a write error", "/dev/full", res::kNotRegularFile);
     EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
 }
 

@@ -41,17 +41,20 @@ std::string Slurp(const std::string& path) {
 
 class Zelkorctl : public testing::Test {
 protected:
-    SRun Run(const std::string& args) {
-        const std::string out = m_dir.File("stdout.txt");
+    // Standard output goes to a file of the test's, or where stdoutTo names.
+    SRun Run(const std::string& args, const std::string& stdoutTo = "") {
+        const std::string out = stdoutTo.empty() ? m_dir.File("stdout.txt") : stdoutTo;
         const std::string err = m_dir.File("stderr.txt");
         const std::string cmd =
             std::string(ZELKOR_BINARY_DIR) + "/cli/zelkorctl " + args + " >" + out + " 2>" + err;
         const int raw = std::system(cmd.c_str());
         SRun run;
         run.nStatus = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.strOut = Slurp(out);
         run.strErr = Slurp(err);
-        std::filesystem::remove(out);
+        if (stdoutTo.empty()) {
+            run.strOut = Slurp(out);
+            std::filesystem::remove(out);
+        }
         std::filesystem::remove(err);
         return run;
     }
@@ -113,6 +116,65 @@ TEST_F(Zelkorctl, ImportDumpExportRoundTrip) {
     run = Run("import " + File("out.csv") + " -o " + File("again.vq"));
     ASSERT_EQ(run.nStatus, 0) << run.strErr;
     EXPECT_EQ(ReadAll(File("again.vq")), ReadAll(File("book.vq")));
+}
+
+TEST_F(Zelkorctl, CheckListsEveryValueTheDeviceCannotTake) {
+    auto book = std::make_unique<model::CProgramBook>();
+    ASSERT_TRUE(model::SaveBookToPath(*book, File("clean.vq")));
+    (*book)[0].m_freq[0] = 0xFFFFFFFFu;
+    (*book)[0].UpdateGroupCount(0);
+    (*book)[1999].SetGroups(true);
+    (*book)[1999].m_freq = {500000, 100, 100};
+    (*book)[1999].UpdateGroupCount(0);
+    ASSERT_TRUE(model::SaveBookToPath(*book, File("wide.vq")));
+
+    SRun run = Run("check " + File("clean.vq"));
+    EXPECT_EQ(run.nStatus, 0) << run.strErr;
+    EXPECT_EQ(run.strOut, "");
+    run = Run("check " + File("wide.vq"));
+    EXPECT_EQ(run.nStatus, 1);
+    EXPECT_EQ(run.strOut,
+              "Program 1, slot 1: Enter a frequency less than or equal to 20MHz.\n"
+              "Program 2000, slot 1: If you have one frequency greater than 40KHz, the group can "
+              "only have 2 frequencies.\n");
+}
+
+// The command line reads a book from a pipe, or from standard input as "-".
+TEST_F(Zelkorctl, BooksAreReadFromPipesAndStandardInput) {
+    auto book = std::make_unique<model::CProgramBook>();
+    (*book)[2].m_freq[0] = 1234;
+    (*book)[2].UpdateGroupCount(0);
+    ASSERT_TRUE(model::SaveBookToPath(*book, File("book.vq")));
+    SRun run = Run("dump - <" + File("book.vq"));
+    EXPECT_EQ(run.nStatus, 0) << run.strErr;
+    EXPECT_EQ(run.strOut, "3 single g1: 123.4\n");
+    ASSERT_EQ(::mkfifo(File("pipe").c_str(), 0600), 0);
+    std::thread writer([&] { WriteAll(File("pipe"), ReadAll(File("book.vq"))); });
+    run = Run("dump " + File("pipe"));
+    writer.join();
+    EXPECT_EQ(run.nStatus, 0) << run.strErr;
+    EXPECT_EQ(run.strOut, "3 single g1: 123.4\n");
+}
+
+// A full disk behind standard output fails the command: no listing cut short reads as done.
+TEST_F(Zelkorctl, StandardOutputThatCannotBeWrittenFailsTheCommand) {
+    auto book = std::make_unique<model::CProgramBook>();
+    for (int i = 0; i < model::kProgramCount; ++i) {
+        (*book)[i].m_freq.fill(12345678);  // a listing of about 900 KB, far beyond any buffer
+        for (int group = 0; group < model::kGroupCount; ++group) {
+            (*book)[i].UpdateGroupCount(group);
+        }
+    }
+    ASSERT_TRUE(model::SaveBookToPath(*book, File("full.vq")));
+    const std::string sysfs = std::string(ZELKOR_FIXTURES) + "/sysfs/desktop/sys";
+    for (const std::string& args :
+         {"dump " + File("full.vq"), "export " + File("full.vq") + " -o -",
+          "ports --sysfs-root " + sysfs, std::string("--help"), std::string("--version")}) {
+        const SRun run = Run(args, "/dev/full");
+        EXPECT_EQ(run.nStatus, 1) << args;
+        EXPECT_EQ(run.strErr, "standard output: File had a write error: No space left on device\n")
+            << args;
+    }
 }
 
 TEST_F(Zelkorctl, FailuresNameTheFileAndTheReasonAndWriteNothing) {
@@ -306,9 +368,10 @@ TEST_F(Zelkorctl, AnUnknownCommandIsNamedWithTheValidOnes) {
         const SRun run = Run(args);
         const std::string word = std::string(args).substr(0, std::string(args).find(' '));
         EXPECT_EQ(run.nStatus, 2) << args;
-        EXPECT_EQ(run.strErr, "Unknown command \"" + word +
-                                  "\". The commands are: dump, export, import, ports, upload, "
-                                  "test.\nRun with --help for more information.\n")
+        EXPECT_EQ(run.strErr,
+                  "Unknown command \"" + word +
+                      "\". The commands are: dump, check, export, import, ports, upload, "
+                      "test.\nRun with --help for more information.\n")
             << args;
         EXPECT_EQ(run.strOut, "") << args;
     }

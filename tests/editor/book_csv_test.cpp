@@ -135,6 +135,8 @@ TEST(BookCsv, SpreadsheetFilesAreReadAsTheyAre) {
         {"byte-order mark", "\xEF\xBB\xBF" + kHeader + rows},
         {"byte-order mark and CR LF",
          "\xEF\xBB\xBF" + std::regex_replace(kHeader + rows, std::regex("\n"), "\r\n")},
+        {"CR alone, as old spreadsheets end lines",
+         std::regex_replace(kHeader + rows, std::regex("\n"), "\r")},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -24,6 +24,10 @@ using namespace std::chrono_literals;
 using testing_support::Bytes;
 using testing_support::CPtyPeer;
 
+std::string WithReason(const char* text, int err) {
+    return std::string(text) + " (" + platform::ErrorText(err) + ")";
+}
+
 // Records the frames the reader hands over, and each report of a lost line, so that a test can
 // wait for them.
 class CRecordingPort : public devlink::CSerialPort {
@@ -147,10 +151,10 @@ TEST(SerialPortOpen, ReportsEachFailureInItsOwnWordsAndReleasesTheDevice) {
         {EStep::kOpen, EBUSY, accessDenied},
         {EStep::kOpen, EACCES, accessDenied + "\n" + res::kPortNeedsPermission},
         {EStep::kOpen, EIO, "Comm Port Error: 5 (Input/output error)"},
-        {EStep::kGetState, ENOTTY, res::kGetCommStateFailed},
-        {EStep::kSetState, EINVAL, res::kSetCommStateFailed},
-        {EStep::kPurge, EIO, res::kPurgeCommFailed},
-        {EStep::kTimeouts, EINVAL, res::kSetTimeoutsFailed},
+        {EStep::kGetState, ENOTTY, WithReason(res::kGetCommStateFailed, ENOTTY)},
+        {EStep::kSetState, EINVAL, WithReason(res::kSetCommStateFailed, EINVAL)},
+        {EStep::kPurge, EIO, WithReason(res::kPurgeCommFailed, EIO)},
+        {EStep::kTimeouts, EINVAL, WithReason(res::kSetTimeoutsFailed, EINVAL)},
     };
     for (const auto& c : cases) {
         testing_support::CScriptedMessages messages;

@@ -229,8 +229,16 @@ TEST_F(BookFile, RunningOutOfMemoryIsAnUnknownErrorAndChangesNothing) {
         const char* text;
     };
     const SCase cases[] = {
-        {"load", 300000, model::LoadBookFromPath, "Unknown read error."},
-        {"save", 60000, model::SaveBookToPath, "Unknown write error."},
+        {"load", 300000,
+         [](CProgramBook& book, const std::string& path) {
+             return model::LoadBookFromPath(book, path);
+         },
+         "Unknown read error."},
+        {"save", 60000,
+         [](CProgramBook& book, const std::string& path) {
+             return model::SaveBookToPath(book, path);
+         },
+         "Unknown write error."},
     };
     const auto old = FileWith({{0x00000001u, 123u}});
     for (const SCase& c : cases) {

@@ -248,7 +248,10 @@ TEST(SerialPortWin32, APortThatIsNoCommDeviceIsRefusedWithTheStatesMessage) {
     devlink::CDeviceLink link;
     link.SetPortPath(path);
     EXPECT_FALSE(link.Open());
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{res::kGetCommStateFailed});
+    // The step's own words, and the system's reason after them.
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Texts()[0].rfind(std::string(res::kGetCommStateFailed) + " (", 0), 0u)
+        << messages.Texts()[0];
     EXPECT_FALSE(link.IsOpen());
     link.SetPortPath("\\\\.\\COM250");
     EXPECT_FALSE(link.Open());

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -31,8 +33,12 @@ struct SRun {
 
 class CCommand {
 public:
-    CCommand(const testing_support::CTempDir& dir, std::vector<std::string> args)
-        : m_strOut(dir.File("out.txt")), m_strErr(dir.File("err.txt")) {
+    // Standard output goes to a file of the test's, or where stdoutTo names.
+    CCommand(const testing_support::CTempDir& dir, std::vector<std::string> args,
+             const std::string& stdoutTo = "")
+        : m_strOut(stdoutTo.empty() ? dir.File("out.txt") : stdoutTo),
+          m_strErr(dir.File("err.txt")),
+          m_bOwnOut(stdoutTo.empty()) {
         args.insert(args.begin(), std::string(ZELKOR_BINARY_DIR) + "/cli/zelkorctl");
         std::vector<char*> argv;
         for (auto& a : args) {
@@ -57,7 +63,7 @@ public:
         if (m_pid > 0 && ::waitpid(m_pid, &status, 0) == m_pid && WIFEXITED(status)) {
             run.status = WEXITSTATUS(status);
         }
-        run.out = Slurp(m_strOut);
+        run.out = m_bOwnOut ? Slurp(m_strOut) : std::string();
         run.err = Slurp(m_strErr);
         return run;
     }
@@ -71,6 +77,7 @@ private:
     }
     std::string m_strOut;
     std::string m_strErr;
+    bool m_bOwnOut;
     pid_t m_pid = -1;
 };
 
@@ -209,20 +216,62 @@ TEST(CliUpload, EndsWithItsOwnStatusForEachFailure) {
     EXPECT_EQ(noFile.status, 1);
 }
 
-TEST(CliUpload, CtrlCCancelsCleanly) {
+// Whether the line is still marked for one user only (TIOCEXCL), as the next open would find it.
+bool LineExclusive(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    int exclusive = 0;
+    const bool bAsked = fd >= 0 && ::ioctl(fd, TIOCGEXCL, &exclusive) == 0;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return !bAsked || exclusive != 0;
+}
+
+// Ctrl+C, and a terminal that closes or a Ctrl+\, cancel cleanly: the status says so and the
+// line is left free for the next program.
+// Nothing goes while a program to send holds a value the device cannot take, not even the
+// programs before it.
+TEST(CliUpload, NothingIsSentWhileAProgramToSendBreaksARule) {
+    testing_support::CTempDir dir;
+    auto book = testing_support::SampleBook();
+    (*book)[1500].m_freq[0] = 200000001;  // 20000000.1 Hz
+    (*book)[1500].UpdateGroupCount(0);
+    const std::string file = SaveSample(dir, *book);
+    SDevice s;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"upload", "--port", s.device.PortPath(), file},
+          std::vector<std::string>{"upload", "--port", s.device.PortPath(), file, "--program",
+                                   "1501"}}) {
+        SRun run = CCommand(dir, args).Wait();
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("Nothing was sent"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("Program 1501, slot 1: "), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(s.device.FrameCount(), 0u);
+    // The other programs are clean, and one of them goes.
+    SRun one =
+        CCommand(dir, {"upload", "--port", s.device.PortPath(), file, "--program", "1"}).Wait();
+    EXPECT_EQ(one.status, 0) << one.err;
+}
+
+TEST(CliUpload, InterruptsCancelCleanly) {
     testing_support::CTempDir dir;
     auto book = testing_support::SampleBook();
     const std::string file = SaveSample(dir, *book);
     sim::SSimOptions silent;
     silent.bSilent = true;
-    SDevice s(silent);
-    CCommand upload(dir, {"upload", "--port", s.device.PortPath(), file});
-    ASSERT_TRUE(s.device.WaitForFrames(1, 10s));
-    upload.Signal(SIGINT);
-    SRun run = upload.Wait();
-    EXPECT_EQ(run.status, cli::kExitCancelled);
-    EXPECT_NE(run.err.find("Cancelled."), std::string::npos);
-    EXPECT_EQ(s.device.FrameCount(), 1u);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        SCOPED_TRACE(::strsignal(signal));
+        SDevice s(silent);
+        CCommand upload(dir, {"upload", "--port", s.device.PortPath(), file});
+        ASSERT_TRUE(s.device.WaitForFrames(1, 10s));
+        upload.Signal(signal);
+        SRun run = upload.Wait();
+        EXPECT_EQ(run.status, cli::kExitCancelled);
+        EXPECT_NE(run.err.find("Cancelled."), std::string::npos);
+        EXPECT_EQ(s.device.FrameCount(), 1u);
+        EXPECT_FALSE(LineExclusive(s.device.PortPath()));
+    }
 }
 
 TEST(CliTest, ReportsTheDevicesAnswerOrItsSilence) {
@@ -231,6 +280,12 @@ TEST(CliTest, ReportsTheDevicesAnswerOrItsSilence) {
     SRun ok = CCommand(dir, {"test", "--port", answering.device.PortPath()}).Wait();
     EXPECT_EQ(ok.status, 0) << ok.err;
     EXPECT_EQ(ok.out, "Received response from device.\n");
+    // An answer that cannot be printed is no success.
+    SRun lost = CCommand(dir, {"test", "--port", answering.device.PortPath()}, "/dev/full").Wait();
+    EXPECT_EQ(lost.status, 1);
+    EXPECT_NE(lost.err.find("standard output: File had a write error: No space left on device"),
+              std::string::npos)
+        << lost.err;
 
     sim::SSimOptions silent;
     silent.bSilent = true;

@@ -26,16 +26,19 @@ struct SSimLink {
     devlink::CDeviceLink link;
 };
 
-// Programs scattered over the book, with values whose bytes need stuffing on the line.
+// Programs scattered over the book, with values whose bytes need stuffing on the line, and that
+// the device can take (a Frequency Groups program keeps its third high one to another group).
 inline std::unique_ptr<model::CProgramBook> SampleBook() {
     auto book = std::make_unique<model::CProgramBook>();
     for (int i = 0; i < model::kProgramCount; i += 37) {
         model::CFrequencyProgram& p = (*book)[i];
         p.SetGroups(i % 2 == 0);
         for (int s = 0; s < 3; ++s) {
-            p.m_freq[s] = 0x7E7D00u + static_cast<uint32_t>(i * 10 + s);
+            const int slot = p.IsGroups() && s == 2 ? model::kSlotsPerGroup : s;
+            p.m_freq[slot] = 0x7E7D00u + static_cast<uint32_t>(i * 10 + s);
         }
         p.UpdateGroupCount(0);
+        p.UpdateGroupCount(1);
     }
     return book;
 }

@@ -2,7 +2,9 @@
 // belong to the form, but their logic is the upload's, so they live here.
 #include <QPushButton>
 
+#include "editor/program_check.h"
 #include "platform/message_box.h"
+#include "platform/text_format.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
 #include "ui/editor/zelkor_form.h"
@@ -26,7 +28,7 @@ void CZelkorForm::OnTestConnection() {
 
 void CZelkorForm::OnLoadDevice() {
     upload::CBookUploadJob job;
-    if (!PrepareUpload(job, upload::CBookUploadJob::kDataSize)) {
+    if (!PrepareUpload(job, upload::CBookUploadJob::kDataSize, 0, model::kProgramCount)) {
         return;
     }
     job.Fill(m_pDoc->m_book);
@@ -35,14 +37,14 @@ void CZelkorForm::OnLoadDevice() {
 
 void CZelkorForm::OnUploadCurrentProgram() {
     upload::CProgramUploadJob job;
-    if (!PrepareUpload(job, upload::CProgramUploadJob::kDataSize)) {
+    if (!PrepareUpload(job, upload::CProgramUploadJob::kDataSize, m_pDoc->m_nCurrent, 1)) {
         return;
     }
     job.Fill(m_pDoc->m_book, m_pDoc->m_nCurrent);
     RunUpload(job);
 }
 
-bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal) {
+bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFirst, int nCount) {
     if (m_pLink == nullptr) {
         return false;
     }
@@ -53,6 +55,13 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal) {
     // The prompt comes before the bytes are taken, so that edits the user saves now are what
     // the device gets.
     SaveCurrentProgram();
+    // Nothing the device cannot take goes, not even the programs before it.
+    if (const auto ruleBreak = editor::FirstRuleBreak(m_pDoc->m_book, nFirst, nCount)) {
+        platform::ShowMessage({platform::FormatText(res::kUploadRefused,
+                                                    editor::DescribeRuleBreak(*ruleBreak).c_str()),
+                               platform::ApplicationTitle(), platform::EMsgIcon::kWarning});
+        return false;
+    }
     return true;
 }
 

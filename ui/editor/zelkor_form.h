@@ -117,7 +117,9 @@ protected:
 private:
     void CreateControls();
     void AddDeviceCommands();
-    bool PrepareUpload(upload::CUploadJob& job, int32_t nTotal);
+    // Allocates the job's data, offers the save prompt and checks the count programs from
+    // nFirst on that will be sent; false (the user told why) when nothing may go.
+    bool PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFirst, int nCount);
     void RunUpload(upload::CUploadJob& job);
     QWidget* CreateTopRow();
     QWidget* CreateGrid();

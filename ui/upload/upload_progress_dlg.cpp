@@ -112,7 +112,7 @@ int CUploadProgressDlg::DoModal() {
     OnInitDialog();
     // However quick the job, its close request is posted, so it waits for this loop.
     const int nResult = exec();
-    // The job gave the device its second after the last block before it closed us.
+    // The job gave the device its time after the last block before it closed us.
     if (m_pJob != nullptr && m_pJob->End() == EUploadEnd::kUnconfirmed) {
         platform::ShowMessage(
             {res::kUploadNotConfirmed, platform::ApplicationTitle(), platform::EMsgIcon::kWarning});

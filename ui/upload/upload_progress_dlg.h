@@ -1,8 +1,8 @@
 // Uploading Progress: the modal dialog that runs one upload job. It starts the job through the
 // link (which then reports acknowledgements to it), moves its bar and shows the share and the
 // time left as the device acknowledges, and closes when the job has sent its last block or the
-// user cancels. When the device has not confirmed the last block a second after it went, the
-// user is told so, after the dialog has gone.
+// user cancels. When the device has not confirmed the last block within its silence time-out
+// after it went (the job's m_confirmWait), the user is told so, after the dialog has gone.
 //
 // Threads: user-interface thread only. The link and the job reach it through posted
 // notifications, which stop reaching it once it has ended, so an acknowledgement that comes

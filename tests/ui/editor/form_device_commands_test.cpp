@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -123,6 +125,36 @@ TEST_F(FormDeviceCommands, TheDeviceCommandsAreEnabled) {
     auto* button = widgets::FindControlAs<QPushButton>(&m_form, res::IDC_LOAD_DEVICE);
     ASSERT_NE(button, nullptr);
     EXPECT_TRUE(button->isEnabled());
+}
+
+// A program the device cannot take (here one switched to Frequency Groups whose commit the user
+// declined, which keeps its third high frequency) stops every upload that would send it, before
+// any frame goes; the other programs still go one by one.
+TEST_F(FormDeviceCommands, NothingIsSentWhileAProgramToSendBreaksARule) {
+    Connect();
+    ShowProgramNumber(3);
+    for (int slot = 0; slot < 3; ++slot) {
+        Type(slot, "50000");
+    }
+    m_messages.QueueAnswer(EMsgAnswer::kYes);
+    m_form.SaveCurrentProgram();
+    ASSERT_FALSE(m_doc.m_book[2].IsEmpty());
+    auto* groups = widgets::FindControlAs<QRadioButton>(&m_form, res::IDC_FREQUENCY_GROUPS);
+    ASSERT_NE(groups, nullptr);
+    groups->click();     // empties the third field and tells so, but the book keeps it
+    m_messages.Clear();  // the commits before the uploads are declined (No, as dismissed)
+    LoadDevice();
+    UploadCurrentProgram();
+    const std::vector<std::string> texts = m_messages.Texts();
+    const std::string refused = QString::asprintf(res::kUploadRefused,
+                                                  "Program 3, slot 3: You can only have up to two "
+                                                  "frequencies greater than 40KHz per group.")
+                                    .toStdString();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), refused), 2) << testing::PrintToString(texts);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(m_device->FrameCount(), 0u);
+    ShowProgramNumber(1);
+    EXPECT_EQ(RunUpload([this] { UploadCurrentProgram(); }), 100);
 }
 
 // The Tools menu items of a real main window are enabled and reach the form's commands.
@@ -244,8 +276,8 @@ TEST_F(FormDeviceCommands, SilentDeviceKeepsTheDialogUntilCancel) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-// A device that never confirms the final block: the dialog closes as always, the window is the
-// user's again at once, and a second after the last block one warning says to send it again.
+// A device that never confirms the final block: the dialog waits the device's silence time-out
+// for the confirmation, then closes, and one warning says to send it again.
 TEST_F(FormDeviceCommands, AnUnconfirmedUploadIsReportedOnceAfterTheDialog) {
     sim::SSimOptions options;
     options.bNoFinalAck = true;
@@ -253,7 +285,7 @@ TEST_F(FormDeviceCommands, AnUnconfirmedUploadIsReportedOnceAfterTheDialog) {
     const std::optional<int> bar = RunUpload([this] { UploadCurrentProgram(); });
     ASSERT_TRUE(bar.has_value());
     EXPECT_EQ(*bar, 97);
-    // The device's second after the last block was over when the dialog closed: the warning
+    // The device's time after the last block was over when the dialog closed: the warning
     // follows the dialog before the command returns, once.
     ASSERT_TRUE(testing_support::DeliverPostedNotifications());
     ASSERT_EQ(m_messages.Count(), 1u);

@@ -113,9 +113,10 @@ TEST_F(UploadProgressDlg, HasTheTemplateCaptionAndControls) {
 }
 
 // An upload that the device acknowledges block by block ends by itself, with everything sent.
-// The bar reaches its end only on the device's answer to the final block: without one it stays
-// on the share counted as sent (the final block is never counted), and a second after the last
-// block the user is told, once, to send it again.
+// The bar reaches its end only on the device's answer to the final block, which the device may
+// give seconds later: without one it stays on the share counted as sent (the final block is
+// never counted), and once the wait after the last block is over the user is told, once, to send
+// it again.
 TEST_F(UploadProgressDlg, ClosesByItselfWhenTheLastBlockHasGone) {
     struct SCase {
         const char* name;
@@ -123,15 +124,18 @@ TEST_F(UploadProgressDlg, ClosesByItselfWhenTheLastBlockHasGone) {
         bool bConfirmed;
         int nBar;
         size_t nFrames;
+        std::chrono::milliseconds finalDelay{0};
     };
     const SCase cases[] = {{"whole book", true, true, 100, 6125},
                            {"program 2000", false, true, 100, 4},
+                           {"program 2000, confirmed 2.5 s after", false, true, 100, 4, 2500ms},
                            {"whole book, not confirmed", true, false, 99, 6125},
                            {"program 2000, not confirmed", false, false, 97, 4}};
     for (const SCase& c : cases) {
         m_messages.Clear();
         sim::SSimOptions options;
         options.bNoFinalAck = !c.bConfirmed;
+        options.finalDelay = c.finalDelay;
         SSimLink s(options);
         auto book = SampleBook();
         std::unique_ptr<upload::CUploadJob> job;
@@ -148,11 +152,14 @@ TEST_F(UploadProgressDlg, ClosesByItselfWhenTheLastBlockHasGone) {
             job = std::move(program);
         }
         expected.assign(job->m_pData.get(), job->m_pData.get() + job->m_nTotal);
+        if (!c.bConfirmed) {
+            job->m_confirmWait = 1s;  // the device's whole silence is no use to wait for here
+        }
         CUploadProgressDlg dlg;
         Prepare(*job, dlg, s.link);
 
         // The job closes the dialog once the device has answered the final block, or when the
-        // second it is given for that has passed: the bar shows which.
+        // time it is given for that has passed: the bar shows which.
         EXPECT_EQ(Run(dlg), QDialog::Rejected) << c.name;
         EXPECT_FALSE(dlg.isVisible()) << c.name;
         EXPECT_EQ(dlg.m_progress->minimum(), 0);
@@ -218,9 +225,10 @@ TEST_F(UploadProgressDlg, SilentDeviceWaitsUntilCancel) {
 // block, and one posted after the dialog is gone) reach nothing and change nothing.
 TEST_F(UploadProgressDlg, LateAcknowledgementsAreHarmless) {
     sim::SSimOptions slow;
-    slow.delay = upload::kConfirmWait + 300ms;  // longer than the device's second after the end
+    slow.finalDelay = 1300ms;  // longer than the job gives the device after the end
     SSimLink s(slow);
     CProgramJob job;
+    job.m_confirmWait = 1s;
     ASSERT_TRUE(job.AllocateData(model::kPayloadSize));
     (*SampleBook())[0].Encode(job.m_pData.get());
     platform::NotifyHandle hDialog = platform::kNoNotify;

@@ -1,0 +1,14 @@
+#include "platform/error_text.h"
+
+#include "res/strings.h"
+
+namespace platform {
+
+std::string ErrorText(int nError) {
+    if (nError == kErrorNotRegularFile) {
+        return res::kNotRegularFile;
+    }
+    return SystemErrorText(nError);
+}
+
+}  // namespace platform
