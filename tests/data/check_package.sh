@@ -71,7 +71,8 @@ expected_files=(
     /usr/share/man/man1/zelkorconfig.1.gz /usr/share/man/man1/zelkorctl.1.gz
     /usr/share/man/man1/vq7100-sim.1.gz
     /usr/share/bash-completion/completions/zelkorctl
-    /usr/share/doc/zelkorconfig/README.md
+    /usr/share/doc/zelkorconfig/README.md.gz /usr/share/doc/zelkorconfig/changelog.gz
+    /usr/share/doc/zelkorconfig/copyright
 )
 for size in 16 32 48 64 128 256; do
     expected_files+=("/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
@@ -95,6 +96,28 @@ root=$work/root
 dpkg -x "$deb" "$root"
 share=$root/usr/share
 
+# --- The licence and the changelog.
+doc=$share/doc/zelkorconfig
+# The licence of every file and its text, as a reader of the machine-readable format finds them.
+dep5_licence() {
+    /usr/bin/python3 - "$doc/copyright" <<'EOF'
+import sys
+from debian.copyright import Copyright
+with open(sys.argv[1], encoding="utf-8") as f:
+    copyright = Copyright(f, strict=True)
+files = copyright.find_files_paragraph("usr/bin/zelkorconfig")
+print(files.license.synopsis, files.copyright, sep="\n")
+print(next(copyright.all_license_paragraphs()).license.text)
+EOF
+}
+licence_text=$(sed -n '/^Copyright (c) /,$p' "$source_dir/LICENSE" | tail -n +3)
+check "the copyright file gives every file the LICENSE, in Debian's format" same \
+    "$(printf 'Expat\n%s\n%s' "$(sed -n 's/^Copyright (c) //p' "$source_dir/LICENSE")" \
+        "$licence_text")" "$(dep5_licence)"
+zcat "$doc/changelog.gz" >"$work/changelog"
+check "the changelog is this version's" \
+    same "$version" "$(dpkg-parsechangelog -l "$work/changelog" -S Version)"
+
 # --- Desktop entry, AppStream data and file type, each against the others.
 desktop=$share/applications/$app_id.desktop
 metainfo=$share/metainfo/$app_id.metainfo.xml
@@ -104,9 +127,10 @@ entry() { sed -n "s/^$1=//p" "$desktop"; }
 check "the entry starts the installed program with the file" same "zelkorconfig %f" "$(entry Exec)"
 check "the entry's icon is installed" test -f "$share/icons/hicolor/48x48/apps/$(entry Icon).png"
 check "the entry opens the .vq type" same "application/x-vq7100-book;" "$(entry MimeType)"
-check "the metainfo launches the entry and names the release" \
+check "the metainfo launches the entry, names the release and the licence" \
     holds "$(cat "$metainfo")" "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
-    "<release version=\"$version\"" "<mediatype>application/x-vq7100-book</mediatype>"
+    "<release version=\"$version\"" "<mediatype>application/x-vq7100-book</mediatype>" \
+    "<project_license>MIT</project_license>"
 
 # --- The programs as installed: their versions, and a real book through import and dump.
 bin=$root/usr/bin
