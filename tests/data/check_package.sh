@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a built folder, unpacks it into a temporary root as dpkg would
 # install it, and checks there what a user gets: the files, the desktop entry, the AppStream data,
-# the .vq file type, the manual pages, the completion and the installed programs themselves.
+# the .vq file type, the manual pages, the completion and the installed programs themselves; and
+# what Debian asks of a package: lintian's verdict, the licence, the changelog, hardened programs.
 # Usage: tests/data/check_package.sh BUILD_DIR      (exits non-zero when any check fails)
 set -euo pipefail
 
@@ -72,7 +73,7 @@ expected_files=(
     /usr/share/man/man1/vq7100-sim.1.gz
     /usr/share/bash-completion/completions/zelkorctl
     /usr/share/doc/zelkorconfig/README.md.gz /usr/share/doc/zelkorconfig/changelog.gz
-    /usr/share/doc/zelkorconfig/copyright
+    /usr/share/doc/zelkorconfig/copyright /usr/share/lintian/overrides/zelkorconfig
 )
 for size in 16 32 48 64 128 256; do
     expected_files+=("/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
@@ -92,11 +93,20 @@ check "maintainer, section and description are set" \
     test -n "$(control Maintainer)" -a "$(control Section)" = electronics \
     -a -n "$(control Description)"
 
+# Lintian, Debian's own judge of a package, down to its notes: what it must let pass says why in
+# the package's overrides, and an override that no longer matches is itself reported.
+lintian_findings() {
+    lintian --display-info --fail-on error,warning,info "$deb" 2>&1 |
+        { grep -v '^running with root privileges' || true; }
+    return "${PIPESTATUS[0]}"
+}
+check "lintian finds nothing, not even a note" quiet lintian_findings
+
 root=$work/root
 dpkg -x "$deb" "$root"
 share=$root/usr/share
 
-# --- The licence and the changelog.
+# --- The licence, the changelog and the hardening lintian does not see.
 doc=$share/doc/zelkorconfig
 # The licence of every file and its text, as a reader of the machine-readable format finds them.
 dep5_licence() {
@@ -117,6 +127,10 @@ check "the copyright file gives every file the LICENSE, in Debian's format" same
 zcat "$doc/changelog.gz" >"$work/changelog"
 check "the changelog is this version's" \
     same "$version" "$(dpkg-parsechangelog -l "$work/changelog" -S Version)"
+for program in zelkorconfig zelkorctl vq7100-sim; do
+    check "$program is built with the stack protector" \
+        grep -q __stack_chk_fail <<<"$(readelf --dyn-syms -W "$root/usr/bin/$program")"
+done
 
 # --- Desktop entry, AppStream data and file type, each against the others.
 desktop=$share/applications/$app_id.desktop
