@@ -127,10 +127,7 @@ check "the copyright file gives every file the LICENSE, in Debian's format" same
 zcat "$doc/changelog.gz" >"$work/changelog"
 check "the changelog is this version's" \
     same "$version" "$(dpkg-parsechangelog -l "$work/changelog" -S Version)"
-stack_protected() {
-    [[ $(readelf --dyn-syms -W "$1") == *__stack_chk_fail* ]] ||
-        { echo "$1 never calls __stack_chk_fail"; return 1; }
-}
+stack_protected() { [[ $(readelf --dyn-syms -W "$1") == *__stack_chk_fail* ]]; }
 for program in zelkorconfig zelkorctl vq7100-sim; do
     check "$program is built with the stack protector" stack_protected "$root/usr/bin/$program"
 done
