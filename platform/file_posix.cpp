@@ -114,8 +114,9 @@ void KeepOwnerAndModeOfTarget(int fd, const std::string& target) {
         return;
     }
     if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) &&
-        ::fchown(fd, st.st_uid, st.st_gid) != 0) {
-        (void)::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+        ::fchown(fd, st.st_uid, st.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+        // Neither is the user's to give: the file is his own now, as any new file of his is.
     }
     ::fchmod(fd, st.st_mode & 07777);
 }

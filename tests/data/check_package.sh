@@ -218,7 +218,7 @@ completions() {  # completions WORD... (the last word is the one being completed
         "$share/bash-completion/completions/zelkorctl" zelkorctl "$@")
 }
 check "completion offers the commands" \
-    same "--help --version dump export import ports test upload" "$(completions "")"
+    same "--help --version check dump export import ports test upload" "$(completions "")"
 check "completion finishes a command" same upload "$(completions up)"
 check "completion offers .vq files to dump and upload" same "a.vq folder" "$(completions dump "")"
 check "completion offers .csv files to import" same "b.csv folder" "$(completions import "")"

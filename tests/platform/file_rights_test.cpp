@@ -196,7 +196,9 @@ TEST(FileRights, NamesPlantedByOthersInASharedFolderAreRefused) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("nowhere.vq")));
     EXPECT_EQ(ReadAll(dir.File("own.vq")), Text("new"));
     // A folder of the other user's own: his links are his folder's, and are followed.
-    ::chown(shared.c_str(), kOtherUser, kOtherGroup);
+    const std::string link = (shared / "link.vq").string();
+    ASSERT_EQ(::lchown(link.c_str(), kOtherUser, kOtherGroup), 0);
+    ASSERT_EQ(::chown(shared.c_str(), kOtherUser, kOtherGroup), 0);
     COutputFile out;
     EXPECT_TRUE(out.Begin((shared / "link.vq").string())) << "the folder owner's link";
 }
