@@ -32,7 +32,6 @@ inline constexpr const char kInsertOutOfRange[] = "Enter a program number from 1
 inline constexpr const char kReorderCaption[] = "Reorder Programs";
 inline constexpr const char kReorderUp[] = "&Up";
 inline constexpr const char kReorderDown[] = "&Down";
-inline constexpr const char kReorderColumn[] = "F%d";
 inline constexpr const char kReorderColumnType[] = "Type";
 inline constexpr const char kMsgSelectItem[] = "You must select an item.";
 inline constexpr const char kReorderMoveTo[] = "&Move to...";
