@@ -82,6 +82,7 @@ QAction* CMainFrame::MakeAction(int nID, const char* text, const char* prompt) {
     pAction->setStatusTip(QString::fromLatin1(prompt));
     pAction->setProperty(kCommandIdProperty, nID);
     pAction->setObjectName(QStringLiteral("command%1").arg(nID));
+    m_itemTexts[nID] = pAction->text();
     connect(pAction, &QAction::triggered, this, [this, nID] { RouteCommand(nID); });
     m_actions[nID] = pAction;
     return pAction;
@@ -104,7 +105,7 @@ void CMainFrame::CreateMenus() {
     };
 
     m_pFileMenu = addMenu(res::kMenuFile);
-    // The three keys the menu shows work; Ctrl+P is shown too but Print has no handler.
+    // The keys the menu shows work.
     AddCommand(m_pFileMenu, res::ID_FILE_NEW, res::kItemNew, res::kPromptNew)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     AddCommand(m_pFileMenu, res::ID_FILE_OPEN, res::kItemOpen, res::kPromptOpen)
@@ -114,8 +115,10 @@ void CMainFrame::CreateMenus() {
     AddCommand(m_pFileMenu, res::ID_FILE_SAVE_AS, res::kItemSaveAs, res::kPromptSaveAs);
     AddCommand(m_pFileMenu, res::ID_FILE_IMPORT_CSV, res::kItemImportCsv, res::kPromptImportCsv);
     AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_CSV, res::kItemExportCsv, res::kPromptExportCsv);
+    AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_PDF, res::kItemExportPdf, res::kPromptExportPdf);
     m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, res::ID_FILE_PRINT, res::kItemPrint, res::kPromptPrint);
+    AddCommand(m_pFileMenu, res::ID_FILE_PRINT, res::kItemPrint, res::kPromptPrint)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     AddCommand(m_pFileMenu, res::ID_FILE_PRINT_PREVIEW, res::kItemPrintPreview,
                res::kPromptPrintPreview);
     AddCommand(m_pFileMenu, res::ID_FILE_PRINT_SETUP, res::kItemPrintSetup, res::kPromptPrintSetup);
@@ -135,6 +138,16 @@ void CMainFrame::CreateMenus() {
     AddCommand(m_pFileMenu, res::ID_APP_EXIT, res::kItemExit, res::kPromptExit);
 
     QMenu* pEdit = addMenu(res::kMenuEdit);
+    AddCommand(pEdit, res::ID_EDIT_UNDO, res::kItemUndo, res::kPromptUndo)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    AddCommand(pEdit, res::ID_EDIT_REDO, res::kItemRedo, res::kPromptRedo)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    pEdit->addSeparator();
+    AddCommand(pEdit, res::ID_CUT_PROGRAM, res::kItemCutProgram, res::kPromptCutProgram);
+    AddCommand(pEdit, res::ID_COPY_PROGRAM, res::kItemCopyProgram, res::kPromptCopyProgram);
+    AddCommand(pEdit, res::ID_PASTE_PROGRAM, res::kItemPasteProgram, res::kPromptPasteProgram);
+    pEdit->addSeparator();
     AddCommand(pEdit, res::ID_INSERT_PROGRAM, res::kItemInsertProgram, res::kPromptInsertProgram);
     AddCommand(pEdit, res::ID_REORDER_PROGRAMS, res::kItemReorderPrograms,
                res::kPromptReorderPrograms);
@@ -157,10 +170,13 @@ void CMainFrame::CreateMenus() {
     QMenu* pHelp = addMenu(res::kMenuHelp);
     AddCommand(pHelp, res::ID_APP_ABOUT, res::kItemAbout, res::kPromptAbout);
 
-    // Toolbar-only commands.
-    MakeAction(res::ID_EDIT_CUT, res::kItemCut, res::kPromptCut);
-    MakeAction(res::ID_EDIT_COPY, res::kItemCopy, res::kPromptCopy);
-    MakeAction(res::ID_EDIT_PASTE, res::kItemPaste, res::kPromptPaste);
+    // Toolbar-only commands, with the keys of the desktop (a text field that has the focus
+    // takes them for its own text first).
+    MakeAction(res::ID_EDIT_CUT, res::kItemCut, res::kPromptCut)->setShortcut(QKeySequence::Cut);
+    MakeAction(res::ID_EDIT_COPY, res::kItemCopy, res::kPromptCopy)
+        ->setShortcut(QKeySequence::Copy);
+    MakeAction(res::ID_EDIT_PASTE, res::kItemPaste, res::kPromptPaste)
+        ->setShortcut(QKeySequence::Paste);
 }
 
 bool CMainFrame::CreateToolBar() {
@@ -197,6 +213,8 @@ bool CMainFrame::CreateToolBar() {
         pAction->setToolTip(QString::fromLatin1(button.tip));
         pAction->setIconVisibleInMenu(false);
         m_pToolBar->addAction(pAction);
+        // A reader says the button's name, not the menu item's text with its key after a tab.
+        m_pToolBar->widgetForAction(pAction)->setAccessibleName(QString::fromLatin1(button.tip));
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
     return true;
@@ -246,6 +264,8 @@ void CMainFrame::SetView(QWidget* pView) {
     m_pViewScroller->setObjectName(QStringLiteral("viewScroller"));
     m_pViewScroller->setFrameShape(QFrame::NoFrame);
     m_pViewScroller->setWidgetResizable(true);
+    // The area itself shows nothing to focus: Tab goes from the last field to the first.
+    m_pViewScroller->setFocusPolicy(Qt::NoFocus);
     m_pViewScroller->setWidget(pView);
     setCentralWidget(m_pViewScroller);
 }
@@ -262,14 +282,22 @@ void CMainFrame::UpdateCommandStates() {
             pAction->setChecked(statusBar()->isVisibleTo(this));
             continue;
         }
-        bool bHandled = false;
+        widgets::SCommandUI ui;
+        ui.bEnabled = false;
         for (widgets::ICommandTarget* pTarget : m_targets) {
             if (pTarget->OnCmdMsg(nID, false)) {
-                bHandled = true;
+                ui.bEnabled = true;
+                pTarget->OnUpdateCmdUI(nID, ui);
                 break;
             }
         }
-        pAction->setEnabled(bHandled);
+        pAction->setEnabled(ui.bEnabled);
+        const auto own = m_itemTexts.find(nID);
+        if (!ui.strText.isEmpty()) {
+            pAction->setText(ui.strText);
+        } else if (own != m_itemTexts.end() && !own->second.isEmpty()) {
+            pAction->setText(own->second);
+        }
     }
 }
 
@@ -280,7 +308,14 @@ bool CMainFrame::RouteCommand(int nID) {
     }
     for (widgets::ICommandTarget* pTarget : m_targets) {
         if (pTarget->OnCmdMsg(nID, false)) {
+            // A command its handler disables now does not run, whatever reached it.
+            widgets::SCommandUI ui;
+            pTarget->OnUpdateCmdUI(nID, ui);
+            if (!ui.bEnabled) {
+                return false;
+            }
             pTarget->OnCmdMsg(nID, true);
+            UpdateCommandStates();
             return true;
         }
     }
@@ -351,6 +386,10 @@ void CMainFrame::SetPortPane(const QString& text) {
     m_pPortPane->setText(
         metrics.elidedText(text, Qt::ElideMiddle, metrics.averageCharWidth() * kPortPaneChars));
     m_pPortPane->setToolTip(text);
+}
+
+void CMainFrame::ShowStatusMessage(const QString& text) {
+    SetMessagePane(text);
 }
 
 void CMainFrame::SetMessagePane(const QString& text) {

@@ -1,7 +1,8 @@
 // The program's one main window: menu bar, toolbar and status bar around the editor form.
 // It handles no command itself except showing and hiding the status bar; every other command is
 // routed to the targets it is given (the view first, then the document's and the application's
-// commands), and a command that no target handles is shown disabled.
+// commands), and a command that no target handles is shown disabled. The target that handles a
+// command may also disable its item or give it another text (Undo names its step).
 //
 // Threads: user-interface thread only.
 #pragma once
@@ -37,7 +38,8 @@ public:
     QScrollArea* ViewScroller() const { return m_pViewScroller; }
     // The routing path, in the order commands are offered.
     void SetCommandTargets(std::vector<widgets::ICommandTarget*> targets);
-    // Re-reads which commands have a handler and enables or disables their items.
+    // Re-reads which commands have a handler and what their handlers say of them, and enables,
+    // disables and names their items.
     void UpdateCommandStates();
     // Runs a command as if its item had been chosen; false when nothing handles it.
     bool RouteCommand(int nID);
@@ -53,6 +55,8 @@ public:
     QMenu* Menu(int nIndex) const;
     QToolBar* ToolBar() const { return m_pToolBar; }
     QString MessagePaneText() const;
+    // A result for the user in the message pane; it stays until the next prompt replaces it.
+    void ShowStatusMessage(const QString& text);
     QLabel* Indicator(int nID) const;
     void SetLockIndicators(bool bCaps, bool bNum, bool bScroll);
     // The pane of the port in use; a long text is cut in the middle, the whole text is its tip.
@@ -80,6 +84,7 @@ private:
     std::vector<QAction*> m_recentActions;
     QAction* m_pRecentPlaceholder = nullptr;
     QAction* m_pExitSeparator = nullptr;
+    std::map<int, QString> m_itemTexts;  // each item's own text, before a handler renames it
     QMenu* m_pFileMenu = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pMessagePane = nullptr;

@@ -35,20 +35,41 @@ bool OnUiThread() {
            QThread::currentThread() == QCoreApplication::instance()->thread();
 }
 
-// The box takes the width of its main text, and a file's name under a short text would break at
-// every space: the detail gets the width of its longest line, up to half the screen.
-void KeepLinesWhole(QMessageBox& box, const QString& detail) {
-    auto* pLabel = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
-    if (pLabel == nullptr) {
+// Under the text, a line each: the subject (a file's path) and the detail (the system's reason).
+// The box takes the width of its main text, and a path under a short text would break at every
+// space: the path is never broken at its spaces, and the box grows to show it on one line, up to
+// three quarters of the screen; a longer one breaks only after a folder separator. The reason
+// wraps as words do, past half the screen.
+void ShowDetail(QMessageBox& box, const platform::SMessageRequest& request) {
+    if (request.subject.empty() && request.detail.empty()) {
         return;
     }
-    int widest = 0;
-    for (const QString& line : detail.split(QLatin1Char('\n'))) {
-        widest = std::max(widest, pLabel->fontMetrics().horizontalAdvance(line));
-    }
+    box.setInformativeText(QStringLiteral(" "));  // the label, to measure in its own font
+    auto* pLabel = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+    const QFontMetrics metrics = pLabel != nullptr ? pLabel->fontMetrics() : box.fontMetrics();
     const QScreen* pScreen = box.screen();
-    const int limit = pScreen != nullptr ? pScreen->availableGeometry().width() / 2 : widest;
-    pLabel->setMinimumWidth(std::min(widest, limit));
+    const int screen = pScreen != nullptr ? pScreen->availableGeometry().width() : 0;
+    QString subject = QString::fromStdString(request.subject);
+    const QString detail = QString::fromStdString(request.detail);
+    const int subjectWidth = std::min(metrics.horizontalAdvance(subject), screen * 3 / 4);
+    if (subjectWidth < metrics.horizontalAdvance(subject)) {
+        subject.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+        subject.replace(QLatin1Char('\\'), QStringLiteral("\\\u200B"));
+    }
+    subject.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
+    QStringList lines;
+    for (const QString& line : {subject, detail}) {
+        if (!line.isEmpty()) {
+            lines.append(line);
+        }
+    }
+    // The informative text takes rich text where it sees a tag; a file name may look like one.
+    box.setInformativeText(
+        Qt::convertFromPlainText(lines.join(QLatin1Char('\n')), Qt::WhiteSpaceNormal));
+    if (pLabel != nullptr) {
+        pLabel->setMinimumWidth(
+            std::max(subjectWidth, std::min(metrics.horizontalAdvance(detail), screen / 2)));
+    }
 }
 
 // Touched on the user-interface thread only.
@@ -72,13 +93,7 @@ EMsgAnswer CQtMessageSink::RunBox(const platform::SMessageRequest& request) {
                     QString::fromStdString(request.text), QMessageBox::NoButton,
                     request.bOwned ? pOwner : nullptr);
     box.setTextFormat(Qt::PlainText);
-    // The informative text takes rich text where it sees a tag; a file name may look like one.
-    const std::string detail = platform::DetailLines(request);
-    if (!detail.empty()) {
-        const QString shown = QString::fromStdString(detail);
-        box.setInformativeText(Qt::convertFromPlainText(shown, Qt::WhiteSpaceNormal));
-        KeepLinesWhole(box, shown);
-    }
+    ShowDetail(box, request);
     switch (request.buttons) {
         case EMsgButtons::kOk:
             box.setStandardButtons(QMessageBox::Ok);

@@ -1,26 +1,38 @@
 #include "app/zelkor_config_app.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QPageSetupDialog>
+#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QTreeView>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "app/about_dlg.h"
 #include "app/app_icons.h"
+#include "app/book_printer.h"
 #include "app/command_line.h"
 #include "app/main_frame.h"
 #include "app/qt_message_sink.h"
 #include "editor/book_csv.h"
 #include "editor/program_check.h"
+#include "model/file_access.h"
 #include "platform/message_box.h"
 #include "platform/text_format.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
+#include "ui/editor/book_history.h"
 #include "ui/editor/zelkor_form.h"
+#include "widgets/dialog_units.h"
+#include "widgets/screen_fit.h"
 
 namespace app {
 
@@ -53,13 +65,48 @@ QString DialogFilter(const char* kind) {
     return Latin1(kind) + QStringLiteral(";;") + Latin1(res::kAllFilesFilter);
 }
 
+// The file dialogs' size in dialog units: room for the name, size, type and date columns of the
+// detail view without cutting them, in the font in use.
+constexpr int kFileDialogWidth = 420;
+constexpr int kFileDialogHeight = 240;
+// The print preview: a page whole, its toolbar without an overflow.
+constexpr int kPreviewWidth = 400;
+constexpr int kPreviewHeight = 440;
+// The margins of every page until Print Setup changes them; a printer may take them smaller.
+constexpr double kPageMarginMm = 15.0;
+
+void SizeFileDialog(QFileDialog& dialog) {
+    const widgets::CDialogUnits units(dialog.font());
+    dialog.resize(widgets::BoundedToScreen(
+        &dialog, QSize(units.X(kFileDialogWidth), units.Y(kFileDialogHeight))));
+    // Qt's own dialog (not a desktop's) sets its columns once, narrower than a type or a date:
+    // once a folder has been read they take what their texts need, and the name the rest.
+    auto* pFiles = dialog.findChild<QTreeView*>();
+    auto* pModel = dialog.findChild<QFileSystemModel*>();
+    if (pFiles == nullptr || pModel == nullptr) {
+        return;
+    }
+    QObject::connect(pModel, &QFileSystemModel::directoryLoaded, pFiles, [pFiles] {
+        QHeaderView* pHeader = pFiles->header();
+        int others = 0;
+        for (int column = 1; column < pHeader->count(); ++column) {
+            pFiles->resizeColumnToContents(column);
+            others += pHeader->isSectionHidden(column) ? 0 : pHeader->sectionSize(column);
+        }
+        const int nameNeeds = static_cast<QAbstractItemView*>(pFiles)->sizeHintForColumn(0);
+        pHeader->resizeSection(0, std::max(nameNeeds, pFiles->viewport()->width() - others));
+    });
+}
+
 std::optional<std::string> AskOpenPath(QWidget* pParent, const char* caption, const char* kind) {
-    const QString path =
-        QFileDialog::getOpenFileName(pParent, Latin1(caption), QString(), DialogFilter(kind));
-    if (path.isEmpty()) {
+    QFileDialog dialog(pParent, Latin1(caption), QString(), DialogFilter(kind));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    SizeFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return path.toStdString();
+    return dialog.selectedFiles().first().toStdString();
 }
 
 // The extension (".vq") is added to a name typed without one.
@@ -67,6 +114,7 @@ std::optional<std::string> AskSavePath(QWidget* pParent, const char* caption, co
                                        const char* extension, const std::string& suggestedName) {
     QFileDialog dialog(pParent, Latin1(caption), QString(), DialogFilter(kind));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    SizeFileDialog(dialog);
     dialog.setDefaultSuffix(Latin1(extension).mid(1));
     dialog.selectFile(QString::fromStdString(suggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -174,6 +222,11 @@ bool CZelkorConfigApp::CreateFrame() {
     m_pDoc->AddView(m_pForm);
     m_pMainWnd->SetView(m_pForm);
     m_pMainWnd->SetCommandTargets({m_pForm, this});
+    // The form's Undo follows its history and its edits; its results go to the status bar.
+    QObject::connect(m_pForm, &editor::CZelkorForm::CommandStatesChanged, m_pMainWnd.get(),
+                     &CMainFrame::UpdateCommandStates);
+    QObject::connect(m_pForm, &editor::CZelkorForm::StatusMessage, m_pMainWnd.get(),
+                     &CMainFrame::ShowStatusMessage);
     m_pMainWnd->SetRecentFiles(m_recentFiles.Entries());
     m_pMainWnd->SetCloseQuery([this] { return m_pDoc->SaveModified(); });
     CQtMessageSink::SetOwner(m_pMainWnd.get());
@@ -241,6 +294,12 @@ bool CZelkorConfigApp::OnCmdMsg(int nID, bool bExecute) {
             return run([this] { OnFileImportCsv(); });
         case res::ID_FILE_EXPORT_CSV:
             return run([this] { OnFileExportCsv(); });
+        case res::ID_FILE_EXPORT_PDF:
+            return run([this] { OnFileExportPdf(); });
+        case res::ID_FILE_PRINT:
+            return run([this] { OnFilePrint(); });
+        case res::ID_FILE_PRINT_PREVIEW:
+            return run([this] { OnFilePrintPreview(); });
         case res::ID_FILE_PRINT_SETUP:
             return run([this] { OnFilePrintSetup(); });
         case res::ID_APP_EXIT:
@@ -269,13 +328,84 @@ void CZelkorConfigApp::RunAboutBox() {
     dialog.exec();
 }
 
-void CZelkorConfigApp::OnFilePrintSetup() {
+QPrinter& CZelkorConfigApp::Printer() {
     if (!m_pPrinter) {
-        m_pPrinter = std::make_unique<QPrinter>();
+        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The same pages on paper, in the preview and in a PDF, which no printer's reach limits.
+        m_pPrinter->setPageMargins(
+            QMarginsF(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm),
+            QPageLayout::Millimeter);
     }
-    QPrintDialog dialog(m_pPrinter.get(), m_pMainWnd.get());
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    return *m_pPrinter;
+}
+
+QString CZelkorConfigApp::PrintTitle() const {
+    return QString::fromStdString(m_pDoc->GetTitle());
+}
+
+bool CZelkorConfigApp::RunPrintDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, m_pMainWnd.get());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CZelkorConfigApp::RunPrintPreview(QPrintPreviewDialog& dialog) {
     dialog.exec();
+}
+
+void CZelkorConfigApp::OnFilePrint() {
+    // What is printed is what a save would write: the form's edits are offered first.
+    m_pDoc->CommitViews();
+    QPrinter& printer = Printer();
+    printer.setDocName(PrintTitle());
+    if (RunPrintDialog(printer)) {
+        CBookPrinter(m_pDoc->m_book, PrintTitle()).Print(printer);
+    }
+}
+
+void CZelkorConfigApp::OnFilePrintPreview() {
+    m_pDoc->CommitViews();
+    QPrintPreviewDialog dialog(&Printer(), m_pMainWnd.get());
+    dialog.setWindowTitle(Latin1(res::kItemPrintPreview).remove(QLatin1Char('&')));
+    const widgets::CDialogUnits units(dialog.font());
+    dialog.resize(
+        widgets::BoundedToScreen(&dialog, QSize(units.X(kPreviewWidth), units.Y(kPreviewHeight))));
+    CBookPrinter pages(m_pDoc->m_book, PrintTitle());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&pages](QPrinter* pPrinter) { pages.Print(*pPrinter); });
+    RunPrintPreview(dialog);
+}
+
+void CZelkorConfigApp::OnFilePrintSetup() {
+    // The printer's paper, orientation and margins; Print and the preview use them.
+    QPageSetupDialog dialog(&Printer(), m_pMainWnd.get());
+    dialog.exec();
+}
+
+void CZelkorConfigApp::OnFileExportPdf() {
+    const auto path = PromptExportPdfPath(SuggestedName(res::kPdfFileExtension));
+    if (!path) {
+        return;
+    }
+    m_pDoc->CommitViews();
+    // The pages are made in memory and written as every output of the program is, so that a
+    // failure names the file and the reason and leaves an old file whole.
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(PrintTitle());
+        writer.setCreator(Latin1(res::kAppTitle));
+        writer.setPageLayout(Printer().pageLayout());
+        CBookPrinter(m_pDoc->m_book, PrintTitle()).Print(writer);
+    }
+    model::WriteOutput(*path, [&pdf](platform::CFile& file, const std::string& name) {
+        if (!file.WriteBytes(pdf.constData(), static_cast<size_t>(pdf.size()))) {
+            model::ShowFileError(res::kFileWriteError, name, file.LastError());
+            return false;
+        }
+        return true;
+    });
 }
 
 void CZelkorConfigApp::OnAppExit() {
@@ -305,17 +435,35 @@ void CZelkorConfigApp::OnOpenRecentFile(int nIndex) {
 }
 
 void CZelkorConfigApp::OnFileImportCsv() {
-    if (const auto path = PromptImportCsvPath()) {
-        editor::ImportCsvDocument(*m_pDoc, *path);
+    const auto path = PromptImportCsvPath();
+    if (!path) {
+        return;
     }
+    editor::CBookHistory* pHistory = m_pForm != nullptr ? m_pForm->History() : nullptr;
+    editor::ImportCsvDocument(*m_pDoc, *path, [this, pHistory](const model::CProgramBook& book) {
+        if (pHistory == nullptr) {
+            m_pDoc->ReplaceBook(book);
+            return;
+        }
+        // One step: Undo brings back the programs there were. The document has lost its file,
+        // so no Undo makes it the saved one again.
+        pHistory->Change(Latin1(res::kStepImportCsv), 0, model::kProgramCount, [&] {
+            m_pDoc->ReplaceBook(book);
+            return true;
+        });
+        pHistory->ForgetSavedState();
+    });
 }
 
-void CZelkorConfigApp::OnFileExportCsv() {
+std::string CZelkorConfigApp::SuggestedName(const char* extension) const {
     // Beside the document, under its name, when it has one.
     const std::string name =
         m_pDoc->GetPathName().empty() ? m_pDoc->GetTitle() : m_pDoc->GetPathName();
-    if (const auto path = PromptExportCsvPath(
-            std::filesystem::path(name).replace_extension(res::kCsvFileExtension).string())) {
+    return std::filesystem::path(name).replace_extension(extension).string();
+}
+
+void CZelkorConfigApp::OnFileExportCsv() {
+    if (const auto path = PromptExportCsvPath(SuggestedName(res::kCsvFileExtension))) {
         editor::ExportCsvDocument(*m_pDoc, *path);
     }
 }
@@ -336,6 +484,11 @@ std::optional<std::string> CZelkorConfigApp::PromptImportCsvPath() {
 std::optional<std::string> CZelkorConfigApp::PromptExportCsvPath(const std::string& suggestedName) {
     return AskSavePath(m_pMainWnd.get(), res::kExportCsvCaption, res::kCsvFileFilter,
                        res::kCsvFileExtension, suggestedName);
+}
+
+std::optional<std::string> CZelkorConfigApp::PromptExportPdfPath(const std::string& suggestedName) {
+    return AskSavePath(m_pMainWnd.get(), res::kExportPdfCaption, res::kPdfFileFilter,
+                       res::kPdfFileExtension, suggestedName);
 }
 
 void CZelkorConfigApp::AddToRecentFileList(const std::string& path) {
@@ -361,7 +514,7 @@ void CZelkorConfigApp::OnDocumentOpened() {
 
 void CZelkorConfigApp::OnDocumentTitleChanged() {
     if (m_pMainWnd && m_pDoc) {
-        m_pMainWnd->setWindowTitle(QString::fromStdString(m_pDoc->FrameTitle()));
+        m_pMainWnd->setWindowTitle(QString::fromStdString(m_pDoc->WindowTitle()));
     }
 }
 

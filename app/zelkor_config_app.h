@@ -1,6 +1,7 @@
 // The application: start-up and end, the remembered port, the recent-file list, the About box,
-// and the commands of the framework (New, Open, Save, Save As, Print Setup, Exit). It owns the
-// document, the main frame with its form, and the program's one device link.
+// and the commands of the framework (New, Open, Save, Save As, Print, Print Preview, Print
+// Setup, Exit) with the program's own file commands (CSV, PDF). It owns the document, the main
+// frame with its form, the printer's settings and the program's one device link.
 //
 // Threads: user-interface thread only.
 #pragma once
@@ -17,6 +18,7 @@
 #include "model/zelkor_config_doc.h"
 #include "widgets/command_target.h"
 
+class QPrintPreviewDialog;
 class QPrinter;
 
 namespace editor {
@@ -43,7 +45,10 @@ public:
     int Run(const QStringList& arguments);
 
     void OnAppAbout();
+    void OnFilePrint();
+    void OnFilePrintPreview();
     void OnFilePrintSetup();
+    void OnFileExportPdf();
     void OnAppExit();
     void OnOpenRecentFile(int nIndex);
     void OnFileImportCsv();
@@ -63,6 +68,10 @@ public:
     // The file dialogs of the CSV commands; nullopt when the user cancels.
     virtual std::optional<std::string> PromptImportCsvPath();
     virtual std::optional<std::string> PromptExportCsvPath(const std::string& suggestedName);
+    virtual std::optional<std::string> PromptExportPdfPath(const std::string& suggestedName);
+
+    // The printer of Print, Print Preview and Print Setup, with what Print Setup chose.
+    QPrinter& Printer();
 
     model::CZelkorConfigDoc* Document() const { return m_pDoc.get(); }
     CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
@@ -81,6 +90,10 @@ public:
 protected:
     // The about box runs modally; tests look at it without running it.
     virtual void RunAboutBox();
+    // The print dialog; true when the user chose to print.
+    virtual bool RunPrintDialog(QPrinter& printer);
+    // The print preview, until the user closes it.
+    virtual void RunPrintPreview(QPrintPreviewDialog& dialog);
 
 private:
     // After the link's event has become its message: the status bar follows a lost line.
@@ -93,6 +106,10 @@ private:
     void OpenRememberedPort();
     // The status bar follows the port in use and its line.
     void ShowPortState();
+    // What the file commands write beside the document: its name with another extension.
+    std::string SuggestedName(const char* extension) const;
+    // What heads the printed pages: the document's title (its file's name).
+    QString PrintTitle() const;
 
     std::unique_ptr<model::CZelkorConfigDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pMainWnd;

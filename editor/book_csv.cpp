@@ -49,7 +49,8 @@ enum class ERead { kRecord, kEnd, kOpenQuote };
 
 class CCsvReader {
 public:
-    explicit CCsvReader(std::string_view text) : m_text(text) {
+    explicit CCsvReader(std::string_view text, char separator = ',')
+        : m_text(text), m_separator(separator) {
         if (m_text.substr(0, 3) == "\xEF\xBB\xBF") {  // spreadsheets like to start with a BOM
             m_text.remove_prefix(3);
         }
@@ -111,7 +112,7 @@ private:
                 }
             } else if (c == '"' && cell.empty()) {
                 bQuoted = true;
-            } else if (c == ',') {
+            } else if (c == m_separator) {
                 AddCell(record, cell);
             } else if (IsLineEnd(c)) {
                 ++m_nRow;
@@ -131,6 +132,7 @@ private:
     }
 
     std::string_view m_text;
+    char m_separator;
     size_t m_nPos = 0;
     int m_nRow = 1;
 };
@@ -158,6 +160,33 @@ std::optional<int> ParseNumber(std::string_view cell) {
     return n;
 }
 
+// The column of a slot in a row.
+constexpr int SlotColumn(int slot) {
+    return 3 + slot;
+}
+
+// Puts a stored value into its slot of a program that is filled in slot order, and judges the
+// group as the book will hold it, so that the editor would show the same verdict; the fault's
+// text, or nullptr.
+const char* PlaceSlot(model::CFrequencyProgram& program,
+                      std::array<double, model::kSlotsPerGroup>& groupHertz, int slot,
+                      uint32_t value) {
+    program.m_freq[slot] = value;
+    groupHertz[slot % model::kSlotsPerGroup] = model::SlotToHertz(value);
+    if (!program.IsGroups()) {
+        return nullptr;
+    }
+    switch (CheckGroup(groupHertz)) {
+        case EGroupVerdict::kTooManyHigh:
+            return res::kMsgTooManyHigh;
+        case EGroupVerdict::kHighMixed:
+            return res::kMsgHighMixed;
+        case EGroupVerdict::kOk:
+            break;
+    }
+    return nullptr;
+}
+
 // Fills one program from its row; the first fault, in column order, is returned.
 std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyProgram& program) {
     auto fault = [&](int column, std::string what) {
@@ -174,7 +203,7 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
         std::array<double, model::kSlotsPerGroup> stored{};
         for (int i = 0; i < model::kSlotsPerGroup; ++i) {
             const int slot = group * model::kSlotsPerGroup + i;
-            const int column = 3 + slot;
+            const int column = SlotColumn(slot);
             const std::string_view cell = Trim(record.cells[column - 1]);
             if (cell.empty()) {
                 continue;
@@ -190,18 +219,8 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
             if (!value) {
                 return fault(column, res::kMsgAtMost20MHz);
             }
-            program.m_freq[slot] = *value;
-            // The rules judge what the book will hold, so the editor shows the same verdict.
-            stored[i] = model::SlotToHertz(*value);
-            if (bGroups) {
-                switch (CheckGroup(stored)) {
-                    case EGroupVerdict::kTooManyHigh:
-                        return fault(column, res::kMsgTooManyHigh);
-                    case EGroupVerdict::kHighMixed:
-                        return fault(column, res::kMsgHighMixed);
-                    case EGroupVerdict::kOk:
-                        break;
-                }
+            if (const char* rule = PlaceSlot(program, stored, slot, *value)) {
+                return fault(column, rule);
             }
         }
         program.UpdateGroupCount(group);
@@ -252,6 +271,17 @@ const char* TypeName(const model::CFrequencyProgram& program) {
     return program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle;
 }
 
+std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program) {
+    std::string row = std::to_string(nNumber);
+    row += ',';
+    row += TypeName(program);
+    for (uint32_t slot : program.m_freq) {
+        row += ',';
+        row += SlotToText(slot);
+    }
+    return row;
+}
+
 std::string BookToCsv(const model::CProgramBook& book) {
     std::string out;
     out.reserve(256 * 1024);
@@ -260,17 +290,69 @@ std::string BookToCsv(const model::CProgramBook& book) {
         out += c < kCsvColumns ? ',' : '\n';
     }
     for (int i = 0; i < model::kProgramCount; ++i) {
-        const model::CFrequencyProgram& program = book[i];
-        out += std::to_string(i + 1);
-        out += ',';
-        out += TypeName(program);
-        for (uint32_t slot : program.m_freq) {
-            out += ',';
-            out += SlotToText(slot);
-        }
+        out += ProgramToCsvRow(i + 1, book[i]);
         out += '\n';
     }
     return out;
+}
+
+std::optional<SCsvFault> CsvRowsToPrograms(std::string_view text,
+                                           std::vector<model::CFrequencyProgram>& programs) {
+    // A spreadsheet separates the cells it copies with tabs.
+    const std::string_view firstLine = text.substr(0, text.find('\n'));
+    CCsvReader reader(text, firstLine.find('\t') != std::string_view::npos ? '\t' : ',');
+    std::vector<model::CFrequencyProgram> incoming;
+    auto record = std::make_unique<SRecord>();
+    ERead result = ERead::kEnd;
+    while ((result = reader.Next(*record)) == ERead::kRecord) {
+        if (incoming.empty() && record->nRow == 1 && IsHeader(*record)) {
+            continue;  // copied together with the rows of a file
+        }
+        if (record->nCells > kCsvColumns) {
+            return SCsvFault{record->nRow, 0, FormatText(res::kCsvColumnCount, record->nCells)};
+        }
+        if (static_cast<int>(incoming.size()) == model::kProgramCount) {
+            return SCsvFault{record->nRow, 0, res::kCsvTooManyRows};
+        }
+        incoming.emplace_back();
+        if (auto fault = ReadProgram(*record, incoming.back())) {
+            return fault;
+        }
+    }
+    if (result == ERead::kOpenQuote) {
+        return SCsvFault{record->nRow, 0, res::kCsvBadQuote};
+    }
+    programs = std::move(incoming);
+    return std::nullopt;
+}
+
+std::optional<SCsvFault> CheckStoredProgram(const model::CFrequencyProgram& program, int nRow) {
+    model::CFrequencyProgram checked;
+    checked.SetGroups(program.IsGroups());
+    const uint32_t maxSlot = *FrequencyToSlot(kMaxFrequencyHz);
+    for (int group = 0; group < model::kGroupCount; ++group) {
+        std::array<double, model::kSlotsPerGroup> stored{};
+        for (int i = 0; i < model::kSlotsPerGroup; ++i) {
+            const int slot = group * model::kSlotsPerGroup + i;
+            const uint32_t value = program.m_freq[slot];
+            if (value == 0) {
+                continue;
+            }
+            if (value > maxSlot) {
+                return SCsvFault{nRow, SlotColumn(slot), res::kMsgAtMost20MHz};
+            }
+            if (const char* rule = PlaceSlot(checked, stored, slot, value)) {
+                return SCsvFault{nRow, SlotColumn(slot), rule};
+            }
+        }
+        checked.UpdateGroupCount(group);
+    }
+    checked.Compact();
+    // Counts, order and header as the book stores a program, or it came from no book.
+    if (!(checked == program)) {
+        return SCsvFault{nRow, 0, res::kClipboardBadRecord};
+    }
+    return std::nullopt;
 }
 
 std::string SCsvFault::Describe() const {
@@ -345,7 +427,8 @@ bool WriteCsvFile(const model::CProgramBook& book, const std::string& path,
         kinds);
 }
 
-bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
+bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path,
+                       const std::function<void(const model::CProgramBook&)>& fnReplace) {
     auto book = std::make_unique<model::CProgramBook>();
     if (!ReadCsvFile(path, *book, platform::EFileKinds::kRegularOnly)) {
         return false;
@@ -353,7 +436,11 @@ bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
     if (!doc.SaveModified()) {
         return false;
     }
-    doc.ReplaceBook(*book);
+    if (fnReplace) {
+        fnReplace(*book);
+    } else {
+        doc.ReplaceBook(*book);
+    }
     return true;
 }
 

@@ -5,9 +5,11 @@
 // Threads: any; the file functions report through the message seam.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/program_book.h"
 #include "model/zelkor_config_doc.h"
@@ -23,6 +25,8 @@ const char* TypeName(const model::CFrequencyProgram& program);
 
 // The header row and all 2000 programs, one row each, slots in slot order as "%.1f" hertz.
 std::string BookToCsv(const model::CProgramBook& book);
+// One program as the file's row under the number nNumber, without the line end.
+std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program);
 
 struct SCsvFault {
     int nRow = 0;     // line of the file where the row starts; the header is row 1
@@ -44,6 +48,19 @@ std::string ColumnName(int nColumn);
 // first fault it returns where and why, and the book is left exactly as it was.
 std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& book);
 
+// Rows in the file's form without the need of a header, as the Clipboard brings them: cells
+// separated by commas, or by tabs when the first line holds one (as a spreadsheet copies them);
+// a header row at the top is passed over, the number column is not read, and each row becomes
+// the next program, checked as CsvToBook checks a row. On the first fault (its row is the line
+// of the text) programs is left as it was.
+std::optional<SCsvFault> CsvRowsToPrograms(std::string_view text,
+                                           std::vector<model::CFrequencyProgram>& programs);
+
+// Whether a stored program (as it came, say, from another book) is one the editor would have
+// stored: every slot within 20 MHz, the 40 kHz group rules of a Frequency Groups program, and
+// the header's counts and the slots' order as the book keeps them. The fault names nRow.
+std::optional<SCsvFault> CheckStoredProgram(const model::CFrequencyProgram& program, int nRow);
+
 // The whole file: reads it and takes it into the book only when every row is valid. Any
 // failure (the file, or the first bad row by its row and column) is shown in the application's
 // message box naming the file, and leaves the book as it was.
@@ -60,8 +77,10 @@ bool WriteCsvFile(const model::CProgramBook& book, const std::string& path,
 // File > Import CSV..., once the user has chosen the file. The file is read and checked first,
 // so that a bad one costs the user no question and changes nothing; then, as Open does, a
 // modified document is offered for saving (Cancel keeps it); then the imported book becomes a
-// new untitled, modified document showing program 1. True when it did.
-bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path);
+// new untitled, modified document showing program 1 (doc.ReplaceBook, or fnReplace, which
+// calls it as a step that Undo can take back). True when it did.
+bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path,
+                       const std::function<void(const model::CProgramBook&)>& fnReplace = {});
 
 // File > Export CSV..., once the user has chosen the file: as Save does, the views first offer
 // their pending edits for commit; then all 2000 programs are written. The document keeps its

@@ -137,6 +137,9 @@ bool CZelkorConfigDoc::OnNewDocument() {
     // The programs and the program on display stay: only the name and the flag go.
     ClearPathName();
     SetModifiedFlag(false);
+    if (m_pHistory != nullptr) {
+        m_pHistory->OnBookStarted();
+    }
     return true;
 }
 
@@ -145,6 +148,9 @@ bool CZelkorConfigDoc::OnOpenDocument(const std::string& path) {
         return false;
     }
     SetModifiedFlag(false);
+    if (m_pHistory != nullptr) {
+        m_pHistory->OnBookStarted();
+    }
     return true;
 }
 
@@ -153,6 +159,9 @@ bool CZelkorConfigDoc::OnSaveDocument(const std::string& path) {
         return false;
     }
     SetModifiedFlag(false);
+    if (m_pHistory != nullptr) {
+        m_pHistory->OnBookSaved();
+    }
     return true;
 }
 
@@ -189,6 +198,10 @@ void CZelkorConfigDoc::SetModifiedFlag(bool bModified) {
 
 std::string CZelkorConfigDoc::FrameTitle() const {
     return m_strTitle + " - " + res::kFrameTitle;
+}
+
+std::string CZelkorConfigDoc::WindowTitle() const {
+    return m_strTitle + (m_bModified ? res::kModifiedMark : "") + " - " + res::kFrameTitle;
 }
 
 void CZelkorConfigDoc::SetPathName(const std::string& path) {

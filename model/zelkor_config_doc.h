@@ -40,11 +40,26 @@ public:
     virtual void OnDocumentOpened() {}
 };
 
+// What keeps the changes of the book for Undo (an undo stack on the window side). The document
+// tells it what its file commands did to the book; the history in turn sets the document's
+// modified flag, so that undoing back to what was saved leaves an unmodified document.
+class IDocHistory {
+public:
+    virtual ~IDocHistory() = default;
+    // The book was saved as it stands: this state is the unmodified one.
+    virtual void OnBookSaved() = 0;
+    // New or Open: a book without changes to take back.
+    virtual void OnBookStarted() = 0;
+};
+
 class CZelkorConfigDoc {
 public:
     CZelkorConfigDoc();
 
     void SetHost(IDocHost* pHost) { m_pHost = pHost; }
+    // Not owned; null: no history is kept.
+    void SetHistory(IDocHistory* pHistory) { m_pHistory = pHistory; }
+    IDocHistory* History() const { return m_pHistory; }
     void AddView(IDocView* pView);
     void RemoveView(IDocView* pView);
 
@@ -84,6 +99,9 @@ public:
     const std::string& GetTitle() const { return m_strTitle; }
     // "<title> - VQ7100".
     std::string FrameTitle() const;
+    // The main window's title: FrameTitle, the title marked while the book has unsaved changes
+    // ("book.vq* - VQ7100").
+    std::string WindowTitle() const;
 
     CProgramBook m_book;
     int16_t m_nCurrent = 0;
@@ -97,6 +115,7 @@ private:
 
     std::vector<IDocView*> m_views;
     IDocHost* m_pHost = nullptr;
+    IDocHistory* m_pHistory = nullptr;
     bool m_bModified = false;
     std::string m_strPathName;
     std::string m_strTitle;

@@ -17,11 +17,19 @@ inline constexpr int ID_APP_EXIT = 57665;
 // Commands the program added to the File menu, numbered apart from the old ones.
 inline constexpr int ID_FILE_IMPORT_CSV = 32790;
 inline constexpr int ID_FILE_EXPORT_CSV = 32791;
+inline constexpr int ID_FILE_EXPORT_PDF = 32795;
 
-// Edit (toolbar only, never handled)
+// Edit: the toolbar's Cut, Copy and Paste (the focused field's text, or else the program), and
+// the framework's Undo and Redo numbers
 inline constexpr int ID_EDIT_COPY = 57634;
 inline constexpr int ID_EDIT_CUT = 57635;
 inline constexpr int ID_EDIT_PASTE = 57637;
+inline constexpr int ID_EDIT_UNDO = 57643;
+inline constexpr int ID_EDIT_REDO = 57644;
+// The Edit menu's items for the program on display, whatever has the focus.
+inline constexpr int ID_CUT_PROGRAM = 32792;
+inline constexpr int ID_COPY_PROGRAM = 32793;
+inline constexpr int ID_PASTE_PROGRAM = 32794;
 
 // Edit and Tools menus: commands of the editor form and the device
 inline constexpr int ID_DELETE_PROGRAM = 32773;

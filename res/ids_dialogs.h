@@ -12,5 +12,6 @@ inline constexpr int IDD_REORDER = 134;
 inline constexpr int IDC_REORDER_LIST = 1050;
 inline constexpr int IDC_UP = 1051;
 inline constexpr int IDC_DOWN = 1052;
+inline constexpr int IDC_MOVE_TO = 1053;
 
 }  // namespace res

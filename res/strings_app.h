@@ -21,6 +21,12 @@ inline constexpr const char kImportCsvCaption[] = "Import CSV";
 inline constexpr const char kExportCsvCaption[] = "Export CSV";
 inline constexpr const char kCsvFileFilter[] = "CSV Files (*.csv)";
 inline constexpr const char kCsvFileExtension[] = ".csv";
+// File > Export PDF...: the printed pages as a file.
+inline constexpr const char kExportPdfCaption[] = "Export PDF";
+inline constexpr const char kPdfFileFilter[] = "PDF Files (*.pdf)";
+inline constexpr const char kPdfFileExtension[] = ".pdf";
+// The window title marks a book with changes that are not saved: "book.vq* - VQ7100".
+inline constexpr const char kModifiedMark[] = "*";
 
 // Settings
 inline constexpr const char kRegistryKey[] = "VQ Rurirareza";
@@ -43,12 +49,21 @@ inline constexpr const char kItemSave[] = "&Save\tCtrl+S";
 inline constexpr const char kItemSaveAs[] = "Save &As...";
 inline constexpr const char kItemImportCsv[] = "&Import CSV...";
 inline constexpr const char kItemExportCsv[] = "&Export CSV...";
+inline constexpr const char kItemExportPdf[] = "Export P&DF...";
 inline constexpr const char kItemPrint[] = "&Print...\tCtrl+P";
 inline constexpr const char kItemPrintPreview[] = "Print Pre&view";
 inline constexpr const char kItemPrintSetup[] = "P&rint Setup...";
 inline constexpr const char kItemRecentFile[] = "Recent File";
 inline constexpr const char kItemRecentFileEntry[] = "&%d %s";
 inline constexpr const char kItemExit[] = "E&xit";
+// Undo and Redo name the step they take back or do again: "&Undo Delete Program 12\tCtrl+Z".
+inline constexpr const char kItemUndo[] = "&Undo\tCtrl+Z";
+inline constexpr const char kItemUndoStep[] = "&Undo %s\tCtrl+Z";
+inline constexpr const char kItemRedo[] = "&Redo\tCtrl+Y";
+inline constexpr const char kItemRedoStep[] = "&Redo %s\tCtrl+Y";
+inline constexpr const char kItemCutProgram[] = "Cu&t Program";
+inline constexpr const char kItemCopyProgram[] = "&Copy Program";
+inline constexpr const char kItemPasteProgram[] = "&Paste Program";
 inline constexpr const char kItemInsertProgram[] = "&Insert Program";
 inline constexpr const char kItemReorderPrograms[] = "Reorder Programs";
 inline constexpr const char kItemStatusBar[] = "&Status Bar";
@@ -57,7 +72,7 @@ inline constexpr const char kItemTestConnection[] = "&Test Connection";
 inline constexpr const char kItemUploadCurrentProgram[] = "&Upload Current Program";
 inline constexpr const char kItemSelectCommPort[] = "&Select Comm Port";
 inline constexpr const char kItemAbout[] = "&About VQ7100 Config...";
-// Reached from the toolbar only; the Edit menu does not list them.
+// Reached from the toolbar and their keys only; the Edit menu lists the program's own items.
 inline constexpr const char kItemCut[] = "Cu&t";
 inline constexpr const char kItemCopy[] = "&Copy";
 inline constexpr const char kItemPaste[] = "&Paste";
@@ -71,6 +86,7 @@ inline constexpr const char kPromptSaveAs[] = "Save the active document with a n
 inline constexpr const char kPromptImportCsv[] =
     "Make a new document of the programs in a CSV file";
 inline constexpr const char kPromptExportCsv[] = "Write all 2000 programs to a CSV file";
+inline constexpr const char kPromptExportPdf[] = "Write the printed pages to a PDF file";
 inline constexpr const char kPromptPrint[] = "Print the active document";
 inline constexpr const char kPromptPrintPreview[] = "Display full pages";
 inline constexpr const char kPromptPrintSetup[] = "Change the printer and printing options";
@@ -79,6 +95,13 @@ inline constexpr const char kPromptExit[] = "Quit the application; prompts to sa
 inline constexpr const char kPromptCut[] = "Cut the selection and put it on the Clipboard";
 inline constexpr const char kPromptCopy[] = "Copy the selection and put it on the Clipboard";
 inline constexpr const char kPromptPaste[] = "Insert Clipboard contents";
+inline constexpr const char kPromptUndo[] = "Take back the last change of the book";
+inline constexpr const char kPromptRedo[] = "Make the change that was taken back again";
+inline constexpr const char kPromptCutProgram[] =
+    "Put the program on display on the Clipboard and delete it";
+inline constexpr const char kPromptCopyProgram[] = "Put the program on display on the Clipboard";
+inline constexpr const char kPromptPasteProgram[] =
+    "Put the Clipboard's programs in place of the program on display and those after it";
 inline constexpr const char kPromptInsertProgram[] = "Insert a record at a given  location";
 inline constexpr const char kPromptReorderPrograms[] = "Reorder the programs";
 inline constexpr const char kPromptStatusBar[] = "Show or hide the status bar";

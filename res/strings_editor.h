@@ -44,8 +44,43 @@ inline constexpr const char kInsertOutOfRange[] = "Enter a program number from 1
 inline constexpr const char kReorderCaption[] = "Reorder Programs";
 inline constexpr const char kReorderUp[] = "&Up";
 inline constexpr const char kReorderDown[] = "&Down";
-inline constexpr const char kReorderColumn[] = "F%d";
+inline constexpr const char kReorderColumnType[] = "Type";
 inline constexpr const char kMsgSelectItem[] = "You must select an item.";
+inline constexpr const char kReorderMoveTo[] = "&Move to...";
+inline constexpr const char kReorderMoveCaption[] = "Move to";
+inline constexpr const char kReorderMoveLabel[] = "Move program %d to number:";
+inline constexpr const char kAccReorderList[] = "Programs";
+
+// A program's type where a column shows it (the Reorder Programs list, the printed book).
+inline constexpr const char kTypeSingle[] = "Single";
+inline constexpr const char kTypeGroups[] = "Groups";
+
+// The steps Undo and Redo name ("Undo Delete Program 12").
+inline constexpr const char kStepEditProgram[] = "Edit Program %d";
+inline constexpr const char kStepProgramType[] = "Change Type of Program %d";
+inline constexpr const char kStepInsertProgram[] = "Insert Program %d";
+inline constexpr const char kStepDeleteProgram[] = "Delete Program %d";
+inline constexpr const char kStepReorderPrograms[] = "Reorder Programs";
+inline constexpr const char kStepImportCsv[] = "Import CSV";
+inline constexpr const char kStepPasteProgram[] = "Paste Program %d";
+inline constexpr const char kStepPastePrograms[] = "Paste Programs %d to %d";
+
+// Programs on the Clipboard.
+inline constexpr const char kMsgClipboardEmpty[] = "The Clipboard holds no programs to paste.";
+// Followed by the fault, "Row R, column C (NAME): rule".
+inline constexpr const char kMsgPasteRefused[] =
+    "The Clipboard's programs were not pasted; the book is unchanged.";
+inline constexpr const char kMsgPastePastEnd[] =
+    "The Clipboard holds %d programs, but from program %d only %d fit before the end of the "
+    "book. Nothing was pasted.";
+inline constexpr const char kClipboardBadRecord[] = "not a program of this editor";
+
+// The printed book: a table of the programs that hold frequencies, under a header of the
+// file's name and the page.
+inline constexpr const char kPrintColumnNumber[] = "Program";
+inline constexpr const char kPrintColumnType[] = "Type";
+inline constexpr const char kPrintPage[] = "Page %d of %d";
+inline constexpr const char kPrintNoPrograms[] = "No program of this book holds a frequency.";
 
 // The book as CSV (File > Import CSV..., File > Export CSV... and zelkorctl). The type names are
 // also the words of the file.
@@ -66,5 +101,6 @@ inline constexpr const char kCsvRepeatedNumber[] = "program %d already came in r
 inline constexpr const char kCsvBadType[] = "the type must be single or groups";
 inline constexpr const char kCsvNotANumber[] = "not a frequency in hertz";
 inline constexpr const char kCsvTooLarge[] = "Too large to be a CSV book";
+inline constexpr const char kCsvTooManyRows[] = "more rows than the book has programs";
 
 }  // namespace res

@@ -36,6 +36,7 @@ inline constexpr const char kPortsNotUsbFlag[] = "-";
 // The Select Comm Port dialog.
 inline constexpr const char kSelectPortCaption[] = "Select Comm Port";
 inline constexpr const char kSelectPortLabel[] = "Select Comm Port";
+inline constexpr const char kAccPortCombo[] = "Port";
 inline constexpr const char kSelectPortOk[] = "OK";
 inline constexpr const char kSelectPortCancel[] = "Cancel";
 inline constexpr const char kSelectPortRefresh[] = "&Refresh";

@@ -1,4 +1,4 @@
-// Texts of the Uploading Progress dialog.
+// Texts of the Uploading Progress dialog and of the form's device commands around it.
 #pragma once
 
 namespace res {
@@ -12,5 +12,18 @@ inline constexpr const char kUploadMinutesLeft[] = "About %d min %d s left";
 // The last block went but the device never said it arrived.
 inline constexpr const char kUploadNotConfirmed[] =
     "The device did not confirm that it received the whole upload. Please send it again.";
+// Shown in the dialog while the device has said nothing for a while; Cancel stays available.
+inline constexpr const char kUploadSilent[] =
+    "The device has not answered. Check the cable and that the generator is switched on, or "
+    "press Cancel.";
+inline constexpr const char kAccUploadProgress[] = "Upload progress";
+// The status bar after the device confirmed the end of an upload.
+inline constexpr const char kUploadDoneBook[] = "Upload finished: the device confirmed the book.";
+inline constexpr const char kUploadDoneProgram[] =
+    "Upload finished: the device confirmed program %d.";
+// Test Connection, Load Device and Upload Current Program without a port.
+inline constexpr const char kMsgNoPortSelected[] =
+    "No port is selected. Choose the generator's port with Tools > Select Comm Port, then try "
+    "again.";
 
 }  // namespace res

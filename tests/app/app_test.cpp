@@ -4,13 +4,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -18,7 +27,10 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -30,17 +42,26 @@
 
 #include "app/main_frame.h"
 #include "editor/book_csv.h"
+#include "editor/program_clipboard.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 #include "ui/editor/zelkor_form.h"
+#include "widgets/control_ids.h"
 
 namespace {
 
 using app::CMainFrame;
 using platform::EMsgAnswer;
 using testing_support::CTempDir;
+
+void MaybeScreenshot(QWidget* pWindow, const char* name) {
+    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        pWindow->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+    }
+}
 
 // The real application, with the file dialogs and the About box answered by the test.
 class CTestApp : public app::CZelkorConfigApp {
@@ -53,6 +74,20 @@ public:
         return Next();
     }
     void RunAboutBox() override { ++m_nAboutBoxes; }
+    std::optional<std::string> PromptExportPdfPath(const std::string&) override { return Next(); }
+    // Print "prints" into the PDF file m_strPrintTo; no printer is needed.
+    bool RunPrintDialog(QPrinter& printer) override {
+        ++m_nPrintDialogs;
+        printer.setOutputFileName(QString::fromStdString(m_strPrintTo));
+        return !m_strPrintTo.empty();
+    }
+    void RunPrintPreview(QPrintPreviewDialog& dialog) override {
+        dialog.show();
+        auto* pPreview = dialog.findChild<QPrintPreviewWidget*>();
+        pPreview->updatePreview();
+        m_nPreviewPages = pPreview->pageCount();
+        MaybeScreenshot(&dialog, "print_preview");
+    }
 
     std::optional<std::string> Next() {
         ++m_nDialogs;
@@ -68,6 +103,9 @@ public:
     std::vector<std::string> m_suggested;
     int m_nDialogs = 0;
     int m_nAboutBoxes = 0;
+    int m_nPrintDialogs = 0;
+    int m_nPreviewPages = 0;
+    std::string m_strPrintTo;
 };
 
 QSettings Settings() {
@@ -126,11 +164,20 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         {0, 57604, "Save &As...", "Save the active document with a new name", true},
         {0, 32790, "&Import CSV...", "Make a new document of the programs in a CSV file", true},
         {0, 32791, "&Export CSV...", "Write all 2000 programs to a CSV file", true},
-        {0, 57607, "&Print...\tCtrl+P", "Print the active document", false},
-        {0, 57609, "Print Pre&view", "Display full pages", false},
+        {0, 32795, "Export P&DF...", "Write the printed pages to a PDF file", true},
+        {0, 57607, "&Print...\tCtrl+P", "Print the active document", true},
+        {0, 57609, "Print Pre&view", "Display full pages", true},
         {0, 57606, "P&rint Setup...", "Change the printer and printing options", true},
         {0, 57616, "Recent File", "Open this document", false},
         {0, 57665, "E&xit", "Quit the application; prompts to save documents", true},
+        {1, 57643, "&Undo\tCtrl+Z", "Take back the last change of the book", false},
+        {1, 57644, "&Redo\tCtrl+Y", "Make the change that was taken back again", false},
+        {1, 32792, "Cu&t Program", "Put the program on display on the Clipboard and delete it",
+         true},
+        {1, 32793, "&Copy Program", "Put the program on display on the Clipboard", true},
+        {1, 32794, "&Paste Program",
+         "Put the Clipboard's programs in place of the program on display and those after it",
+         true},
         {1, 32775, "&Insert Program", "Insert a record at a given  location", true},
         {1, 32777, "Reorder Programs", "Reorder the programs", true},
         {2, 59393, "&Status Bar", "Show or hide the status bar", true},
@@ -170,7 +217,8 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         EXPECT_EQ(pAction->isEnabled(), item.bEnabled);
     }
     EXPECT_EQ(idsInMenus, expectedIds);
-    EXPECT_EQ(Frame().Menu(0)->actions().size(), 14);  // with the three separators
+    EXPECT_EQ(Frame().Menu(0)->actions().size(), 15);  // with the three separators
+    EXPECT_EQ(Frame().Menu(1)->actions().size(), 9);   // with the two separators
 }
 
 TEST_F(Application, ToolbarHasEightButtonsInOrderWithTooltips) {
@@ -181,9 +229,9 @@ TEST_F(Application, ToolbarHasEightButtonsInOrderWithTooltips) {
         bool bEnabled;
     };
     const SButton expected[] = {
-        {57600, "New", true},    {57601, "Open", true},  {57603, "Save", true},   {0, "", false},
-        {57635, "Cut", false},   {57634, "Copy", false}, {57637, "Paste", false}, {0, "", false},
-        {57607, "Print", false}, {0, "", false},         {57664, "About", true}};
+        {57600, "New", true},   {57601, "Open", true}, {57603, "Save", true},  {0, "", false},
+        {57635, "Cut", true},   {57634, "Copy", true}, {57637, "Paste", true}, {0, "", false},
+        {57607, "Print", true}, {0, "", false},        {57664, "About", true}};
     const auto actions = Frame().ToolBar()->actions();
     ASSERT_EQ(actions.size(), static_cast<qsizetype>(std::size(expected)));
     for (size_t i = 0; i < std::size(expected); ++i) {
@@ -196,6 +244,10 @@ TEST_F(Application, ToolbarHasEightButtonsInOrderWithTooltips) {
         EXPECT_EQ(actions[i]->toolTip(), QString::fromLatin1(expected[i].tip));
         EXPECT_EQ(actions[i]->isEnabled(), expected[i].bEnabled);
         EXPECT_FALSE(actions[i]->icon().isNull());
+        // A reader names the button as its tip does, without the menu's tab and key.
+        QWidget* pButton = Frame().ToolBar()->widgetForAction(actions[i]);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(pButton)->text(QAccessible::Name),
+                  expected[i].tip);
     }
     EXPECT_EQ(Command(57635).statusTip(), "Cut the selection and put it on the Clipboard");
     EXPECT_EQ(Command(57634).statusTip(), "Copy the selection and put it on the Clipboard");
@@ -206,13 +258,16 @@ TEST_F(Application, ToolbarHasEightButtonsInOrderWithTooltips) {
     EXPECT_EQ(Frame().toolBarArea(Frame().ToolBar()), Qt::TopToolBarArea);
 }
 
-TEST_F(Application, DisabledCommandsCannotBeChosen) {
+TEST_F(Application, UndoAndRedoAreDisabledWithNothingToTakeBack) {
     Start();
-    for (int nID : {57607, 57609, 57635, 57634, 57637}) {
+    for (int nID : {57643, 57644}) {
         Command(nID).trigger();
         EXPECT_FALSE(Frame().RouteCommand(nID)) << nID;
     }
     EXPECT_EQ(m_messages.Count(), 0u);
+    // Not the form's scroll area itself: Tab from the last field comes round to the first
+    // control without stopping on it.
+    EXPECT_EQ(Frame().ViewScroller()->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(Application, MessagePaneFollowsTheHighlightedItem) {
@@ -264,13 +319,6 @@ TEST_F(Application, StatusBarShowsFourPanesAndToggles) {
     toggle.trigger();
     EXPECT_TRUE(Frame().statusBar()->isVisible());
     EXPECT_TRUE(toggle.isChecked());
-}
-
-void MaybeScreenshot(QWidget* pWindow, const char* name) {
-    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) {
-        pWindow->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-    }
 }
 
 // True when the whole widget shows in the scroll area's viewport.
@@ -335,7 +383,7 @@ TEST_F(Application, FormScrollsInASmallWindowAndEveryFieldCanBeReached) {
     EXPECT_FALSE(pScroller->horizontalScrollBar()->isVisible());
 }
 
-TEST_F(Application, ShownKeysWorkAndCtrlPDoesNothing) {
+TEST_F(Application, ShownKeysWork) {
     Start();
     Frame().show();
     Frame().activateWindow();
@@ -358,6 +406,7 @@ TEST_F(Application, ShownKeysWorkAndCtrlPDoesNothing) {
     EXPECT_EQ(m_app.m_nDialogs, 2);
 
     QTest::keyClick(&Frame(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(m_app.m_nPrintDialogs, 1);
     EXPECT_EQ(m_app.m_nDialogs, 2);
     EXPECT_EQ(m_messages.Count(), 1u);
 }
@@ -374,6 +423,15 @@ TEST_F(Application, TitleFollowsTheDocument) {
     m_app.m_paths.push_back(m_dir.File("named.vq"));
     Command(57604).trigger();
     EXPECT_EQ(Frame().windowTitle(), "named.vq - VQ7100");
+    // Unsaved changes mark it; taking them back to what was saved takes the mark away.
+    m_app.Document()->m_book[0].m_freq[0] = 10;
+    m_app.Document()->m_book[0].UpdateGroupCount(0);
+    Command(32773).trigger();
+    EXPECT_EQ(Frame().windowTitle(), "named.vq* - VQ7100");
+    EXPECT_EQ(Command(57643).text(), "&Undo Delete Program 1\tCtrl+Z");
+    Command(57643).trigger();
+    EXPECT_EQ(Frame().windowTitle(), "named.vq - VQ7100");
+    EXPECT_EQ(Command(57644).text(), "&Redo Delete Program 1\tCtrl+Y");
 }
 
 TEST_F(Application, FirstStartWritesAnEmptyPortPath) {
@@ -687,7 +745,7 @@ TEST_F(Application, CsvRoundTripThroughTheFileMenu) {
     EXPECT_EQ(pDoc->m_book, book);
     EXPECT_EQ(pDoc->m_nCurrent, 0);
     EXPECT_TRUE(pDoc->IsModified());
-    EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
+    EXPECT_EQ(Frame().windowTitle(), "Untitled* - VQ7100");
     EXPECT_EQ(m_app.Form()->m_cbProgram->currentText(), "1");
     EXPECT_EQ(m_app.Form()->FieldText(0), "1.0");
     EXPECT_EQ(m_app.Form()->FieldText(8), "50000.0");
@@ -744,6 +802,158 @@ TEST_F(Application, ExportOffersTheFormsPendingEditsFirst) {
     EXPECT_NE(csv.find("\n1,single,1234.5,,"), std::string::npos);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2001);
     EXPECT_EQ(m_app.m_suggested, std::vector<std::string>{"Untitled.csv"});
+}
+
+// The Edit and print commands in the window: programs through the Clipboard as a spreadsheet's
+// rows, Undo from the keys wherever the focus is, and the printed pages read back from their PDF.
+class EditAndPrint : public Application {
+protected:
+    void SetUp() override {
+        Application::SetUp();
+        Start();
+        Frame().show();
+        Frame().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    }
+    model::CZelkorConfigDoc& Doc() { return *m_app.Document(); }
+    editor::CZelkorForm& Form() { return *m_app.Form(); }
+    void Choose(int nID) { ASSERT_TRUE(Frame().RouteCommand(nID)) << nID; }
+    void Display(int index) {
+        Doc().m_nCurrent = static_cast<int16_t>(index);
+        Form().ShowProgram();
+    }
+    void Store(int index, bool bGroups, std::vector<std::pair<int, uint32_t>> values) {
+        Doc().m_book[index].SetGroups(bGroups);
+        for (const auto& [slot, value] : values) {
+            Doc().m_book[index].m_freq[slot] = value;
+            Doc().m_book[index].UpdateGroupCount(slot / model::kSlotsPerGroup);
+        }
+    }
+    // The pages' text as pdftotext (poppler-utils) reads it from the file.
+    std::string PdfText(const std::string& pdf) {
+        const std::string out = m_dir.File("pages.txt");
+        EXPECT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + out + "'").c_str()), 0);
+        return ReadText(out);
+    }
+};
+
+TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
+    Store(2, true, {{0, 500000}, {1, 600000}, {8, 10000}});
+    Display(2);
+    auto* pRadio = widgets::FindControlAs<QRadioButton>(&Form(), 1002);
+    pRadio->setFocus();
+    QTest::keyClick(pRadio, Qt::Key_C, Qt::ControlModifier);  // the toolbar's Copy: the program
+    QClipboard* pClipboard = QApplication::clipboard();
+    EXPECT_EQ(pClipboard->text().toStdString(), editor::ProgramToCsvRow(3, Doc().m_book[2]) + "\n");
+    EXPECT_TRUE(pClipboard->mimeData()->hasFormat(editor::kProgramsMimeType));
+    Display(9);
+    Choose(res::ID_PASTE_PROGRAM);
+    EXPECT_EQ(Doc().m_book[9], Doc().m_book[2]);
+    // Rows a spreadsheet copied fill the programs from the one on display.
+    pClipboard->setText("1\tsingle\t1000\r\n1\tgroups\t\t50000\r\n");
+    Display(19);
+    QTest::keyClick(pRadio, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Doc().m_book[19].m_freq[0], 10000u);
+    EXPECT_TRUE(Doc().m_book[20].IsGroups());
+    EXPECT_EQ(Doc().m_book[20].m_freq[0], 500000u);
+    EXPECT_EQ(Command(57643).text(), "&Undo Paste Programs 20 to 21\tCtrl+Z");
+    // A bad value changes nothing and is named.
+    const model::CProgramBook before = Doc().m_book;
+    pClipboard->setText("5,groups,50000,60000,70000\n");
+    Choose(res::ID_EDIT_PASTE);
+    ASSERT_EQ(m_messages.Count(), 1u);
+    EXPECT_EQ(m_messages.Requests()[0].detail,
+              "Row 1, column 5 (f3): You can only have up to two frequencies greater than 40KHz "
+              "per group.");
+    EXPECT_EQ(Doc().m_book, before);
+    // In a frequency field the keys and the toolbar take the field's text.
+    Display(2);
+    Form().FrequencyField(0)->setFocus();
+    Form().FrequencyField(0)->selectAll();
+    Choose(res::ID_EDIT_COPY);
+    EXPECT_EQ(pClipboard->text(), "50000.0");
+    QTest::keyClick(Form().FrequencyField(5), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Form().FieldText(5), "50000.0");
+    // Cut is Copy and Delete; Ctrl+Z in a field without typing of its own takes it back.
+    Display(2);
+    Choose(res::ID_CUT_PROGRAM);
+    EXPECT_TRUE(Doc().m_book[2].IsEmpty());
+    EXPECT_EQ(pClipboard->text().toStdString(), editor::ProgramToCsvRow(3, before[2]) + "\n");
+    QTest::keyClick(Form().FrequencyField(7), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Doc().m_book[2], before[2]);
+    QTest::keyClick(Form().FrequencyField(7), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(Doc().m_book[2].IsEmpty());
+}
+
+TEST_F(EditAndPrint, AnImportIsOneStepAndTheBookWithoutAFileStaysModified) {
+    Store(0, false, {{0, 10}});
+    const model::CProgramBook before = Doc().m_book;
+    std::ofstream(m_dir.File("in.csv")) << editor::BookToCsv(model::CProgramBook());
+    m_app.m_paths.push_back(m_dir.File("in.csv"));
+    Choose(res::ID_FILE_IMPORT_CSV);
+    EXPECT_TRUE(Doc().m_book[0].IsEmpty());
+    Choose(res::ID_EDIT_UNDO);
+    EXPECT_EQ(Doc().m_book, before);
+    EXPECT_EQ(Frame().windowTitle(), "Untitled* - VQ7100");
+}
+
+// The non-empty programs under the file's name and "Page n of m", the same pages printed,
+// previewed or exported.
+TEST_F(EditAndPrint, PrintedPagesHoldTheProgramsThatHaveFrequencies) {
+    for (int i = 0; i < 2000; i += 9) {
+        Store(i, i % 2 == 0, {{0, 500000u + static_cast<uint32_t>(i)}, {8, 123}, {9, 4567}});
+    }
+    Store(1999, false, {{47, 200000000}});
+    Choose(res::ID_FILE_PRINT_PREVIEW);
+    const std::string pages = std::to_string(m_app.m_nPreviewPages);
+    EXPECT_GT(m_app.m_nPreviewPages, 3);
+    m_app.m_paths.push_back(m_dir.File("book.pdf"));
+    Choose(res::ID_FILE_EXPORT_PDF);
+    const std::string text = PdfText(m_dir.File("book.pdf"));
+    for (const std::string& expected : std::vector<std::string>{
+             "Untitled", "Page 1 of " + pages, "Page " + pages + " of", "Program", "Group 6",
+             "50000.0", "50180.0", "456.7", "20000000.0"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    }
+    EXPECT_EQ(text.find("50001.0"), std::string::npos);  // program 2 is empty: not printed
+    m_app.m_strPrintTo = m_dir.File("printed.pdf");
+    QTest::keyClick(&Frame(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(PdfText(m_app.m_strPrintTo), text);
+    EXPECT_EQ(m_messages.Count(), 0u);
+    // The first page as a picture, for the eye.
+    if (!qEnvironmentVariableIsEmpty("ZELKOR_SCREENSHOT_DIR")) {
+        const int status =
+            std::system(("pdftoppm -png -r 96 -singlefile '" + m_dir.File("book.pdf") + "' '" +
+                         qgetenv("ZELKOR_SCREENSHOT_DIR").toStdString() + "/print_page'")
+                            .c_str());
+        EXPECT_EQ(status, 0);
+    }
+}
+
+TEST_F(EditAndPrint, FileDialogsShowTheirColumnsWhole) {
+    for (const char* name : {"VQ7100 programs of the north-east sites, spring.vq", "b.vq"}) {
+        std::ofstream(m_dir.File(name)) << "x";
+    }
+    QTimer::singleShot(0, &Frame(), [this] {
+        auto* pDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(pDialog, nullptr);
+        pDialog->setDirectory(QString::fromStdString(m_dir.Path().string()));
+        auto* pFiles = pDialog->findChild<QTreeView*>();
+        // Name, size, type and date side by side, each whole, once the folder has been read
+        // (sizeHintForColumn, what a column's texts need, is public on the base class).
+        auto fits = [pFiles](int column) {
+            return pFiles->header()->sectionSize(column) >=
+                   static_cast<QAbstractItemView*>(pFiles)->sizeHintForColumn(column);
+        };
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return pFiles->model()->rowCount(pFiles->rootIndex()) == 2 && fits(0) && fits(1) &&
+                   fits(2) && fits(3);
+        }));
+        EXPECT_LE(pFiles->header()->length(), pFiles->viewport()->width());
+        MaybeScreenshot(pDialog, "open_dialog");
+        pDialog->reject();
+    });
+    EXPECT_EQ(m_app.CZelkorConfigApp::PromptOpenPath(), std::nullopt);
 }
 
 }  // namespace

@@ -41,6 +41,8 @@ public:
                 m_strInformative = shown.toPlainText();
                 m_bInformativeBelow = pInfo->isVisible() && pInfo->y() > pMain->y();
             }
+            // How many lines the path took, as the label lays it out.
+            m_nInformativeHeight = pInfo != nullptr ? pInfo->height() : 0;
             m_timer.stop();
             QTest::keyClick(pBox, m_key);
         });
@@ -53,6 +55,7 @@ public:
     QString m_strText;
     QString m_strInformative;
     bool m_bInformativeBelow = false;
+    int m_nInformativeHeight = 0;
     QMessageBox::Icon m_icon = QMessageBox::NoIcon;
 };
 
@@ -122,8 +125,12 @@ TEST(QtMessageSink, SubjectAndDetailAreShownUnderTheTextAsTheyStand) {
         {"/tmp/<b>odd</b>.vq", "No such file or directory",
          "/tmp/<b>odd</b>.vq\nNo such file or directory"},
         {"/home/user/book.csv", "", "/home/user/book.csv"},
+        // Wider than half the screen, with spaces: on one line all the same.
+        {"/home/user/VQ7100 books/North-east sites, spring 2024/book one.vq", "Permission denied",
+         "/home/user/VQ7100 books/North-east sites, spring 2024/book one.vq\nPermission denied"},
         {"", "", ""},
     };
+    int twoLines = 0;
     for (const SCase& c : cases) {
         CBoxPresser presser(Qt::Key_Return);
         platform::SMessageRequest request{"File had a read error", "ZelkorConfig"};
@@ -133,6 +140,10 @@ TEST(QtMessageSink, SubjectAndDetailAreShownUnderTheTextAsTheyStand) {
         EXPECT_EQ(presser.m_strText, "File had a read error");
         EXPECT_EQ(presser.m_strInformative, QString::fromLatin1(c.shown)) << c.subject;
         EXPECT_EQ(presser.m_bInformativeBelow, *c.shown != '\0') << c.subject;
+        if (!c.detail.empty()) {  // the path on one line, the reason on the next
+            twoLines = twoLines != 0 ? twoLines : presser.m_nInformativeHeight;
+            EXPECT_EQ(presser.m_nInformativeHeight, twoLines) << c.subject;
+        }
     }
 }
 

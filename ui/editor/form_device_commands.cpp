@@ -21,9 +21,18 @@ void CZelkorForm::AddDeviceCommands() {
 
 void CZelkorForm::OnTestConnection() {
     // The answer, if any, is the link's to report; nothing waits for it here.
-    if (m_pLink != nullptr) {
+    if (m_pLink != nullptr && PortChosen()) {
         m_pLink->SendConnectionTest();
     }
+}
+
+bool CZelkorForm::PortChosen() const {
+    // Without an open port the system would only complain of a bad handle.
+    if (m_pLink->IsOpen()) {
+        return true;
+    }
+    platform::ShowAppMessage(res::kMsgNoPortSelected);
+    return false;
 }
 
 void CZelkorForm::OnLoadDevice() {
@@ -32,7 +41,7 @@ void CZelkorForm::OnLoadDevice() {
         return;
     }
     job.Fill(m_pDoc->m_book);
-    RunUpload(job);
+    RunUpload(job, QString::fromLatin1(res::kUploadDoneBook));
 }
 
 void CZelkorForm::OnUploadCurrentProgram() {
@@ -41,11 +50,11 @@ void CZelkorForm::OnUploadCurrentProgram() {
         return;
     }
     job.Fill(m_pDoc->m_book, m_pDoc->m_nCurrent);
-    RunUpload(job);
+    RunUpload(job, NumberedText(res::kUploadDoneProgram, m_pDoc->m_nCurrent + 1));
 }
 
 bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFirst, int nCount) {
-    if (m_pLink == nullptr) {
+    if (m_pLink == nullptr || !PortChosen()) {
         return false;
     }
     if (!job.AllocateData(nTotal)) {
@@ -65,9 +74,12 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFi
     return true;
 }
 
-void CZelkorForm::RunUpload(upload::CUploadJob& job) {
+void CZelkorForm::RunUpload(upload::CUploadJob& job, const QString& strDone) {
     upload::CUploadProgressDlg dlg(window(), &job, m_pLink);
     dlg.DoModal();
+    if (job.End() == upload::EUploadEnd::kConfirmed) {
+        emit StatusMessage(strDone);
+    }
 }
 
 }  // namespace editor

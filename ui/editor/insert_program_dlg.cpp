@@ -31,13 +31,16 @@ CInsertProgramDlg::CInsertProgramDlg(QWidget* parent) : QDialog(parent) {
     m_pNumberEdit = new QLineEdit(this);
     widgets::SetControlId(m_pNumberEdit, res::IDC_PROGRAM_NUMBER);
     m_pNumberEdit->setFixedWidth(m_pNumberEdit->fontMetrics().horizontalAdvance('0') * 10);
+    m_pNumberEdit->setAccessibleName(QString::fromLatin1(res::kInsertNumberLabel));
 
     auto* pLayout = new QVBoxLayout(this);
     for (const char* line : {res::kInsertLine1, res::kInsertLine2}) {
         pLayout->addWidget(new QLabel(line, this), 0, Qt::AlignHCenter);
     }
     pLayout->addSpacing(6);
-    pLayout->addWidget(new QLabel(res::kInsertNumberLabel, this), 0, Qt::AlignHCenter);
+    auto* pNumberLabel = new QLabel(res::kInsertNumberLabel, this);
+    pNumberLabel->setBuddy(m_pNumberEdit);
+    pLayout->addWidget(pNumberLabel, 0, Qt::AlignHCenter);
     pLayout->addWidget(m_pNumberEdit, 0, Qt::AlignHCenter);
     pLayout->addSpacing(6);
     auto* pButtons = new QHBoxLayout;
@@ -58,6 +61,9 @@ void CInsertProgramDlg::showEvent(QShowEvent* event) {
         m_pNumberEdit->setText(QString::number(m_nProgramNumber));
     }
     QDialog::showEvent(event);
+    // The number is what the user came to type: it takes the keys at once, over the old text.
+    m_pNumberEdit->setFocus(Qt::OtherFocusReason);
+    m_pNumberEdit->selectAll();
 }
 
 void CInsertProgramDlg::Refuse(const char* text) {

@@ -1,6 +1,7 @@
 // The form's commands that change the book or the serial port rather than move between programs:
 // Edit > Insert Program, Edit > Reorder Programs, Tools > Delete Program, Tools > Select Comm Port.
 #include <QDialog>
+#include <algorithm>
 #include <memory>
 
 #include "link/port_setting.h"
@@ -32,12 +33,21 @@ void CZelkorForm::OnInsertProgram() {
     // The fields belong to the program on display: they go into it before the book moves.
     SaveCurrentProgram();
     const int index = static_cast<int>(dialog.m_nProgramNumber) - 1;
-    if (!m_pDoc->m_book.InsertAt(index)) {
+    // The programs up to the first empty one move: they are the step's.
+    const int end = std::min(m_pDoc->m_book.FindEmpty(index) + 1, model::kProgramCount);
+    bool bInserted = false;
+    ChangeBook(NumberedText(res::kStepInsertProgram, index + 1), index, end - index, [&] {
+        bInserted = m_pDoc->m_book.InsertAt(index);
+        if (bInserted) {
+            m_pDoc->m_nCurrent = static_cast<int16_t>(index);
+        }
+        return bInserted;
+    });
+    if (!bInserted) {
         platform::ShowAppMessage(res::kMsgProgramListFull);
         return;
     }
     m_pDoc->SetModifiedFlag(true);
-    m_pDoc->m_nCurrent = static_cast<int16_t>(index);
     ShowProgram();
 }
 
@@ -45,13 +55,20 @@ void CZelkorForm::OnReorderPrograms() {
     if (m_pDoc == nullptr) {
         return;
     }
-    // The dialog holds a whole book of its own: too big for the stack.
+    // The dialog holds a whole book of its own: too big for the stack. Its new order goes into
+    // the book in one step.
     auto pDialog = std::make_unique<CReorderDlg>(this);
+    auto pOrder = std::make_unique<model::CProgramBook>();
     pDialog->m_workBook = m_pDoc->m_book;
-    pDialog->m_pTargetBook = &m_pDoc->m_book;
+    pDialog->m_pTargetBook = pOrder.get();
     if (pDialog->exec() != QDialog::Accepted) {
         return;
     }
+    pDialog.reset();
+    ChangeBook(QString::fromLatin1(res::kStepReorderPrograms), 0, model::kProgramCount, [&] {
+        m_pDoc->m_book = *pOrder;
+        return true;
+    });
     m_pDoc->SetModifiedFlag(true);
     ShowProgram();
 }
@@ -60,9 +77,14 @@ void CZelkorForm::OnDeleteProgram() {
     if (m_pDoc == nullptr) {
         return;
     }
-    CurrentProgram().Clear();
-    // The book changed: without this a deletion would be lost with no save prompt.
-    m_pDoc->SetModifiedFlag(true);
+    const int current = m_pDoc->m_nCurrent;
+    // The book changed: without the flag a deletion would be lost with no save prompt.
+    if (ChangeBook(NumberedText(res::kStepDeleteProgram, current + 1), current, 1, [this] {
+            CurrentProgram().Clear();
+            return true;
+        })) {
+        m_pDoc->SetModifiedFlag(true);
+    }
     ShowProgram();
 }
 

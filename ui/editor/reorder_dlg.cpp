@@ -2,8 +2,10 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <array>
@@ -27,12 +29,14 @@ constexpr int kColumnWidth = 50;
 constexpr int kDialogWidth = 356;
 constexpr int kDialogHeight = 231;
 
+constexpr int kColumnCount = CProgramRowModel::kFirstSlotColumn + model::kSlotCount;
+
 // Qt hashes an index as (row << 4) + column + internal id, so in a table of more than 16 columns
 // many cells would share a hash and every index a client keeps (an accessibility bridge keeps
 // one per cell it has seen) would cost a walk through all the others. This id makes the hash of
 // every cell its own: row * columns + column.
-constexpr quintptr kRowIdStep = model::kSlotCount - 16;
-static_assert(model::kSlotCount >= 16);
+constexpr quintptr kRowIdStep = kColumnCount - 16;
+static_assert(kColumnCount >= 16);
 
 // Every slot as "%.1f" of its tenths, an empty one as "0.0".
 QString CellText(uint32_t slot) {
@@ -63,7 +67,7 @@ int CProgramRowModel::rowCount(const QModelIndex& parent) const {
 }
 
 int CProgramRowModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : model::kSlotCount;
+    return parent.isValid() ? 0 : kColumnCount;
 }
 
 QVariant CProgramRowModel::data(const QModelIndex& index, int role) const {
@@ -71,7 +75,11 @@ QVariant CProgramRowModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return CellText(m_book[m_rows[index.row()]].m_freq[index.column()]);
+        const model::CFrequencyProgram& program = m_book[m_rows[index.row()]];
+        if (index.column() < kFirstSlotColumn) {
+            return QString::fromLatin1(program.IsGroups() ? res::kTypeGroups : res::kTypeSingle);
+        }
+        return CellText(program.m_freq[index.column() - kFirstSlotColumn]);
     }
     if (role == Qt::TextAlignmentRole) {
         return int(Qt::AlignLeft | Qt::AlignVCenter);
@@ -81,7 +89,10 @@ QVariant CProgramRowModel::data(const QModelIndex& index, int role) const {
 
 QVariant CProgramRowModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-        return QString::asprintf(res::kReorderColumn, section);
+        // As the form labels the slots of a Single Frequencies program.
+        return section < kFirstSlotColumn
+                   ? QString::fromLatin1(res::kReorderColumnType)
+                   : QString::asprintf(res::kSlotLabel, section - kFirstSlotColumn + 1);
     }
     if (orientation == Qt::Vertical && role == Qt::DisplayRole) {
         return QString::number(section + 1);
@@ -94,11 +105,15 @@ QVariant CProgramRowModel::headerData(int section, Qt::Orientation orientation, 
 
 void CProgramRowModel::MoveRow(int nFrom, int nTo) {
     // A row move makes Qt carry every persistent index along: with an accessibility client
-    // holding one for each cell, one Down froze the window for half a minute. An exchange of
-    // the two rows' data moves no index.
-    std::swap(m_rows[nFrom], m_rows[nTo]);
-    emit dataChanged(index(std::min(nFrom, nTo), 0),
-                     index(std::max(nFrom, nTo), model::kSlotCount - 1), {Qt::DisplayRole});
+    // holding one for each cell, one Down froze the window for half a minute. A change of the
+    // rows' data moves no index.
+    if (nFrom < nTo) {
+        std::rotate(m_rows.begin() + nFrom, m_rows.begin() + nFrom + 1, m_rows.begin() + nTo + 1);
+    } else {
+        std::rotate(m_rows.begin() + nTo, m_rows.begin() + nFrom, m_rows.begin() + nFrom + 1);
+    }
+    emit dataChanged(index(std::min(nFrom, nTo), 0), index(std::max(nFrom, nTo), kColumnCount - 1),
+                     {Qt::DisplayRole});
 }
 
 CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
@@ -107,17 +122,20 @@ CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
 
     m_list = new CListCtrlEx(this);
     widgets::SetControlId(m_list, res::IDC_REORDER_LIST);
+    m_list->setAccessibleName(QString::fromLatin1(res::kAccReorderList));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* pUp = new QPushButton(res::kReorderUp, this);
     widgets::SetControlId(pUp, res::IDC_UP);
     auto* pDown = new QPushButton(res::kReorderDown, this);
     widgets::SetControlId(pDown, res::IDC_DOWN);
+    auto* pMoveTo = new QPushButton(res::kReorderMoveTo, this);
+    widgets::SetControlId(pMoveTo, res::IDC_MOVE_TO);
     auto* pOk = new QPushButton(res::kButtonOk, this);
     widgets::SetControlId(pOk, res::IDOK);
     auto* pCancel = new QPushButton(res::kButtonCancel, this);
     widgets::SetControlId(pCancel, res::IDCANCEL);
-    for (QPushButton* pButton : {pUp, pDown, pOk, pCancel}) {
+    for (QPushButton* pButton : {pUp, pDown, pMoveTo, pOk, pCancel}) {
         pButton->setAutoDefault(false);  // Enter anywhere means OK, as the default button
     }
     pOk->setDefault(true);
@@ -125,6 +143,7 @@ CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
     auto* pButtons = new QVBoxLayout;
     pButtons->addWidget(pUp);
     pButtons->addWidget(pDown);
+    pButtons->addWidget(pMoveTo);
     pButtons->addStretch();
     pButtons->addWidget(pOk);
     pButtons->addSpacing(8);
@@ -138,10 +157,12 @@ CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
 
     setTabOrder(m_list, pUp);
     setTabOrder(pUp, pDown);
-    setTabOrder(pDown, pOk);
+    setTabOrder(pDown, pMoveTo);
+    setTabOrder(pMoveTo, pOk);
     setTabOrder(pOk, pCancel);
     connect(pUp, &QPushButton::clicked, this, &CReorderDlg::OnUp);
     connect(pDown, &QPushButton::clicked, this, &CReorderDlg::OnDown);
+    connect(pMoveTo, &QPushButton::clicked, this, &CReorderDlg::OnMoveTo);
     connect(pOk, &QPushButton::clicked, this, &CReorderDlg::accept);
     connect(pCancel, &QPushButton::clicked, this, &CReorderDlg::reject);
 }
@@ -166,8 +187,13 @@ void CReorderDlg::OnInitDialog() {
     QHeaderView* pHeader = m_list->horizontalHeader();
     pHeader->setDefaultSectionSize(std::max(kColumnWidth, valueWidth));
     pHeader->setSectionResizeMode(QHeaderView::Interactive);
-    const int last = model::kSlotCount - 1;
+    const int last = kColumnCount - 1;
     pHeader->resizeSection(last, std::max(valueWidth, pHeader->sectionSizeHint(last)));
+    // The type column needs only its words.
+    pHeader->resizeSection(0,
+                           std::max({m_list->ColumnWidthFor(QString::fromLatin1(res::kTypeSingle)),
+                                     m_list->ColumnWidthFor(QString::fromLatin1(res::kTypeGroups)),
+                                     pHeader->sectionSizeHint(0)}));
     QHeaderView* pNumbers = m_list->verticalHeader();
     pNumbers->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pNumbers->show();
@@ -184,45 +210,74 @@ int CReorderDlg::FirstSelectedRow() const {
     return first;
 }
 
-void CReorderDlg::OnUp() {
+int CReorderDlg::SelectedRowOrAsk() const {
     const int row = FirstSelectedRow();
     if (row < 0) {
         platform::ShowAppMessage(res::kMsgSelectItem);
-        return;
     }
+    return row;
+}
+
+void CReorderDlg::OnUp() {
+    const int row = SelectedRowOrAsk();
     if (row > 0) {
         MoveRow(row, row - 1);
     }
 }
 
 void CReorderDlg::OnDown() {
-    const int row = FirstSelectedRow();
-    if (row < 0) {
-        platform::ShowAppMessage(res::kMsgSelectItem);
-        return;
-    }
-    if (row < model::kProgramCount - 1) {
+    const int row = SelectedRowOrAsk();
+    if (row >= 0 && row < model::kProgramCount - 1) {
         MoveRow(row, row + 1);
     }
 }
 
+std::optional<int> CReorderDlg::AskMoveTarget(int nProgram) {
+    bool bOk = false;
+    const int number = QInputDialog::getInt(this, QString::fromLatin1(res::kReorderMoveCaption),
+                                            QString::asprintf(res::kReorderMoveLabel, nProgram),
+                                            nProgram, 1, model::kProgramCount, 1, &bOk);
+    return bOk ? std::optional<int>(number) : std::nullopt;
+}
+
+void CReorderDlg::OnMoveTo() {
+    const int row = SelectedRowOrAsk();
+    if (row < 0) {
+        return;
+    }
+    const std::optional<int> number = AskMoveTarget(row + 1);
+    if (number && *number - 1 != row) {
+        MoveRow(row, *number - 1);
+    }
+}
+
 void CReorderDlg::MoveRow(int nFrom, int nTo) {
-    // The list stays where it is; the moved row is selected and focused.
-    const bool bAutoScroll = m_list->hasAutoScroll();
-    m_list->setAutoScroll(false);
-    m_pModel->MoveRow(nFrom, nTo);
-    // The selection follows the programs: the neighbour keeps its own state in its new row.
+    // The moved row is selected and focused, and the list keeps it in view.
     QItemSelectionModel* pSelection = m_list->selectionModel();
-    const bool bNeighbourSelected = pSelection->isRowSelected(nTo, {});
-    pSelection->select(
-        m_pModel->index(nFrom, 0),
-        (bNeighbourSelected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
-            QItemSelectionModel::Rows);
+    // The selection follows the programs: each row between keeps its own state as it moves.
+    const int step = nFrom < nTo ? 1 : -1;
+    std::vector<bool> selected;
+    for (int row = nFrom + step; row != nTo + step; row += step) {
+        selected.push_back(pSelection->isRowSelected(row, {}));
+    }
+    m_pModel->MoveRow(nFrom, nTo);
+    for (size_t i = 0; i < selected.size(); ++i) {
+        const int row = nFrom + static_cast<int>(i) * step;
+        if (selected[i] != pSelection->isRowSelected(row, {})) {
+            pSelection->select(
+                m_pModel->index(row, 0),
+                (selected[i] ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                    QItemSelectionModel::Rows);
+        }
+    }
     m_list->setFocus(Qt::OtherFocusReason);
     const int column = std::max(m_list->currentIndex().column(), 0);
-    pSelection->setCurrentIndex(m_pModel->index(nTo, column),
-                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    m_list->setAutoScroll(bAutoScroll);
+    const QModelIndex moved = m_pModel->index(nTo, column);
+    pSelection->setCurrentIndex(moved, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    // Vertically only: the columns the user scrolled to stay.
+    const int scrolledTo = m_list->horizontalScrollBar()->value();
+    m_list->scrollTo(moved);
+    m_list->horizontalScrollBar()->setValue(scrolledTo);
     m_list->viewport()->update();
 }
 

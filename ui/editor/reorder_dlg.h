@@ -1,5 +1,6 @@
-// Edit > Reorder Programs: the 2000 programs as rows of their 48 slots, moved one row at a time.
-// The dialog works on its own copy of the book and writes the new order back only on OK.
+// Edit > Reorder Programs: the 2000 programs as rows of their type and 48 slots, moved one row
+// at a time or to a number in one step. The dialog works on its own copy of the book and writes
+// the new order back only on OK.
 //
 // Threads: user-interface thread only.
 #pragma once
@@ -7,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "model/program_book.h"
@@ -18,8 +20,9 @@ namespace editor {
 class CListCtrlEx;
 
 // The rows of the list: row r shows program m_rows[r] of the work book, which itself never
-// moves. Cells are formatted when drawn, so opening costs no 96,000 strings. Each row is headed
-// by its program number, the number its program will have after OK.
+// moves: its type in column 0, then its 48 slots. Cells are formatted when drawn, so opening
+// costs no 96,000 strings. Each row is headed by its program number, the number its program
+// will have after OK.
 class CProgramRowModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -31,9 +34,13 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // The column of slot 0; the type stands before it.
+    static constexpr int kFirstSlotColumn = 1;
+
     int ProgramOfRow(int nRow) const { return m_rows[nRow]; }
-    // Exchanges the programs of row nFrom and its neighbour nTo. The rows themselves stay, so
-    // no index a client holds moves: only the two rows' data change.
+    // Moves the program of row nFrom to row nTo, the rows between moving one place towards
+    // nFrom. The rows themselves stay, so no index a client holds moves: only the data of the
+    // rows from nFrom to nTo change.
     void MoveRow(int nFrom, int nTo);
 
 private:
@@ -52,6 +59,8 @@ public:
 
     void OnUp();
     void OnDown();
+    // Asks for the number the first selected program moves to, and moves it there.
+    void OnMoveTo();
     void MoveRow(int nFrom, int nTo);
 
     CListCtrlEx* List() const { return m_list; }
@@ -63,10 +72,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The number for Move to..., 1 to 2000; nullopt when the user cancels. Runs a dialog.
+    virtual std::optional<int> AskMoveTarget(int nProgram);
 
 private:
     void OnInitDialog();
     int FirstSelectedRow() const;
+    // The first selected row, or -1 after telling the user to select one.
+    int SelectedRowOrAsk() const;
 
     CListCtrlEx* m_list;
     CProgramRowModel* m_pModel = nullptr;

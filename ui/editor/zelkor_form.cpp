@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,16 +21,13 @@
 #include "res/ids_editor.h"
 #include "res/notifications.h"
 #include "res/strings.h"
+#include "ui/editor/book_history.h"
 #include "widgets/control_ids.h"
 #include "widgets/screen_fit.h"
 
 namespace editor {
 
 namespace {
-
-QString Printf1(const char* pattern, int n) {
-    return QString::fromLatin1(pattern).replace(QLatin1String("%d"), QString::number(n));
-}
 
 QString Printf2(const char* pattern, int a, int b) {
     QString text = QString::fromLatin1(pattern);
@@ -44,7 +42,7 @@ const QStringList& ProgramNumberTexts() {
         QStringList list;
         list.reserve(model::kProgramCount);
         for (int n = 1; n <= model::kProgramCount; ++n) {
-            list.append(Printf1(res::kProgramNumber, n));
+            list.append(NumberedText(res::kProgramNumber, n));
         }
         return list;
     }();
@@ -52,6 +50,10 @@ const QStringList& ProgramNumberTexts() {
 }
 
 }  // namespace
+
+QString NumberedText(const char* pattern, int nNumber) {
+    return QString::fromLatin1(pattern).replace(QLatin1String("%d"), QString::number(nNumber));
+}
 
 CZelkorForm::CZelkorForm(QWidget* pParent) : QWidget(pParent) {
     setObjectName(QStringLiteral("CZelkorForm"));
@@ -66,6 +68,30 @@ CZelkorForm::~CZelkorForm() {
     }
 }
 
+void CZelkorForm::SetDocument(model::CZelkorConfigDoc* pDoc) {
+    m_pHistory.reset();
+    m_pDoc = pDoc;
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    m_pHistory = std::make_unique<CBookHistory>(*m_pDoc);
+    connect(m_pHistory.get(), &CBookHistory::BookChanged, this, &CZelkorForm::ShowProgram);
+    connect(m_pHistory.get(), &CBookHistory::StateChanged, this,
+            &CZelkorForm::CommandStatesChanged);
+}
+
+bool CZelkorForm::ChangeBook(const QString& strName, int nFirst, int nCount,
+                             const std::function<bool()>& fnChange) {
+    return m_pHistory ? m_pHistory->Change(strName, nFirst, nCount, fnChange) : fnChange();
+}
+
+void CZelkorForm::SetProgramModified(bool bModified) {
+    if (m_bProgramModified != bModified) {
+        m_bProgramModified = bModified;
+        emit CommandStatesChanged();
+    }
+}
+
 void CZelkorForm::CreateControls() {
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(10, 10, 10, 10);
@@ -76,12 +102,15 @@ void CZelkorForm::CreateControls() {
     SetTabOrder();
     ConnectHandlers();
     AddProgramCommands();
+    AddEditCommands();
 }
 
 void CZelkorForm::ConnectHandlers() {
     connect(m_pSingle, &QRadioButton::clicked, this, &CZelkorForm::OnProgramType);
     connect(m_pGroups, &QRadioButton::clicked, this, &CZelkorForm::OnProgramType);
     connect(m_pJump, &QPushButton::clicked, this, &CZelkorForm::OnJump);
+    // The field's own Enter, as a dialog's default button would take it.
+    connect(m_pJumpNumber, &QLineEdit::returnPressed, this, &CZelkorForm::OnJump);
     connect(m_pNext, &QPushButton::clicked, this, &CZelkorForm::OnNextProgram);
     connect(m_pPrev, &QPushButton::clicked, this, &CZelkorForm::OnPrevProgram);
     // activated() is the user's choice only, as the old selection-change notification was.
@@ -96,6 +125,8 @@ void CZelkorForm::ConnectHandlers() {
                 [this, nID] { OnFrequencyChange(nID); });
         m_fields[slot]->installEventFilter(this);
     }
+    m_pJumpNumber->installEventFilter(this);
+    m_cbProgram->lineEdit()->installEventFilter(this);
 }
 
 int CZelkorForm::FieldId(const QObject* pObject) const {
@@ -111,7 +142,28 @@ int CZelkorForm::FocusedFieldId() const {
     return FieldId(window()->focusWidget());
 }
 
+bool CZelkorForm::FilterUndoKey(QObject* pWatched, QEvent* pEvent) {
+    // A text field claims Undo and Redo for its own typing even when it has none; then the keys
+    // are the book's (Edit > Undo), so that they take back a deletion wherever the focus is.
+    auto* pEdit = qobject_cast<QLineEdit*>(pWatched);
+    if (pEdit == nullptr || pEvent->type() != QEvent::ShortcutOverride) {
+        return false;
+    }
+    auto* pKey = static_cast<QKeyEvent*>(pEvent);
+    const bool bUndo = pKey->matches(QKeySequence::Undo);
+    const bool bRedo = pKey->matches(QKeySequence::Redo) ||
+                       pKey->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y);
+    if ((bUndo && !pEdit->isUndoAvailable()) || (bRedo && !pEdit->isRedoAvailable())) {
+        pKey->ignore();
+        return true;
+    }
+    return false;
+}
+
 bool CZelkorForm::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (FilterUndoKey(pWatched, pEvent)) {
+        return true;
+    }
     const int nID = FieldId(pWatched);
     if (nID != 0 && pEvent->type() == QEvent::FocusIn) {
         m_nCheckedFieldId = 0;
@@ -159,6 +211,7 @@ QWidget* CZelkorForm::CreateTopRow() {
     m_cbProgram->setInsertPolicy(QComboBox::NoInsert);
     m_cbProgram->setMaxVisibleItems(16);
     m_cbProgram->setAccessibleName(QString::fromLatin1(res::kAccProgram));
+    m_cbProgram->lineEdit()->setAccessibleName(QString::fromLatin1(res::kAccProgram));
     m_cbProgram->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbProgram->setMinimumContentsLength(4);
     m_pPrev = new QPushButton(QString::fromLatin1(res::kPrevProgram), pProgramBox);
@@ -216,7 +269,7 @@ QWidget* CZelkorForm::CreateGrid() {
     for (int group = 0; group < model::kGroupCount; ++group) {
         // The group box is a sibling drawn behind its column, so that hiding it for a Single
         // Frequencies program leaves the fields exactly where they are.
-        auto* pBox = new QGroupBox(Printf1(res::kGroupBox, group + 1), pGrid);
+        auto* pBox = new QGroupBox(NumberedText(res::kGroupBox, group + 1), pGrid);
         widgets::SetControlId(pBox, res::IDC_GROUP_BOX_FIRST + group,
                               QStringLiteral("groupBox%1").arg(group + 1));
         pBox->setFocusPolicy(Qt::NoFocus);
@@ -286,10 +339,10 @@ void CZelkorForm::SetSlotLabels(bool bGroups) {
     for (int slot = 0; slot < model::kSlotCount; ++slot) {
         const int group = slot / model::kSlotsPerGroup;
         const int position = slot % model::kSlotsPerGroup;
-        m_labels[slot]->setText(Printf1(res::kSlotLabel, bGroups ? position + 1 : slot + 1));
+        m_labels[slot]->setText(NumberedText(res::kSlotLabel, bGroups ? position + 1 : slot + 1));
         m_fields[slot]->setAccessibleName(bGroups
                                               ? Printf2(res::kAccGroupSlot, group + 1, position + 1)
-                                              : Printf1(res::kSlotLabel, slot + 1));
+                                              : NumberedText(res::kSlotLabel, slot + 1));
     }
 }
 
@@ -319,7 +372,7 @@ void CZelkorForm::ShowProgram() {
     }
     m_bUpdatingFields = false;
     UpdateData(false);
-    m_bProgramModified = false;
+    SetProgramModified(false);
     // The fields hold another text now, whatever a check before saw.
     m_nCheckedFieldId = 0;
 }
@@ -353,7 +406,7 @@ void CZelkorForm::OnFrequencyChange(int nID) {
     if (m_bUpdatingFields) {
         return;
     }
-    m_bProgramModified = true;
+    SetProgramModified(true);
     if (m_pDoc != nullptr) {
         m_pDoc->SetModifiedFlag(true);
     }
@@ -415,10 +468,7 @@ void CZelkorForm::ApplyProgramType() {
     }
 }
 
-void CZelkorForm::SaveCurrentProgram() {
-    if (m_pDoc == nullptr) {
-        return;
-    }
+void CZelkorForm::CheckFocusedField() {
     // A field that still has the focus has not been checked yet: check it as leaving it would,
     // so that the commit never reads text the rules have not seen.
     const int focused = FocusedFieldId();
@@ -426,6 +476,13 @@ void CZelkorForm::SaveCurrentProgram() {
         OnFrequencyKillFocus(focused);
         m_nCheckedFieldId = focused;
     }
+}
+
+void CZelkorForm::SaveCurrentProgram() {
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    CheckFocusedField();
     if (!m_bProgramModified) {
         return;
     }
@@ -435,7 +492,11 @@ void CZelkorForm::SaveCurrentProgram() {
     if (answer != platform::EMsgAnswer::kYes) {
         return;
     }
-    model::CFrequencyProgram& program = CurrentProgram();
+    CommitFields();
+}
+
+model::CFrequencyProgram CZelkorForm::FieldsProgram() const {
+    model::CFrequencyProgram program = m_pDoc->m_book[m_pDoc->m_nCurrent];
     program.SetGroups(m_nProgramType != 0);
     for (int slot = 0; slot < model::kSlotCount; ++slot) {
         // Text no slot can hold (negative, above 20 MHz) is stored as an empty slot.
@@ -443,6 +504,16 @@ void CZelkorForm::SaveCurrentProgram() {
         program.UpdateGroupCount(slot / model::kSlotsPerGroup);
     }
     program.Compact();
+    return program;
+}
+
+void CZelkorForm::CommitFields() {
+    const int current = m_pDoc->m_nCurrent;
+    const model::CFrequencyProgram program = FieldsProgram();
+    ChangeBook(NumberedText(res::kStepEditProgram, current + 1), current, 1, [&] {
+        CurrentProgram() = program;
+        return true;
+    });
 }
 
 void CZelkorForm::OnPrevProgram() {
@@ -504,10 +575,21 @@ void CZelkorForm::OnJump() {
 }
 
 void CZelkorForm::OnProgramType() {
+    UpdateData(true);
+    const bool bGroups = m_nProgramType != 0;
+    // A type switch is an edit only when the stored program holds something; only then is it a
+    // step of its own.
+    const bool bFilled = !CurrentProgram().IsEmpty();
+    if (bFilled && CurrentProgram().IsGroups() != bGroups) {
+        const int current = m_pDoc->m_nCurrent;
+        ChangeBook(NumberedText(res::kStepProgramType, current + 1), current, 1, [&] {
+            CurrentProgram().SetGroups(bGroups);
+            return true;
+        });
+    }
     ApplyProgramType();
-    // A type switch is an edit only when the stored program holds something.
-    if (!CurrentProgram().IsEmpty()) {
-        m_bProgramModified = true;
+    if (bFilled) {
+        SetProgramModified(true);
         m_pDoc->SetModifiedFlag(true);
     }
 }
@@ -536,8 +618,17 @@ bool CZelkorForm::OnCmdMsg(int nID, bool bExecute) {
     return true;
 }
 
-void CZelkorForm::AddCommand(int nID, std::function<void()> handler) {
+void CZelkorForm::OnUpdateCmdUI(int nID, widgets::SCommandUI& ui) {
+    const auto it = m_updates.find(nID);
+    if (it != m_updates.end() && it->second) {
+        it->second(ui);
+    }
+}
+
+void CZelkorForm::AddCommand(int nID, std::function<void()> handler,
+                             std::function<void(widgets::SCommandUI&)> update) {
     m_commands[nID] = std::move(handler);
+    m_updates[nID] = std::move(update);
 }
 
 }  // namespace editor

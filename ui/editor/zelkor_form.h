@@ -9,6 +9,8 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include "model/frequency_program.h"
 #include "model/zelkor_config_doc.h"
@@ -36,6 +38,11 @@ class CUploadJob;
 
 namespace editor {
 
+class CBookHistory;
+
+// The pattern with its %d filled in: "Delete Program 12".
+QString NumberedText(const char* pattern, int nNumber);
+
 class CZelkorForm : public QWidget, public model::IDocView, public widgets::ICommandTarget {
     Q_OBJECT
 
@@ -43,7 +50,9 @@ public:
     explicit CZelkorForm(QWidget* pParent = nullptr);
     ~CZelkorForm() override;
 
-    void SetDocument(model::CZelkorConfigDoc* pDoc) { m_pDoc = pDoc; }
+    // The document shown; the form keeps its history of changes (Undo, Redo) from now on.
+    void SetDocument(model::CZelkorConfigDoc* pDoc);
+    CBookHistory* History() const { return m_pHistory.get(); }
     // The device the form's commands talk to and the port setting Select Comm Port changes; both
     // belong to the application and outlive the form. The port setting may be null where no port
     // can be chosen (Select Comm Port then does nothing).
@@ -67,9 +76,12 @@ public:
     intptr_t SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) override;
     void OnInitialUpdate() override;
 
-    // widgets::ICommandTarget: the menu commands that the form's subsystems hand it.
+    // widgets::ICommandTarget: the menu commands that the form's subsystems hand it, with what
+    // their items show (update: none for an item that is always enabled with its own text).
     bool OnCmdMsg(int nID, bool bExecute) override;
-    void AddCommand(int nID, std::function<void()> handler);
+    void OnUpdateCmdUI(int nID, widgets::SCommandUI& ui) override;
+    void AddCommand(int nID, std::function<void()> handler,
+                    std::function<void(widgets::SCommandUI&)> update = {});
 
     // Exchanges the type and the jump text with the controls; bSaveAndValidate reads them.
     bool UpdateData(bool bSaveAndValidate = true);
@@ -82,6 +94,9 @@ public:
     void ApplyProgramType();
     // Offers to commit the fields into the stored program when they were edited.
     void SaveCurrentProgram();
+    // The program as the fields hold it, as the commit would store it (the stored one's type
+    // replaced by the radio buttons' as last read).
+    model::CFrequencyProgram FieldsProgram() const;
 
     // Navigation and the program type.
     void OnPrevProgram();
@@ -98,6 +113,14 @@ public:
     void OnDeleteProgram();
     void OnSelectCommPort();
 
+    // Edit > Undo and Redo, and the program on the Clipboard (edit_commands.cpp). The toolbar's
+    // Cut, Copy and Paste take the focused frequency field's text, or else the program.
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnCutProgram();
+    void OnCopyProgram();
+    void OnPasteProgram();
+
     QLineEdit* FrequencyField(int nSlot) const { return m_fields[nSlot]; }
     QString FieldText(int nSlot) const;
 
@@ -110,6 +133,12 @@ public:
     // Where Select Comm Port lists the ports from; null: this machine's own. Not owned.
     platform::IPortSystem* m_pPortSource = nullptr;
 
+signals:
+    // What the menu items and buttons of the form's commands show may have changed (Undo's).
+    void CommandStatesChanged();
+    // A result the user is told of in the status bar (a finished upload).
+    void StatusMessage(const QString& text);
+
 protected:
     intptr_t OnCommitProgram(uintptr_t wParam, intptr_t lParam);
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
@@ -120,7 +149,10 @@ private:
     // Allocates the job's data, offers the save prompt and checks the count programs from
     // nFirst on that will be sent; false (the user told why) when nothing may go.
     bool PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFirst, int nCount);
-    void RunUpload(upload::CUploadJob& job);
+    // Runs the progress dialog; strDone goes to the status bar when the device confirmed all.
+    void RunUpload(upload::CUploadJob& job, const QString& strDone);
+    // True when the link has a port open; otherwise tells the user how to choose one.
+    bool PortChosen() const;
     QWidget* CreateTopRow();
     QWidget* CreateGrid();
     void SetTabOrder();
@@ -128,6 +160,20 @@ private:
     void ResizeParentToFit();
     void ConnectHandlers();
     void AddProgramCommands();
+    void AddEditCommands();
+    // Makes fnChange one step of the history (programs [nFirst, nFirst + nCount) and the
+    // program on display); true when the book changed (without a history: when fnChange says
+    // it went through).
+    bool ChangeBook(const QString& strName, int nFirst, int nCount,
+                    const std::function<bool()>& fnChange);
+    // Runs the entry check of a frequency field that has the focus, as leaving it would.
+    void CheckFocusedField();
+    // Puts the fields into the stored program, as one step.
+    void CommitFields();
+    void SetProgramModified(bool bModified);
+    // Copies the programs to the Clipboard as CSV rows and as the stored records.
+    void PutOnClipboard(const std::vector<model::CFrequencyProgram>& programs, int nFirstNumber);
+    bool FilterUndoKey(QObject* pWatched, QEvent* pEvent);
     int FieldId(const QObject* pObject) const;
     int FocusedFieldId() const;
     model::CFrequencyProgram& CurrentProgram();
@@ -145,6 +191,8 @@ private:
     std::array<QLabel*, model::kSlotCount> m_labels{};
     std::array<QGroupBox*, model::kGroupCount> m_groupBoxes{};
     std::map<int, std::function<void()>> m_commands;
+    std::map<int, std::function<void(widgets::SCommandUI&)>> m_updates;
+    std::unique_ptr<CBookHistory> m_pHistory;
     bool m_bSizedOnce = false;
     // An entry check is running: focus moved by its message box is no new exit from a field.
     bool m_bInEntryCheck = false;

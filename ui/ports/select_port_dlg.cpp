@@ -90,6 +90,8 @@ void CSelectPortDlg::BuildControls() {
     m_cbPort = new QComboBox(this);
     widgets::SetControlId(m_cbPort, res::IDC_PORT_COMBO);
     m_cbPort->setEditable(true);
+    m_cbPort->setAccessibleName(QString::fromLatin1(res::kAccPortCombo));
+    m_cbPort->lineEdit()->setAccessibleName(QString::fromLatin1(res::kAccPortCombo));
     // Typed text is never taken as a choice, so it must not turn into a line either.
     m_cbPort->setInsertPolicy(QComboBox::NoInsert);
     // Nor may it pick a line: Qt would select a line whose name matches the typed text (on Enter
@@ -99,6 +101,8 @@ void CSelectPortDlg::BuildControls() {
     m_cbPort->setMaxVisibleItems(kComboListHeight / kLineHeight);
     m_cbPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbPort->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The label names the box for a reader (on Linux a box's own name is its text).
+    label->setBuddy(m_cbPort);
 
     // The opened list shows each port's stable name and description beside its name, so that
     // two identical adapters can be told apart.

@@ -56,6 +56,13 @@ CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent, CUploadJob* pJob,
     BuildControls();
     m_repaintTimer.setSingleShot(true);
     connect(&m_repaintTimer, &QTimer::timeout, this, &CUploadProgressDlg::ShowProgress);
+    // A silent device is told as such; the upload goes on waiting, and Cancel ends it.
+    m_silenceTimer.setSingleShot(true);
+    connect(&m_silenceTimer, &QTimer::timeout, this, [this] {
+        m_pSilence->setText(QString::fromLatin1(res::kUploadSilent));
+        m_pSilence->show();
+        adjustSize();
+    });
 }
 
 CUploadProgressDlg::~CUploadProgressDlg() {
@@ -71,6 +78,7 @@ void CUploadProgressDlg::BuildControls() {
     widgets::SetControlId(m_progress, res::IDC_UPLOAD_PROGRESS);
     m_progress->setTextVisible(false);
     m_progress->setMinimumHeight(dy(kBarHeight));
+    m_progress->setAccessibleName(QString::fromLatin1(res::kAccUploadProgress));
 
     // Under the bar: the share on the left, the time left on the right.
     m_pPercent = new QLabel(this);
@@ -102,6 +110,11 @@ void CUploadProgressDlg::BuildControls() {
     pBar->addWidget(m_progress);
     pBar->addLayout(pFigures);
     pLayout->addLayout(pBar);
+    m_pSilence = new QLabel(this);
+    widgets::SetControlId(m_pSilence, res::IDC_STATIC, QStringLiteral("uploadSilence"));
+    m_pSilence->setWordWrap(true);
+    m_pSilence->hide();
+    pLayout->addWidget(m_pSilence);
     pLayout->addLayout(pButtons);
 
     setFixedWidth(dx(kDialogWidth));
@@ -126,6 +139,7 @@ bool CUploadProgressDlg::OnInitDialog() {
     m_pPercent->setText(Formatted(res::kUploadPercent, 0));
     m_sinceRepaint.start();
     m_started = std::chrono::steady_clock::now();
+    m_silenceTimer.start(m_silenceNotice);
     m_hWnd =
         platform::RegisterNotifyTarget([this](uint32_t nMsg, uintptr_t wParam, intptr_t lParam) {
             OnNotify(nMsg, wParam, lParam);
@@ -153,6 +167,8 @@ int CUploadProgressDlg::SentPercent() const {
 }
 
 intptr_t CUploadProgressDlg::OnUploadProgress(uintptr_t, intptr_t) {
+    m_silenceTimer.start(m_silenceNotice);
+    m_pSilence->hide();
     // A whole book brings thousands of acknowledgements; the bar is redrawn at a steady pace
     // instead, always with the figure of the moment it is drawn.
     if (m_sinceRepaint.elapsed() >= kRepaintIntervalMs) {
@@ -195,6 +211,7 @@ void CUploadProgressDlg::OnCancel() {
 
 void CUploadProgressDlg::EndDialog(int nResult) {
     m_bEnded = true;
+    m_silenceTimer.stop();
     platform::UnregisterNotifyTarget(m_hWnd);
     done(nResult);
 }

@@ -45,9 +45,14 @@ public:
     QProgressBar* m_progress = nullptr;
     QLabel* m_pPercent = nullptr;
     QLabel* m_pTimeLeft = nullptr;
+    // Shown while the device has said nothing for m_silenceNotice.
+    QLabel* m_pSilence = nullptr;
 
     // At most this many bar repaints a second are enough to look smooth.
     static constexpr int kRepaintsPerSecond = 10;
+    // A device that answers takes milliseconds; after this long the user hears of the silence.
+    static constexpr std::chrono::seconds kSilenceNotice{5};
+    std::chrono::milliseconds m_silenceNotice = kSilenceNotice;
 
 protected:
     bool OnInitDialog();
@@ -67,6 +72,7 @@ private:
     QElapsedTimer m_sinceRepaint;
     std::chrono::steady_clock::time_point m_started;
     QTimer m_repaintTimer;     // a progress step held back until the next repaint is due
+    QTimer m_silenceTimer;     // restarted by every acknowledgement
     bool m_bJobEnded = false;  // the job closed the dialog after its last block
     bool m_bEnded = false;
 };

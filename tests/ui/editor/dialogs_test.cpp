@@ -2,8 +2,10 @@
 // a user would drive them.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -11,8 +13,10 @@
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
+#include <tuple>
 
 #include "editor/fit_text.h"
 #include "res/ids_dialogs.h"
@@ -61,6 +65,12 @@ bool ShowActive(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
+// What a screen reader is told the control is.
+QString AccessibleName(QWidget* pWidget) {
+    QAccessibleInterface* pInterface = QAccessible::queryAccessibleInterface(pWidget);
+    return pInterface != nullptr ? pInterface->text(QAccessible::Name) : QString();
+}
+
 void MaybeScreenshot(QWidget* window, const char* name) {
     const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
     if (!folder.isEmpty()) {
@@ -99,6 +109,10 @@ TEST_F(InsertProgramDialog, OnlyWholeNumbersFrom1To2000CloseWithOk) {
         auto* pEdit = Control<QLineEdit>(&dlg, res::IDC_PROGRAM_NUMBER);
         ASSERT_NE(pEdit, nullptr);
         EXPECT_EQ(pEdit->text(), "0");
+        // The number takes the keys at once, over the 0.
+        EXPECT_EQ(QApplication::focusWidget(), pEdit);
+        EXPECT_EQ(pEdit->selectedText(), "0");
+        EXPECT_EQ(AccessibleName(pEdit), "Program Number");
         if (c.typed == nullptr) {
             QTest::mouseClick(Control<QPushButton>(&dlg, res::IDOK), Qt::LeftButton);
         } else {
@@ -125,7 +139,7 @@ TEST_F(InsertProgramDialog, OnlyWholeNumbersFrom1To2000CloseWithOk) {
 TEST_F(InsertProgramDialog, CorrectionAfterARefusalIsTypedOverTheOldText) {
     CInsertProgramDlg dlg;
     ASSERT_TRUE(ShowActive(&dlg));
-    QTest::keyClick(&dlg, Qt::Key_Return);  // focus starts on OK: 0 is refused
+    QTest::keyClick(&dlg, Qt::Key_Return);  // 0, as the dialog opens, is refused
     auto* pEdit = Control<QLineEdit>(&dlg, res::IDC_PROGRAM_NUMBER);
     QTest::keyClicks(pEdit, "12");
     QTest::keyClick(pEdit, Qt::Key_Return);
@@ -206,21 +220,24 @@ protected:
     std::unique_ptr<CReorderDlg> m_pDlg;
 };
 
-TEST_F(ReorderDialog, ShowsEveryProgramAsARowOf48Cells) {
+TEST_F(ReorderDialog, ShowsEveryProgramAsARowOfItsTypeAnd48Cells) {
     const QAbstractItemModel* pModel = m_pDlg->List()->model();
     ASSERT_EQ(pModel->rowCount(), 2000);
-    ASSERT_EQ(pModel->columnCount(), 48);
-    EXPECT_EQ(pModel->headerData(0, Qt::Horizontal).toString(), "F0");
-    EXPECT_EQ(pModel->headerData(47, Qt::Horizontal).toString(), "F47");
-    EXPECT_EQ(pModel->index(0, 0).data().toString(), "1.0");
-    EXPECT_EQ(pModel->index(0, 1).data().toString(), "0.0");
-    EXPECT_EQ(pModel->index(1234, 47).data().toString(), "123.5");
-    for (int column = 0; column < 48; ++column) {
+    ASSERT_EQ(pModel->columnCount(), 49);
+    EXPECT_EQ(pModel->headerData(0, Qt::Horizontal).toString(), "Type");
+    EXPECT_EQ(pModel->headerData(1, Qt::Horizontal).toString(), "Freq. 1");
+    EXPECT_EQ(pModel->headerData(48, Qt::Horizontal).toString(), "Freq. 48");
+    EXPECT_EQ(pModel->index(0, 0).data().toString(), "Single");
+    EXPECT_EQ(pModel->index(1, 0).data().toString(), "Groups");
+    EXPECT_EQ(pModel->index(0, 1).data().toString(), "1.0");
+    EXPECT_EQ(pModel->index(0, 2).data().toString(), "0.0");
+    EXPECT_EQ(pModel->index(1234, 48).data().toString(), "123.5");
+    for (int column = 1; column < 49; ++column) {
         EXPECT_EQ(pModel->index(1999, column).data().toString(), "0.0");  // the empty program
     }
     const QHeaderView* pHeader = m_pDlg->List()->horizontalHeader();
-    EXPECT_GE(pHeader->sectionSize(0), 50);
-    EXPECT_GE(pHeader->sectionSize(47), pHeader->sectionSizeHint(47));
+    EXPECT_GE(pHeader->sectionSize(1), 50);
+    EXPECT_GE(pHeader->sectionSize(48), pHeader->sectionSizeHint(48));
     EXPECT_EQ(m_pDlg->windowTitle(), "Reorder Programs");
     EXPECT_EQ(Control<QPushButton>(m_pDlg.get(), res::IDC_UP)->text(), "&Up");
     EXPECT_EQ(Control<QPushButton>(m_pDlg.get(), res::IDC_DOWN)->text(), "&Down");
@@ -297,6 +314,47 @@ TEST_F(ReorderDialog, EnterWithoutMovesRewritesTheSameBook) {
     EXPECT_EQ(*m_pBook, *m_pOriginal);
 }
 
+// Move to... takes the first selected program to the number typed in its dialog in one step, the
+// programs between moving one place; every move keeps the moved row in view.
+TEST_F(ReorderDialog, MoveToTakesAProgramToANumberInOneStepAndTheListFollows) {
+    editor::CListCtrlEx* pList = m_pDlg->List();
+    EXPECT_EQ(AccessibleName(pList), "Programs");
+    auto inView = [pList](int row) {
+        return pList->viewport()->rect().contains(pList->visualRect(pList->model()->index(row, 1)));
+    };
+    // From row, the number typed (none: cancelled), the row it lands on.
+    for (const auto& [from, typed, to] :
+         {std::tuple{0, "1000", 999}, {1500, "3", 2}, {40, "", 40}}) {
+        std::vector<int> before(model::kProgramCount);
+        for (int row = 0; row < model::kProgramCount; ++row) {
+            before[row] = ProgramOfRow(row);
+        }
+        ClickRow(from);
+        QTimer::singleShot(0, m_pDlg.get(), [&] {
+            auto* pAsk = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(pAsk, nullptr);
+            EXPECT_EQ(pAsk->labelText(), QString("Move program %1 to number:").arg(from + 1));
+            pAsk->findChild<QLineEdit*>()->selectAll();
+            QTest::keyClicks(pAsk->findChild<QLineEdit*>(), typed);
+            QTest::keyClick(pAsk->findChild<QLineEdit*>(),
+                            *typed ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        Click(res::IDC_MOVE_TO);
+        EXPECT_EQ(ProgramOfRow(to), before[from]) << from;
+        for (int row = from, step = from < to ? 1 : -1; row != to; row += step) {
+            ASSERT_EQ(ProgramOfRow(row), before[row + step]) << row;
+        }
+        EXPECT_EQ(pList->currentIndex().row(), to);
+        EXPECT_TRUE(inView(to)) << from;
+    }
+    // Down past the bottom of the view: the list scrolls with the row.
+    ClickRow(0);
+    Click(res::IDC_DOWN, 60);
+    EXPECT_TRUE(inView(60));
+    MaybeScreenshot(m_pDlg.get(), "reorder_after_moves");
+    EXPECT_EQ(*m_pBook, *m_pOriginal);  // nothing before OK
+}
+
 // Opens a Reorder dialog on a book whose every slot holds the largest value, in a given font.
 std::unique_ptr<CReorderDlg> LargeValuesDialog(const CProgramBook& book, const QFont& font) {
     auto pDlg = std::make_unique<CReorderDlg>();
@@ -319,7 +377,7 @@ TEST(ReorderColumns, ShowTheWidestValueWholeInTheFontInUse) {
         SCOPED_TRACE(font.pixelSize());
         auto pDlg = LargeValuesDialog(*pBook, font);
         editor::CListCtrlEx* pList = pDlg->List();
-        EXPECT_EQ(pList->model()->index(0, 0).data().toString(), "20000000.0");
+        EXPECT_EQ(pList->model()->index(0, 1).data().toString(), "20000000.0");
         const QFontMetrics metrics(pList->font());
         const auto measure = [&](std::string_view text) {
             return metrics.horizontalAdvance(
@@ -327,7 +385,7 @@ TEST(ReorderColumns, ShowTheWidestValueWholeInTheFontInUse) {
         };
         EXPECT_GE(pList->rowHeight(0), metrics.height());
         // The list shortens a text whose width and 12 pixels of allowance do not fit.
-        for (int column : {0, 1, 46, 47}) {
+        for (int column : {1, 2, 47, 48}) {
             const int width = pList->horizontalHeader()->sectionSize(column);
             EXPECT_GE(width, metrics.horizontalAdvance(QStringLiteral("20000000.0")) + 12)
                 << column;
@@ -374,6 +432,7 @@ TEST_F(ReorderDialog, DownExchangesTheDataOfTwoRowsAndMovesNoIndex) {
     // Held as an accessibility client holds them.
     const QPersistentModelIndex held5(pModel->index(5, 3));
     const QPersistentModelIndex held6(pModel->index(6, 0));
+    const QPersistentModelIndex held6Slot(pModel->index(6, 1));
     QSignalSpy changed(pModel, &QAbstractItemModel::dataChanged);
     QSignalSpy moved(pModel, &QAbstractItemModel::rowsAboutToBeMoved);
     QSignalSpy layout(pModel, &QAbstractItemModel::layoutAboutToBeChanged);
@@ -387,10 +446,11 @@ TEST_F(ReorderDialog, DownExchangesTheDataOfTwoRowsAndMovesNoIndex) {
     const auto topLeft = changed[0][0].value<QModelIndex>();
     const auto bottomRight = changed[0][1].value<QModelIndex>();
     EXPECT_EQ(std::pair(topLeft.row(), topLeft.column()), std::pair(5, 0));
-    EXPECT_EQ(std::pair(bottomRight.row(), bottomRight.column()), std::pair(6, 47));
+    EXPECT_EQ(std::pair(bottomRight.row(), bottomRight.column()), std::pair(6, 48));
     EXPECT_EQ(held5.row(), 5);
     EXPECT_EQ(held6.row(), 6);
-    EXPECT_EQ(held6.data().toString(), "6.0");  // program 6's first slot, now in row 6
+    EXPECT_EQ(held6.data().toString(), "Groups");  // program 6's type, now in row 6
+    EXPECT_EQ(held6Slot.data().toString(), "6.0");
     EXPECT_EQ(ProgramOfRow(6), 5);
     EXPECT_EQ(m_pDlg->List()->currentIndex().row(), 6);
 }

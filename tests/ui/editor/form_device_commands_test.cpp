@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -227,6 +228,7 @@ TEST_F(FormDeviceCommands, LoadDeviceSendsTheWholeBookAndClosesByItself) {
     }
     std::vector<uint8_t> expected(model::CProgramBook::EncodedSize());
     m_doc.m_book.EncodeAll(expected.data());
+    QSignalSpy status(&m_form, &CZelkorForm::StatusMessage);
 
     const std::optional<int> bar = RunUpload([this] { LoadDevice(); });
     ASSERT_TRUE(bar.has_value());
@@ -235,6 +237,17 @@ TEST_F(FormDeviceCommands, LoadDeviceSendsTheWholeBookAndClosesByItself) {
     EXPECT_EQ(m_device->BookImage(), expected);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(m_messages.Count(), 0u);
+    // The status bar says so once the device has confirmed it.
+    ASSERT_EQ(status.count(), 1);
+    EXPECT_EQ(status[0][0].toString(), "Upload finished: the device confirmed the book.");
+}
+
+// Without a port the commands say how to choose one; nothing is sent and no dialog opens.
+TEST_F(FormDeviceCommands, WithoutAPortEachCommandSaysHowToChooseOne) {
+    m_form.OnCmdMsg(res::ID_TEST_CONNECTION, true);
+    LoadDevice();
+    UploadCurrentProgram();
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>(3, res::kMsgNoPortSelected));
 }
 
 TEST_F(FormDeviceCommands, UploadCurrentProgramSendsTheIndexOfTheProgramShown) {
@@ -282,9 +295,11 @@ TEST_F(FormDeviceCommands, AnUnconfirmedUploadIsReportedOnceAfterTheDialog) {
     sim::SSimOptions options;
     options.bNoFinalAck = true;
     Connect(options);
+    QSignalSpy status(&m_form, &CZelkorForm::StatusMessage);
     const std::optional<int> bar = RunUpload([this] { UploadCurrentProgram(); });
     ASSERT_TRUE(bar.has_value());
     EXPECT_EQ(*bar, 97);
+    EXPECT_EQ(status.count(), 0);  // nothing finished
     // The device's time after the last block was over when the dialog closed: the warning
     // follows the dialog before the command returns, once.
     ASSERT_TRUE(testing_support::DeliverPostedNotifications());

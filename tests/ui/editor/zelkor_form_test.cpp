@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -142,6 +143,10 @@ TEST_F(Form, EveryControlHasItsIdAndTheTemplatesTabOrder) {
     for (int id = 1101; id <= 1148; ++id) {
         EXPECT_NE(Label(id), nullptr) << id;
     }
+    // The program box's edit part, which takes the keys, is named as the box is.
+    QWidget* pProgramEdit = widgets::FindControlAs<QComboBox>(&m_form, 1005)->lineEdit();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(pProgramEdit)->text(QAccessible::Name),
+              "Program number");
     // Tab from each control reaches the next one in the template's order (down each column).
     for (size_t i = 2; i + 1 < ids.size(); ++i) {
         QWidget* pControl = widgets::FindControl(&m_form, ids[i]);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -102,6 +103,10 @@ TEST_F(SelectPortDlg, ListsThePortsInOrderMarksThePortInUseAndStartsOnOk) {
         EXPECT_EQ(dlg.windowTitle(), "Select Comm Port");
         auto* label = Control<QLabel>(dlg, res::IDC_STATIC);
         EXPECT_EQ(label->text(), "Select Comm Port");
+        // A reader names the edit part that takes the keys; the label names the box.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(combo->lineEdit())->text(QAccessible::Name),
+                  "Port");
+        EXPECT_EQ(label->buddy(), combo);
         QTest::keyClick(combo, Qt::Key_Down);
         QTest::mouseClick(Ok(dlg), Qt::LeftButton);
     });

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -27,6 +28,13 @@ using namespace std::chrono_literals;
 using testing_support::SampleBook;
 using testing_support::SSimLink;
 using upload::CUploadProgressDlg;
+
+void MaybeScreenshot(QWidget* pWindow, const char* name) {
+    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        pWindow->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+    }
+}
 
 // Jobs that let the test see whether their thread is still there.
 template <class TJob>
@@ -106,6 +114,8 @@ TEST_F(UploadProgressDlg, HasTheTemplateCaptionAndControls) {
     auto* bar = dlg.findChild<QProgressBar*>(QString::number(res::IDC_UPLOAD_PROGRESS));
     ASSERT_EQ(bar, dlg.m_progress);
     EXPECT_EQ(bar->property("controlId").toInt(), res::IDC_UPLOAD_PROGRESS);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(bar)->text(QAccessible::Name),
+              "Upload progress");
     QPushButton* cancel = CancelButton(dlg);
     ASSERT_NE(cancel, nullptr);
     EXPECT_EQ(cancel->text(), res::kUploadCancel);
@@ -206,9 +216,15 @@ TEST_F(UploadProgressDlg, SilentDeviceWaitsUntilCancel) {
         SampleBook()->EncodeAll(job.m_pData.get());
         CUploadProgressDlg dlg;
         Prepare(job, dlg, s.link);
+        // The silence is told of after this long; the dialog waits on, Cancel at hand.
+        dlg.m_silenceNotice = 100ms;
         bool bWasWaiting = false;
         Run(dlg, [&] {
             ASSERT_TRUE(s.device.WaitForFrames(1, 10s));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return dlg.m_pSilence->isVisible(); }, 10000));
+            EXPECT_TRUE(dlg.m_pSilence->text().startsWith("The device has not answered."));
+            EXPECT_TRUE(CancelButton(dlg)->isEnabled());
+            MaybeScreenshot(&dlg, "upload_silent_device");
             bWasWaiting = dlg.isVisible() && !job.m_bDone && dlg.m_progress->value() == 0;
             c.cancel(dlg);
         });

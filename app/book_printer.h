@@ -1,0 +1,46 @@
+// File > Print, Print Preview and Export PDF...: the book's pages painted as the core lays them
+// out (editor/book_print.h), on a printer, in the preview or into a PDF.
+//
+// Threads: user-interface thread only.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+#include "editor/book_print.h"
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace app {
+
+class CBookPrinter {
+public:
+    // The book's programs as they stand now; title heads every page (the file's name).
+    CBookPrinter(const model::CProgramBook& book, QString title);
+
+    // Paints every page onto the device (a printer or a PDF writer); false when the device
+    // could not be painted on.
+    bool Print(QPagedPaintDevice& device);
+    // Lays the pages out for a page of this size on the painter's device; the page count.
+    int Layout(QPainter& painter, const QRect& page);
+    // Paints page nPage (0-based) of the last layout.
+    void PaintPage(QPainter& painter, int nPage) const;
+
+private:
+    void PaintCell(QPainter& painter, int nColumn, int nTop, const QStringList& lines) const;
+
+    std::vector<editor::SPrintRow> m_rows;
+    QString m_strTitle;
+    QFont m_font;
+    QFont m_titleFont;
+    QRect m_page;
+    int m_nLineHeight = 0;
+    int m_nPad = 0;
+    std::vector<int> m_columnLeft;  // one more than the columns: the right edge last
+    std::vector<editor::SPrintPage> m_pages;
+};
+
+}  // namespace app

@@ -1,0 +1,68 @@
+#include "editor/book_print.h"
+
+#include <algorithm>
+
+#include "editor/frequency_rules.h"
+#include "platform/text_format.h"
+#include "res/strings.h"
+
+namespace editor {
+
+int SPrintRow::Lines() const {
+    size_t lines = 1;
+    for (const auto& group : groups) {
+        lines = std::max(lines, group.size());
+    }
+    return static_cast<int>(lines);
+}
+
+std::array<std::string, kPrintColumns> PrintColumnTitles() {
+    std::array<std::string, kPrintColumns> titles{res::kPrintColumnNumber, res::kPrintColumnType};
+    for (int group = 0; group < model::kGroupCount; ++group) {
+        titles[2 + group] = platform::FormatText(res::kGroupBox, group + 1);
+    }
+    return titles;
+}
+
+std::vector<SPrintRow> PrintRows(const model::CProgramBook& book) {
+    std::vector<SPrintRow> rows;
+    for (int i = 0; i < model::kProgramCount; ++i) {
+        const model::CFrequencyProgram& program = book[i];
+        if (program.IsEmpty()) {
+            continue;
+        }
+        SPrintRow& row = rows.emplace_back();
+        row.strNumber = std::to_string(i + 1);
+        row.strType = program.IsGroups() ? res::kTypeGroups : res::kTypeSingle;
+        for (int slot = 0; slot < model::kSlotCount; ++slot) {
+            if (program.m_freq[slot] != 0) {
+                row.groups[slot / model::kSlotsPerGroup].push_back(
+                    SlotToText(program.m_freq[slot]));
+            }
+        }
+    }
+    return rows;
+}
+
+std::vector<SPrintPage> Paginate(const std::vector<SPrintRow>& rows, int nLinesPerPage) {
+    const int room = std::max(nLinesPerPage - 1, 1);  // under the column titles
+    std::vector<SPrintPage> pages(1);
+    int used = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int lines = rows[i].Lines();
+        if (used > 0 && used + lines > room) {
+            pages.back().nEnd = i;
+            pages.push_back({i, i});
+            used = 0;
+        }
+        used += lines;
+    }
+    pages.back().nEnd = rows.size();
+    return pages;
+}
+
+std::string PageNumberText(int nPage, int nPages) {
+    return platform::FormatText(res::kPrintPage, nPage, nPages);
+}
+
+}  // namespace editor

@@ -1,0 +1,67 @@
+// The changes of the book, for Edit > Undo and Redo. Each change is one step on a QUndoStack;
+// a step keeps only the programs it changed, as the book does not hold them (so a step that
+// touches the whole book keeps one copy of it), and the program on display before and after.
+// The document's modified flag follows the stack: it is clear exactly when the book is as it
+// was last saved, opened or started.
+//
+// Threads: user-interface thread only.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <functional>
+
+#include "model/zelkor_config_doc.h"
+
+namespace editor {
+
+class CBookHistory : public QObject, public model::IDocHistory {
+    Q_OBJECT
+
+public:
+    // Steps kept before the oldest goes.
+    static constexpr int kUndoLimit = 100;
+
+    // Becomes the document's history until it goes.
+    explicit CBookHistory(model::CZelkorConfigDoc& doc, QObject* pParent = nullptr);
+    ~CBookHistory() override;
+
+    // Makes fnChange one step named strName. fnChange may change the programs [nFirst, nFirst +
+    // nCount) and the program on display, nothing else of the book; it returns false when it
+    // did not go through (the book is then as it was). A change that left every program as it
+    // was is no step. True when a step was made.
+    bool Change(const QString& strName, int nFirst, int nCount,
+                const std::function<bool()>& fnChange);
+    // The state that was saved is not reached again by Undo (the document lost its file).
+    void ForgetSavedState();
+
+    bool CanUndo() const { return m_stack.canUndo(); }
+    bool CanRedo() const { return m_stack.canRedo(); }
+    QString UndoText() const { return m_stack.undoText(); }
+    QString RedoText() const { return m_stack.redoText(); }
+    void Undo() { m_stack.undo(); }
+    void Redo() { m_stack.redo(); }
+    const QUndoStack& Stack() const { return m_stack; }
+    // The programs all the steps keep, a measure of what the history costs.
+    size_t KeptPrograms() const;
+
+    // model::IDocHistory
+    void OnBookSaved() override { m_stack.setClean(); }
+    void OnBookStarted() override { m_stack.clear(); }
+
+signals:
+    // Undo or Redo changed the book and perhaps the program on display: it is shown again.
+    void BookChanged();
+    // What Undo and Redo can do, or the names of their steps, changed.
+    void StateChanged();
+
+private:
+    friend class CProgramsStep;
+    void FollowCleanState();
+
+    model::CZelkorConfigDoc& m_doc;
+    QUndoStack m_stack;
+};
+
+}  // namespace editor

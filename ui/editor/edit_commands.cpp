@@ -1,0 +1,184 @@
+// The form's Edit commands: Undo and Redo of the book's changes, and the program on display on
+// the Clipboard (Cut, Copy and Paste Program, and the toolbar's Cut, Copy and Paste, which take
+// the text of a frequency field that has the focus).
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+
+#include "editor/program_clipboard.h"
+#include "platform/message_box.h"
+#include "platform/text_format.h"
+#include "res/ids_app.h"
+#include "res/ids_editor.h"
+#include "res/strings.h"
+#include "ui/editor/book_history.h"
+#include "ui/editor/zelkor_form.h"
+
+namespace editor {
+
+namespace {
+
+// "&Undo Delete Program 12\tCtrl+Z", or the bare item without a step.
+QString StepItemText(const char* bare, const char* named, const QString& step) {
+    if (step.isEmpty()) {
+        return QString::fromLatin1(bare);
+    }
+    return QString::fromLatin1(named).replace(QLatin1String("%s"), step);
+}
+
+QByteArray Bytes(const std::string& bytes) {
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace
+
+void CZelkorForm::AddEditCommands() {
+    AddCommand(
+        res::ID_EDIT_UNDO, [this] { OnEditUndo(); },
+        [this](widgets::SCommandUI& ui) {
+            // Edits on the form not yet committed are the newest change.
+            const bool bPending = m_pDoc != nullptr && m_bProgramModified;
+            const QString step = bPending
+                                     ? NumberedText(res::kStepEditProgram, m_pDoc->m_nCurrent + 1)
+                                 : m_pHistory ? m_pHistory->UndoText()
+                                              : QString();
+            ui.bEnabled = bPending || (m_pHistory && m_pHistory->CanUndo());
+            ui.strText = StepItemText(res::kItemUndo, res::kItemUndoStep, step);
+        });
+    AddCommand(
+        res::ID_EDIT_REDO, [this] { OnEditRedo(); },
+        [this](widgets::SCommandUI& ui) {
+            // New edits end what there was to redo, as typing after Undo does in any editor.
+            ui.bEnabled = !m_bProgramModified && m_pHistory && m_pHistory->CanRedo();
+            ui.strText = StepItemText(res::kItemRedo, res::kItemRedoStep,
+                                      ui.bEnabled ? m_pHistory->RedoText() : QString());
+        });
+    AddCommand(res::ID_CUT_PROGRAM, [this] { OnCutProgram(); });
+    AddCommand(res::ID_COPY_PROGRAM, [this] { OnCopyProgram(); });
+    AddCommand(res::ID_PASTE_PROGRAM, [this] { OnPasteProgram(); });
+    auto focusedField = [this]() -> QLineEdit* {
+        const int nID = FocusedFieldId();
+        return nID != 0 ? FrequencyField(nID - res::IDC_FREQ_FIRST) : nullptr;
+    };
+    AddCommand(res::ID_EDIT_CUT, [this, focusedField] {
+        if (QLineEdit* pField = focusedField()) {
+            pField->cut();
+        } else {
+            OnCutProgram();
+        }
+    });
+    AddCommand(res::ID_EDIT_COPY, [this, focusedField] {
+        if (QLineEdit* pField = focusedField()) {
+            pField->copy();
+        } else {
+            OnCopyProgram();
+        }
+    });
+    AddCommand(res::ID_EDIT_PASTE, [this, focusedField] {
+        if (QLineEdit* pField = focusedField()) {
+            pField->paste();
+        } else {
+            OnPasteProgram();
+        }
+    });
+}
+
+void CZelkorForm::OnEditUndo() {
+    if (m_pDoc == nullptr || !m_pHistory) {
+        return;
+    }
+    CheckFocusedField();
+    if (m_bProgramModified) {
+        // The edits become a step of their own and are taken back, so that Redo brings them
+        // back; edits that change nothing are simply dropped.
+        const int current = m_pDoc->m_nCurrent;
+        const model::CFrequencyProgram program = FieldsProgram();
+        if (m_pHistory->Change(NumberedText(res::kStepEditProgram, current + 1), current, 1, [&] {
+                CurrentProgram() = program;
+                return true;
+            })) {
+            m_pHistory->Undo();
+        } else {
+            ShowProgram();
+        }
+        return;
+    }
+    m_pHistory->Undo();
+}
+
+void CZelkorForm::OnEditRedo() {
+    if (m_pHistory && !m_bProgramModified) {
+        m_pHistory->Redo();
+    }
+}
+
+void CZelkorForm::PutOnClipboard(const std::vector<model::CFrequencyProgram>& programs,
+                                 int nFirstNumber) {
+    auto* pData = new QMimeData;
+    pData->setText(QString::fromStdString(ProgramsToText(programs, nFirstNumber)));
+    pData->setData(QString::fromLatin1(kProgramsMimeType), Bytes(ProgramsToRecords(programs)));
+    QApplication::clipboard()->setMimeData(pData);
+}
+
+void CZelkorForm::OnCopyProgram() {
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    // What the form shows, edits included, as the commit would store it.
+    CheckFocusedField();
+    PutOnClipboard({FieldsProgram()}, m_pDoc->m_nCurrent + 1);
+}
+
+void CZelkorForm::OnCutProgram() {
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    OnCopyProgram();
+    OnDeleteProgram();
+}
+
+void CZelkorForm::OnPasteProgram() {
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    const QMimeData* pData = QApplication::clipboard()->mimeData();
+    std::vector<model::CFrequencyProgram> programs;
+    if (pData != nullptr) {
+        const QByteArray records = pData->data(QString::fromLatin1(kProgramsMimeType));
+        const std::string text = pData->text().toStdString();
+        if (auto fault = ProgramsFromClipboard(
+                std::string_view(records.constData(), static_cast<size_t>(records.size())), text,
+                programs)) {
+            platform::ShowAppMessage(res::kMsgPasteRefused, std::string(), fault->Describe());
+            return;
+        }
+    }
+    if (programs.empty()) {
+        platform::ShowAppMessage(res::kMsgClipboardEmpty);
+        return;
+    }
+    const int first = m_pDoc->m_nCurrent;
+    const int count = static_cast<int>(programs.size());
+    if (count > model::kProgramCount - first) {
+        platform::ShowAppMessage(platform::FormatText(res::kMsgPastePastEnd, count, first + 1,
+                                                      model::kProgramCount - first));
+        return;
+    }
+    // The program on display is replaced: its edits are offered for keeping first.
+    SaveCurrentProgram();
+    const QString name = count == 1 ? NumberedText(res::kStepPasteProgram, first + 1)
+                                    : QString::fromStdString(platform::FormatText(
+                                          res::kStepPastePrograms, first + 1, first + count));
+    if (ChangeBook(name, first, count, [&] {
+            for (int i = 0; i < count; ++i) {
+                m_pDoc->m_book[first + i] = programs[i];
+            }
+            return true;
+        })) {
+        m_pDoc->SetModifiedFlag(true);
+    }
+    ShowProgram();
+}
+
+}  // namespace editor
