@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editor/frequency_rules.h"
+#include "editor/program_check.h"
 #include "model/file_access.h"
 #include "platform/file.h"
 #include "platform/text_format.h"
@@ -327,24 +328,14 @@ std::optional<SCsvFault> CsvRowsToPrograms(std::string_view text,
 }
 
 std::optional<SCsvFault> CheckStoredProgram(const model::CFrequencyProgram& program, int nRow) {
+    if (const std::vector<SRuleBreak> breaks = FindRuleBreaks(program, 0); !breaks.empty()) {
+        return SCsvFault{nRow, SlotColumn(breaks.front().nSlot),
+                         FaultMessage(breaks.front().fault)};
+    }
     model::CFrequencyProgram checked;
     checked.SetGroups(program.IsGroups());
-    const uint32_t maxSlot = *FrequencyToSlot(kMaxFrequencyHz);
+    checked.m_freq = program.m_freq;
     for (int group = 0; group < model::kGroupCount; ++group) {
-        std::array<double, model::kSlotsPerGroup> stored{};
-        for (int i = 0; i < model::kSlotsPerGroup; ++i) {
-            const int slot = group * model::kSlotsPerGroup + i;
-            const uint32_t value = program.m_freq[slot];
-            if (value == 0) {
-                continue;
-            }
-            if (value > maxSlot) {
-                return SCsvFault{nRow, SlotColumn(slot), res::kMsgAtMost20MHz};
-            }
-            if (const char* rule = PlaceSlot(checked, stored, slot, value)) {
-                return SCsvFault{nRow, SlotColumn(slot), rule};
-            }
-        }
         checked.UpdateGroupCount(group);
     }
     checked.Compact();
