@@ -95,6 +95,12 @@ void SizeFileDialog(QFileDialog& dialog) {
         }
         const int nameNeeds = static_cast<QAbstractItemView*>(pFiles)->sizeHintForColumn(0);
         pHeader->resizeSection(0, std::max(nameNeeds, pFiles->viewport()->width() - others));
+        // Columns wider than the dialog's own measure (a wide font, a long name) widen the
+        // dialog, as far as the screen lets them.
+        if (const int excess = pHeader->length() - pFiles->viewport()->width(); excess > 0) {
+            QWidget* pDialog = pFiles->window();
+            pDialog->resize(widgets::BoundedToScreen(pDialog, pDialog->size() + QSize(excess, 0)));
+        }
     });
 }
 

@@ -22,4 +22,8 @@ bool RaiseInterrupt() {
     return ::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0) != 0;
 }
 
+// Windows has no limit of the size a process may write.
+CFileSizeLimit::CFileSizeLimit(uint64_t) {}
+CFileSizeLimit::~CFileSizeLimit() = default;
+
 }  // namespace testing_support

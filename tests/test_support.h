@@ -36,4 +36,19 @@ std::string ReasonWriteFolder();   // writing a file over a folder's name
 // Interrupts this process as Ctrl+C does; false when the system refused.
 bool RaiseInterrupt();
 
+// While it lives, no file of this process may grow beyond the size: writing more fails as on a
+// full disk (POSIX systems: RLIMIT_FSIZE). Active() says whether the system has such a limit.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(uint64_t nBytes);
+    ~CFileSizeLimit();
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+    bool Active() const { return m_bActive; }
+
+private:
+    bool m_bActive = false;
+    uint64_t m_nPrevious = 0;
+};
+
 }  // namespace testing_support

@@ -35,16 +35,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "app/main_frame.h"
 #include "editor/book_csv.h"
 #include "editor/program_clipboard.h"
+#include "platform/lock_keys.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
+#include "tests/app/app_test_support.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 #include "ui/editor/zelkor_form.h"
@@ -53,99 +50,16 @@
 namespace {
 
 using app::CMainFrame;
+using app_testing::Application;
+using app_testing::CTestApp;
+using app_testing::EditAndPrint;
+using app_testing::ExpectFileMessage;
+using app_testing::MaybeScreenshot;
+using app_testing::ReadText;
+using app_testing::RememberPort;
+using app_testing::Settings;
 using platform::EMsgAnswer;
 using testing_support::CTempDir;
-
-void MaybeScreenshot(QWidget* pWindow, const char* name) {
-    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) {
-        pWindow->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-    }
-}
-
-// The real application, with the file dialogs and the About box answered by the test.
-class CTestApp : public app::CZelkorConfigApp {
-public:
-    std::optional<std::string> PromptOpenPath() override { return Next(); }
-    std::optional<std::string> PromptSavePath(const std::string&) override { return Next(); }
-    std::optional<std::string> PromptImportCsvPath() override { return Next(); }
-    std::optional<std::string> PromptExportCsvPath(const std::string& suggested) override {
-        m_suggested.push_back(suggested);
-        return Next();
-    }
-    void RunAboutBox() override { ++m_nAboutBoxes; }
-    std::optional<std::string> PromptExportPdfPath(const std::string&) override { return Next(); }
-    // Print "prints" into the PDF file m_strPrintTo; no printer is needed.
-    bool RunPrintDialog(QPrinter& printer) override {
-        ++m_nPrintDialogs;
-        printer.setOutputFileName(QString::fromStdString(m_strPrintTo));
-        return !m_strPrintTo.empty();
-    }
-    void RunPrintPreview(QPrintPreviewDialog& dialog) override {
-        dialog.show();
-        auto* pPreview = dialog.findChild<QPrintPreviewWidget*>();
-        pPreview->updatePreview();
-        m_nPreviewPages = pPreview->pageCount();
-        MaybeScreenshot(&dialog, "print_preview");
-    }
-
-    std::optional<std::string> Next() {
-        ++m_nDialogs;
-        if (m_paths.empty()) {
-            return std::nullopt;
-        }
-        auto path = m_paths.front();
-        m_paths.pop_front();
-        return path;
-    }
-
-    std::deque<std::optional<std::string>> m_paths;
-    std::vector<std::string> m_suggested;
-    int m_nDialogs = 0;
-    int m_nAboutBoxes = 0;
-    int m_nPrintDialogs = 0;
-    int m_nPreviewPages = 0;
-    std::string m_strPrintTo;
-};
-
-QSettings Settings() {
-    return QSettings(QStringLiteral("VQ Rurirareza"), QStringLiteral("ZelkorConfig"));
-}
-
-void ClearSettings() {
-    auto settings = Settings();
-    settings.clear();
-    settings.sync();
-}
-
-class Application : public testing::Test {
-protected:
-    void SetUp() override { ClearSettings(); }
-    void TearDown() override {
-        if (m_bRunning) {
-            m_app.ExitInstance();
-        }
-    }
-
-    void Start(QStringList arguments = {}) {
-        arguments.prepend(QStringLiteral("zelkorconfig"));
-        ASSERT_TRUE(m_app.InitInstance(arguments));
-        m_bRunning = true;
-    }
-
-    void Exit() {
-        m_app.ExitInstance();
-        m_bRunning = false;
-    }
-
-    CMainFrame& Frame() { return *m_app.MainFrame(); }
-    QAction& Command(int nID) { return *Frame().Action(nID); }
-
-    CTempDir m_dir;
-    testing_support::CScriptedMessages m_messages;
-    CTestApp m_app;
-    bool m_bRunning = false;
-};
 
 struct SMenuItem {
     int nMenu;
@@ -304,13 +218,15 @@ TEST_F(Application, StatusBarShowsFourPanesAndToggles) {
     EXPECT_EQ(Frame().Indicator(59137)->text(), "CAP");
     EXPECT_EQ(Frame().Indicator(59138)->text(), "");
     EXPECT_EQ(Frame().Indicator(59139)->text(), "SCRL");
-    // A key event anywhere brings the state the window system gives with it (X11's word: Lock
-    // and Num Lock on).
-    QKeyEvent key(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, 38, 97, 0x12, "a");
+    // A key event anywhere brings the state the system tells with it (on X11 the event's word:
+    // here Lock and Num Lock on; Windows asks the keyboard).
+    constexpr quint32 kLockAndNumLock = 0x12;
+    const platform::SLockKeys locks = platform::LockKeysAfterKey(kLockAndNumLock);
+    QKeyEvent key(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, 38, 97, kLockAndNumLock, "a");
     QApplication::sendEvent(m_app.Form(), &key);
-    EXPECT_EQ(Frame().Indicator(59137)->text(), "CAP");
-    EXPECT_EQ(Frame().Indicator(59138)->text(), "NUM");
-    EXPECT_EQ(Frame().Indicator(59139)->text(), "");
+    EXPECT_EQ(Frame().Indicator(59137)->text(), locks.bCaps ? "CAP" : "");
+    EXPECT_EQ(Frame().Indicator(59138)->text(), locks.bNum ? "NUM" : "");
+    EXPECT_EQ(Frame().Indicator(59139)->text(), locks.bScroll ? "SCRL" : "");
     QAction& toggle = Command(59393);
     EXPECT_TRUE(toggle.isChecked());
     toggle.trigger();
@@ -443,45 +359,6 @@ TEST_F(Application, FirstStartWritesAnEmptyPortPath) {
     EXPECT_EQ(settings.value(QStringLiteral("Config/Port Path")).toString(), "");
 }
 
-// The far end of a pseudo-terminal, so that the program has a real port to open.
-class CPseudoTerminal {
-public:
-    CPseudoTerminal() : m_fd(posix_openpt(O_RDWR | O_NOCTTY)) {
-        if (m_fd >= 0 && grantpt(m_fd) == 0 && unlockpt(m_fd) == 0) {
-            m_strPath = ptsname(m_fd);
-        }
-    }
-    ~CPseudoTerminal() {
-        if (m_fd >= 0) {
-            close(m_fd);
-        }
-    }
-    const std::string& Path() const { return m_strPath; }
-
-private:
-    int m_fd;
-    std::string m_strPath;
-};
-
-void RememberPort(const std::string& path) {
-    auto settings = Settings();
-    settings.setValue(QStringLiteral("Config/Port Path"), QString::fromStdString(path));
-}
-
-TEST_F(Application, RememberedPortIsOpenedAgainAndKept) {
-    CPseudoTerminal pty;
-    ASSERT_FALSE(pty.Path().empty());
-    RememberPort(pty.Path());
-    Start();
-    EXPECT_TRUE(m_app.m_link.IsOpen());
-    EXPECT_EQ(m_app.m_link.PortPath(), pty.Path());
-    EXPECT_TRUE(m_messages.Texts().empty());
-    Exit();
-    EXPECT_FALSE(m_app.m_link.IsOpen());
-    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString().toStdString(),
-              pty.Path());
-}
-
 TEST_F(Application, RememberedPortThatIsGoneIsReportedAndForgotten) {
     RememberPort(m_dir.File("ttyGone"));
     Start();
@@ -490,19 +367,6 @@ TEST_F(Application, RememberedPortThatIsGoneIsReportedAndForgotten) {
     EXPECT_EQ(m_messages.Count(), 1u);  // the serial layer's own report, nothing more
     Exit();
     EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString(), "");
-}
-
-TEST_F(Application, PortNamedOnTheCommandLineIsUsedButNotRemembered) {
-    CPseudoTerminal pty;
-    for (const std::string& path : {pty.Path(), m_dir.File("ttyGone")}) {
-        SCOPED_TRACE(path);
-        RememberPort("/dev/ttyUSB7");
-        m_messages.Clear();
-        Start({QStringLiteral("--port"), QString::fromStdString(path)});
-        EXPECT_EQ(m_app.m_link.IsOpen(), path == pty.Path());
-        Exit();
-        EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString(), "/dev/ttyUSB7");
-    }
 }
 
 TEST_F(Application, DocumentIsProcessedBeforeThePort) {
@@ -547,77 +411,6 @@ TEST_F(Application, ABookWithValuesTheDeviceCannotTakeOpensWithOneWarning) {
               std::string("This book holds values the device cannot take, and they will not be "
                           "sent until they are corrected.\nProgram 5, slot 1: ") +
                   res::kMsgAtMost20MHz + "\n(and 1 more)");
-}
-
-// Each message box of a file: the old text and caption, no icon, OK, and under the text the
-// file and the system's reason.
-void ExpectFileMessage(const platform::SMessageRequest& request, const std::string& text,
-                       const std::string& path, const std::string& reason) {
-    EXPECT_EQ(request.text, text);
-    EXPECT_EQ(request.caption, "ZelkorConfig");
-    EXPECT_EQ(request.icon, platform::EMsgIcon::kNone);
-    EXPECT_EQ(request.buttons, platform::EMsgButtons::kOk);
-    EXPECT_EQ(request.subject, path);
-    EXPECT_EQ(request.detail, reason);
-}
-
-TEST_F(Application, DocumentThatDoesNotOpenIsReportedAndANewBookStarts) {
-    testing_support::WriteAll(m_dir.File("bad.vq"), {0, 0, 0, 1});
-    testing_support::WriteAll(m_dir.File("locked.vq"), {1, 0, 0, 0});
-    std::filesystem::permissions(m_dir.File("locked.vq"), std::filesystem::perms::none);
-    struct SCase {
-        std::string file;
-        const char* text;
-        const char* reason;
-    };
-    std::vector<SCase> cases = {
-        {m_dir.File("bad.vq"), "File has a bad format",
-         "Not a VQ7100 program book, or one that was cut short"},
-        {m_dir.File("none.vq"), "File had a read error", "No such file or directory"},
-        // A pipe nobody writes to would keep the program waiting without a window.
-        {m_dir.File("pipe.vq"), "File had a read error", res::kNotRegularFile},
-    };
-    ASSERT_EQ(::mkfifo(m_dir.File("pipe.vq").c_str(), 0600), 0);
-    if (::geteuid() != 0) {  // root reads anything
-        cases.push_back({m_dir.File("locked.vq"), "File had a read error", "Permission denied"});
-    }
-    for (const SCase& c : cases) {
-        SCOPED_TRACE(c.file);
-        m_messages.Clear();
-        Start({QString::fromStdString(c.file)});
-        ASSERT_EQ(m_messages.Count(), 1u);
-        ExpectFileMessage(m_messages.Requests()[0], c.text, c.file, c.reason);
-        EXPECT_TRUE(Frame().isVisible());
-        EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
-        EXPECT_EQ(m_app.Document()->m_book, model::CProgramBook());
-        EXPECT_FALSE(m_app.Document()->IsModified());
-        EXPECT_EQ(m_app.Form()->m_cbProgram->currentText(), "1");
-        EXPECT_TRUE(m_app.RecentFiles().Entries().empty());
-        Exit();
-    }
-}
-
-TEST_F(Application, FileMessagesOfTheCommandsNameTheFileAndTheReason) {
-    Start();
-    m_app.m_paths.push_back(m_dir.File("missing.vq"));
-    Command(57601).trigger();
-    m_app.m_paths.push_back(m_dir.File("no/folder/book.vq"));
-    Command(57604).trigger();
-    m_app.m_paths.push_back(m_dir.File("no/folder/book.csv"));
-    Command(32791).trigger();
-    m_app.m_paths.push_back("/dev/full");
-    Command(57604).trigger();
-    const auto requests = m_messages.Requests();
-    ASSERT_EQ(requests.size(), 4u);
-    ExpectFileMessage(requests[0], "File had a read error", m_dir.File("missing.vq"),
-                      "No such file or directory");
-    ExpectFileMessage(requests[1], "File had a write error", m_dir.File("no/folder/book.vq"),
-                      "No such file or directory");
-    ExpectFileMessage(requests[2], "File had a write error", m_dir.File("no/folder/book.csv"),
-                      "No such file or directory");
-    // The window writes files only: a device is refused before anything waits on it.
-    ExpectFileMessage(requests[3], "File had a write error", "/dev/full", res::kNotRegularFile);
-    EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
 }
 
 TEST_F(Application, RecentFilesKeepFourNewestFirstAndSurviveARestart) {
@@ -673,7 +466,7 @@ TEST_F(Application, RecentFileThatIsGoneIsRemovedAfterItsMessage) {
     Command(57617).trigger();
     ASSERT_EQ(m_messages.Count(), 2u);
     ExpectFileMessage(m_messages.Requests()[1], "File had a read error", m_dir.File("gone.vq"),
-                      "No such file or directory");
+                      testing_support::ReasonNoSuchFile());
     const std::vector<std::string> left = {m_dir.File("saved.vq"), m_dir.File("bad.vq")};
     EXPECT_EQ(m_app.RecentFiles().Entries(), left);
     ASSERT_EQ(Frame().RecentFileActions().size(), 2u);
@@ -704,11 +497,6 @@ TEST_F(Application, ExitAsksToSaveAndCancelKeepsTheWindow) {
 
 // ---------------------------------------------------------------------------------------------
 // File > Import CSV... and File > Export CSV..., with the file dialogs answered by the test.
-
-std::string ReadText(const std::string& path) {
-    const auto bytes = testing_support::ReadAll(path);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 TEST_F(Application, CsvRoundTripThroughTheFileMenu) {
     Start();
@@ -804,39 +592,6 @@ TEST_F(Application, ExportOffersTheFormsPendingEditsFirst) {
     EXPECT_EQ(m_app.m_suggested, std::vector<std::string>{"Untitled.csv"});
 }
 
-// The Edit and print commands in the window: programs through the Clipboard as a spreadsheet's
-// rows, Undo from the keys wherever the focus is, and the printed pages read back from their PDF.
-class EditAndPrint : public Application {
-protected:
-    void SetUp() override {
-        Application::SetUp();
-        Start();
-        Frame().show();
-        Frame().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-    }
-    model::CZelkorConfigDoc& Doc() { return *m_app.Document(); }
-    editor::CZelkorForm& Form() { return *m_app.Form(); }
-    void Choose(int nID) { ASSERT_TRUE(Frame().RouteCommand(nID)) << nID; }
-    void Display(int index) {
-        Doc().m_nCurrent = static_cast<int16_t>(index);
-        Form().ShowProgram();
-    }
-    void Store(int index, bool bGroups, std::vector<std::pair<int, uint32_t>> values) {
-        Doc().m_book[index].SetGroups(bGroups);
-        for (const auto& [slot, value] : values) {
-            Doc().m_book[index].m_freq[slot] = value;
-            Doc().m_book[index].UpdateGroupCount(slot / model::kSlotsPerGroup);
-        }
-    }
-    // The pages' text as pdftotext (poppler-utils) reads it from the file.
-    std::string PdfText(const std::string& pdf) {
-        const std::string out = m_dir.File("pages.txt");
-        EXPECT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + out + "'").c_str()), 0);
-        return ReadText(out);
-    }
-};
-
 TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     Store(2, true, {{0, 500000}, {1, 600000}, {8, 10000}});
     Display(2);
@@ -895,39 +650,6 @@ TEST_F(EditAndPrint, AnImportIsOneStepAndTheBookWithoutAFileStaysModified) {
     Choose(res::ID_EDIT_UNDO);
     EXPECT_EQ(Doc().m_book, before);
     EXPECT_EQ(Frame().windowTitle(), "Untitled* - VQ7100");
-}
-
-// The non-empty programs under the file's name and "Page n of m", the same pages printed,
-// previewed or exported.
-TEST_F(EditAndPrint, PrintedPagesHoldTheProgramsThatHaveFrequencies) {
-    for (int i = 0; i < 2000; i += 9) {
-        Store(i, i % 2 == 0, {{0, 500000u + static_cast<uint32_t>(i)}, {8, 123}, {9, 4567}});
-    }
-    Store(1999, false, {{47, 200000000}});
-    Choose(res::ID_FILE_PRINT_PREVIEW);
-    const std::string pages = std::to_string(m_app.m_nPreviewPages);
-    EXPECT_GT(m_app.m_nPreviewPages, 3);
-    m_app.m_paths.push_back(m_dir.File("book.pdf"));
-    Choose(res::ID_FILE_EXPORT_PDF);
-    const std::string text = PdfText(m_dir.File("book.pdf"));
-    for (const std::string& expected : std::vector<std::string>{
-             "Untitled", "Page 1 of " + pages, "Page " + pages + " of", "Program", "Group 6",
-             "50000.0", "50180.0", "456.7", "20000000.0"}) {
-        EXPECT_NE(text.find(expected), std::string::npos) << expected;
-    }
-    EXPECT_EQ(text.find("50001.0"), std::string::npos);  // program 2 is empty: not printed
-    m_app.m_strPrintTo = m_dir.File("printed.pdf");
-    QTest::keyClick(&Frame(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(PdfText(m_app.m_strPrintTo), text);
-    EXPECT_EQ(m_messages.Count(), 0u);
-    // The first page as a picture, for the eye.
-    if (!qEnvironmentVariableIsEmpty("ZELKOR_SCREENSHOT_DIR")) {
-        const int status =
-            std::system(("pdftoppm -png -r 96 -singlefile '" + m_dir.File("book.pdf") + "' '" +
-                         qgetenv("ZELKOR_SCREENSHOT_DIR").toStdString() + "/print_page'")
-                            .c_str());
-        EXPECT_EQ(status, 0);
-    }
 }
 
 TEST_F(EditAndPrint, FileDialogsShowTheirColumnsWhole) {

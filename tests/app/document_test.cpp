@@ -3,8 +3,6 @@
 #include "model/zelkor_config_doc.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <deque>
 
@@ -295,15 +293,14 @@ TEST_F(Document, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
     }
     const auto recent = m_host.m_recent;
 
-    struct rlimit limit {};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    struct rlimit lowered = limit;
-    lowered.rlim_cur = 8100;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-    const bool saved = m_doc.OnFileSave();
-    setrlimit(RLIMIT_FSIZE, &limit);
-    signal(SIGXFSZ, oldHandler);
+    bool saved = true;
+    {
+        testing_support::CFileSizeLimit limit(8100);
+        if (!limit.Active()) {
+            GTEST_SKIP() << "this system cannot limit the size of a file";
+        }
+        saved = m_doc.OnFileSave();
+    }
 
     EXPECT_FALSE(saved);
     EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"File had a write error"});
