@@ -1,8 +1,10 @@
 #include "app/command_line.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 
+#include "platform/console.h"
 #include "res/strings.h"
 #include "res/version.h"
 
@@ -18,6 +20,13 @@ void Print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
     std::fflush(stream);
+}
+
+// Where the program was started without a console to answer in (from the desktop, on Windows),
+// the answer is a message box.
+void ShowInWindow(const QString& text, QMessageBox::Icon icon) {
+    QMessageBox box(icon, Latin1(res::kAppTitle), text.trimmed());
+    box.exec();
 }
 
 }  // namespace
@@ -91,6 +100,12 @@ std::optional<int> AnswerInfoOptions(int argc, char** argv) {
     if (!line.WantsHelp() && !line.WantsVersion()) {
         return std::nullopt;
     }
+    if (!platform::ReachStartingConsole()) {
+        QApplication application(argc, argv);
+        ShowInWindow(line.WantsHelp() ? line.HelpText() : CCommandLine::VersionText(),
+                     QMessageBox::Information);
+        return kExitOk;
+    }
     // A core application names the program in the usage line and needs no display.
     QCoreApplication core(argc, argv);
     if (line.WantsHelp()) {
@@ -106,7 +121,12 @@ std::optional<int> RefuseBadCommandLine(const QStringList& arguments) {
     if (line.Parse(arguments)) {
         return std::nullopt;
     }
-    Print(stderr, Latin1(res::kCmdLineError).arg(Latin1(res::kAppExecutable), line.Error()));
+    const QString text = Latin1(res::kCmdLineError).arg(Latin1(res::kAppExecutable), line.Error());
+    if (platform::ReachStartingConsole()) {
+        Print(stderr, text);
+    } else {
+        ShowInWindow(text, QMessageBox::Warning);
+    }
     return kExitUsage;
 }
 

@@ -1,12 +1,26 @@
 # The Windows build from Linux with Debian's MinGW-w64 (cmake/toolchain-mingw64.cmake): the core
-# libraries, zelkorctl and the core tests. The windows need Qt for Windows, the simulator and the
-# benchmarks need POSIX pseudo-terminals and Google Benchmark, none of which is here.
-if(ZELKOR_BUILD_UI)
-    message(FATAL_ERROR "The MinGW build has no Qt for Windows: configure with -DZELKOR_BUILD_UI=OFF")
+# libraries, zelkorctl and the core tests; with ZELKOR_BUILD_UI, against a Qt for Windows built
+# from Debian's source package (scripts/build-windows), the window program, its suites and its
+# installer too. The simulator and the benchmarks need POSIX pseudo-terminals and Google
+# Benchmark, which are not here.
+if(NOT ZELKOR_BUILD_UI)
+    # Without windows each .exe is linked statically, so that it runs without the MinGW runtime
+    # beside it.
+    add_link_options(-static)
+else()
+    # With Qt's DLLs the programs take the MinGW runtime as DLLs too, so that one C++ runtime
+    # serves the process (Qt's and ours alike); the installer puts the DLLs beside them. Shared
+    # Qt, not static: a user may replace its DLLs, as the LGPL asks, with nothing to relink.
+    foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                        OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+        get_filename_component(path "${path}" ABSOLUTE)
+        if(NOT EXISTS "${path}")
+            message(FATAL_ERROR "The MinGW runtime has no ${dll}")
+        endif()
+        list(APPEND ZELKOR_MINGW_RUNTIME_DLLS ${path})
+    endforeach()
 endif()
-# Without windows each .exe is linked statically, so that it runs without the MinGW runtime beside
-# it.
-add_link_options(-static)
 
 # SYSTEM (CMake 3.25) keeps our warnings out of GoogleTest's headers, below.
 if(CMAKE_VERSION VERSION_LESS 3.25)
