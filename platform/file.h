@@ -76,6 +76,7 @@ public:
     bool RewriteWhole(const std::vector<uint8_t>& bytes);
 
 private:
+    bool OpenStandardStream(bool bOutput);
     bool SwitchToWriting();
     bool SwitchToReading();
     bool FillReadBuffer();

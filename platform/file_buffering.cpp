@@ -154,6 +154,24 @@ bool CFile::Sync() {
     return true;
 }
 
+bool CFile::OpenStandardOutput() {
+    return OpenStandardStream(true);
+}
+
+bool CFile::OpenStandardInput() {
+    return OpenStandardStream(false);
+}
+
+bool CFile::OpenStandardStream(bool bOutput) {
+    Close();
+    const int fd = file_io::DuplicateStandardStream(bOutput, m_nLastError);
+    if (fd < 0) {
+        return false;
+    }
+    Attach(fd);
+    return true;
+}
+
 bool CFile::EndHere() {
     if (!Flush()) {
         return false;

@@ -26,5 +26,8 @@ bool Sync(int fd, int& nError);
 bool Close(int fd, int& nError);
 // The error number of a call on a file that is not open.
 int NotOpenError();
+// A descriptor of our own for standard output (or input), so that closing it leaves the
+// process's stream open; -1 with the error. (In the file seam's per-system file.)
+int DuplicateStandardStream(bool bOutput, int& nError);
 
 }  // namespace platform::file_io

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/file.h"
+#include "platform/file_io.h"
 
 namespace platform {
 
@@ -181,35 +182,12 @@ bool CFile::OpenInPlace(const std::string& path) {
     return true;
 }
 
-namespace {
-// A descriptor of our own for a standard stream, so that closing it leaves the stream open.
-int DuplicateStream(int stream, int& nError) {
-    const int fd = ::fcntl(stream, F_DUPFD_CLOEXEC, 0);
+int file_io::DuplicateStandardStream(bool bOutput, int& nError) {
+    const int fd = ::fcntl(bOutput ? STDOUT_FILENO : STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
     if (fd < 0) {
         nError = errno;
     }
     return fd;
-}
-}  // namespace
-
-bool CFile::OpenStandardOutput() {
-    Close();
-    const int fd = DuplicateStream(STDOUT_FILENO, m_nLastError);
-    if (fd < 0) {
-        return false;
-    }
-    Attach(fd);
-    return true;
-}
-
-bool CFile::OpenStandardInput() {
-    Close();
-    const int fd = DuplicateStream(STDIN_FILENO, m_nLastError);
-    if (fd < 0) {
-        return false;
-    }
-    Attach(fd);
-    return true;
 }
 
 bool CAtomicSave::Begin(const std::string& targetPath) {

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/file.h"
+#include "platform/file_io.h"
 #include "platform/win32_text.h"
 
 namespace platform {
@@ -109,11 +110,8 @@ bool CFile::OpenInPlace(const std::string& path) {
     return true;
 }
 
-namespace {
-// A handle of our own for a standard stream, so that closing the file leaves the stream open;
-// its descriptor, or -1 with the error.
-int DuplicateStream(DWORD stream, int crtFlags, int& nError) {
-    HANDLE standard = ::GetStdHandle(stream);
+int file_io::DuplicateStandardStream(bool bOutput, int& nError) {
+    HANDLE standard = ::GetStdHandle(bOutput ? STD_OUTPUT_HANDLE : STD_INPUT_HANDLE);
     HANDLE handle = nullptr;
     if (standard == nullptr || standard == INVALID_HANDLE_VALUE ||
         !::DuplicateHandle(::GetCurrentProcess(), standard, ::GetCurrentProcess(), &handle, 0,
@@ -121,28 +119,7 @@ int DuplicateStream(DWORD stream, int crtFlags, int& nError) {
         nError = standard == nullptr ? ERROR_INVALID_HANDLE : SystemError();
         return -1;
     }
-    return DescriptorFor(handle, crtFlags, nError);
-}
-}  // namespace
-
-bool CFile::OpenStandardOutput() {
-    Close();
-    const int fd = DuplicateStream(STD_OUTPUT_HANDLE, _O_WRONLY, m_nLastError);
-    if (fd < 0) {
-        return false;
-    }
-    Attach(fd);
-    return true;
-}
-
-bool CFile::OpenStandardInput() {
-    Close();
-    const int fd = DuplicateStream(STD_INPUT_HANDLE, _O_RDONLY, m_nLastError);
-    if (fd < 0) {
-        return false;
-    }
-    Attach(fd);
-    return true;
+    return DescriptorFor(handle, bOutput ? _O_WRONLY : _O_RDONLY, nError);
 }
 
 bool CAtomicSave::Begin(const std::string& targetPath) {
