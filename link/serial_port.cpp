@@ -97,11 +97,12 @@ bool CSerialPort::ConfigureDevice() {
             return false;
         }
     }
-    TraceEvent(LineSettingsText(m_strPortPath, m_dwBaudRate, m_nParity, m_nStopBits));
-    if (const int err = m_pDevice->RequestLowLatency(); err == 0) {
-        TraceEvent(res::kTraceLowLatency);
-    } else {
-        TraceEvent(platform::FormatText(res::kTraceNoLowLatency, platform::ErrorText(err).c_str()));
+    const int lowLatency = m_pDevice->RequestLowLatency();
+    if (m_pTrace.load(std::memory_order_relaxed) != nullptr) {
+        TraceEvent(LineSettingsText(m_strPortPath, m_dwBaudRate, m_nParity, m_nStopBits));
+        TraceEvent(lowLatency == 0 ? std::string(res::kTraceLowLatency)
+                                   : platform::FormatText(res::kTraceNoLowLatency,
+                                                          platform::ErrorText(lowLatency).c_str()));
     }
     return true;
 }
@@ -130,7 +131,9 @@ void CSerialPort::FoundLineGone(int err) {
     if (m_bLineLost.exchange(true)) {
         return;
     }
-    TraceEvent(platform::FormatText(res::kTraceLineLost, platform::ErrorText(err).c_str()));
+    if (m_pTrace.load(std::memory_order_relaxed) != nullptr) {
+        TraceEvent(platform::FormatText(res::kTraceLineLost, platform::ErrorText(err).c_str()));
+    }
     OnLineLost();
 }
 
@@ -183,7 +186,9 @@ void CSerialPort::Close() {
     std::lock_guard lock(m_closeMutex);
     m_pDevice->Close(!bSent);
     m_bOpen = false;
-    TraceEvent(platform::FormatText(res::kTraceClosed, m_strPortPath.c_str()));
+    if (m_pTrace.load(std::memory_order_relaxed) != nullptr) {
+        TraceEvent(platform::FormatText(res::kTraceClosed, m_strPortPath.c_str()));
+    }
 }
 
 void CSerialPort::AbandonOutput() {

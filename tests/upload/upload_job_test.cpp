@@ -298,7 +298,9 @@ TEST(UploadEnd, AnUploadOnAGoneLineEndsAtOnceWithOneReport) {
     CFakeDialog dialog;
     s.link.m_hEventWnd = dialog.m_handle;
     ASSERT_TRUE(s.link.SendConnectionTest());
-    ASSERT_TRUE(dialog.RunUntil([&] { return s.link.IsLineLost(); }));
+    // The link's event, not its flag, which is set just before the event goes.
+    ASSERT_TRUE(dialog.RunUntil([&] { return dialog.m_nLineLost >= 1; }));
+    ASSERT_TRUE(s.link.IsLineLost());
     ASSERT_EQ(dialog.m_nLineLost, 1);
     for (int attempt = 1; attempt <= 2; ++attempt) {
         auto job = ProgramJob(*SampleBook(), 0);
