@@ -13,8 +13,11 @@
 #include "app/main_frame.h"
 #include "res/strings.h"
 #include "res/version.h"
+#include "tests/ui/screenshot.h"
 
 namespace {
+
+using testing_support::MaybeScreenshot;
 
 QImage Rendered(int size) {
     return QImage(QStringLiteral("%1/data/icons/hicolor/%2x%2/apps/%3.png")
@@ -27,13 +30,6 @@ QImage Rendered(int size) {
 // As a pixmap holds it, so that half-transparent edges compare exactly.
 QImage Shown(const QPixmap& pixmap) {
     return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-void MaybeScreenshot(QWidget* pWindow, const char* name) {
-    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) {
-        pWindow->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-    }
 }
 
 // Each size the desktop gets is the one the program shows, pixel for pixel: the resource holds

@@ -21,19 +21,14 @@
 #include "app/zelkor_config_app.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
+#include "tests/ui/screenshot.h"
 #include "ui/editor/zelkor_form.h"
 
 namespace app_testing {
 
 using app::CMainFrame;
 using testing_support::CTempDir;
-
-inline void MaybeScreenshot(QWidget* pWindow, const char* name) {
-    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) {
-        pWindow->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-    }
-}
+using testing_support::MaybeScreenshot;
 
 // The real application, with the file dialogs and the About box answered by the test.
 class CTestApp : public app::CZelkorConfigApp {

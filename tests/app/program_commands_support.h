@@ -16,6 +16,7 @@
 #include "tests/ports/scripted_port_system.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
+#include "tests/ui/screenshot.h"
 #include "ui/editor/zelkor_form.h"
 #include "widgets/control_ids.h"
 
@@ -23,6 +24,7 @@ namespace program_commands {
 
 using platform::EMsgAnswer;
 using testing_support::CTempDir;
+using testing_support::MaybeScreenshot;
 using widgets::FindControlAs;
 
 inline QSettings Settings() {
@@ -40,13 +42,6 @@ inline void SetStoredPortPath(const std::string& path) {
         settings.setValue(QStringLiteral("Config/Port Path"), QString::fromStdString(path));
     }
     settings.sync();
-}
-
-inline void MaybeScreenshot(QWidget* pWindow, const char* name) {
-    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) {
-        pWindow->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-    }
 }
 
 // Program i holds i + 1 tenths of a hertz in its first slot, so that every program is told apart.

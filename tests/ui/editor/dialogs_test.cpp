@@ -21,6 +21,7 @@
 #include "editor/fit_text.h"
 #include "res/ids_dialogs.h"
 #include "tests/scripted_messages.h"
+#include "tests/ui/screenshot.h"
 #include "ui/editor/insert_program_dlg.h"
 #include "ui/editor/list_ctrl_ex.h"
 #include "ui/editor/reorder_dlg.h"
@@ -29,6 +30,7 @@
 using editor::CInsertProgramDlg;
 using editor::CReorderDlg;
 using model::CProgramBook;
+using testing_support::MaybeScreenshot;
 
 namespace {
 
@@ -69,13 +71,6 @@ bool ShowActive(QWidget* window) {
 QString AccessibleName(QWidget* pWidget) {
     QAccessibleInterface* pInterface = QAccessible::queryAccessibleInterface(pWidget);
     return pInterface != nullptr ? pInterface->text(QAccessible::Name) : QString();
-}
-
-void MaybeScreenshot(QWidget* window, const char* name) {
-    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) {
-        window->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-    }
 }
 
 // ------------------------------------------------------------------------------------------

@@ -23,11 +23,11 @@ TEST_F(SelectPortDlg, ShowsTheLinuxPortsOfAMachine) {
                                "serial (ttyS0)", "serial (ttyS1)", "FT232R USB UART (ttyUSB0)",
                                "USB Serial (ttyUSB1)"}));
         EXPECT_EQ(combo->currentText(), "FT232R USB UART (ttyUSB0)");
-        if (const char* dir = std::getenv("ZELKOR_SCREENSHOTS")) {
-            dlg.grab().save(QString(dir) + "/select_port_dlg.png");
+        if (qEnvironmentVariableIsSet("ZELKOR_SCREENSHOT_DIR")) {
+            MaybeScreenshot(&dlg, "select_port_dlg");
             combo->showPopup();
             QApplication::processEvents();
-            combo->view()->window()->grab().save(QString(dir) + "/select_port_dlg_list.png");
+            MaybeScreenshot(combo->view()->window(), "select_port_dlg_list");
             combo->hidePopup();
         }
         QTest::keyClick(combo, Qt::Key_Down);

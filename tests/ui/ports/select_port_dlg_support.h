@@ -13,7 +13,6 @@
 #include <QStandardItemModel>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
 #include <functional>
 
 #include "ports/port_info.h"
@@ -21,6 +20,7 @@
 #include "res/strings.h"
 #include "tests/ports/scripted_port_system.h"
 #include "tests/scripted_messages.h"
+#include "tests/ui/screenshot.h"
 #include "ui/ports/select_port_dlg.h"
 
 namespace select_port_testing {
@@ -28,6 +28,7 @@ namespace select_port_testing {
 using ports::CSelectPortDlg;
 using ports::g_portList;
 using testing_support::CScriptedPortSystem;
+using testing_support::MaybeScreenshot;
 using testing_support::SScriptedDevice;
 
 class SelectPortDlg : public ::testing::Test {
@@ -81,12 +82,6 @@ protected:
     testing_support::CScriptedMessages m_messages;
     CScriptedPortSystem m_system;
 };
-
-inline void MaybeScreenshot(QWidget* window, const QString& name) {
-    if (const char* dir = std::getenv("ZELKOR_SCREENSHOTS")) {
-        window->grab().save(QString(dir) + "/" + name + ".png");
-    }
-}
 
 // The column texts of every line of the opened list.
 inline QStringList Column(QComboBox* combo, int column) {

@@ -20,21 +20,16 @@
 #include "res/strings.h"
 #include "tests/scripted_messages.h"
 #include "tests/ui/posted_notifications.h"
+#include "tests/ui/screenshot.h"
 #include "tests/upload/upload_test_support.h"
 
 namespace {
 
 using namespace std::chrono_literals;
+using testing_support::MaybeScreenshot;
 using testing_support::SampleBook;
 using testing_support::SSimLink;
 using upload::CUploadProgressDlg;
-
-void MaybeScreenshot(QWidget* pWindow, const char* name) {
-    const QByteArray folder = qgetenv("ZELKOR_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) {
-        pWindow->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
-    }
-}
 
 // Jobs that let the test see whether their thread is still there.
 template <class TJob>
