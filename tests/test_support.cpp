@@ -58,4 +58,15 @@ std::vector<uint8_t> Bytes(std::initializer_list<int> values) {
     return out;
 }
 
+model::CFrequencyProgram MakeProgram(bool bGroups,
+                                     const std::vector<std::pair<int, uint32_t>>& slots) {
+    model::CFrequencyProgram program;
+    program.SetGroups(bGroups);
+    for (const auto& [slot, value] : slots) {
+        program.m_freq[slot] = value;
+        program.UpdateGroupCount(slot / model::kSlotsPerGroup);
+    }
+    return program;
+}
+
 }  // namespace testing_support

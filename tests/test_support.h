@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "model/frequency_program.h"
 
 namespace testing_support {
 
@@ -25,6 +28,11 @@ private:
 std::vector<uint8_t> ReadAll(const std::string& path);
 void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> Bytes(std::initializer_list<int> values);
+
+// A program of the type holding each value (tenths of a hertz) in its slot, its group counts
+// kept as the editor keeps them.
+model::CFrequencyProgram MakeProgram(bool bGroups,
+                                     const std::vector<std::pair<int, uint32_t>>& slots);
 
 // The system's own words for the file failures the suites provoke, as the system the suite runs
 // on says them (one file per system, as the platform seams have).

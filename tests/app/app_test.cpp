@@ -340,8 +340,7 @@ TEST_F(Application, TitleFollowsTheDocument) {
     Command(57604).trigger();
     EXPECT_EQ(Frame().windowTitle(), "named.vq - VQ7100");
     // Unsaved changes mark it; taking them back to what was saved takes the mark away.
-    m_app.Document()->m_book[0].m_freq[0] = 10;
-    m_app.Document()->m_book[0].UpdateGroupCount(0);
+    m_app.Document()->m_book[0] = testing_support::MakeProgram(false, {{0, 10}});
     Command(32773).trigger();
     EXPECT_EQ(Frame().windowTitle(), "named.vq* - VQ7100");
     EXPECT_EQ(Command(57643).text(), "&Undo Delete Program 1\tCtrl+Z");
@@ -396,12 +395,8 @@ TEST_F(Application, DocumentOnTheCommandLineIsOpened) {
 // opens, with one warning that names the first value and how many more there are.
 TEST_F(Application, ABookWithValuesTheDeviceCannotTakeOpensWithOneWarning) {
     model::CProgramBook book;
-    book[4].m_freq[0] = 0xFFFFFFFFu;  // 429496729.5 Hz
-    book[9].SetGroups(true);
-    book[9].m_freq = {500000, 500000, 500000};
-    for (int i : {4, 9}) {
-        book[i].UpdateGroupCount(0);
-    }
+    book[4] = testing_support::MakeProgram(false, {{0, 0xFFFFFFFFu}});  // 429496729.5 Hz
+    book[9] = testing_support::MakeProgram(true, {{0, 500000}, {1, 500000}, {2, 500000}});
     ASSERT_TRUE(model::SaveBookToPath(book, m_dir.File("wide.vq")));
     Start({QString::fromStdString(m_dir.File("wide.vq"))});
     EXPECT_EQ(m_app.Document()->m_book, book);

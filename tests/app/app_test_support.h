@@ -155,11 +155,7 @@ protected:
         Form().ShowProgram();
     }
     void Store(int index, bool bGroups, std::vector<std::pair<int, uint32_t>> values) {
-        Doc().m_book[index].SetGroups(bGroups);
-        for (const auto& [slot, value] : values) {
-            Doc().m_book[index].m_freq[slot] = value;
-            Doc().m_book[index].UpdateGroupCount(slot / model::kSlotsPerGroup);
-        }
+        Doc().m_book[index] = testing_support::MakeProgram(bGroups, values);
     }
     // The pages' text as pdftotext (poppler-utils) reads it from the file.
     std::string PdfText(const std::string& pdf) {

@@ -21,6 +21,7 @@
 #include "tests/test_support.h"
 
 using testing_support::CTempDir;
+using testing_support::MakeProgram;
 using testing_support::ReadAll;
 using testing_support::WriteAll;
 
@@ -121,11 +122,8 @@ TEST_F(Zelkorctl, ImportDumpExportRoundTrip) {
 TEST_F(Zelkorctl, CheckListsEveryValueTheDeviceCannotTake) {
     auto book = std::make_unique<model::CProgramBook>();
     ASSERT_TRUE(model::SaveBookToPath(*book, File("clean.vq")));
-    (*book)[0].m_freq[0] = 0xFFFFFFFFu;
-    (*book)[0].UpdateGroupCount(0);
-    (*book)[1999].SetGroups(true);
-    (*book)[1999].m_freq = {500000, 100, 100};
-    (*book)[1999].UpdateGroupCount(0);
+    (*book)[0] = MakeProgram(false, {{0, 0xFFFFFFFFu}});
+    (*book)[1999] = MakeProgram(true, {{0, 500000}, {1, 100}, {2, 100}});
     ASSERT_TRUE(model::SaveBookToPath(*book, File("wide.vq")));
 
     SRun run = Run("check " + File("clean.vq"));
@@ -142,8 +140,7 @@ TEST_F(Zelkorctl, CheckListsEveryValueTheDeviceCannotTake) {
 // The command line reads a book from a pipe, or from standard input as "-".
 TEST_F(Zelkorctl, BooksAreReadFromPipesAndStandardInput) {
     auto book = std::make_unique<model::CProgramBook>();
-    (*book)[2].m_freq[0] = 1234;
-    (*book)[2].UpdateGroupCount(0);
+    (*book)[2] = MakeProgram(false, {{0, 1234}});
     ASSERT_TRUE(model::SaveBookToPath(*book, File("book.vq")));
     SRun run = Run("dump - <" + File("book.vq"));
     EXPECT_EQ(run.nStatus, 0) << run.strErr;

@@ -6,19 +6,13 @@
 #include <memory>
 #include <vector>
 
+#include "tests/test_support.h"
+
 namespace {
 
 using editor::EEntryFault;
 using editor::SRuleBreak;
-
-model::CFrequencyProgram Program(bool bGroups, std::vector<std::pair<int, uint32_t>> slots) {
-    model::CFrequencyProgram program;
-    program.SetGroups(bGroups);
-    for (const auto& [slot, value] : slots) {
-        program.m_freq[slot] = value;
-    }
-    return program;
-}
+using testing_support::MakeProgram;
 
 TEST(ProgramCheck, FindsEachRuleAStoredProgramBreaksAtTheSlotTheEditorWouldEmpty) {
     constexpr uint32_t kHigh = 400001;  // 40000.1 Hz
@@ -30,20 +24,20 @@ TEST(ProgramCheck, FindsEachRuleAStoredProgramBreaksAtTheSlotTheEditorWouldEmpty
     };
     const SCase cases[] = {
         {"clean groups",
-         Program(true, {{0, kHigh}, {1, kHigh}, {8, kLow}, {9, kLow}, {10, 1}}),
+         MakeProgram(true, {{0, kHigh}, {1, kHigh}, {8, kLow}, {9, kLow}, {10, 1}}),
          {}},
-        {"20 MHz is the limit", Program(false, {{0, 200000000}}), {}},
+        {"20 MHz is the limit", MakeProgram(false, {{0, 200000000}}), {}},
         {"above 20 MHz, in either type",
-         Program(false, {{3, 200000001}, {47, 0xFFFFFFFF}}),
+         MakeProgram(false, {{3, 200000001}, {47, 0xFFFFFFFF}}),
          {{7, 3, EEntryFault::kAboveMax}, {7, 47, EEntryFault::kAboveMax}}},
         {"three high in single frequencies is allowed",
-         Program(false, {{0, kHigh}, {1, kHigh}, {2, kHigh}}),
+         MakeProgram(false, {{0, kHigh}, {1, kHigh}, {2, kHigh}}),
          {}},
         {"three high in a group: at the third",
-         Program(true, {{8, kHigh}, {10, kHigh}, {12, kHigh}}),
+         MakeProgram(true, {{8, kHigh}, {10, kHigh}, {12, kHigh}}),
          {{7, 12, EEntryFault::kTooManyHigh}}},
         {"high among three: at the first high",
-         Program(true, {{16, kLow}, {17, 5}, {19, kHigh}}),
+         MakeProgram(true, {{16, kLow}, {17, 5}, {19, kHigh}}),
          {{7, 19, EEntryFault::kHighMixed}}},
     };
     for (const SCase& c : cases) {
@@ -55,7 +49,7 @@ TEST(ProgramCheck, FindsEachRuleAStoredProgramBreaksAtTheSlotTheEditorWouldEmpty
 TEST(ProgramCheck, TheFirstBreakOfTheProgramsToSendIsNamedByNumber) {
     auto book = std::make_unique<model::CProgramBook>();
     (*book)[1].m_freq[5] = 0xFFFFFFFF;
-    (*book)[1999] = Program(true, {{40, 400001}, {41, 400001}, {42, 400001}});
+    (*book)[1999] = MakeProgram(true, {{40, 400001}, {41, 400001}, {42, 400001}});
     EXPECT_EQ(editor::FindRuleBreaks(*book).size(), 2u);
     EXPECT_EQ(editor::FirstRuleBreak(*book, 0, 1), std::nullopt);  // program 1 alone is clean
     const auto first = editor::FirstRuleBreak(*book, 0, model::kProgramCount);

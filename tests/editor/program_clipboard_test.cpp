@@ -5,23 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "model/program_book.h"
+#include "tests/test_support.h"
 
 namespace {
 
 using model::CFrequencyProgram;
-
-CFrequencyProgram Program(bool bGroups, std::vector<std::pair<int, uint32_t>> values) {
-    CFrequencyProgram program;
-    program.SetGroups(bGroups);
-    for (const auto& [slot, value] : values) {
-        program.m_freq[slot] = value;
-        program.UpdateGroupCount(slot / model::kSlotsPerGroup);
-    }
-    return program;
-}
+using testing_support::MakeProgram;
 
 std::string Fault(std::string_view records, std::string_view text) {
-    std::vector<CFrequencyProgram> back = {Program(false, {{0, 1}})};
+    std::vector<CFrequencyProgram> back = {MakeProgram(false, {{0, 1}})};
     const auto fault = editor::ProgramsFromClipboard(records, text, back);
     EXPECT_EQ(back.size(), 1u);  // nothing taken
     return fault ? fault->Describe() : "no fault";
@@ -29,8 +21,8 @@ std::string Fault(std::string_view records, std::string_view text) {
 
 TEST(ProgramClipboard, CopiedProgramsComeBackExactlyThroughEitherForm) {
     const std::vector<CFrequencyProgram> programs = {
-        Program(true, {{0, 500000}, {1, 600000}, {8, 1}, {40, 200000000}}),
-        Program(false, {{0, 3}, {1, 123457}, {2, 7}}),
+        MakeProgram(true, {{0, 500000}, {1, 600000}, {8, 1}, {40, 200000000}}),
+        MakeProgram(false, {{0, 3}, {1, 123457}, {2, 7}}),
         CFrequencyProgram(),
     };
     const std::string text = editor::ProgramsToText(programs, 12);
@@ -58,14 +50,14 @@ TEST(ProgramClipboard, RowsFromASpreadsheetBecomeConsecutivePrograms) {
     ASSERT_EQ(editor::ProgramsFromClipboard(
                   "", header + "\r\nx\tGroups\t50000\t1e3\r\n\t\"single\"\t\t12.37\r\n", back),
               std::nullopt);
-    EXPECT_EQ(back, (std::vector<CFrequencyProgram>{Program(true, {{0, 500000}, {1, 10000}}),
-                                                    Program(false, {{0, 123}})}));
+    EXPECT_EQ(back, (std::vector<CFrequencyProgram>{MakeProgram(true, {{0, 500000}, {1, 10000}}),
+                                                    MakeProgram(false, {{0, 123}})}));
 }
 
 // A bad value is named by its row, slot and rule, in records as in text, and nothing is taken.
 TEST(ProgramClipboard, ABadValueIsNamedAndNothingIsTaken) {
-    const CFrequencyProgram good = Program(false, {{0, 10}});
-    const CFrequencyProgram tooHigh = Program(true, {{0, 500000}, {1, 500000}, {2, 500000}});
+    const CFrequencyProgram good = MakeProgram(false, {{0, 10}});
+    const CFrequencyProgram tooHigh = MakeProgram(true, {{0, 500000}, {1, 500000}, {2, 500000}});
     CFrequencyProgram badCount = good;
     badCount.m_header |= 0x5;
     const std::string tooManyHigh =

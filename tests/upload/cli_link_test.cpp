@@ -234,8 +234,7 @@ bool LineExclusive(const std::string& path) {
 TEST(CliUpload, NothingIsSentWhileAProgramToSendBreaksARule) {
     testing_support::CTempDir dir;
     auto book = testing_support::SampleBook();
-    (*book)[1500].m_freq[0] = 200000001;  // 20000000.1 Hz
-    (*book)[1500].UpdateGroupCount(0);
+    (*book)[1500] = testing_support::MakeProgram(false, {{0, 200000001}});  // 20000000.1 Hz
     const std::string file = SaveSample(dir, *book);
     SDevice s;
     for (const std::vector<std::string>& args :

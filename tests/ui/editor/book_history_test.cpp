@@ -37,8 +37,7 @@ protected:
     ~BookHistory() override { m_doc.RemoveView(&m_form); }
 
     void Store(int index, uint32_t tenths) {
-        m_doc.m_book[index].m_freq[0] = tenths;
-        m_doc.m_book[index].UpdateGroupCount(0);
+        m_doc.m_book[index] = testing_support::MakeProgram(false, {{0, tenths}});
     }
     void Show(int index) {
         m_doc.m_nCurrent = static_cast<int16_t>(index);
