@@ -133,6 +133,11 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
     EXPECT_EQ(idsInMenus, expectedIds);
     EXPECT_EQ(Frame().Menu(0)->actions().size(), 15);  // with the three separators
     EXPECT_EQ(Frame().Menu(1)->actions().size(), 9);   // with the two separators
+    for (int nMenu : {0, 1}) {
+        Frame().Menu(nMenu)->popup(QPoint(0, 0));
+        MaybeScreenshot(Frame().Menu(nMenu), nMenu == 0 ? "file_menu" : "edit_menu");
+        Frame().Menu(nMenu)->hide();
+    }
 }
 
 TEST_F(Application, ToolbarHasEightButtonsInOrderWithTooltips) {

@@ -331,6 +331,7 @@ TEST_F(ReorderDialog, MoveToTakesAProgramToANumberInOneStepAndTheListFollows) {
             EXPECT_EQ(pAsk->labelText(), QString("Move program %1 to number:").arg(from + 1));
             pAsk->findChild<QLineEdit*>()->selectAll();
             QTest::keyClicks(pAsk->findChild<QLineEdit*>(), typed);
+            MaybeScreenshot(pAsk, "reorder_move_to");
             QTest::keyClick(pAsk->findChild<QLineEdit*>(),
                             *typed ? Qt::Key_Return : Qt::Key_Escape);
         });
