@@ -58,6 +58,16 @@ std::vector<uint8_t> Bytes(std::initializer_list<int> values) {
     return out;
 }
 
+std::optional<std::string> CPathAnswers::Next() {
+    ++m_nDialogs;
+    if (m_paths.empty()) {
+        return std::nullopt;
+    }
+    auto path = m_paths.front();
+    m_paths.pop_front();
+    return path;
+}
+
 model::CFrequencyProgram MakeProgram(bool bGroups,
                                      const std::vector<std::pair<int, uint32_t>>& slots) {
     model::CFrequencyProgram program;

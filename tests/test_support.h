@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +35,15 @@ std::vector<uint8_t> Bytes(std::initializer_list<int> values);
 // kept as the editor keeps them.
 model::CFrequencyProgram MakeProgram(bool bGroups,
                                      const std::vector<std::pair<int, uint32_t>>& slots);
+
+// The paths the file dialogs of a test answer with, in the order they are asked; when none is
+// left, or the one in turn is nullopt, the dialog was cancelled.
+class CPathAnswers {
+public:
+    std::optional<std::string> Next();
+    std::deque<std::optional<std::string>> m_paths;
+    int m_nDialogs = 0;  // how many were asked
+};
 
 // The system's own words for the file failures the suites provoke, as the system the suite runs
 // on says them (one file per system, as the platform seams have).

@@ -10,7 +10,6 @@
 #include <QSettings>
 #include <QTest>
 #include <cstdlib>
-#include <deque>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -31,7 +30,7 @@ using testing_support::CTempDir;
 using testing_support::MaybeScreenshot;
 
 // The real application, with the file dialogs and the About box answered by the test.
-class CTestApp : public app::CZelkorConfigApp {
+class CTestApp : public app::CZelkorConfigApp, public testing_support::CPathAnswers {
 public:
     std::optional<std::string> PromptOpenPath() override { return Next(); }
     std::optional<std::string> PromptSavePath(const std::string&) override { return Next(); }
@@ -56,19 +55,7 @@ public:
         MaybeScreenshot(&dialog, "print_preview");
     }
 
-    std::optional<std::string> Next() {
-        ++m_nDialogs;
-        if (m_paths.empty()) {
-            return std::nullopt;
-        }
-        auto path = m_paths.front();
-        m_paths.pop_front();
-        return path;
-    }
-
-    std::deque<std::optional<std::string>> m_paths;
     std::vector<std::string> m_suggested;
-    int m_nDialogs = 0;
     int m_nAboutBoxes = 0;
     int m_nPrintDialogs = 0;
     int m_nPreviewPages = 0;

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "res/ids_editor.h"
 #include "res/notifications.h"
 #include "tests/scripted_messages.h"
@@ -20,7 +18,7 @@ using testing_support::ReadAll;
 using testing_support::WriteAll;
 
 // The file dialogs answer from a queue; everything else is recorded.
-class CTestHost : public model::IDocHost {
+class CTestHost : public model::IDocHost, public testing_support::CPathAnswers {
 public:
     std::optional<std::string> PromptOpenPath() override { return Next(); }
     std::optional<std::string> PromptSavePath(const std::string& suggested) override {
@@ -29,16 +27,6 @@ public:
     }
     void AddToRecentFileList(const std::string& path) override { m_recent.push_back(path); }
 
-    std::optional<std::string> Next() {
-        if (m_paths.empty()) {
-            return std::nullopt;
-        }
-        auto path = m_paths.front();
-        m_paths.pop_front();
-        return path;
-    }
-
-    std::deque<std::optional<std::string>> m_paths;
     std::vector<std::string> m_suggested;
     std::vector<std::string> m_recent;
 };
