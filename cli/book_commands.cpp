@@ -19,27 +19,25 @@ struct SBookArgs {
     std::string strOutput;
 };
 
+// A command that reads one book and prints what it finds in it.
+void AddListingCommand(CLI::App& app, const char* name, const char* help,
+                       int (*run)(const std::string&, std::string&), int& exitCode) {
+    auto args = std::make_shared<SBookArgs>();
+    CLI::App* pCommand = app.add_subcommand(name, help);
+    pCommand->add_option("FILE", args->strInput, res::kCliInputHelp)->required();
+    pCommand->callback([args, run, &exitCode] {
+        std::string listing;
+        exitCode = run(args->strInput, listing);
+        WriteStandardOutput(listing);
+    });
+}
+
 }  // namespace
 
 void RegisterBookCommands(CLI::App& app, int& exitCode) {
     // The callbacks outlive this function; the arguments live as long as the program.
-    auto dump = std::make_shared<SBookArgs>();
-    CLI::App* pDump = app.add_subcommand("dump", res::kCliDumpHelp);
-    pDump->add_option("FILE", dump->strInput, res::kCliInputHelp)->required();
-    pDump->callback([dump, &exitCode] {
-        std::string listing;
-        exitCode = RunDump(dump->strInput, listing);
-        WriteStandardOutput(listing);
-    });
-
-    auto check = std::make_shared<SBookArgs>();
-    CLI::App* pCheck = app.add_subcommand("check", res::kCliCheckHelp);
-    pCheck->add_option("FILE", check->strInput, res::kCliInputHelp)->required();
-    pCheck->callback([check, &exitCode] {
-        std::string listing;
-        exitCode = RunCheck(check->strInput, listing);
-        WriteStandardOutput(listing);
-    });
+    AddListingCommand(app, "dump", res::kCliDumpHelp, RunDump, exitCode);
+    AddListingCommand(app, "check", res::kCliCheckHelp, RunCheck, exitCode);
 
     auto exp = std::make_shared<SBookArgs>();
     CLI::App* pExport = app.add_subcommand("export", res::kCliExportHelp);
