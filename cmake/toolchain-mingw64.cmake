@@ -1,5 +1,6 @@
 # 64-bit Windows from Debian's MinGW-w64 (g++-mingw-w64-x86-64-posix: the posix flavour, which has
-# std::thread). Use with -DZELKOR_BUILD_UI=OFF: Qt for Windows is not among Debian's packages.
+# std::thread). The core and zelkorctl.exe build with it alone (-DZELKOR_BUILD_UI=OFF); the window
+# program chain-loads it from the qt.toolchain.cmake of a Qt for Windows (scripts/build-windows).
 # Programs run (tests, test discovery) through Wine with a prefix of the build's own.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
