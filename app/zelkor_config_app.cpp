@@ -222,16 +222,16 @@ bool CZelkorConfigApp::CreateFrame() {
         m_pMainWnd.reset();
         return false;
     }
-    m_pForm = new editor::CZelkorForm;
+    m_pForm = new ui::CZelkorForm;
     m_pForm->SetDocument(m_pDoc.get());
     m_pForm->SetDevice(&m_link, &m_portSetting);
     m_pDoc->AddView(m_pForm);
     m_pMainWnd->SetView(m_pForm);
     m_pMainWnd->SetCommandTargets({m_pForm, this});
     // The form's Undo follows its history and its edits; its results go to the status bar.
-    QObject::connect(m_pForm, &editor::CZelkorForm::CommandStatesChanged, m_pMainWnd.get(),
+    QObject::connect(m_pForm, &ui::CZelkorForm::CommandStatesChanged, m_pMainWnd.get(),
                      &CMainFrame::UpdateCommandStates);
-    QObject::connect(m_pForm, &editor::CZelkorForm::StatusMessage, m_pMainWnd.get(),
+    QObject::connect(m_pForm, &ui::CZelkorForm::StatusMessage, m_pMainWnd.get(),
                      &CMainFrame::ShowStatusMessage);
     m_pMainWnd->SetRecentFiles(m_recentFiles.Entries());
     m_pMainWnd->SetCloseQuery([this] { return m_pDoc->SaveModified(); });
@@ -445,7 +445,7 @@ void CZelkorConfigApp::OnFileImportCsv() {
     if (!path) {
         return;
     }
-    editor::CBookHistory* pHistory = m_pForm != nullptr ? m_pForm->History() : nullptr;
+    ui::CBookHistory* pHistory = m_pForm != nullptr ? m_pForm->History() : nullptr;
     editor::ImportCsvDocument(*m_pDoc, *path, [this, pHistory](const model::CProgramBook& book) {
         if (pHistory == nullptr) {
             m_pDoc->ReplaceBook(book);

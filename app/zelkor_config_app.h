@@ -12,16 +12,16 @@
 #include <string>
 
 #include "app/recent_file_list.h"
-#include "link/device_link.h"
-#include "link/link_messages.h"
-#include "link/port_setting.h"
+#include "devlink/device_link.h"
+#include "devlink/link_messages.h"
+#include "devlink/port_setting.h"
 #include "model/zelkor_config_doc.h"
 #include "widgets/command_target.h"
 
 class QPrintPreviewDialog;
 class QPrinter;
 
-namespace editor {
+namespace ui {
 class CZelkorForm;
 }
 
@@ -75,7 +75,7 @@ public:
 
     model::CZelkorConfigDoc* Document() const { return m_pDoc.get(); }
     CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
-    editor::CZelkorForm* Form() const { return m_pForm; }
+    ui::CZelkorForm* Form() const { return m_pForm; }
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
 
     // The program's one device link; closed (and its reader ended) at exit before the windows
@@ -113,7 +113,7 @@ private:
 
     std::unique_ptr<model::CZelkorConfigDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pMainWnd;
-    editor::CZelkorForm* m_pForm = nullptr;  // owned by the frame
+    ui::CZelkorForm* m_pForm = nullptr;  // owned by the frame
     std::unique_ptr<QPrinter> m_pPrinter;
     CRecentFileList m_recentFiles;
     // Every frame on standard error, for support, when the environment asks for it.

@@ -31,7 +31,7 @@ std::unique_ptr<model::CProgramBook> FullBook() {
 void BM_OpenReorderDialogWithFullBook(benchmark::State& state) {
     auto book = FullBook();
     for (auto _ : state) {
-        auto dlg = std::make_unique<editor::CReorderDlg>();
+        auto dlg = std::make_unique<ui::CReorderDlg>();
         dlg->m_workBook = *book;
         dlg->m_pTargetBook = book.get();
         dlg->show();
@@ -44,7 +44,7 @@ void BM_OpenReorderDialogWithFullBook(benchmark::State& state) {
 
 void BM_DownWithPersistentIndexesHeld(benchmark::State& state) {
     auto book = FullBook();
-    auto dlg = std::make_unique<editor::CReorderDlg>();
+    auto dlg = std::make_unique<ui::CReorderDlg>();
     dlg->m_workBook = *book;
     dlg->m_pTargetBook = book.get();
     dlg->show();

@@ -37,7 +37,7 @@ void BM_ShowProgram(benchmark::State& state) {
         doc.m_book[7].m_freq[i] = 10000u * static_cast<uint32_t>(i + 1);
     }
     doc.m_book[7].SetGroups(true);
-    editor::CZelkorForm form;
+    ui::CZelkorForm form;
     form.SetDocument(&doc);
     form.show();
     form.OnInitialUpdate();

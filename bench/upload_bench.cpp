@@ -17,7 +17,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "link/device_link.h"
+#include "devlink/device_link.h"
 #include "model/program_book.h"
 #include "platform/message_box.h"
 #include "platform/notify.h"

@@ -2,7 +2,7 @@
 #
 # Every library shows its users only its own folders, through an include root of its own
 # (build/include/<library>/) that holds a link to each folder. Includes are written from the
-# repository's root ("link/device_link.h"), but the root itself is on no include path: a source
+# repository's root ("devlink/device_link.h"), but the root itself is on no include path: a source
 # sees exactly the folders of the libraries it links, so an include of a layer above it fails to
 # compile. tests/layering proves it in the suite.
 

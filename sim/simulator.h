@@ -19,8 +19,8 @@
 #include <thread>
 #include <vector>
 
-#include "link/device_link.h"
-#include "link/frame_assembler.h"
+#include "devlink/device_link.h"
+#include "devlink/frame_assembler.h"
 
 namespace sim {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "link/frame_layout.h"
+#include "devlink/frame_layout.h"
 
 namespace upload {
 

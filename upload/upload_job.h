@@ -14,9 +14,9 @@
 #include <memory>
 #include <thread>
 
-#include "link/device_link.h"
-#include "link/frame_layout.h"
-#include "link/packet_buffer.h"
+#include "devlink/device_link.h"
+#include "devlink/frame_layout.h"
+#include "devlink/packet_buffer.h"
 #include "model/program_book.h"
 #include "platform/event.h"
 #include "platform/notify.h"

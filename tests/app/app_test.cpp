@@ -276,7 +276,7 @@ TEST_F(Application, FormScrollsInASmallWindowAndEveryFieldCanBeReached) {
     EXPECT_EQ(pScroller->widget(), m_app.Form());
     EXPECT_TRUE(pScroller->verticalScrollBar()->isVisible());
     EXPECT_TRUE(pScroller->horizontalScrollBar()->isVisible());
-    editor::CZelkorForm* pForm = m_app.Form();
+    ui::CZelkorForm* pForm = m_app.Form();
     // The keyboard reaches every field and brings it into view.
     pForm->FrequencyField(0)->setFocus(Qt::TabFocusReason);
     for (int slot = 1; slot < model::kSlotCount; ++slot) {

@@ -135,7 +135,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     }
     model::CZelkorConfigDoc& Doc() { return *m_app.Document(); }
-    editor::CZelkorForm& Form() { return *m_app.Form(); }
+    ui::CZelkorForm& Form() { return *m_app.Form(); }
     void Choose(int nID) { ASSERT_TRUE(Frame().RouteCommand(nID)) << nID; }
     void Display(int index) {
         Doc().m_nCurrent = static_cast<int16_t>(index);

@@ -12,7 +12,7 @@
 #include "res/ids_dialogs.h"
 #include "res/ids_ports.h"
 #include "tests/app/program_commands_support.h"
-#include "tests/link/pty_peer.h"
+#include "tests/devlink/pty_peer.h"
 
 namespace {
 

@@ -71,7 +71,7 @@ protected:
     }
 
     model::CZelkorConfigDoc& Doc() { return *m_app.Document(); }
-    editor::CZelkorForm& Form() { return *m_app.Form(); }
+    ui::CZelkorForm& Form() { return *m_app.Form(); }
     QLineEdit* Field(int nSlot) { return Form().FrequencyField(nSlot); }
 
     // Shows program index on the form as if the user had gone there.

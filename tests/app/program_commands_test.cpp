@@ -162,7 +162,7 @@ protected:
     }
 
     static void ClickRow(QDialog& dialog, int row) {
-        auto* pList = Control<editor::CListCtrlEx>(dialog, res::IDC_REORDER_LIST);
+        auto* pList = Control<ui::CListCtrlEx>(dialog, res::IDC_REORDER_LIST);
         const QModelIndex index = pList->model()->index(row, 0);
         pList->scrollTo(index);
         QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, pList->visualRect(index).center());

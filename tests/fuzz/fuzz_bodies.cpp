@@ -8,10 +8,10 @@
 #include <memory>
 #include <string_view>
 
+#include "devlink/device_link.h"
+#include "devlink/frame_assembler.h"
 #include "editor/book_csv.h"
 #include "editor/frequency_rules.h"
-#include "link/device_link.h"
-#include "link/frame_assembler.h"
 #include "model/program_book.h"
 #include "platform/message_box.h"
 

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "link/device_link.h"
+#include "devlink/device_link.h"
 #include "platform/error_text.h"
 #include "platform/serial_device.h"
 #include "platform/serial_device_win32.h"

@@ -10,8 +10,8 @@
 
 #include <cstdlib>
 
-#include "link/device_link.h"
-#include "link/frame_assembler.h"
+#include "devlink/device_link.h"
+#include "devlink/frame_assembler.h"
 #include "model/program_book.h"
 #include "platform/byte_order.h"
 #include "platform/notify.h"
@@ -19,7 +19,7 @@
 #include "res/strings.h"
 #include "res/version.h"
 #include "sim/simulator.h"
-#include "tests/link/link_test_support.h"
+#include "tests/devlink/link_test_support.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 

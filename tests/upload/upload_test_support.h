@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "link/device_link.h"
+#include "devlink/device_link.h"
 #include "model/program_book.h"
 #include "sim/simulator.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace editor {
+namespace ui {
 
 // The programs [m_nFirst, m_nFirst + m_programs.size()) as the book does not hold them now:
 // Undo and Redo exchange them with the book's, so one copy serves both directions.
@@ -117,4 +117,4 @@ void CBookHistory::FollowCleanState() {
     m_doc.SetModifiedFlag(!m_stack.isClean());
 }
 
-}  // namespace editor
+}  // namespace ui

@@ -14,7 +14,7 @@
 
 #include "model/zelkor_config_doc.h"
 
-namespace editor {
+namespace ui {
 
 class CBookHistory : public QObject, public model::IDocHistory {
     Q_OBJECT
@@ -64,4 +64,4 @@ private:
     QUndoStack m_stack;
 };
 
-}  // namespace editor
+}  // namespace ui

@@ -15,7 +15,7 @@
 #include "ui/editor/book_history.h"
 #include "ui/editor/zelkor_form.h"
 
-namespace editor {
+namespace ui {
 
 namespace {
 
@@ -116,8 +116,9 @@ void CZelkorForm::OnEditRedo() {
 void CZelkorForm::PutOnClipboard(const std::vector<model::CFrequencyProgram>& programs,
                                  int nFirstNumber) {
     auto* pData = new QMimeData;
-    pData->setText(QString::fromStdString(ProgramsToText(programs, nFirstNumber)));
-    pData->setData(QString::fromLatin1(kProgramsMimeType), Bytes(ProgramsToRecords(programs)));
+    pData->setText(QString::fromStdString(editor::ProgramsToText(programs, nFirstNumber)));
+    pData->setData(QString::fromLatin1(editor::kProgramsMimeType),
+                   Bytes(editor::ProgramsToRecords(programs)));
     QApplication::clipboard()->setMimeData(pData);
 }
 
@@ -145,9 +146,9 @@ void CZelkorForm::OnPasteProgram() {
     const QMimeData* pData = QApplication::clipboard()->mimeData();
     std::vector<model::CFrequencyProgram> programs;
     if (pData != nullptr) {
-        const QByteArray records = pData->data(QString::fromLatin1(kProgramsMimeType));
+        const QByteArray records = pData->data(QString::fromLatin1(editor::kProgramsMimeType));
         const std::string text = pData->text().toStdString();
-        if (auto fault = ProgramsFromClipboard(
+        if (auto fault = editor::ProgramsFromClipboard(
                 std::string_view(records.constData(), static_cast<size_t>(records.size())), text,
                 programs)) {
             platform::ShowAppMessage(res::kMsgPasteRefused, std::string(), fault->Describe());
@@ -181,4 +182,4 @@ void CZelkorForm::OnPasteProgram() {
     ShowProgram();
 }
 
-}  // namespace editor
+}  // namespace ui

@@ -11,7 +11,7 @@
 #include "ui/upload/upload_progress_dlg.h"
 #include "upload/upload_job.h"
 
-namespace editor {
+namespace ui {
 
 void CZelkorForm::AddDeviceCommands() {
     AddCommand(res::ID_TEST_CONNECTION, [this] { OnTestConnection(); });
@@ -75,11 +75,11 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFi
 }
 
 void CZelkorForm::RunUpload(upload::CUploadJob& job, const QString& strDone) {
-    upload::CUploadProgressDlg dlg(window(), &job, m_pLink);
+    ui::CUploadProgressDlg dlg(window(), &job, m_pLink);
     dlg.DoModal();
     if (job.End() == upload::EUploadEnd::kConfirmed) {
         emit StatusMessage(strDone);
     }
 }
 
-}  // namespace editor
+}  // namespace ui

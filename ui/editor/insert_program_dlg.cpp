@@ -13,7 +13,7 @@
 #include "res/strings.h"
 #include "widgets/control_ids.h"
 
-namespace editor {
+namespace ui {
 
 namespace {
 constexpr int kMaxDigits = 9;  // longer digit strings are out of range, whatever they say
@@ -97,4 +97,4 @@ void CInsertProgramDlg::accept() {
     }
 }
 
-}  // namespace editor
+}  // namespace ui

@@ -7,7 +7,7 @@
 class QLineEdit;
 class QPushButton;
 
-namespace editor {
+namespace ui {
 
 class CInsertProgramDlg : public QDialog {
     Q_OBJECT
@@ -30,4 +30,4 @@ private:
     bool m_bInitialized = false;
 };
 
-}  // namespace editor
+}  // namespace ui

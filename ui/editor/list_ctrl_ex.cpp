@@ -7,7 +7,7 @@
 
 #include "editor/fit_text.h"
 
-namespace editor {
+namespace ui {
 
 namespace {
 constexpr int kFirstColumnAllowance = 4;
@@ -187,11 +187,11 @@ void CListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const bool bFirst = index.column() == 0;
     const QFontMetrics metrics(option.font);
     const std::string fitted =
-        FitText(text.toStdString(), option.rect.width(),
-                bFirst ? kFirstColumnAllowance : kColumnAllowance, [&](std::string_view s) {
-                    return metrics.horizontalAdvance(
-                        QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
-                });
+        editor::FitText(text.toStdString(), option.rect.width(),
+                        bFirst ? kFirstColumnAllowance : kColumnAllowance, [&](std::string_view s) {
+                            return metrics.horizontalAdvance(
+                                QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+                        });
     const QString shown = QString::fromStdString(fitted);
     Qt::Alignment align = Qt::AlignLeft;
     if (!bFirst && shown == text) {
@@ -210,4 +210,4 @@ void CListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->restore();
 }
 
-}  // namespace editor
+}  // namespace ui

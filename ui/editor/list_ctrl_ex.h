@@ -7,7 +7,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
-namespace editor {
+namespace ui {
 
 class CListCtrlEx : public QTableView {
     Q_OBJECT
@@ -58,4 +58,4 @@ public:
                const QModelIndex& index) const override;
 };
 
-}  // namespace editor
+}  // namespace ui

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "link/port_setting.h"
+#include "devlink/port_setting.h"
 #include "platform/message_box.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
@@ -13,7 +13,7 @@
 #include "ui/editor/zelkor_form.h"
 #include "ui/ports/select_port_dlg.h"
 
-namespace editor {
+namespace ui {
 
 void CZelkorForm::AddProgramCommands() {
     AddCommand(res::ID_INSERT_PROGRAM, [this] { OnInsertProgram(); });
@@ -93,7 +93,7 @@ void CZelkorForm::OnSelectCommPort() {
         return;
     }
     // The main window owns the dialog, so that it opens over it and blocks it.
-    ports::CSelectPortDlg dialog(window(), m_pPortSource);
+    ui::CSelectPortDlg dialog(window(), m_pPortSource);
     dialog.m_strPortPath = m_pPortSetting->PortPath();
     if (m_pPortSetting->LineState() == devlink::ELineState::kOpen) {
         dialog.m_strPortInUse = m_pPortSetting->PortPath();
@@ -105,4 +105,4 @@ void CZelkorForm::OnSelectCommPort() {
     m_pPortSetting->Choose(dialog.m_strPortPath, dialog.m_strStableName);
 }
 
-}  // namespace editor
+}  // namespace ui

@@ -20,7 +20,7 @@
 #include "widgets/dialog_units.h"
 #include "widgets/screen_fit.h"
 
-namespace editor {
+namespace ui {
 
 namespace {
 
@@ -182,8 +182,8 @@ void CReorderDlg::OnInitDialog() {
     m_pModel = new CProgramRowModel(m_workBook, this);
     m_list->setModel(m_pModel);
     // Every value the device takes is shown whole in the font in use, the widest included.
-    const int valueWidth =
-        m_list->ColumnWidthFor(QString::fromStdString(FrequencyToText(kMaxFrequencyHz)));
+    const int valueWidth = m_list->ColumnWidthFor(
+        QString::fromStdString(editor::FrequencyToText(editor::kMaxFrequencyHz)));
     QHeaderView* pHeader = m_list->horizontalHeader();
     pHeader->setDefaultSectionSize(std::max(kColumnWidth, valueWidth));
     pHeader->setSectionResizeMode(QHeaderView::Interactive);
@@ -290,4 +290,4 @@ void CReorderDlg::accept() {
     QDialog::accept();
 }
 
-}  // namespace editor
+}  // namespace ui

@@ -15,7 +15,7 @@
 
 class QPushButton;
 
-namespace editor {
+namespace ui {
 
 class CListCtrlEx;
 
@@ -86,4 +86,4 @@ private:
     bool m_bInitialized = false;
 };
 
-}  // namespace editor
+}  // namespace ui

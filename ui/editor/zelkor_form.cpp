@@ -25,7 +25,7 @@
 #include "widgets/control_ids.h"
 #include "widgets/screen_fit.h"
 
-namespace editor {
+namespace ui {
 
 namespace {
 
@@ -368,7 +368,7 @@ void CZelkorForm::ShowProgram() {
     m_nProgramType = program.IsGroups() ? 1 : 0;
     m_bUpdatingFields = true;
     for (int slot = 0; slot < model::kSlotCount; ++slot) {
-        m_fields[slot]->setText(QString::fromStdString(SlotToText(program.m_freq[slot])));
+        m_fields[slot]->setText(QString::fromStdString(editor::SlotToText(program.m_freq[slot])));
     }
     m_bUpdatingFields = false;
     UpdateData(false);
@@ -427,15 +427,16 @@ void CZelkorForm::OnFrequencyKillFocus(int nID) {
     for (int position = 0; position < model::kSlotsPerGroup; ++position) {
         texts[position] = FieldText(group * model::kSlotsPerGroup + position).toStdString();
     }
-    const SEntryCheck check = CheckEntry(texts, slot % model::kSlotsPerGroup, bGroups);
+    const editor::SEntryCheck check =
+        editor::CheckEntry(texts, slot % model::kSlotsPerGroup, bGroups);
     QLineEdit* pField = m_fields[slot];
     pField->setText(QString::fromStdString(check.strRewritten));
     if (check.EmptiesField()) {
-        if (EmptiesBeforeMessage(check.fault)) {
+        if (editor::EmptiesBeforeMessage(check.fault)) {
             pField->clear();
-            platform::ShowAppMessage(FaultMessage(check.fault));
+            platform::ShowAppMessage(editor::FaultMessage(check.fault));
         } else {
-            platform::ShowAppMessage(FaultMessage(check.fault));
+            platform::ShowAppMessage(editor::FaultMessage(check.fault));
             pField->clear();
         }
     }
@@ -459,7 +460,7 @@ void CZelkorForm::ApplyProgramType() {
         texts[slot] = FieldText(slot).toStdString();
     }
     // Each field emptied here counts as an edit: no m_bUpdatingFields.
-    const SFormCheck check = CheckWholeForm(texts);
+    const editor::SFormCheck check = editor::CheckWholeForm(texts);
     for (int slot : check.emptiedSlots) {
         m_fields[slot]->clear();
     }
@@ -500,7 +501,7 @@ model::CFrequencyProgram CZelkorForm::FieldsProgram() const {
     program.SetGroups(m_nProgramType != 0);
     for (int slot = 0; slot < model::kSlotCount; ++slot) {
         // Text no slot can hold (negative, above 20 MHz) is stored as an empty slot.
-        program.m_freq[slot] = TextToSlot(FieldText(slot).toStdString()).value_or(0u);
+        program.m_freq[slot] = editor::TextToSlot(FieldText(slot).toStdString()).value_or(0u);
         program.UpdateGroupCount(slot / model::kSlotsPerGroup);
     }
     program.Compact();
@@ -631,4 +632,4 @@ void CZelkorForm::AddCommand(int nID, std::function<void()> handler,
     m_updates[nID] = std::move(update);
 }
 
-}  // namespace editor
+}  // namespace ui

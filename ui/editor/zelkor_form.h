@@ -36,7 +36,7 @@ namespace upload {
 class CUploadJob;
 }
 
-namespace editor {
+namespace ui {
 
 class CBookHistory;
 
@@ -201,4 +201,4 @@ private:
     int m_nCheckedFieldId = 0;
 };
 
-}  // namespace editor
+}  // namespace ui

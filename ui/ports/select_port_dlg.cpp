@@ -23,7 +23,7 @@
 #include "widgets/control_ids.h"
 #include "widgets/dialog_units.h"
 
-namespace ports {
+namespace ui {
 
 namespace {
 
@@ -180,14 +180,14 @@ void CSelectPortDlg::OnInitDialog() {
     m_pOk->setFocus();
 }
 
-const CPortInfo* CSelectPortDlg::CurrentPort() const {
+const ports::CPortInfo* CSelectPortDlg::CurrentPort() const {
     const int line = m_cbPort->currentIndex();
     const int entry = line >= 0 ? m_cbPort->itemData(line).toInt() : -1;
-    return entry >= 0 && entry < g_portList.GetSize() ? &g_portList[entry] : nullptr;
+    return entry >= 0 && entry < ports::g_portList.GetSize() ? &ports::g_portList[entry] : nullptr;
 }
 
 void CSelectPortDlg::OnRefresh() {
-    const CPortInfo* pChosen = CurrentPort();
+    const ports::CPortInfo* pChosen = CurrentPort();
     FillPortList(pChosen != nullptr ? pChosen->m_strPath : m_strPortPath);
 }
 
@@ -195,15 +195,15 @@ void CSelectPortDlg::FillPortList(std::string select) {
     // A failure leaves the ports found before it in the list; the user is told and can still
     // pick one of those.
     try {
-        EnumerateSerialPorts(g_portList, *m_pSource);
-    } catch (const MPortEnumError& error) {
+        ports::EnumerateSerialPorts(ports::g_portList, *m_pSource);
+    } catch (const ports::MPortEnumError& error) {
         platform::ShowMessage({error.GetText(), platform::ApplicationTitle(),
                                platform::EMsgIcon::kWarning, platform::EMsgButtons::kOk});
     }
-    AddPortInUse(g_portList, m_strPortInUse);
+    ports::AddPortInUse(ports::g_portList, m_strPortInUse);
     m_cbPort->clear();
-    for (int i = 0; i < g_portList.GetSize(); ++i) {
-        const CPortInfo& entry = g_portList[i];
+    for (int i = 0; i < ports::g_portList.GetSize(); ++i) {
+        const ports::CPortInfo& entry = ports::g_portList[i];
         QStandardItem* pName = Cell(Text(entry.m_strFriendlyName), Text(entry.m_strPath));
         pName->setData(i, Qt::UserRole);
         m_pLines->appendRow(
@@ -220,12 +220,12 @@ void CSelectPortDlg::FillPortList(std::string select) {
                                   m_pLinesView->verticalScrollBar()->sizeHint().width());
     // An editable combo box takes its first line as current on its own; only the port in use
     // may be.
-    m_cbPort->setCurrentIndex(FindPort(g_portList, select));
+    m_cbPort->setCurrentIndex(ports::FindPort(ports::g_portList, select));
     ShowDetails();
 }
 
 void CSelectPortDlg::ShowDetails() {
-    const CPortInfo* pShown = CurrentPort();
+    const ports::CPortInfo* pShown = CurrentPort();
     const std::string stableName = pShown != nullptr ? pShown->m_strStableName : std::string();
     const std::string description = pShown != nullptr ? pShown->m_strDescription : std::string();
     // Long names are cut in the middle, keeping the ends where adapters of one make differ;
@@ -242,18 +242,18 @@ void CSelectPortDlg::ShowDetails() {
                                                 : ShortStableName(stableName),
         Text(stableName));
     fit(m_pDescription, Text(description), Text(description));
-    const std::string usb = pShown != nullptr ? UsbIdentityText(pShown->m_usb, ", ") : "";
+    const std::string usb = pShown != nullptr ? ports::UsbIdentityText(pShown->m_usb, ", ") : "";
     fit(m_pUsbIdentity,
         pShown != nullptr && !pShown->m_bUsb ? Text(res::kSelectPortNotUsb) : Text(usb), Text(usb));
 }
 
 void CSelectPortDlg::OnOK() {
     m_strStableName.clear();
-    if (const CPortInfo* pChosen = CurrentPort()) {
+    if (const ports::CPortInfo* pChosen = CurrentPort()) {
         m_strPortPath = pChosen->m_strPath;
         m_strStableName = pChosen->m_strStableName;
     }
     accept();
 }
 
-}  // namespace ports
+}  // namespace ui

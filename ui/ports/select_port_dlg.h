@@ -17,7 +17,7 @@ class QPushButton;
 class QStandardItemModel;
 class QTreeView;
 
-namespace ports {
+namespace ui {
 
 class CSelectPortDlg : public QDialog {
     Q_OBJECT
@@ -52,7 +52,7 @@ private:
     void FillPortList(std::string select);
     void ShowDetails();
     // The port list's entry on the current line; null when no line is current.
-    const CPortInfo* CurrentPort() const;
+    const ports::CPortInfo* CurrentPort() const;
 
     platform::IPortSystem* m_pSource;
     QComboBox* m_cbPort = nullptr;
@@ -64,4 +64,4 @@ private:
     QLabel* m_pUsbIdentity = nullptr;
 };
 
-}  // namespace ports
+}  // namespace ui

@@ -16,7 +16,7 @@
 #include "widgets/control_ids.h"
 #include "widgets/dialog_units.h"
 
-namespace upload {
+namespace ui {
 
 namespace {
 
@@ -46,7 +46,7 @@ QString TimeLeftText(std::chrono::seconds left) {
 
 }  // namespace
 
-CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent, CUploadJob* pJob,
+CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent, upload::CUploadJob* pJob,
                                        devlink::CDeviceLink* pLink)
     : QDialog(pParent), m_pJob(pJob), m_pApp(pLink) {
     setWindowTitle(res::kUploadProgressCaption);
@@ -126,7 +126,7 @@ int CUploadProgressDlg::DoModal() {
     // However quick the job, its close request is posted, so it waits for this loop.
     const int nResult = exec();
     // The job gave the device its time after the last block before it closed us.
-    if (m_pJob != nullptr && m_pJob->End() == EUploadEnd::kUnconfirmed) {
+    if (m_pJob != nullptr && m_pJob->End() == upload::EUploadEnd::kUnconfirmed) {
         platform::ShowMessage(
             {res::kUploadNotConfirmed, platform::ApplicationTitle(), platform::EMsgIcon::kWarning});
     }
@@ -154,7 +154,7 @@ bool CUploadProgressDlg::OnInitDialog() {
 void CUploadProgressDlg::OnNotify(uint32_t nMsg, uintptr_t wParam, intptr_t lParam) {
     if (nMsg == res::WM_UPLOADPROGRESS) {
         OnUploadProgress(wParam, lParam);
-    } else if (nMsg == res::kNotifyCommand && wParam == kIdCancel) {
+    } else if (nMsg == res::kNotifyCommand && wParam == upload::kIdCancel) {
         // The job's own close: the last acknowledgement's progress may still be on its way
         // behind it, so the bar takes the final figure from the job itself.
         m_bJobEnded = true;
@@ -186,9 +186,9 @@ void CUploadProgressDlg::ShowProgress() {
     m_progress->setValue(percent);
     m_pPercent->setText(Formatted(res::kUploadPercent, percent));
     std::optional<std::chrono::seconds> left;
-    if (m_pJob != nullptr && m_pJob->End() == EUploadEnd::kRunning) {
-        left = EstimateTimeLeft(m_pJob->m_nSent.load(), m_pJob->m_nTotal,
-                                std::chrono::steady_clock::now() - m_started);
+    if (m_pJob != nullptr && m_pJob->End() == upload::EUploadEnd::kRunning) {
+        left = upload::EstimateTimeLeft(m_pJob->m_nSent.load(), m_pJob->m_nTotal,
+                                        std::chrono::steady_clock::now() - m_started);
     }
     m_pTimeLeft->setText(left ? TimeLeftText(*left) : QString());
 }
@@ -216,4 +216,4 @@ void CUploadProgressDlg::EndDialog(int nResult) {
     done(nResult);
 }
 
-}  // namespace upload
+}  // namespace ui

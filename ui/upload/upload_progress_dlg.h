@@ -16,21 +16,21 @@
 #include <cstdint>
 #include <memory>
 
-#include "link/device_link.h"
+#include "devlink/device_link.h"
 #include "platform/notify.h"
 #include "upload/upload_job.h"
 
 class QLabel;
 class QProgressBar;
 
-namespace upload {
+namespace ui {
 
 class CUploadProgressDlg : public QDialog {
     Q_OBJECT
 
 public:
     // The job to run and the link it goes through; the dialog starts the job on the link.
-    explicit CUploadProgressDlg(QWidget* pParent = nullptr, CUploadJob* pJob = nullptr,
+    explicit CUploadProgressDlg(QWidget* pParent = nullptr, upload::CUploadJob* pJob = nullptr,
                                 devlink::CDeviceLink* pLink = nullptr);
     ~CUploadProgressDlg() override;
 
@@ -40,7 +40,7 @@ public:
 
     // Given by the command (through the constructor) before the dialog runs; neither is owned.
     // m_pApp is the link the job goes through: the one piece of the application it needs.
-    CUploadJob* m_pJob = nullptr;
+    upload::CUploadJob* m_pJob = nullptr;
     devlink::CDeviceLink* m_pApp = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_pPercent = nullptr;
@@ -77,4 +77,4 @@ private:
     bool m_bEnded = false;
 };
 
-}  // namespace upload
+}  // namespace ui

@@ -43,7 +43,7 @@ protected:
         m_doc.m_nCurrent = static_cast<int16_t>(index);
         m_form.ShowProgram();
     }
-    editor::CBookHistory& History() { return *m_form.History(); }
+    ui::CBookHistory& History() { return *m_form.History(); }
     // What Edit > Undo shows now; empty while it is disabled.
     QString UndoItem() {
         widgets::SCommandUI ui;
@@ -54,7 +54,7 @@ protected:
 
     testing_support::CScriptedMessages m_messages;
     model::CZelkorConfigDoc m_doc;
-    editor::CZelkorForm m_form;
+    ui::CZelkorForm m_form;
 };
 
 TEST_F(BookHistory, EachChangeIsOneStepThatUndoTakesBackAndRedoMakesAgain) {
@@ -152,7 +152,7 @@ TEST_F(BookHistory, KeepsAHundredStepsOfWhatChangedAndFollowsTheSavedState) {
     for (; History().CanUndo(); ++undone) {
         Run(res::ID_EDIT_UNDO);
     }
-    EXPECT_EQ(undone, editor::CBookHistory::kUndoLimit);
+    EXPECT_EQ(undone, ui::CBookHistory::kUndoLimit);
     EXPECT_EQ(m_doc.m_book[119].m_freq[0], 0u);  // older than the hundred kept
     EXPECT_EQ(m_doc.m_book[120].m_freq[0], 5u);
     EXPECT_TRUE(m_doc.IsModified());  // the saved state has gone from the history

@@ -27,10 +27,10 @@
 #include "ui/editor/reorder_dlg.h"
 #include "widgets/dialog_units.h"
 
-using editor::CInsertProgramDlg;
-using editor::CReorderDlg;
 using model::CProgramBook;
 using testing_support::MaybeScreenshot;
+using ui::CInsertProgramDlg;
+using ui::CReorderDlg;
 
 namespace {
 
@@ -185,7 +185,7 @@ protected:
     }
 
     void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
-        editor::CListCtrlEx* pList = m_pDlg->List();
+        ui::CListCtrlEx* pList = m_pDlg->List();
         const QModelIndex index = pList->model()->index(row, 0);
         pList->scrollTo(index);
         QTest::mouseClick(pList->viewport(), Qt::LeftButton, modifiers,
@@ -312,7 +312,7 @@ TEST_F(ReorderDialog, EnterWithoutMovesRewritesTheSameBook) {
 // Move to... takes the first selected program to the number typed in its dialog in one step, the
 // programs between moving one place; every move keeps the moved row in view.
 TEST_F(ReorderDialog, MoveToTakesAProgramToANumberInOneStepAndTheListFollows) {
-    editor::CListCtrlEx* pList = m_pDlg->List();
+    ui::CListCtrlEx* pList = m_pDlg->List();
     EXPECT_EQ(AccessibleName(pList), "Programs");
     auto inView = [pList](int row) {
         return pList->viewport()->rect().contains(pList->visualRect(pList->model()->index(row, 1)));
@@ -372,7 +372,7 @@ TEST(ReorderColumns, ShowTheWidestValueWholeInTheFontInUse) {
     for (const QFont& font : {QApplication::font(), large}) {
         SCOPED_TRACE(font.pixelSize());
         auto pDlg = LargeValuesDialog(*pBook, font);
-        editor::CListCtrlEx* pList = pDlg->List();
+        ui::CListCtrlEx* pList = pDlg->List();
         EXPECT_EQ(pList->model()->index(0, 1).data().toString(), "20000000.0");
         const QFontMetrics metrics(pList->font());
         const auto measure = [&](std::string_view text) {
@@ -453,7 +453,7 @@ TEST_F(ReorderDialog, DownExchangesTheDataOfTwoRowsAndMovesNoIndex) {
 
 // Counts the pixels along the top edge of a row that differ from the row's fill: the dots of a
 // focus rectangle, as nothing else is drawn there.
-int FocusPixels(editor::CListCtrlEx* pList, int row) {
+int FocusPixels(ui::CListCtrlEx* pList, int row) {
     const QImage image = pList->viewport()->grab().toImage();
     const int y = static_cast<int>(pList->rowViewportPosition(row) * image.devicePixelRatio());
     const QColor fill = pList->IsRowHighlighted(row)
@@ -467,7 +467,7 @@ int FocusPixels(editor::CListCtrlEx* pList, int row) {
 }
 
 TEST_F(ReorderDialog, FocusedRowHasAFocusRectangleWhileTheListHasTheFocus) {
-    editor::CListCtrlEx* pList = m_pDlg->List();
+    ui::CListCtrlEx* pList = m_pDlg->List();
     ClickRow(7);  // a click, not a key: the rectangle must not wait for the keyboard
     ClickRow(3, Qt::ControlModifier);
     EXPECT_EQ(pList->currentIndex().row(), 3);
@@ -479,7 +479,7 @@ TEST_F(ReorderDialog, FocusedRowHasAFocusRectangleWhileTheListHasTheFocus) {
 }
 
 TEST_F(ReorderDialog, CtrlHomeAndCtrlEndSelectTheRowTheyReach) {
-    editor::CListCtrlEx* pList = m_pDlg->List();
+    ui::CListCtrlEx* pList = m_pDlg->List();
     ClickRow(5);
     ClickRow(9, Qt::ControlModifier);
     const int scrolledTo = pList->horizontalScrollBar()->value();
@@ -506,7 +506,7 @@ class ListDrawing : public testing::Test {
 protected:
     void SetUp() override {
         auto* pLayout = new QVBoxLayout(&m_window);
-        m_pList = new editor::CListCtrlEx(&m_window);
+        m_pList = new ui::CListCtrlEx(&m_window);
         m_pOther = new QLineEdit(&m_window);
         pLayout->addWidget(m_pList);
         pLayout->addWidget(m_pOther);
@@ -532,7 +532,7 @@ protected:
     }
 
     QWidget m_window;
-    editor::CListCtrlEx* m_pList = nullptr;
+    ui::CListCtrlEx* m_pList = nullptr;
     QLineEdit* m_pOther = nullptr;
     QStandardItemModel m_model;
 };

@@ -17,7 +17,7 @@
 
 #include "app/main_frame.h"
 #include "app/qt_notify_dispatcher.h"
-#include "link/link_messages.h"
+#include "devlink/link_messages.h"
 #include "res/ids_app.h"
 #include "res/ids_editor.h"
 #include "res/ids_upload.h"
@@ -32,9 +32,9 @@
 namespace {
 
 using namespace std::chrono_literals;
-using editor::CZelkorForm;
 using platform::EMsgAnswer;
-using upload::CUploadProgressDlg;
+using ui::CUploadProgressDlg;
+using ui::CZelkorForm;
 
 class FormDeviceCommands : public testing::Test {
 protected:

@@ -20,8 +20,8 @@
 
 namespace {
 
-using editor::CZelkorForm;
 using platform::EMsgAnswer;
+using ui::CZelkorForm;
 
 constexpr const char kPositive[] = "You must enter a positive frequency.";
 constexpr const char kMax[] = "Enter a frequency less than or equal to 20MHz.";

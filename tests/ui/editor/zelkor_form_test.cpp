@@ -16,7 +16,7 @@
 
 namespace {
 
-using editor::CZelkorForm;
+using ui::CZelkorForm;
 using widgets::FindControl;
 using widgets::FindControlAs;
 

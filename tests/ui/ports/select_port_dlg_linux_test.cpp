@@ -2,13 +2,13 @@
 #include "platform/port_source_linux.h"
 #include "tests/ui/ports/select_port_dlg_support.h"
 
-using ports::CSelectPortDlg;
 using ports::g_portList;
 using select_port_testing::Column;
 using select_port_testing::MaybeScreenshot;
 using select_port_testing::SelectPortDlg;
 using testing_support::CScriptedPortSystem;
 using testing_support::SScriptedDevice;
+using ui::CSelectPortDlg;
 
 namespace {
 

@@ -25,11 +25,11 @@
 
 namespace select_port_testing {
 
-using ports::CSelectPortDlg;
 using ports::g_portList;
 using testing_support::CScriptedPortSystem;
 using testing_support::MaybeScreenshot;
 using testing_support::SScriptedDevice;
+using ui::CSelectPortDlg;
 
 class SelectPortDlg : public ::testing::Test {
 protected:

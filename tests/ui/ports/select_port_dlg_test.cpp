@@ -4,11 +4,11 @@
 
 #include "tests/ui/ports/select_port_dlg_support.h"
 
-using ports::CSelectPortDlg;
 using ports::g_portList;
 using select_port_testing::SelectPortDlg;
 using testing_support::CScriptedPortSystem;
 using testing_support::SScriptedDevice;
+using ui::CSelectPortDlg;
 
 namespace {
 

@@ -29,7 +29,7 @@ using namespace std::chrono_literals;
 using testing_support::MaybeScreenshot;
 using testing_support::SampleBook;
 using testing_support::SSimLink;
-using upload::CUploadProgressDlg;
+using ui::CUploadProgressDlg;
 
 // Jobs that let the test see whether their thread is still there.
 template <class TJob>

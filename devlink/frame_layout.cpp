@@ -1,4 +1,4 @@
-#include "link/frame_layout.h"
+#include "devlink/frame_layout.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
-#include "link/frame_trace.h"
+#include "devlink/frame_trace.h"
 
 #include <string>
 #include <vector>
 
-#include "link/packet_buffer.h"
+#include "devlink/packet_buffer.h"
 
 namespace devlink {
 

@@ -1,4 +1,4 @@
-#include "link/port_setting.h"
+#include "devlink/port_setting.h"
 
 #include "platform/text_format.h"
 #include "res/strings.h"

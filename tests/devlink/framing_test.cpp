@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "link/serial_port.h"
-#include "tests/link/link_test_support.h"
+#include "devlink/serial_port.h"
+#include "tests/devlink/link_test_support.h"
 #include "tests/test_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "link/device_link.h"
+#include "devlink/device_link.h"
 #include "res/notifications.h"
 
 namespace devlink {

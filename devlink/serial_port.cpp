@@ -1,4 +1,4 @@
-#include "link/serial_port.h"
+#include "devlink/serial_port.h"
 
 #include <cstdio>
 #include <functional>

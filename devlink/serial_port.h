@@ -21,9 +21,9 @@
 #include <string>
 #include <thread>
 
-#include "link/frame_assembler.h"
-#include "link/frame_trace.h"
-#include "link/packet_buffer.h"
+#include "devlink/frame_assembler.h"
+#include "devlink/frame_trace.h"
+#include "devlink/packet_buffer.h"
 #include "platform/serial_device.h"
 
 namespace devlink {

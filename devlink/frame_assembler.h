@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "link/packet_buffer.h"
+#include "devlink/packet_buffer.h"
 
 namespace devlink {
 

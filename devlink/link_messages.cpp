@@ -1,4 +1,4 @@
-#include "link/link_messages.h"
+#include "devlink/link_messages.h"
 
 #include "platform/message_box.h"
 #include "platform/text_format.h"

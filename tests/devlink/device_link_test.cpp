@@ -9,12 +9,12 @@
 #include <mutex>
 #include <thread>
 
-#include "link/device_link.h"
+#include "devlink/device_link.h"
 #include "platform/notify.h"
 #include "res/notifications.h"
 #include "res/strings.h"
-#include "tests/link/link_test_support.h"
-#include "tests/link/pty_peer.h"
+#include "tests/devlink/link_test_support.h"
+#include "tests/devlink/pty_peer.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 

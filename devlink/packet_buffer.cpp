@@ -1,4 +1,4 @@
-#include "link/packet_buffer.h"
+#include "devlink/packet_buffer.h"
 
 #include <array>
 #include <cstring>

@@ -14,7 +14,7 @@
 #include <memory>
 #include <mutex>
 
-#include "link/serial_port.h"
+#include "devlink/serial_port.h"
 #include "platform/event.h"
 #include "platform/notify.h"
 #include "res/notifications.h"

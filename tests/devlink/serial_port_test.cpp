@@ -10,11 +10,11 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "link/serial_port.h"
+#include "devlink/serial_port.h"
 #include "platform/error_text.h"
 #include "res/strings.h"
-#include "tests/link/link_test_support.h"
-#include "tests/link/pty_peer.h"
+#include "tests/devlink/link_test_support.h"
+#include "tests/devlink/pty_peer.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 

@@ -1,7 +1,7 @@
 // The port setting over real pseudo-terminals: what is opened, what is remembered for the next
 // start (a port's stable name when it has one), the state of the line the status bar shows, and
 // that every change is announced.
-#include "link/port_setting.h"
+#include "devlink/port_setting.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 #include "platform/notify.h"
 #include "res/notifications.h"
-#include "tests/link/pty_peer.h"
+#include "tests/devlink/pty_peer.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 

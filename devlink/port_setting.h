@@ -15,7 +15,7 @@
 #include <optional>
 #include <string>
 
-#include "link/device_link.h"
+#include "devlink/device_link.h"
 
 namespace devlink {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "link/frame_layout.h"
+#include "devlink/frame_layout.h"
 
 namespace devlink {
 

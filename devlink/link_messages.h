@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "link/device_link.h"
+#include "devlink/device_link.h"
 #include "platform/notify.h"
 
 namespace devlink {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "link/packet_buffer.h"
+#include "devlink/packet_buffer.h"
 
 namespace testing_support {
 
