@@ -61,7 +61,8 @@ void CDeviceLink::CheckFinalAck(uint16_t subCode, uint16_t value) {
 void CDeviceLink::OnFrame(CPacketBuffer& frame) {
     const uint8_t* p = frame.Data();
     const int32_t count = frame.Count();
-    if (!IsIntact(p, count)) {
+    // A length that disagrees with what arrived is damage the check sequence did not catch.
+    if (!IsIntact(p, count) || !LengthAgrees(p, count)) {
         m_nBadFrames.fetch_add(1, std::memory_order_relaxed);
         return;
     }

@@ -120,6 +120,9 @@ TEST_F(DeviceLinkTest, ActsOnEachKindOfReply) {
         {"ack without sub-code", Reply(2, {1}), {}, {}, 0},
         {"ack without value", Reply(2, {1, 2}), {}, {}, 0},
         {"type byte only", WithFcs(Bytes({0x00, 0x02})), {}, {}, 0},
+        // Intact check bytes, but a length field that does not count the body that came.
+        {"length past the body", WithFcs(Bytes({0, 2, 0xFF, 0xFF, 0, 3})), {}, {}, 1},
+        {"length short of the body", WithFcs(Bytes({0, 2, 0, 2, 0, 1, 0, 2, 0, 5})), {}, {}, 1},
     };
     for (const auto& c : cases) {
         m_target.m_notes.clear();
