@@ -12,6 +12,10 @@ inline constexpr const char kUploadMinutesLeft[] = "About %d min %d s left";
 // The last block went but the device never said it arrived.
 inline constexpr const char kUploadNotConfirmed[] =
     "The device did not confirm that it received the whole upload. Please send it again.";
+// The device's answer named another block than the one sent, so nothing more was sent.
+inline constexpr const char kUploadOtherBlock[] =
+    "The device answered for another block than the one sent, so the upload was stopped there. "
+    "The device may not have all of it: please send it again.";
 // Shown in the dialog while the device has said nothing for a while; Cancel stays available.
 inline constexpr const char kUploadSilent[] =
     "The device has not answered. Check the cable and that the generator is switched on, or "

@@ -182,7 +182,7 @@ TEST_F(DeviceLinkTest, ConfirmsAnUploadOnlyWithTheFinalBlocksAnswer) {
         };
         auto watch = std::make_shared<devlink::CFinalAck>();
         ASSERT_TRUE(write(c.before)) << c.name;
-        m_link.WatchFinalAck(watch, 192);
+        m_link.WatchBlock(watch, 192, true);
         ASSERT_TRUE(write(c.after)) << c.name;
         EXPECT_EQ(watch->State(), c.state) << c.name;
     }
@@ -194,7 +194,7 @@ TEST_F(DeviceLinkTest, ConfirmsAnUploadOnlyWithTheFinalBlocksAnswer) {
 // frame sent on the gone line says so again. Opening the port anew forgets it.
 TEST_F(DeviceLinkTest, ALostLineIsAnEventAndEndsTheWaits) {
     auto watch = std::make_shared<devlink::CFinalAck>();
-    m_link.WatchFinalAck(watch, devlink::kLastSequence);
+    m_link.WatchBlock(watch, devlink::kLastSequence, true);
     std::promise<platform::EWaitResult> woken;
     std::thread waiter([&] {
         woken.set_value(

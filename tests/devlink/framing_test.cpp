@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "devlink/block_answers.h"
 #include "devlink/serial_port.h"
 #include "tests/devlink/link_test_support.h"
 #include "tests/test_support.h"
@@ -259,6 +260,47 @@ TEST(ReplyFields, AreReadOnlyWhenTheyLieBeforeTheCheckBytes) {
     EXPECT_EQ(value, 3);
     EXPECT_FALSE(devlink::ReadFrameField(frame.data(), 8, 6, value));
     EXPECT_FALSE(devlink::ReadFrameField(frame.data(), 7, 4, value));
+}
+
+// What each answer to a program's four blocks (offsets 0, 64, 128, 192) counts for: a device
+// whose first two answers echo the blocks' numbers is held to them, any other keeps the plain
+// pacing. Each row lists the answers that come after each block has gone, -1 for the final
+// block's confirmation.
+TEST(BlockAnswers, HoldADeviceThatEchoesToTheBlockSent) {
+    using EAnswer = devlink::CBlockAnswers::EAnswer;
+    constexpr EAnswer N = EAnswer::kNext, F = EAnswer::kFinal, R = EAnswer::kRepeat,
+                      O = EAnswer::kOtherBlock;
+    using SAnswers = std::vector<std::pair<int, EAnswer>>;
+    struct SCase {
+        const char* name;
+        std::vector<SAnswers> afterBlock;
+        bool bEchoes;
+    };
+    const SCase cases[] = {
+        {"echoes", {{{0, N}}, {{64, N}}, {{128, N}}, {{-1, F}}}, true},
+        {"repeats pass",
+         {{{0, N}}, {{64, N}, {64, R}}, {{0, R}, {128, N}}, {{128, R}, {192, F}}},
+         true},
+        {"another block", {{{0, N}}, {{64, N}}, {{192, O}}}, true},
+        {"confirms too early", {{{0, N}}, {{64, N}}, {{-1, O}}}, true},
+        {"zeros", {{{0, N}}, {{0, N}}, {{0, N}}, {{0, N}, {-1, F}}}, false},
+        {"first answer twice", {{{0, N}, {0, N}}, {{64, N}}, {{0, N}}, {{-1, F}}}, false},
+        {"its own values", {{{5, N}}, {{5, N}}, {{5, N}}, {{192, F}}}, false},
+        {"always the final", {{{-1, N}}, {{-1, N}}, {{-1, N}}, {{-1, F}}}, false},
+    };
+    for (const SCase& c : cases) {
+        devlink::CBlockAnswers answers;
+        for (size_t block = 0; block < c.afterBlock.size(); ++block) {
+            answers.Sending(static_cast<uint16_t>(64 * block), block == 3);
+            for (const auto& [value, expected] : c.afterBlock[block]) {
+                const uint16_t subCode = value < 0 ? devlink::kAckFinal : devlink::kAckBlock;
+                EXPECT_EQ(answers.Take(subCode, static_cast<uint16_t>(value < 0 ? 0 : value)),
+                          expected)
+                    << c.name << ", block " << block << ", answer " << value;
+            }
+        }
+        EXPECT_EQ(answers.Echoes(), c.bEchoes) << c.name;
+    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "cli/link_commands.h"
 #include "model/program_book.h"
 #include "platform/error_text.h"
+#include "platform/text_format.h"
 #include "res/strings.h"
 #include "sim/simulator.h"
 #include "tests/test_support.h"
@@ -191,6 +192,42 @@ TEST(CliUpload, NeedsTheLastAnswerAndNoticesALostLine) {
             c.message.empty() ? Format(res::kLineLost, s.device.PortPath().c_str()) : c.message;
         EXPECT_EQ(run.err, message + "\n") << c.name;
         EXPECT_EQ(run.out, "") << c.name;
+    }
+}
+
+// Answers held to the blocks they answer: a late repeat of block 1's answer moves nothing, so
+// block 2, lost on the line, ends in the device's silence and never in success; answers that
+// name other blocks stop the upload there.
+TEST(CliUpload, HoldsTheDevicesAnswersToTheBlocksSent) {
+    testing_support::CTempDir dir;
+    auto book = testing_support::SampleBook();
+    const std::string file = SaveSample(dir, *book);
+    struct SCase {
+        const char* name;
+        sim::SSimOptions options;
+        int status;
+        std::string message;
+        size_t frames;  // the device's: none after the stray answer
+    };
+    sim::SSimOptions repeatAndLoss;
+    repeatAndLoss.nRepeatLate = 1;
+    repeatAndLoss.nLoseBlock = 2;
+    sim::SSimOptions misnaming;
+    misnaming.nMisnameFrom = 2;
+    const SCase cases[] = {
+        {"late repeat, lost block", repeatAndLoss, cli::kExitNoAnswer,
+         platform::FormatText(res::kCliSilent, 1), 2},
+        {"misnamed blocks", misnaming, cli::kExitOtherBlock, res::kCliOtherBlock, 3},
+    };
+    for (const auto& c : cases) {
+        SDevice s(c.options);
+        SRun run = CCommand(dir, {"upload", "-q", "--port", s.device.PortPath(), file, "--program",
+                                  "38", "--timeout", "1"})
+                       .Wait();
+        EXPECT_EQ(run.status, c.status) << c.name << ": " << run.err;
+        EXPECT_EQ(run.err, c.message + "\n") << c.name;
+        EXPECT_EQ(run.out, "") << c.name;
+        EXPECT_EQ(s.device.FrameCount(), c.frames) << c.name;
     }
 }
 

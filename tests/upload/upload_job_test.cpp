@@ -265,10 +265,13 @@ TEST(UploadEnd, TellsConfirmedUnconfirmedAndLostApart) {
     noFinalAck.bNoFinalAck = true;
     sim::SSimOptions hangingUp;
     hangingUp.nHangUpAfter = 2;
+    sim::SSimOptions misnaming;  // answers block 2 (offset 128) as if it were block 3
+    misnaming.nMisnameFrom = 2;
     const SCase cases[] = {
         {"confirmed", {}, upload::EUploadEnd::kConfirmed, 0},
         {"final block never answered", noFinalAck, upload::EUploadEnd::kUnconfirmed, 0},
         {"line gone after two blocks", hangingUp, upload::EUploadEnd::kLineLost, 1},
+        {"answer for another block", misnaming, upload::EUploadEnd::kOtherBlock, 0},
     };
     for (const auto& c : cases) {
         SSimLink s(c.options);
@@ -287,6 +290,10 @@ TEST(UploadEnd, TellsConfirmedUnconfirmedAndLostApart) {
         if (c.end == upload::EUploadEnd::kUnconfirmed) {
             EXPECT_EQ(job->FinalAck()->State(), devlink::CFinalAck::EState::kAwaited);
             EXPECT_EQ(s.device.FrameCount(), 4u);
+        }
+        if (c.end == upload::EUploadEnd::kOtherBlock) {
+            job.reset();                           // nothing more leaves once the thread has gone
+            EXPECT_EQ(s.device.FrameCount(), 3u);  // nothing followed the stray answer
         }
     }
     EXPECT_EQ(messages.Count(), 0u);
