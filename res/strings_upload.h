@@ -25,6 +25,15 @@ inline constexpr const char kAccUploadProgress[] = "Upload progress";
 inline constexpr const char kUploadDoneBook[] = "Upload finished: the device confirmed the book.";
 inline constexpr const char kUploadDoneProgram[] =
     "Upload finished: the device confirmed program %d.";
+// The status bar after an upload that the device did not confirm.
+inline constexpr const char kUploadStatusCancelled[] =
+    "Upload cancelled: the device may hold only part of it.";
+inline constexpr const char kUploadStatusLineLost[] =
+    "Upload stopped: the connection to the device was lost.";
+inline constexpr const char kUploadStatusUnconfirmed[] =
+    "Upload not confirmed by the device: send it again.";
+inline constexpr const char kUploadStatusOtherBlock[] =
+    "Upload stopped: the device answered for another block.";
 // Test Connection, Load Device and Upload Current Program without a port.
 inline constexpr const char kMsgNoPortSelected[] =
     "No port is selected. Choose the generator's port with Tools > Select Comm Port, then try "

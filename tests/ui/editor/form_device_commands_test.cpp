@@ -25,6 +25,7 @@
 #include "sim/simulator.h"
 #include "tests/scripted_messages.h"
 #include "tests/ui/posted_notifications.h"
+#include "tests/ui/screenshot.h"
 #include "ui/editor/zelkor_form.h"
 #include "ui/upload/upload_progress_dlg.h"
 #include "widgets/control_ids.h"
@@ -237,9 +238,10 @@ TEST_F(FormDeviceCommands, LoadDeviceSendsTheWholeBookAndClosesByItself) {
     EXPECT_EQ(m_device->BookImage(), expected);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(m_messages.Count(), 0u);
-    // The status bar says so once the device has confirmed it.
-    ASSERT_EQ(status.count(), 1);
-    EXPECT_EQ(status[0][0].toString(), "Upload finished: the device confirmed the book.");
+    // The status bar says so once the device has confirmed it, and nothing while it runs.
+    ASSERT_EQ(status.count(), 2);
+    EXPECT_EQ(status[0][0].toString(), "");
+    EXPECT_EQ(status[1][0].toString(), "Upload finished: the device confirmed the book.");
 }
 
 // Without a port the commands say how to choose one; nothing is sent and no dialog opens.
@@ -299,7 +301,8 @@ TEST_F(FormDeviceCommands, AnUnconfirmedUploadIsReportedOnceAfterTheDialog) {
     const std::optional<int> bar = RunUpload([this] { UploadCurrentProgram(); });
     ASSERT_TRUE(bar.has_value());
     EXPECT_EQ(*bar, 97);
-    EXPECT_EQ(status.count(), 0);  // nothing finished
+    ASSERT_EQ(status.count(), 2);  // nothing finished
+    EXPECT_EQ(status[1][0].toString(), res::kUploadStatusUnconfirmed);
     // The device's time after the last block was over when the dialog closed: the warning
     // follows the dialog before the command returns, once.
     ASSERT_TRUE(testing_support::DeliverPostedNotifications());
@@ -332,6 +335,64 @@ TEST_F(FormDeviceCommands, ALostLineEndsTheUploadWithOneMessage) {
         EXPECT_EQ(box.caption, res::kCommPortErrorCaption);
     }
     EXPECT_EQ(m_device->FrameCount(), 50u);
+}
+
+// The status bar of the real window holds the news of the last upload, however it ended, and
+// none of an earlier one while an upload runs; answers for another block are told once.
+TEST_F(FormDeviceCommands, TheStatusBarTellsHowTheLastUploadEnded) {
+    app::CMainFrame frame;
+    ASSERT_TRUE(frame.OnCreate());
+    QObject::connect(&m_form, &CZelkorForm::StatusMessage, &frame,
+                     &app::CMainFrame::ShowStatusMessage);
+    frame.resize(m_form.sizeHint().width(), frame.sizeHint().height());  // as wide as the form
+    frame.show();
+    struct SCase {
+        const char* name;
+        sim::SSimOptions options;
+        std::string status;
+        const char* message;  // told once, with the port's path where it names one
+    };
+    auto with = [](auto set) {
+        sim::SSimOptions o;
+        set(o);
+        return o;
+    };
+    const SCase cases[] = {
+        {"confirmed", {}, "Upload finished: the device confirmed program 1.", nullptr},
+        {"cancelled", with([](auto& o) { o.bSilent = true; }), res::kUploadStatusCancelled,
+         nullptr},
+        {"line lost", with([](auto& o) { o.nHangUpAfter = 2; }), res::kUploadStatusLineLost,
+         res::kLineLost},
+        {"another block", with([](auto& o) { o.nMisnameFrom = 2; }), res::kUploadStatusOtherBlock,
+         res::kUploadOtherBlock},
+    };
+    for (const SCase& c : cases) {
+        Connect(c.options);
+        m_messages.Clear();
+        frame.ShowStatusMessage(res::kUploadDoneBook);  // an earlier upload's news
+        QString during;
+        RunUpload([this] { UploadCurrentProgram(); },
+                  [&](CUploadProgressDlg& dlg) {
+                      during = frame.MessagePaneText();
+                      if (c.options.bSilent && m_device->WaitForFrames(1, 10s)) {
+                          dlg.findChild<QPushButton*>(QString::number(res::IDCANCEL))->click();
+                      }
+                  });
+        EXPECT_EQ(during, "") << c.name;
+        EXPECT_EQ(frame.MessagePaneText().toStdString(), c.status) << c.name;
+        const size_t count = c.message != nullptr ? 1 : 0;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return m_messages.Count() >= count; }, 10000));
+        ASSERT_TRUE(testing_support::DeliverPostedNotifications());
+        EXPECT_EQ(
+            m_messages.Texts(),
+            std::vector<std::string>(count, QString::asprintf(c.message != nullptr ? c.message : "",
+                                                              m_device->PortPath().c_str())
+                                                .toStdString()))
+            << c.name;
+        testing_support::MaybeScreenshot(&frame, QString::fromLatin1(c.name));
+        Link().Close();
+        m_device.reset();
+    }
 }
 
 // Unsaved edits and an upload: the prompt comes first, and what is sent is what the user chose
