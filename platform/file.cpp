@@ -14,7 +14,7 @@ bool CAtomicSave::BeginInPlace(int nCreateError) {
     // can put them back.
     CFile old;
     if (!old.OpenRead(m_strTarget, EFileKinds::kRegularOnly)) {
-        m_nLastError = nCreateError;
+        m_nLastError = nCreateError != 0 ? nCreateError : old.LastError();
         return false;
     }
     m_oldBytes.clear();
