@@ -122,6 +122,10 @@ public:
     const std::string& TempPath() const { return m_strTempPath; }
     // The folder took no new file: the target is being rewritten where it stands.
     bool InPlace() const { return m_bInPlace; }
+    // A rewrite in place failed and its old bytes could not all be put back either: the
+    // system's error number then (0 when they went back, or nothing was rewritten in place).
+    // The file may be damaged.
+    int RestoreError() const { return m_nRestoreError; }
 
 private:
     // The system's part: the temporary file takes the target's place, durably; false with
@@ -139,6 +143,7 @@ private:
     std::string m_strTempPath;
     CFile m_file;
     int m_nLastError = 0;
+    int m_nRestoreError = 0;
     bool m_bInPlace = false;
     std::vector<uint8_t> m_oldBytes;
 };
@@ -194,6 +199,8 @@ public:
     bool Commit();
     void Abandon();
     int LastError() const { return m_nLastError; }
+    // As CAtomicSave's: the old bytes of a file rewritten in place did not all go back.
+    int RestoreError() const { return m_save.RestoreError(); }
     EWriteWay Way() const { return m_way; }
 
 private:

@@ -245,8 +245,9 @@ bool CFile::OpenRead(const std::string& path, EFileKinds kinds) {
         m_nLastError = errno;
         return false;
     }
-    if (::fstat(fd, &st) != 0 || refusable(st)) {
-        m_nLastError = refusable(st) ? kErrorNotRegularFile : errno;
+    const bool bLooked = ::fstat(fd, &st) == 0;
+    if (!bLooked || refusable(st)) {
+        m_nLastError = bLooked ? kErrorNotRegularFile : errno;
         ::close(fd);
         return false;
     }

@@ -135,14 +135,27 @@ TEST(FileRights, AFolderWithoutRoomForANewFileHasItsFileRewrittenInPlace) {
                       }
                       // A file may grow no larger than this: the rewrite fails part-way.
                       ::signal(SIGXFSZ, SIG_IGN);
-                      const rlimit small{64, 64};
+                      const rlimit small{64, RLIM_INFINITY};
                       ::setrlimit(RLIMIT_FSIZE, &small);
                       const bool bFailed =
                           !Save(file, std::string(100, 'x'), err).empty() && err == EFBIG;
                       const bool bPutBack = ReadAll(file) == Text("new book");
+                      // Old bytes past the limit cannot go back either, and the save says so.
+                      const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+                      ::setrlimit(RLIMIT_FSIZE, &none);
+                      WriteAll(file, Text(std::string(100, 'o')));
+                      ::setrlimit(RLIMIT_FSIZE, &small);
+                      CAtomicSave save;
+                      const std::string text(100, 'x');
+                      const bool bDamageTold = save.Begin(file) &&
+                                               save.File().WriteBytes(text.data(), text.size()) &&
+                                               !save.Commit() && save.RestoreError() == EFBIG;
                       ::chmod(folder.c_str(), 0755);  // so that the folder can be cleared away
                       if (!bFailed) {
                           return "a rewrite too large did not fail: error " + std::to_string(err);
+                      }
+                      if (!bDamageTold) {
+                          return std::string("old bytes that did not go back were not told");
                       }
                       return bPutBack ? std::string()
                                       : std::string("the old bytes were not put back");
