@@ -29,8 +29,6 @@ public:
     void Sending(uint16_t number, bool bFinal);
     // An acknowledgement (sub-code kAckBlock with its value, or kAckFinal) has come.
     EAnswer Take(uint16_t subCode, uint16_t value);
-    // The device has shown that its answers echo the blocks' numbers.
-    bool Echoes() const { return m_mode == EMode::kEcho; }
 
 private:
     enum class EMode { kUndecided, kEcho, kPlain };

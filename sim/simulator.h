@@ -38,10 +38,10 @@ struct SSimOptions {
     bool bNoFinalAck = false;  // never acknowledge the final block of an upload
     int nHangUpAfter = 0;      // close the line after this many frames, as if unplugged (0: never)
     // Faults of single blocks, counted from 0 in each upload (a book's sequence number); -1 never.
-    int nRepeatLate = -1;     // this block's answer comes again when the next block arrives
-    int nLoseBlock = -1;      // this block is taken as damaged on the line: not kept, not answered
-    int nMisnameFrom = -1;    // from this block on, each answer names the block after it
-    std::string strSavePath;  // where a completed book is written as a .vq file
+    int nRepeatLate = -1;   // this block's answer comes again when the next block arrives
+    int nLoseBlock = -1;    // this block is taken as damaged on the line: not kept, not answered
+    int nMisnameFrom = -1;  // from this block on, each answer names the block after it
+    std::string strSavePath{};  // where a completed book is written as a .vq file
     // Keep every byte read, each frame's data and each turnaround, for tests and benchmarks to
     // look at; a device left running for many uploads keeps only the books and the counts.
     bool bKeepHistory = true;
