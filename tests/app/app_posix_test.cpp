@@ -156,7 +156,6 @@ TEST_F(EditAndPrint, PrintedPagesHoldTheProgramsThatHaveFrequencies) {
     ASSERT_EQ(m_messages.Count(), 1u);
     EXPECT_EQ(m_messages.Requests()[0].text, res::kPrintFailed);
     EXPECT_EQ(m_messages.Requests()[0].subject, m_app.m_strPrintTo);
-    m_messages.Clear();
     // The first page as a picture, for the eye.
     if (!qEnvironmentVariableIsEmpty("ZELKOR_SCREENSHOT_DIR")) {
         const int status =

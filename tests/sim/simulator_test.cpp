@@ -246,41 +246,30 @@ TEST(Simulator, CanWithholdTheFinalAnswerOrHangUp) {
     }
 }
 
-// The faults of single blocks (counted from 0), as the program on the line sees them: the
-// values its answers carry (-1 the final block's confirmation) and what the device kept.
+// Faults of block 1 of four: the values the answers carry (-1 the final block's confirmation),
+// and whether the block was kept.
 TEST(Simulator, RepeatsLosesOrMisnamesSingleBlocks) {
-    struct SCase {
-        const char* name;
+    const std::pair<int sim::SSimOptions::*, std::vector<int>> cases[] = {
+        {&sim::SSimOptions::nRepeatLate, {0, 64, 64, 128, -1}},
+        {&sim::SSimOptions::nLoseBlock, {0, 128, -1}},
+        {&sim::SSimOptions::nMisnameFrom, {0, 128, 192, -1}},
+    };
+    for (const auto& [fault, expected] : cases) {
         sim::SSimOptions options;
-        std::vector<int> answers;
-    };
-    auto with = [](auto set) {
-        sim::SSimOptions o;
-        set(o);
-        return o;
-    };
-    const SCase cases[] = {
-        {"plain", {}, {0, 64, 128, -1}},
-        {"block 1 answered again", with([](auto& o) { o.nRepeatLate = 1; }), {0, 64, 64, 128, -1}},
-        {"block 1 lost", with([](auto& o) { o.nLoseBlock = 1; }), {0, 128, -1}},
-        {"misnamed from block 1", with([](auto& o) { o.nMisnameFrom = 1; }), {0, 128, 192, -1}},
-    };
-    for (const auto& c : cases) {
-        SStarted s(c.options);
+        options.*fault = 1;
+        SStarted s(options);
         CRawClient client(s.device.PortPath());
-        for (int offset = 0; offset < 196; offset += 64) {
-            client.Send(ProgramBlock(3, static_cast<uint16_t>(offset),
-                                     std::vector<uint8_t>(offset < 192 ? 64 : 4, 0x11)));
+        for (uint16_t offset = 0; offset < 196; offset += 64) {
+            client.Send(ProgramBlock(3, offset, std::vector<uint8_t>(offset < 192 ? 64 : 4, 7)));
         }
-        const bool bLost = c.options.nLoseBlock >= 0;
-        ASSERT_TRUE(s.device.WaitForFrames(bLost ? 3 : 4, 10s)) << c.name;
+        const bool bLost = fault == &sim::SSimOptions::nLoseBlock;
+        ASSERT_TRUE(s.device.WaitForFrames(bLost ? 3 : 4, 10s));
         std::vector<int> answers;
         for (const auto& r : client.Replies()) {
             answers.push_back(r[7] == devlink::kAckFinal ? -1 : r[8] << 8 | r[9]);
         }
-        EXPECT_EQ(answers, c.answers) << c.name;
-        EXPECT_EQ(s.device.BadFrames(), bLost ? 1u : 0u) << c.name;
-        EXPECT_EQ(s.device.ProgramImage(3)[64], bLost ? 0 : 0x11) << c.name;
+        EXPECT_EQ(answers, expected);
+        EXPECT_EQ(s.device.ProgramImage(3)[64], bLost ? 0 : 7);
     }
 }
 

@@ -195,39 +195,28 @@ TEST(CliUpload, NeedsTheLastAnswerAndNoticesALostLine) {
     }
 }
 
-// Answers held to the blocks they answer: a late repeat of block 1's answer moves nothing, so
-// block 2, lost on the line, ends in the device's silence and never in success; answers that
-// name other blocks stop the upload there.
+// A late repeat of block 1's answer moves nothing, so block 2, lost, ends in silence, never in
+// success; an answer for another block stops the upload there (the device's frames: no more).
 TEST(CliUpload, HoldsTheDevicesAnswersToTheBlocksSent) {
     testing_support::CTempDir dir;
     auto book = testing_support::SampleBook();
     const std::string file = SaveSample(dir, *book);
-    struct SCase {
-        const char* name;
-        sim::SSimOptions options;
-        int status;
-        std::string message;
-        size_t frames;  // the device's: none after the stray answer
+    const std::tuple<sim::SSimOptions, int, std::string, size_t> cases[] = {
+        {{.nRepeatLate = 1, .nLoseBlock = 2},
+         cli::kExitNoAnswer,
+         platform::FormatText(res::kCliSilent, 1),
+         2},
+        {{.nMisnameFrom = 2}, cli::kExitOtherBlock, res::kCliOtherBlock, 3},
     };
-    sim::SSimOptions repeatAndLoss;
-    repeatAndLoss.nRepeatLate = 1;
-    repeatAndLoss.nLoseBlock = 2;
-    sim::SSimOptions misnaming;
-    misnaming.nMisnameFrom = 2;
-    const SCase cases[] = {
-        {"late repeat, lost block", repeatAndLoss, cli::kExitNoAnswer,
-         platform::FormatText(res::kCliSilent, 1), 2},
-        {"misnamed blocks", misnaming, cli::kExitOtherBlock, res::kCliOtherBlock, 3},
-    };
-    for (const auto& c : cases) {
-        SDevice s(c.options);
+    for (const auto& [options, status, message, frames] : cases) {
+        SDevice s(options);
         SRun run = CCommand(dir, {"upload", "-q", "--port", s.device.PortPath(), file, "--program",
                                   "38", "--timeout", "1"})
                        .Wait();
-        EXPECT_EQ(run.status, c.status) << c.name << ": " << run.err;
-        EXPECT_EQ(run.err, c.message + "\n") << c.name;
-        EXPECT_EQ(run.out, "") << c.name;
-        EXPECT_EQ(s.device.FrameCount(), c.frames) << c.name;
+        EXPECT_EQ(run.status, status) << run.err;
+        EXPECT_EQ(run.err, message + "\n");
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(s.device.FrameCount(), frames);
     }
 }
 
