@@ -155,7 +155,10 @@ void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt
     rx.length = devlink::FrameBodyLength(p);
     const std::optional<devlink::SDataBlock> block = devlink::ReadDataBlock(p, count);
     const bool bFinal = block && IsFinalBlock(*block);
-    const int index = m_nBlockIndex;
+    // An upload's first block starts the count again, after one that was cancelled too.
+    const bool bFirst =
+        block && (block->command == devlink::kCmdBookBlock ? block->address : block->offset) == 0;
+    const int index = bFirst ? 0 : m_nBlockIndex;
     if (block) {
         m_nBlockIndex = bFinal ? 0 : index + 1;
         // Ahead of the next block's own answer (if any), as an answer held up on the way would.
