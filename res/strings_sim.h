@@ -19,7 +19,8 @@ inline constexpr const char kSimHangUpAfterHelp[] =
     "close the line after N frames, as if the adapter were pulled";
 // Faults of single blocks; N counts the blocks of each upload from 0 (a book's sequence number).
 inline constexpr const char kSimRepeatLateHelp[] =
-    "answer block N again, late: when block N+1 arrives, ahead of its own answer";
+    "answer block N (counted from 0 in each upload) again, late: when block N+1 arrives, ahead "
+    "of its own answer";
 inline constexpr const char kSimLoseHelp[] =
     "lose block N as damage on the line would: neither keep nor answer it";
 inline constexpr const char kSimMisnameHelp[] =
