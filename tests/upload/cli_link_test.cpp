@@ -138,9 +138,9 @@ TEST(CliUpload, SendsOneProgramAndTheWholeBook) {
     EXPECT_EQ(quiet.out, "Sent 392000 bytes in 6125 frames.\n");
 }
 
-// A device that answers every second frame twice lets the upload run ahead, and the end of the
-// book then waits in the line's queue when the last frame has gone: it must still arrive, every
-// time, before the command says it is done.
+// A device that answers every second frame twice (one that does not echo the blocks lets the
+// upload run ahead, the end of the book then waiting in the line's queue): it must still arrive,
+// every time, before the command says it is done.
 TEST(CliUpload, RepeatedAnswersStillDeliverTheWholeBook) {
     testing_support::CTempDir dir;
     auto book = testing_support::SampleBook();
