@@ -363,8 +363,11 @@ void CZelkorConfigApp::OnFilePrint() {
     m_pDoc->CommitViews();
     QPrinter& printer = Printer();
     printer.setDocName(PrintTitle());
-    if (RunPrintDialog(printer)) {
-        CBookPrinter(m_pDoc->m_book, PrintTitle()).Print(printer);
+    if (RunPrintDialog(printer) && !CBookPrinter(m_pDoc->m_book, PrintTitle()).Print(printer)) {
+        // Printed to a file, the file is what failed; else the printer.
+        const QString target =
+            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        platform::ShowAppMessage(res::kPrintFailed, target.toStdString(), std::string());
     }
 }
 
@@ -377,7 +380,11 @@ void CZelkorConfigApp::OnFilePrintPreview() {
         widgets::BoundedToScreen(&dialog, QSize(units.X(kPreviewWidth), units.Y(kPreviewHeight))));
     CBookPrinter pages(m_pDoc->m_book, PrintTitle());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&pages](QPrinter* pPrinter) { pages.Print(*pPrinter); });
+                     [&pages](QPrinter* pPrinter) {
+                         if (!pages.Print(*pPrinter)) {
+                             platform::ShowAppMessage(res::kPreviewFailed);
+                         }
+                     });
     RunPrintPreview(dialog);
 }
 
@@ -403,7 +410,10 @@ void CZelkorConfigApp::OnFileExportPdf() {
         writer.setTitle(PrintTitle());
         writer.setCreator(Latin1(res::kAppTitle));
         writer.setPageLayout(Printer().pageLayout());
-        CBookPrinter(m_pDoc->m_book, PrintTitle()).Print(writer);
+        if (!CBookPrinter(m_pDoc->m_book, PrintTitle()).Print(writer)) {
+            platform::ShowAppMessage(res::kPdfFailed, *path, std::string());
+            return;  // an old file of that name stays as it was
+        }
     }
     model::WriteOutput(*path, [&pdf](platform::CFile& file, const std::string& name) {
         if (!file.WriteBytes(pdf.constData(), static_cast<size_t>(pdf.size()))) {

@@ -48,7 +48,8 @@ int RunDump(const std::string& bookPath, std::string& out) {
 
 int RunCheck(const std::string& bookPath, std::string& out) {
     auto book = std::make_unique<model::CProgramBook>();
-    if (!model::LoadBookFromPath(*book, bookPath)) {
+    uint64_t bytesAfter = 0;
+    if (!model::LoadBookFromPath(*book, bookPath, platform::EFileKinds::kStreamsToo, &bytesAfter)) {
         return kExitFailure;
     }
     out.clear();
@@ -56,7 +57,13 @@ int RunCheck(const std::string& bookPath, std::string& out) {
     for (const editor::SRuleBreak& ruleBreak : breaks) {
         out += editor::DescribeRuleBreak(ruleBreak) + '\n';
     }
-    return breaks.empty() ? kExitOk : kExitFailure;
+    // Opening ignores them, but a book that carries them is not the book its maker wrote.
+    if (bytesAfter != 0) {
+        out += platform::FormatText(res::kCliBytesAfterBook,
+                                    static_cast<unsigned long long>(bytesAfter)) +
+               '\n';
+    }
+    return breaks.empty() && bytesAfter == 0 ? kExitOk : kExitFailure;
 }
 
 int RunExport(const std::string& bookPath, const std::string& csvPath) {

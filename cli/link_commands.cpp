@@ -43,7 +43,7 @@ using platform::FormatText;
 // its target, the signals.
 class CSession {
 public:
-    enum class EEnd { kNone, kDone, kSilent, kUnconfirmed, kInterrupted, kLineLost };
+    enum class EEnd { kNone, kDone, kSilent, kUnconfirmed, kInterrupted, kLineLost, kOtherBlock };
 
     CSession(int timeoutSeconds, bool bTrace) : m_timeout(std::chrono::seconds(timeoutSeconds)) {
         m_link.SetTrace(bTrace ? &m_trace : nullptr);
@@ -82,15 +82,15 @@ public:
         return true;
     }
 
-    // Runs notifications until the command has ended: isDone says after each whether it has,
-    // the link's events and Ctrl+C end it, and so does silence for the time-out, which
-    // onSilence names. onProgress runs on each acknowledgement.
-    EEnd RunUntilEnd(const std::function<bool()>& isDone, const std::function<EEnd()>& onSilence,
+    // Runs notifications until the command has ended: ended says after each how, or kNone
+    // while it has not; the link's events and Ctrl+C end it, and so does silence for the
+    // time-out, which onSilence names. onProgress runs on each acknowledgement.
+    EEnd RunUntilEnd(const std::function<EEnd()>& ended, const std::function<EEnd()>& onSilence,
                      const std::function<void()>& onProgress) {
         m_deadline = Clock::now() + m_timeout;
         while (m_end == EEnd::kNone) {
-            if (isDone()) {
-                return EEnd::kDone;
+            if (const EEnd end = ended(); end != EEnd::kNone) {
+                return end;
             }
             const auto now = Clock::now();
             if (now >= m_deadline) {
@@ -203,6 +203,9 @@ int Finish(CSession::EEnd end, int timeoutSeconds) {
             return kExitNoAnswer;
         case CSession::EEnd::kLineLost:
             return kExitLineLost;  // the session has said so as it happened
+        case CSession::EEnd::kOtherBlock:
+            std::fprintf(stderr, "%s\n", res::kCliOtherBlock);
+            return kExitOtherBlock;
         case CSession::EEnd::kInterrupted:
         case CSession::EEnd::kNone:
             break;
@@ -267,7 +270,16 @@ int RunUpload(const SLinkArgs& args) {
     // Done only when the device has confirmed the last block: before, the end of the book may
     // still be on its way, and a device that never confirms it has not got it all.
     const auto end = session.RunUntilEnd(
-        [&job] { return job->End() == upload::EUploadEnd::kConfirmed; },
+        [&job] {
+            switch (job->End()) {
+                case upload::EUploadEnd::kConfirmed:
+                    return CSession::EEnd::kDone;
+                case upload::EUploadEnd::kOtherBlock:
+                    return CSession::EEnd::kOtherBlock;
+                default:
+                    return CSession::EEnd::kNone;
+            }
+        },
         [&job] {
             return job->End() == upload::EUploadEnd::kUnconfirmed ? CSession::EEnd::kUnconfirmed
                                                                   : CSession::EEnd::kSilent;
@@ -293,8 +305,12 @@ int RunTest(const SLinkArgs& args) {
     if (!session.Link().SendConnectionTest() && !session.Link().IsLineLost()) {
         return kExitFailure;
     }
-    return Finish(session.RunUntilEnd([&session] { return session.TestAnswered(); },
-                                      [] { return CSession::EEnd::kSilent; }, nullptr),
+    return Finish(session.RunUntilEnd(
+                      [&session] {
+                          return session.TestAnswered() ? CSession::EEnd::kDone
+                                                        : CSession::EEnd::kNone;
+                      },
+                      [] { return CSession::EEnd::kSilent; }, nullptr),
                   args.nTimeout);
 }
 

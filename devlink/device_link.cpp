@@ -31,9 +31,10 @@ bool CDeviceLink::SendConnectionTest() {
     return SendFrame(frame);
 }
 
-void CDeviceLink::WatchFinalAck(const std::shared_ptr<CFinalAck>& pWatch, uint16_t finalNumber) {
-    pWatch->m_nFinalNumber = finalNumber;
+void CDeviceLink::WatchBlock(const std::shared_ptr<CFinalAck>& pWatch, uint16_t number,
+                             bool bFinal) {
     std::lock_guard lock(m_watchMutex);
+    pWatch->m_answers.Sending(number, bFinal);
     m_pFinalAck = pWatch;
 }
 
@@ -51,17 +52,26 @@ void CDeviceLink::SignalAck(uint16_t wParam, intptr_t lParam) {
     platform::PostNotify(m_hNotifyWnd.load(), res::WM_UPLOADPROGRESS, wParam, lParam);
 }
 
-void CDeviceLink::CheckFinalAck(uint16_t subCode, uint16_t value) {
+CBlockAnswers::EAnswer CDeviceLink::TakeAnswer(uint16_t subCode, uint16_t value) {
+    using EAnswer = CBlockAnswers::EAnswer;
     std::lock_guard lock(m_watchMutex);
-    if (m_pFinalAck && (subCode == kAckFinal || value == m_pFinalAck->m_nFinalNumber)) {
-        m_pFinalAck->Settle(CFinalAck::EState::kConfirmed);
+    if (!m_pFinalAck) {
+        return EAnswer::kNext;  // no upload: nobody waits
     }
+    const EAnswer answer = m_pFinalAck->m_answers.Take(subCode, value);
+    if (answer == EAnswer::kFinal) {
+        m_pFinalAck->Settle(CFinalAck::EState::kConfirmed);
+    } else if (answer == EAnswer::kOtherBlock) {
+        m_pFinalAck->Settle(CFinalAck::EState::kOtherBlock);
+    }
+    return answer;
 }
 
 void CDeviceLink::OnFrame(CPacketBuffer& frame) {
     const uint8_t* p = frame.Data();
     const int32_t count = frame.Count();
-    if (!IsIntact(p, count)) {
+    // A length that disagrees with what arrived is damage the check sequence did not catch.
+    if (!IsIntact(p, count) || !LengthAgrees(p, count)) {
         m_nBadFrames.fetch_add(1, std::memory_order_relaxed);
         return;
     }
@@ -70,14 +80,26 @@ void CDeviceLink::OnFrame(CPacketBuffer& frame) {
         return;
     }
     if (reply->code == kReplyAck && reply->subCode) {
-        if (*reply->subCode == kAckBlock && reply->value) {
-            // Decided before anyone is told of the acknowledgement, so that whoever it wakes
-            // finds the upload confirmed.
-            CheckFinalAck(kAckBlock, *reply->value);
-            SignalAck(*reply->value, 0);
-        } else if (*reply->subCode == kAckFinal) {
-            CheckFinalAck(kAckFinal, 0);
-            SignalAck(0, 0);
+        const uint16_t subCode = *reply->subCode;
+        if ((subCode != kAckBlock || !reply->value) && subCode != kAckFinal) {
+            return;
+        }
+        const uint16_t value = subCode == kAckBlock ? *reply->value : 0;
+        // Decided before anyone is told of the acknowledgement, so that whoever it wakes finds
+        // the upload confirmed or stopped.
+        switch (TakeAnswer(subCode, value)) {
+            case CBlockAnswers::EAnswer::kRepeat:
+                break;
+            case CBlockAnswers::EAnswer::kOtherBlock:
+                // Wakes the upload, which finds itself stopped; nothing has moved.
+                if (std::shared_ptr<platform::CEvent> event = m_hAckEvent) {
+                    event->Set();
+                }
+                break;
+            case CBlockAnswers::EAnswer::kNext:
+            case CBlockAnswers::EAnswer::kFinal:
+                SignalAck(value, 0);
+                break;
         }
     } else if (reply->code == kReplyTestResponse) {
         PostEvent(ELinkEvent::kTestAnswer);

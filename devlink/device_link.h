@@ -5,7 +5,7 @@
 // thread (the loss of the line may also be found by a sender). m_hNotifyWnd and m_hEventWnd are
 // written by the user-interface thread and read by the others (atomics). m_hAckEvent is replaced
 // only by Open and Close, on the user-interface thread while no upload runs; an upload keeps its
-// own reference to the event it was given. WatchFinalAck: the upload thread.
+// own reference to the event it was given. WatchBlock: the upload thread.
 #pragma once
 
 #include <atomic>
@@ -14,6 +14,7 @@
 #include <memory>
 #include <mutex>
 
+#include "devlink/block_answers.h"
 #include "devlink/serial_port.h"
 #include "platform/event.h"
 #include "platform/notify.h"
@@ -31,16 +32,20 @@ enum class ELinkEvent : uintptr_t {
 inline constexpr int32_t kLinkRxCapacity = 512;
 inline constexpr uint32_t kLinkBaudRate = 115200;
 
-// The device's answer to the final block of one upload. Watched by the link from just before
-// that block goes; only an answer that comes after counts, and only the acknowledgement of a
-// final block or one that carries the final block's own number (a repeated answer to an earlier
-// block carries another). The upload and whoever reports on it share it, so that it can be
-// asked after the upload has gone.
+// The device's answers to one upload: whether it has confirmed the final block, or why it never
+// will. Watched by the link from the first block on (CBlockAnswers says which answers count);
+// the upload and whoever reports on it share it, so that it can be asked after the upload has
+// gone.
 class CFinalAck {
 public:
-    enum class EState { kAwaited, kConfirmed, kLineLost };
+    enum class EState {
+        kAwaited,
+        kConfirmed,
+        kLineLost,
+        kOtherBlock,  // the device answered for a block other than the one sent
+    };
     EState State() const { return m_state.load(); }
-    // Waits until the answer is settled (confirmed, or the line lost), the time-out passes or
+    // Waits until the answer is settled (confirmed, or never to come), the time-out passes or
     // *pCancel reads true; WakeWaiters makes the waiter test *pCancel again.
     void WaitSettled(std::chrono::milliseconds timeout, const std::atomic<bool>* pCancel) {
         if (State() == EState::kAwaited) {
@@ -58,7 +63,7 @@ private:
         }
     }
 
-    uint16_t m_nFinalNumber = 0;  // set before the link watches it, then only read
+    CBlockAnswers m_answers;  // under the link's lock
     std::atomic<EState> m_state{EState::kAwaited};
     platform::CEvent m_settled;
 };
@@ -75,10 +80,10 @@ public:
     // Sends the connection test; the answer, if any, comes as a kTestAnswer event.
     bool SendConnectionTest();
 
-    // From now on the link watches for the answer to the final block numbered finalNumber
-    // (the sequence 0xFFFF of a book, the offset of a program's last block), on this watch;
-    // a watch set before is dropped. Call just before the final block goes.
-    void WatchFinalAck(const std::shared_ptr<CFinalAck>& pWatch, uint16_t finalNumber);
+    // The block numbered 'number' of the upload that pWatch follows goes now (bFinal for its
+    // last); from now on the link holds the device's answers to that upload's blocks. A watch
+    // set before for another upload is dropped. Call just before each block goes.
+    void WatchBlock(const std::shared_ptr<CFinalAck>& pWatch, uint16_t number, bool bFinal);
     // The link no longer watches for it (nothing when it watches another by now): later answers
     // belong to no upload.
     void StopWatching(const std::shared_ptr<CFinalAck>& pWatch);
@@ -98,7 +103,8 @@ protected:
 
 private:
     void PostEvent(ELinkEvent event);
-    void CheckFinalAck(uint16_t subCode, uint16_t value);
+    // What the answer means for the upload watched, if any, settled on its watch.
+    CBlockAnswers::EAnswer TakeAnswer(uint16_t subCode, uint16_t value);
 
     std::atomic<uint32_t> m_nBadFrames{0};
     std::mutex m_watchMutex;  // guards m_pFinalAck between the upload thread and the reader

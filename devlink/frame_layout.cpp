@@ -16,6 +16,11 @@ void PutHeader(uint8_t* frame, uint8_t type, uint16_t bodyLength, uint8_t reserv
     platform::PutBig16(frame + kLengthAt, bodyLength);
 }
 
+bool LengthAgrees(const uint8_t* frame, int32_t count) {
+    return count < kHeaderSize + kFcsSize ||
+           FrameBodyLength(frame) == count - kHeaderSize - kFcsSize;
+}
+
 bool ReadFrameField(const uint8_t* frame, int32_t count, int offset, uint16_t& value) {
     if (offset + 2 + kFcsSize > count) {
         return false;

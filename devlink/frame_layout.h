@@ -57,6 +57,10 @@ inline constexpr uint16_t kAckFinal = 3;  // acknowledgement of the final block
 uint16_t FrameBodyLength(const uint8_t* frame);
 void PutHeader(uint8_t* frame, uint8_t type, uint16_t bodyLength, uint8_t reserved = 0);
 
+// Whether a received frame's length field counts the body bytes that arrived. A frame too short
+// to hold the field has none to disagree.
+bool LengthAgrees(const uint8_t* frame, int32_t count);
+
 // A 16-bit field of a received frame, when the frame holds it before its check bytes.
 bool ReadFrameField(const uint8_t* frame, int32_t count, int offset, uint16_t& value);
 

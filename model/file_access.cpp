@@ -10,6 +10,12 @@ namespace {
 bool IsStandardStream(const std::string& path, platform::EFileKinds kinds) {
     return kinds == platform::EFileKinds::kStreamsToo && path == kStandardStreamName;
 }
+// A file rewritten in place whose old bytes did not go back after a failure.
+void ReportDamage(const platform::COutputFile& out, const std::string& name) {
+    if (out.RestoreError() != 0) {
+        ShowFileError(res::kFileMayBeDamaged, name, out.RestoreError());
+    }
+}
 }  // namespace
 
 std::string OutputName(const std::string& path) {
@@ -42,10 +48,12 @@ bool WriteOutput(const std::string& path,
     }
     if (!write(out.File(), name)) {
         out.Abandon();
+        ReportDamage(out, name);
         return false;
     }
     if (!out.Commit()) {
         ShowFileError(res::kFileWriteError, name, out.LastError());
+        ReportDamage(out, name);
         return false;
     }
     return true;

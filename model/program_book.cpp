@@ -114,12 +114,24 @@ bool SaveBookToPath(CProgramBook& book, const std::string& path, platform::EFile
         kinds);
 }
 
-bool LoadBookFromPath(CProgramBook& book, const std::string& path, platform::EFileKinds kinds) {
+bool LoadBookFromPath(CProgramBook& book, const std::string& path, platform::EFileKinds kinds,
+                      uint64_t* pBytesAfter) {
     platform::CFile file;
-    if (!OpenInput(file, path, kinds)) {
+    if (!OpenInput(file, path, kinds) || !book.Load(file, InputName(path, kinds))) {
         return false;
     }
-    return book.Load(file, InputName(path, kinds));
+    if (pBytesAfter == nullptr) {
+        return true;
+    }
+    *pBytesAfter = 0;
+    uint8_t chunk[64 * 1024];
+    for (long n = 0; (n = file.ReadBytes(chunk, sizeof chunk)) != 0; *pBytesAfter += n) {
+        if (n < 0) {
+            ShowFileError(res::kFileReadError, InputName(path, kinds), file.LastError());
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace model

@@ -42,8 +42,10 @@ private:
 bool SaveBookToPath(CProgramBook& book, const std::string& path,
                     platform::EFileKinds kinds = platform::EFileKinds::kStreamsToo);
 // Opens the path and loads it; a file that cannot be opened is reported like any read failure.
-// With streams too, a pipe is read to its end and "-" is standard input.
+// With streams too, a pipe is read to its end and "-" is standard input. Bytes after the last
+// program are not read; given pBytesAfter, they are read and counted there.
 bool LoadBookFromPath(CProgramBook& book, const std::string& path,
-                      platform::EFileKinds kinds = platform::EFileKinds::kStreamsToo);
+                      platform::EFileKinds kinds = platform::EFileKinds::kStreamsToo,
+                      uint64_t* pBytesAfter = nullptr);
 
 }  // namespace model

@@ -14,8 +14,8 @@ bool IsTerminal(std::FILE* stream);
 
 // A program with windows has no console of its own on Windows: standard output and error then go
 // to the console it was started from, when there is one. Elsewhere they already do. False when
-// there is no console to write to (started from the desktop); the caller then shows the text in
-// a window instead.
+// there is no console to write to (started from the desktop), or the streams cannot be pointed
+// at it; the caller then shows the text in a window instead.
 bool ReachStartingConsole();
 
 }  // namespace platform

@@ -21,10 +21,11 @@ bool ReachStartingConsole() {
     if (!::AttachConsole(ATTACH_PARENT_PROCESS)) {
         return false;
     }
-    std::FILE* ignored = nullptr;
-    ::freopen_s(&ignored, "CONOUT$", "w", stdout);
-    ::freopen_s(&ignored, "CONOUT$", "w", stderr);
-    return true;
+    // Streams that cannot reach the console would lose the text: the caller then shows it in a
+    // window.
+    std::FILE* reopened = nullptr;
+    return ::freopen_s(&reopened, "CONOUT$", "w", stdout) == 0 &&
+           ::freopen_s(&reopened, "CONOUT$", "w", stderr) == 0;
 }
 
 }  // namespace platform

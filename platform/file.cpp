@@ -2,6 +2,7 @@
 #include "platform/file.h"
 
 #include "platform/error_text.h"
+#include "platform/file_io.h"
 
 namespace platform {
 
@@ -14,7 +15,7 @@ bool CAtomicSave::BeginInPlace(int nCreateError) {
     // can put them back.
     CFile old;
     if (!old.OpenRead(m_strTarget, EFileKinds::kRegularOnly)) {
-        m_nLastError = nCreateError;
+        m_nLastError = nCreateError != 0 ? nCreateError : old.LastError();
         return false;
     }
     m_oldBytes.clear();
@@ -32,6 +33,7 @@ bool CAtomicSave::BeginInPlace(int nCreateError) {
         return false;
     }
     m_bInPlace = true;
+    m_nRestoreError = 0;
     return true;
 }
 
@@ -47,11 +49,12 @@ bool CAtomicSave::CommitInPlace() {
 }
 
 void CAtomicSave::RestoreInPlace() {
-    if (!m_file.IsOpen()) {
-        m_file.OpenInPlace(m_strTarget);
+    const bool bBack =
+        (m_file.IsOpen() || m_file.OpenInPlace(m_strTarget)) && m_file.RewriteWhole(m_oldBytes);
+    const int nError = m_file.LastError();
+    if (!m_file.Close() || !bBack) {
+        m_nRestoreError = bBack ? m_file.LastError() : nError;
     }
-    m_file.RewriteWhole(m_oldBytes);
-    m_file.Close();
 }
 
 bool CAtomicSave::Commit() {
@@ -59,6 +62,7 @@ bool CAtomicSave::Commit() {
         return CommitInPlace();
     }
     if (m_strTempPath.empty()) {
+        m_nLastError = file_io::NotOpenError();  // begun without success, or committed already
         return false;
     }
     bool ok = m_file.Sync();
@@ -137,6 +141,7 @@ bool COutputFile::Commit() {
         return true;
     }
     if (!m_file.IsOpen()) {
+        m_nLastError = file_io::NotOpenError();
         return false;
     }
     if (!m_file.Close()) {

@@ -95,10 +95,13 @@ private:
 // and the target is untouched.
 //
 // The replaced file keeps its mode, and its owner and group where the system allows (as root
-// always; otherwise the group when the user belongs to it). A file the user may not write (his
-// own read-only file too) is refused, as writing it would be. A file the user may write in a
-// folder where no new file may be made is written where it stands instead, its old bytes kept
-// to be written back when the new ones cannot all be.
+// always; otherwise the group when the user belongs to it); on POSIX systems its ACL and
+// extended attributes too, and the mode never grants more than the old one did. A file the user
+// may not write (his own read-only file too) is refused, as writing it would be. A file the
+// user may write is written where it stands instead when the folder takes no new file, when
+// the new file cannot carry what the old one does, or when the file has other names (hard
+// links), which a new file would leave with the old contents; its old bytes are kept to be
+// written back when the new ones cannot all be.
 class CAtomicSave {
 public:
     CAtomicSave() = default;
@@ -119,14 +122,19 @@ public:
     const std::string& TempPath() const { return m_strTempPath; }
     // The folder took no new file: the target is being rewritten where it stands.
     bool InPlace() const { return m_bInPlace; }
+    // A rewrite in place failed and its old bytes could not all be put back either: the
+    // system's error number then (0 when they went back, or nothing was rewritten in place).
+    // The file may be damaged.
+    int RestoreError() const { return m_nRestoreError; }
 
 private:
     // The system's part: the temporary file takes the target's place, durably; false with
     // m_nLastError set. And the temporary file is removed.
     bool ReplaceTarget();
     void RemoveTempFile();
-    // When the folder refuses a new file: the target opened to be rewritten where it stands,
-    // its bytes kept first. False with m_nLastError when that cannot be either.
+    // When the target cannot be replaced by a new file: the target opened to be rewritten
+    // where it stands, its bytes kept first. False with m_nLastError (nCreateError, when the
+    // folder refused the new file) when that cannot be either.
     bool BeginInPlace(int nCreateError);
     bool CommitInPlace();
     void RestoreInPlace();
@@ -135,6 +143,7 @@ private:
     std::string m_strTempPath;
     CFile m_file;
     int m_nLastError = 0;
+    int m_nRestoreError = 0;
     bool m_bInPlace = false;
     std::vector<uint8_t> m_oldBytes;
 };
@@ -190,6 +199,8 @@ public:
     bool Commit();
     void Abandon();
     int LastError() const { return m_nLastError; }
+    // As CAtomicSave's: the old bytes of a file rewritten in place did not all go back.
+    int RestoreError() const { return m_save.RestoreError(); }
     EWriteWay Way() const { return m_way; }
 
 private:

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -8,7 +9,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "platform/file.h"
 #include "platform/file_io.h"
@@ -106,20 +109,103 @@ int CreateTempFile(const std::string& base, std::string& path) {
     return -1;
 }
 
+// The names of a file's extended attributes, its ACL among them (system.posix_acl_access);
+// false when they cannot be listed. A file system that keeps none gives no names.
+bool AttributeNames(const std::string& path, std::vector<std::string>& names) {
+    names.clear();
+    for (;;) {
+        const ssize_t size = ::listxattr(path.c_str(), nullptr, 0);
+        std::string list(static_cast<size_t>(std::max<ssize_t>(size, 0)), '\0');
+        const ssize_t got = size < 0 ? size : ::listxattr(path.c_str(), list.data(), list.size());
+        if (got < 0 && errno == ERANGE) {
+            continue;  // one was added meanwhile
+        }
+        if (got < 0) {
+            return errno == ENOTSUP;
+        }
+        for (size_t at = 0; at < static_cast<size_t>(got);) {
+            const size_t end = list.find('\0', at);
+            names.push_back(list.substr(at, end - at));
+            at = end + 1;
+        }
+        return true;
+    }
+}
+
+// An attribute's value through get (getxattr of a path or fgetxattr of a descriptor); none when
+// there is no such attribute or it cannot be read.
+template <class TGet>
+std::optional<std::string> AttributeValue(TGet get) {
+    for (;;) {
+        const ssize_t size = get(nullptr, 0);
+        if (size < 0) {
+            return std::nullopt;
+        }
+        std::string value(static_cast<size_t>(size), '\0');
+        const ssize_t got = get(value.data(), value.size());
+        if (got >= 0) {
+            value.resize(static_cast<size_t>(got));
+            return value;
+        }
+        if (errno != ERANGE) {
+            return std::nullopt;
+        }
+    }
+}
+
+constexpr char kAclAttribute[] = "system.posix_acl_access";
+
+// The new file gets the target's extended attributes: its ACL and the user's own attributes,
+// and whatever else the system lists and lets this user give. An ACL that the folder handed
+// down to the new file goes when the target had none, as it could grant more than the target
+// did. False when any of this cannot be done.
+bool KeepAttributesOfTarget(int fd, const std::string& target) {
+    std::vector<std::string> names;
+    if (!AttributeNames(target, names)) {
+        return false;
+    }
+    for (const std::string& name : names) {
+        const auto value = AttributeValue([&](char* bytes, size_t size) {
+            return ::getxattr(target.c_str(), name.c_str(), bytes, size);
+        });
+        if (!value) {
+            return false;
+        }
+        const auto given = AttributeValue(
+            [&](char* bytes, size_t size) { return ::fgetxattr(fd, name.c_str(), bytes, size); });
+        if (given != value && ::fsetxattr(fd, name.c_str(), value->data(), value->size(), 0) != 0) {
+            return false;
+        }
+    }
+    return std::find(names.begin(), names.end(), kAclAttribute) != names.end() ||
+           ::fremovexattr(fd, kAclAttribute) == 0 || errno == ENODATA || errno == ENOTSUP;
+}
+
 // An existing file keeps its owner and group where the system lets this user give them (root
-// always; a user the group he belongs to), and its own mode, set last because a change of owner
-// may clear the set-id bits.
-void KeepOwnerAndModeOfTarget(int fd, const std::string& target) {
+// always; a user the group he belongs to), its extended attributes and ACL, and its own mode,
+// set last because a change of owner may clear the set-id bits; with an ACL the mode's group
+// bits are its mask, the same as the target's. False when the new file cannot carry all of this,
+// or when the target has other names (hard links) that would keep the old contents: the target
+// is then rewritten where it stands.
+bool KeepWhatTheTargetCarries(int fd, const std::string& target) {
     struct stat st {};
     if (::stat(target.c_str(), &st) != 0) {
-        return;
+        return true;  // nothing there yet
+    }
+    // What is no file (a folder, which the rename then refuses) has nothing to keep.
+    const bool bFile = S_ISREG(st.st_mode);
+    if (bFile && st.st_nlink > 1) {
+        return false;
     }
     if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) &&
         ::fchown(fd, st.st_uid, st.st_gid) != 0 &&
         ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
         // Neither is the user's to give: the file is his own now, as any new file of his is.
     }
-    ::fchmod(fd, st.st_mode & 07777);
+    if (bFile && !KeepAttributesOfTarget(fd, target)) {
+        return false;
+    }
+    return ::fchmod(fd, st.st_mode & 07777) == 0 || !bFile;
 }
 
 // A file that is there but may not be written by this user (his own read-only file too) is not
@@ -159,8 +245,9 @@ bool CFile::OpenRead(const std::string& path, EFileKinds kinds) {
         m_nLastError = errno;
         return false;
     }
-    if (::fstat(fd, &st) != 0 || refusable(st)) {
-        m_nLastError = refusable(st) ? kErrorNotRegularFile : errno;
+    const bool bLooked = ::fstat(fd, &st) == 0;
+    if (!bLooked || refusable(st)) {
+        m_nLastError = bLooked ? kErrorNotRegularFile : errno;
         ::close(fd);
         return false;
     }
@@ -214,8 +301,11 @@ bool CAtomicSave::Begin(const std::string& targetPath) {
         return false;
     }
     m_strTempPath = tempPath;
-    KeepOwnerAndModeOfTarget(fd, m_strTarget);
     m_file.Attach(fd);
+    if (!KeepWhatTheTargetCarries(fd, m_strTarget)) {
+        Abandon();
+        return BeginInPlace(0);
+    }
     return true;
 }
 

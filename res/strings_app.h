@@ -25,6 +25,11 @@ inline constexpr const char kCsvFileExtension[] = ".csv";
 inline constexpr const char kExportPdfCaption[] = "Export PDF";
 inline constexpr const char kPdfFileFilter[] = "PDF Files (*.pdf)";
 inline constexpr const char kPdfFileExtension[] = ".pdf";
+// The printed pages could not be painted: on the printer (or the file it prints to, named under
+// the text), in the preview, or into the PDF named under the text.
+inline constexpr const char kPrintFailed[] = "The pages could not be printed.";
+inline constexpr const char kPreviewFailed[] = "The pages could not be drawn for the preview.";
+inline constexpr const char kPdfFailed[] = "The pages could not be made into a PDF.";
 // The window title marks a book with changes that are not saved: "book.vq* - VQ7100".
 inline constexpr const char kModifiedMark[] = "*";
 

@@ -66,6 +66,8 @@ inline constexpr const char kCliPortFailed[] = "The port %s could not be opened.
 inline constexpr const char kCliSilent[] = "The device did not answer for %d seconds.";
 inline constexpr const char kCliNotConfirmed[] =
     "The device did not confirm the end of the upload.";
+inline constexpr const char kCliOtherBlock[] =
+    "The device answered for another block than the one sent; the upload was stopped there.";
 inline constexpr const char kCliCancelled[] = "Cancelled.";
 inline constexpr const char kCliUploadDone[] = "Sent %d bytes in %d frames.";
 inline constexpr const char kCliProgress[] = "upload: %d%%";
@@ -88,6 +90,7 @@ inline constexpr const char kCliLinkExitCodes[] =
     "not be read or holds values the device cannot take, or standard output could not be "
     "written, 2 wrong arguments, 3 the port did not open, 4 the device stayed silent for "
     "--timeout seconds or did not confirm the end of the upload, 5 cancelled (Ctrl+C), 6 the "
-    "connection to the port was lost.";
+    "connection to the port was lost, 7 the device answered for another block than the one "
+    "sent.";
 
 }  // namespace res

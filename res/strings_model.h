@@ -7,6 +7,9 @@ inline constexpr const char kFileWriteError[] = "File had a write error";
 inline constexpr const char kFileReadError[] = "File had a read error";
 inline constexpr const char kFileBadFormat[] = "File has a bad format";
 inline constexpr const char kOutOfMemory[] = "Out of memory";
+// A file rewritten where it stands failed, and its old contents could not be put back.
+inline constexpr const char kFileMayBeDamaged[] =
+    "File may be damaged: its old contents could not be put back";
 inline constexpr const char kUnknownWriteError[] = "Unknown write error.";
 inline constexpr const char kUnknownReadError[] = "Unknown read error.";
 

@@ -17,6 +17,15 @@ inline constexpr const char kSimPaceHelp[] = "take as long as a 115200-baud line
 inline constexpr const char kSimNoFinalAckHelp[] = "never acknowledge the final block of an upload";
 inline constexpr const char kSimHangUpAfterHelp[] =
     "close the line after N frames, as if the adapter were pulled";
+// Faults of single blocks; N counts the blocks of each upload from 0 (a book's sequence number).
+inline constexpr const char kSimRepeatLateHelp[] =
+    "answer block N (counted from 0 in each upload) again, late: when block N+1 arrives, ahead "
+    "of its own answer";
+inline constexpr const char kSimLoseHelp[] =
+    "lose block N as damage on the line would: neither keep nor answer it";
+inline constexpr const char kSimMisnameHelp[] =
+    "from block N on, name the block after it in each answer (the final block is still "
+    "confirmed)";
 inline constexpr const char kSimSaveHelp[] = "write each book received to this .vq file";
 // What could not be made when the device starts, before the system's reason.
 inline constexpr const char kSimNoPseudoTerminal[] = "pseudo-terminal";

@@ -12,6 +12,10 @@ inline constexpr const char kUploadMinutesLeft[] = "About %d min %d s left";
 // The last block went but the device never said it arrived.
 inline constexpr const char kUploadNotConfirmed[] =
     "The device did not confirm that it received the whole upload. Please send it again.";
+// The device's answer named another block than the one sent, so nothing more was sent.
+inline constexpr const char kUploadOtherBlock[] =
+    "The device answered for another block than the one sent, so the upload was stopped there. "
+    "The device may not have all of it: please send it again.";
 // Shown in the dialog while the device has said nothing for a while; Cancel stays available.
 inline constexpr const char kUploadSilent[] =
     "The device has not answered. Check the cable and that the generator is switched on, or "
@@ -21,6 +25,15 @@ inline constexpr const char kAccUploadProgress[] = "Upload progress";
 inline constexpr const char kUploadDoneBook[] = "Upload finished: the device confirmed the book.";
 inline constexpr const char kUploadDoneProgram[] =
     "Upload finished: the device confirmed program %d.";
+// The status bar after an upload that the device did not confirm.
+inline constexpr const char kUploadStatusCancelled[] =
+    "Upload cancelled: the device may hold only part of it.";
+inline constexpr const char kUploadStatusLineLost[] =
+    "Upload stopped: the connection to the device was lost.";
+inline constexpr const char kUploadStatusUnconfirmed[] =
+    "Upload not confirmed by the device: send it again.";
+inline constexpr const char kUploadStatusOtherBlock[] =
+    "Upload stopped: the device answered for another block.";
 // Test Connection, Load Device and Upload Current Program without a port.
 inline constexpr const char kMsgNoPortSelected[] =
     "No port is selected. Choose the generator's port with Tools > Select Comm Port, then try "

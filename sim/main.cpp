@@ -38,6 +38,11 @@ int main(int argc, char** argv) {
     app.add_flag("--no-final-ack", options.bNoFinalAck, res::kSimNoFinalAckHelp);
     app.add_option("--hang-up-after", options.nHangUpAfter, res::kSimHangUpAfterHelp)
         ->check(CLI::NonNegativeNumber);
+    app.add_option("--repeat-late", options.nRepeatLate, res::kSimRepeatLateHelp)
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--lose", options.nLoseBlock, res::kSimLoseHelp)->check(CLI::NonNegativeNumber);
+    app.add_option("--misname", options.nMisnameFrom, res::kSimMisnameHelp)
+        ->check(CLI::NonNegativeNumber);
     app.add_option("--save", options.strSavePath, res::kSimSaveHelp);
     try {
         app.parse(argc, argv);

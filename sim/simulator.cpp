@@ -28,6 +28,12 @@ std::string SystemError(const char* what) {
     return std::string(what) + ": " + platform::ErrorText(errno);
 }
 
+bool IsFinalBlock(const devlink::SDataBlock& block) {
+    return block.command == devlink::kCmdBookBlock
+               ? block.address == devlink::kLastSequence
+               : block.offset + block.length >= model::kPayloadSize;
+}
+
 }  // namespace
 
 CSimulator::CSimulator(SSimOptions options)
@@ -141,19 +147,29 @@ void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt
     const uint8_t* p = frame.Data();
     const int32_t count = frame.Count();
     if (!devlink::IsIntact(p, count) || count < devlink::kHeaderSize + devlink::kFcsSize) {
-        {
-            std::lock_guard lock(m_mutex);
-            ++m_nBadFrames;
-        }
-        m_changed.notify_all();
-        return;  // the device stays silent on a damaged frame
+        LoseFrame();
+        return;
     }
     SReceivedFrame rx;
     rx.type = p[devlink::kTypeAt];
     rx.length = devlink::FrameBodyLength(p);
     const std::optional<devlink::SDataBlock> block = devlink::ReadDataBlock(p, count);
-    bool bFinal = false;
+    const bool bFinal = block && IsFinalBlock(*block);
+    // An upload's first block starts the count again, after one that was cancelled too.
+    const bool bFirst =
+        block && (block->command == devlink::kCmdBookBlock ? block->address : block->offset) == 0;
+    const int index = bFirst ? 0 : m_nBlockIndex;
     if (block) {
+        m_nBlockIndex = bFinal ? 0 : index + 1;
+        // Ahead of the next block's own answer (if any), as an answer held up on the way would.
+        if (m_options.nRepeatLate >= 0 && index == m_options.nRepeatLate + 1 &&
+            m_nLastAckIndex == m_options.nRepeatLate) {
+            Reply(devlink::kReplyAck, m_lastAck, m_nLastAckWords, doneAt);
+        }
+        if (index == m_options.nLoseBlock) {
+            LoseFrame();
+            return;
+        }
         rx.command = block->command;
         rx.address = block->address;
         rx.offset = block->offset;
@@ -170,11 +186,8 @@ void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt
     }
     if (rx.type == devlink::kFrameTypeTest) {
         Reply(devlink::kReplyTestResponse, nullptr, 0, doneAt);
-    } else if (block && !(bFinal && m_options.bNoFinalAck)) {
-        const uint16_t value = rx.command == devlink::kCmdBookBlock ? rx.address : rx.offset;
-        const uint16_t ack[2] = {bFinal ? devlink::kAckFinal : devlink::kAckBlock, value};
-        Reply(devlink::kReplyAck, ack, bFinal ? 1 : 2, doneAt,
-              bFinal ? m_options.finalDelay : std::chrono::milliseconds(0));
+    } else if (block) {
+        AnswerBlock(rx, bFinal, index, doneAt);
     }
     if (!m_options.bKeepHistory) {
         rx.data = {};
@@ -187,11 +200,36 @@ void CSimulator::OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt
     m_changed.notify_all();
 }
 
+void CSimulator::LoseFrame() {
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_nBadFrames;
+    }
+    m_changed.notify_all();
+}
+
+void CSimulator::AnswerBlock(const SReceivedFrame& rx, bool bFinal, int index,
+                             Clock::time_point doneAt) {
+    if (bFinal && m_options.bNoFinalAck) {
+        return;
+    }
+    const bool bBook = rx.command == devlink::kCmdBookBlock;
+    uint16_t value = bBook ? rx.address : rx.offset;
+    if (!bFinal && m_options.nMisnameFrom >= 0 && index >= m_options.nMisnameFrom) {
+        value = static_cast<uint16_t>(value + (bBook ? 1 : devlink::kBlockSize));
+    }
+    m_lastAck[0] = bFinal ? devlink::kAckFinal : devlink::kAckBlock;
+    m_lastAck[1] = value;
+    m_nLastAckWords = bFinal ? 1 : 2;
+    m_nLastAckIndex = index;
+    Reply(devlink::kReplyAck, m_lastAck, m_nLastAckWords, doneAt,
+          bFinal ? m_options.finalDelay : std::chrono::milliseconds(0));
+}
+
 // Called with m_mutex held.
-void CSimulator::StoreData(const SReceivedFrame& rx, bool& bFinal) {
+void CSimulator::StoreData(const SReceivedFrame& rx, bool bFinal) {
     const int length = static_cast<int>(rx.data.size());
     if (rx.command == devlink::kCmdBookBlock) {
-        bFinal = rx.address == devlink::kLastSequence;
         const int at = bFinal ? m_nBookNext : rx.address * devlink::kBlockSize;
         if (at + length <= kBookBytes) {
             std::memcpy(m_book.data() + at, rx.data.data(), rx.data.size());
@@ -208,7 +246,6 @@ void CSimulator::StoreData(const SReceivedFrame& rx, bool& bFinal) {
         if (rx.offset + length <= model::kPayloadSize) {
             std::memcpy(program.data() + rx.offset, rx.data.data(), rx.data.size());
         }
-        bFinal = rx.offset + length >= model::kPayloadSize;
     }
 }
 

@@ -3,7 +3,8 @@
 // (code 1, sub-code 2 with the block's sequence number or offset, sub-code 3 for a final block),
 // and a frame with a bad check sequence no answer at all. It keeps what it received, and its
 // switches make it misbehave for tests: silent, dropping, damaging, repeating or delaying its
-// replies, never confirming a final block, or hanging up the line.
+// replies, never confirming a final block, hanging up the line, answering one block again late,
+// losing one, or naming the wrong blocks in its answers.
 //
 // Threads: Start and Stop from one thread; the device runs in a thread of its own; the
 // accessors may be called from any thread at any time.
@@ -36,7 +37,11 @@ struct SSimOptions {
     bool bPace = false;        // bytes take as long as on a 115200-baud line
     bool bNoFinalAck = false;  // never acknowledge the final block of an upload
     int nHangUpAfter = 0;      // close the line after this many frames, as if unplugged (0: never)
-    std::string strSavePath;   // where a completed book is written as a .vq file
+    // Faults of single blocks, counted from 0 in each upload (a book's sequence number); -1 never.
+    int nRepeatLate = -1;   // this block's answer comes again when the next block arrives
+    int nLoseBlock = -1;    // this block is taken as damaged on the line: not kept, not answered
+    int nMisnameFrom = -1;  // from this block on, each answer names the block after it
+    std::string strSavePath{};  // where a completed book is written as a .vq file
     // Keep every byte read, each frame's data and each turnaround, for tests and benchmarks to
     // look at; a device left running for many uploads keeps only the books and the counts.
     bool bKeepHistory = true;
@@ -95,7 +100,10 @@ private:
     void Run();
     void OnChunk(const uint8_t* bytes, size_t count, Clock::time_point at);
     void OnFrame(devlink::CPacketBuffer& frame, Clock::time_point doneAt, Clock::time_point readAt);
-    void StoreData(const SReceivedFrame& frame, bool& bFinal);
+    void StoreData(const SReceivedFrame& frame, bool bFinal);
+    // A frame that never counts as received: the device stays silent, as on a damaged one.
+    void LoseFrame();
+    void AnswerBlock(const SReceivedFrame& rx, bool bFinal, int index, Clock::time_point doneAt);
     void Reply(uint16_t code, const uint16_t* extra, int extraCount, Clock::time_point doneAt,
                std::chrono::milliseconds extraDelay = {});
     void WriteLine(const std::vector<uint8_t>& bytes);
@@ -111,7 +119,12 @@ private:
     Clock::time_point m_rxClock{};
     Clock::time_point m_txClock{};
     int m_nReplyCount = 0;
-    int m_nBookNext = 0;  // where a book's final block goes
+    int m_nBookNext = 0;    // where a book's final block goes
+    int m_nBlockIndex = 0;  // of the next data frame within its upload
+    // The last acknowledgement of a block, for the late repeat, and the block it answered.
+    uint16_t m_lastAck[2] = {};
+    int m_nLastAckWords = 0;
+    int m_nLastAckIndex = -1;
     Clock::time_point m_lastReplyAt{};
     bool m_bReplyOut = false;  // a reply went out and no frame has come since
 

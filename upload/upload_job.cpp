@@ -68,9 +68,11 @@ void CUploadJob::Send(devlink::CPacketBuffer& frame) {
 bool CUploadJob::SendBlockAt(devlink::CPacketBuffer& frame, int32_t sent) {
     using devlink::kBlockSize;
     const int32_t remaining = m_nTotal - sent;
+    // Each block is watched from before it goes: its answer may be in before Send returns.
     if (remaining > kBlockSize) {
         BuildBlock(frame, sent, kBlockSize, false);
         m_nSent += kBlockSize;
+        m_pLink->WatchBlock(m_pFinalAck, BlockNumber(sent, false), false);
         Send(frame);
         return false;
     }
@@ -78,8 +80,7 @@ bool CUploadJob::SendBlockAt(devlink::CPacketBuffer& frame, int32_t sent) {
     // out of m_nSent: the bar stays at 99 (97 for one program) until the device confirms the
     // end, so a full bar always means the device has everything.
     BuildBlock(frame, sent, remaining, true);
-    // Watched from before it goes: the answer may be in before Send returns.
-    m_pLink->WatchFinalAck(m_pFinalAck, FinalNumber(sent));
+    m_pLink->WatchBlock(m_pFinalAck, BlockNumber(sent, true), true);
     Send(frame);
     m_nFinalSentAt = std::chrono::steady_clock::now().time_since_epoch().count();
     return true;
@@ -95,11 +96,13 @@ int CUploadJob::SendBlocks() {
         m_hAckEvent->Reset();
         bLast = SendBlockAt(frame, 0);
     }
-    while (!m_bCancel.load() && !bLast && !LineLost()) {
+    while (!m_bCancel.load() && !bLast && !LineLost() && !AnsweredForOtherBlock()) {
         if (m_hAckEvent->Wait(kAckWait, &m_bCancel, pLineLost) !=
                 platform::EWaitResult::kSignalled ||
-            m_bCancel.load() || LineLost()) {
-            continue;  // no answer yet (nothing is sent again), cancelled, or the line has gone
+            m_bCancel.load() || LineLost() || AnsweredForOtherBlock()) {
+            // No answer yet (nothing is ever sent again: how the device takes a block twice is
+            // not known), cancelled, the line gone, or the device's answers gone astray.
+            continue;
         }
         bLast = SendBlockAt(frame, m_nSent.load());
     }
@@ -145,6 +148,8 @@ EUploadEnd CUploadJob::End() const {
             return EUploadEnd::kConfirmed;
         case devlink::CFinalAck::EState::kLineLost:
             return EUploadEnd::kLineLost;
+        case devlink::CFinalAck::EState::kOtherBlock:
+            return EUploadEnd::kOtherBlock;
         case devlink::CFinalAck::EState::kAwaited:
             break;
     }
@@ -169,9 +174,8 @@ void CBookUploadJob::BuildFrame(devlink::CPacketBuffer& frame, uint16_t sequence
 
 void CBookUploadJob::BuildBlock(devlink::CPacketBuffer& frame, int32_t offset, int32_t length,
                                 bool bLast) {
-    const uint16_t sequence =
-        bLast ? devlink::kLastSequence : static_cast<uint16_t>(offset / devlink::kBlockSize);
-    BuildFrame(frame, sequence, m_pData.get() + offset, static_cast<uint16_t>(length));
+    BuildFrame(frame, BlockNumber(offset, bLast), m_pData.get() + offset,
+               static_cast<uint16_t>(length));
 }
 
 void CProgramUploadJob::BuildFrame(devlink::CPacketBuffer& frame, uint16_t program, uint16_t offset,

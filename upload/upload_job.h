@@ -42,6 +42,7 @@ enum class EUploadEnd {
     kLineLost,     // the line went away (the user has been told by the link)
     kUnconfirmed,  // the final block went; the device has not confirmed it (yet)
     kConfirmed,    // the device has confirmed the final block
+    kOtherBlock,   // the device answered for a block other than the one sent: stopped there
 };
 
 class CUploadJob {
@@ -92,8 +93,8 @@ protected:
     // Fills the frame for the block of 'length' bytes at 'offset'; bLast for the final one.
     virtual void BuildBlock(devlink::CPacketBuffer& frame, int32_t offset, int32_t length,
                             bool bLast) = 0;
-    // The number the final block carries, which its acknowledgement may repeat.
-    virtual uint16_t FinalNumber(int32_t offset) const = 0;
+    // The number the block at 'offset' carries, which its acknowledgement may echo.
+    virtual uint16_t BlockNumber(int32_t offset, bool bLast) const = 0;
     // The loop both kinds share: one block per acknowledgement.
     int SendBlocks();
     // Creates the thread; throws std::system_error when the system refuses.
@@ -106,6 +107,9 @@ private:
     // Sends the block that starts 'sent' bytes in; true when it was the final one.
     bool SendBlockAt(devlink::CPacketBuffer& frame, int32_t sent);
     bool LineLost() const { return m_pLink->IsLineLost(); }
+    bool AnsweredForOtherBlock() const {
+        return m_pFinalAck->State() == devlink::CFinalAck::EState::kOtherBlock;
+    }
     // The described pause after the final block, and then, while the device has not answered
     // it, the rest of m_confirmWait: an upload it confirms in time always ends with a full bar.
     void AwaitFinalAnswer();
@@ -136,7 +140,9 @@ public:
 protected:
     void BuildBlock(devlink::CPacketBuffer& frame, int32_t offset, int32_t length,
                     bool bLast) override;
-    uint16_t FinalNumber(int32_t) const override { return devlink::kLastSequence; }
+    uint16_t BlockNumber(int32_t offset, bool bLast) const override {
+        return bLast ? devlink::kLastSequence : static_cast<uint16_t>(offset / devlink::kBlockSize);
+    }
 };
 
 class CProgramUploadJob : public CUploadJob {
@@ -158,7 +164,9 @@ public:
 protected:
     void BuildBlock(devlink::CPacketBuffer& frame, int32_t offset, int32_t length,
                     bool bLast) override;
-    uint16_t FinalNumber(int32_t offset) const override { return static_cast<uint16_t>(offset); }
+    uint16_t BlockNumber(int32_t offset, bool) const override {
+        return static_cast<uint16_t>(offset);
+    }
 };
 
 }  // namespace upload

@@ -150,6 +150,12 @@ TEST_F(EditAndPrint, PrintedPagesHoldTheProgramsThatHaveFrequencies) {
     QTest::keyClick(&Frame(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(PdfText(m_app.m_strPrintTo), text);
     EXPECT_EQ(m_messages.Count(), 0u);
+    // A printer that cannot take the pages (here: its file cannot be made) says so, naming it.
+    m_app.m_strPrintTo = m_dir.File("no/folder/printed.pdf");
+    QTest::keyClick(&Frame(), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(m_messages.Count(), 1u);
+    EXPECT_EQ(m_messages.Requests()[0].text, res::kPrintFailed);
+    EXPECT_EQ(m_messages.Requests()[0].subject, m_app.m_strPrintTo);
     // The first page as a picture, for the eye.
     if (!qEnvironmentVariableIsEmpty("ZELKOR_SCREENSHOT_DIR")) {
         const int status =

@@ -135,6 +135,13 @@ TEST_F(Zelkorctl, CheckListsEveryValueTheDeviceCannotTake) {
               "Program 1, slot 1: Enter a frequency less than or equal to 20MHz.\n"
               "Program 2000, slot 1: If you have one frequency greater than 40KHz, the group can "
               "only have 2 frequencies.\n");
+    // Bytes after the last program, which opening the book passes over, are a break too.
+    auto bytes = ReadAll(File("clean.vq"));
+    bytes.insert(bytes.end(), {1, 2, 3, 4, 5});
+    WriteAll(File("long.vq"), bytes);
+    run = Run("check - <" + File("long.vq"));
+    EXPECT_EQ(run.nStatus, 1);
+    EXPECT_EQ(run.strOut, "After program 2000: 5 bytes that belong to no program.\n");
 }
 
 // The command line reads a book from a pipe, or from standard input as "-".

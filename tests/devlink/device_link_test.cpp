@@ -120,6 +120,9 @@ TEST_F(DeviceLinkTest, ActsOnEachKindOfReply) {
         {"ack without sub-code", Reply(2, {1}), {}, {}, 0},
         {"ack without value", Reply(2, {1, 2}), {}, {}, 0},
         {"type byte only", WithFcs(Bytes({0x00, 0x02})), {}, {}, 0},
+        // Intact check bytes, but a length field that does not count the body that came.
+        {"length past the body", WithFcs(Bytes({0, 2, 0xFF, 0xFF, 0, 3})), {}, {}, 1},
+        {"length short of the body", WithFcs(Bytes({0, 2, 0, 2, 0, 1, 0, 2, 0, 5})), {}, {}, 1},
     };
     for (const auto& c : cases) {
         m_target.m_notes.clear();
@@ -179,7 +182,7 @@ TEST_F(DeviceLinkTest, ConfirmsAnUploadOnlyWithTheFinalBlocksAnswer) {
         };
         auto watch = std::make_shared<devlink::CFinalAck>();
         ASSERT_TRUE(write(c.before)) << c.name;
-        m_link.WatchFinalAck(watch, 192);
+        m_link.WatchBlock(watch, 192, true);
         ASSERT_TRUE(write(c.after)) << c.name;
         EXPECT_EQ(watch->State(), c.state) << c.name;
     }
@@ -191,7 +194,7 @@ TEST_F(DeviceLinkTest, ConfirmsAnUploadOnlyWithTheFinalBlocksAnswer) {
 // frame sent on the gone line says so again. Opening the port anew forgets it.
 TEST_F(DeviceLinkTest, ALostLineIsAnEventAndEndsTheWaits) {
     auto watch = std::make_shared<devlink::CFinalAck>();
-    m_link.WatchFinalAck(watch, devlink::kLastSequence);
+    m_link.WatchBlock(watch, devlink::kLastSequence, true);
     std::promise<platform::EWaitResult> woken;
     std::thread waiter([&] {
         woken.set_value(

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "devlink/block_answers.h"
 #include "devlink/serial_port.h"
 #include "tests/devlink/link_test_support.h"
 #include "tests/test_support.h"
@@ -259,6 +260,37 @@ TEST(ReplyFields, AreReadOnlyWhenTheyLieBeforeTheCheckBytes) {
     EXPECT_EQ(value, 3);
     EXPECT_FALSE(devlink::ReadFrameField(frame.data(), 8, 6, value));
     EXPECT_FALSE(devlink::ReadFrameField(frame.data(), 7, 4, value));
+}
+
+// The answers that come after each of a program's four blocks (offsets 0 to 192; -1 the final
+// block's confirmation): a device whose first two answers echo the blocks is held to them.
+TEST(BlockAnswers, HoldADeviceThatEchoesToTheBlockSent) {
+    using EAnswer = devlink::CBlockAnswers::EAnswer;
+    constexpr EAnswer N = EAnswer::kNext, F = EAnswer::kFinal, R = EAnswer::kRepeat,
+                      O = EAnswer::kOtherBlock;
+    using SAnswers = std::vector<std::pair<int, EAnswer>>;
+    const std::pair<const char*, std::vector<SAnswers>> cases[] = {
+        {"echoes", {{{0, N}}, {{64, N}}, {{128, N}}, {{-1, F}}}},
+        {"repeats pass", {{{0, N}}, {{64, N}, {64, R}}, {{0, R}, {128, N}}, {{128, R}, {192, F}}}},
+        {"another block", {{{0, N}}, {{64, N}}, {{192, O}}}},
+        {"confirms too early", {{{0, N}}, {{64, N}}, {{-1, O}}}},
+        {"zeros", {{{0, N}}, {{0, N}}, {{0, N}}, {{0, N}, {-1, F}}}},
+        {"first answer twice", {{{0, N}, {0, N}}, {{64, N}}, {{0, N}}, {{-1, F}}}},
+        {"its own values", {{{5, N}}, {{5, N}}, {{5, N}}, {{192, F}}}},
+        {"always the final", {{{-1, N}}, {{-1, N}}, {{-1, N}}, {{-1, F}}}},
+    };
+    for (const auto& [name, afterBlock] : cases) {
+        devlink::CBlockAnswers answers;
+        for (size_t block = 0; block < afterBlock.size(); ++block) {
+            answers.Sending(static_cast<uint16_t>(64 * block), block == 3);
+            for (const auto& [value, expected] : afterBlock[block]) {
+                const uint16_t subCode = value < 0 ? devlink::kAckFinal : devlink::kAckBlock;
+                EXPECT_EQ(answers.Take(subCode, static_cast<uint16_t>(value < 0 ? 0 : value)),
+                          expected)
+                    << name << ", block " << block << ", answer " << value;
+            }
+        }
+    }
 }
 
 }  // namespace

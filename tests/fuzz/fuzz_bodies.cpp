@@ -127,7 +127,7 @@ void FuzzLineBytes(const uint8_t* data, size_t size) {
     devlink::CDeviceLink link;
     link.m_hAckEvent = std::make_shared<platform::CEvent>();
     auto watch = std::make_shared<devlink::CFinalAck>();
-    link.WatchFinalAck(watch, devlink::kLastSequence);
+    link.WatchBlock(watch, devlink::kLastSequence, true);
     link.ReceiveBytes(split, data);
     link.ReceiveBytes(size - split, data + split);
     Require(watch->State() != devlink::CFinalAck::EState::kLineLost);

@@ -282,6 +282,12 @@ TEST(OutputFile, APipeIsWrittenInPlaceAndAFileReplacedOnCommit) {
     EXPECT_EQ(out.LastError(), EISDIR);
     EXPECT_EQ(platform::ErrorText(out.LastError()), "Is a directory");
     EXPECT_EQ(platform::ErrorText(0), "");
+    // A commit with nothing begun (or done already) fails with a reason, either way.
+    EXPECT_FALSE(out.Commit());
+    EXPECT_EQ(out.LastError(), EBADF);
+    ASSERT_TRUE(out.BeginStandardOutput() && out.Commit());
+    EXPECT_FALSE(out.Commit());
+    EXPECT_EQ(out.LastError(), EBADF);
 }
 
 }  // namespace

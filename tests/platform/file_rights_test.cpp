@@ -13,8 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,14 +135,27 @@ TEST(FileRights, AFolderWithoutRoomForANewFileHasItsFileRewrittenInPlace) {
                       }
                       // A file may grow no larger than this: the rewrite fails part-way.
                       ::signal(SIGXFSZ, SIG_IGN);
-                      const rlimit small{64, 64};
+                      const rlimit small{64, RLIM_INFINITY};
                       ::setrlimit(RLIMIT_FSIZE, &small);
                       const bool bFailed =
                           !Save(file, std::string(100, 'x'), err).empty() && err == EFBIG;
                       const bool bPutBack = ReadAll(file) == Text("new book");
+                      // Old bytes past the limit cannot go back either, and the save says so.
+                      const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+                      ::setrlimit(RLIMIT_FSIZE, &none);
+                      WriteAll(file, Text(std::string(100, 'o')));
+                      ::setrlimit(RLIMIT_FSIZE, &small);
+                      CAtomicSave save;
+                      const std::string text(100, 'x');
+                      const bool bDamageTold = save.Begin(file) &&
+                                               save.File().WriteBytes(text.data(), text.size()) &&
+                                               !save.Commit() && save.RestoreError() == EFBIG;
                       ::chmod(folder.c_str(), 0755);  // so that the folder can be cleared away
                       if (!bFailed) {
                           return "a rewrite too large did not fail: error " + std::to_string(err);
+                      }
+                      if (!bDamageTold) {
+                          return std::string("old bytes that did not go back were not told");
                       }
                       return bPutBack ? std::string()
                                       : std::string("the old bytes were not put back");
@@ -221,6 +236,44 @@ TEST(FileRights, ASaveKeepsTheOwnerAndGroupOfTheFileItReplaces) {
     EXPECT_EQ(st.st_gid, kOtherGroup);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(ReadAll(file), Text("new"));
+}
+
+// What a shell command prints on standard output and error; nullopt when it fails.
+std::optional<std::string> Shell(const std::string& command) {
+    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    std::string out(4096, '\0');
+    out.resize(pipe != nullptr ? std::fread(out.data(), 1, out.size(), pipe) : 0);
+    return pipe != nullptr && ::pclose(pipe) == 0 ? std::optional(out) : std::nullopt;
+}
+
+// A save keeps the file's ACL (and so its mode's group bits, the mask), its attributes and its
+// other names, as the probe shows them before and after; the folder's default ACL stays out.
+TEST(FileRights, ASaveKeepsTheAclAttributesAndOtherNamesOfTheFile) {
+    // Shell commands on $F, the file, in its folder $D: what makes the case, and the probe.
+    const std::pair<std::string, std::string> cases[] = {
+        {"chmod 640 $F && setfacl -m u:nobody:rw $F", "getfacl -cp $F; stat -c %a $F"},
+        {"setfattr -n user.origin -v bench3 $F", "getfattr -d --absolute-names $F"},
+        {"ln $F $D/other.vq", "stat -c %h $F; cmp $F $D/other.vq && echo same"},
+        {"setfacl -d -m u:nobody:rw $D", "getfacl -cp $F; stat -c %a $F"},
+    };
+    std::string refused;
+    for (const auto& [prepare, probe] : cases) {
+        CTempDir dir;
+        const std::string file = dir.File("book.vq");
+        WriteAll(file, Text("old"));
+        const std::string vars = "F='" + file + "' D='" + dir.Path().string() + "'; ";
+        if (!Shell(vars + prepare)) {
+            refused += " (" + prepare + ")";
+            continue;
+        }
+        const auto before = Shell(vars + probe);
+        int err = 0;
+        ASSERT_EQ(Save(file, "new", err), "") << prepare << ": error " << err;
+        EXPECT_EQ(Shell(vars + probe), before) << prepare;
+    }
+    if (!refused.empty()) {
+        GTEST_SKIP() << "the file system (or its tools, packages acl and attr) refused" << refused;
+    }
 }
 
 // Where only files will do, a pipe or a device is refused at once, before anything waits on it;

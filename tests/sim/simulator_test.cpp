@@ -246,6 +246,33 @@ TEST(Simulator, CanWithholdTheFinalAnswerOrHangUp) {
     }
 }
 
+// Faults of block 1 of four: the values the answers carry (-1 the final block's confirmation),
+// and whether the block was kept.
+TEST(Simulator, RepeatsLosesOrMisnamesSingleBlocks) {
+    const std::pair<int sim::SSimOptions::*, std::vector<int>> cases[] = {
+        {&sim::SSimOptions::nRepeatLate, {0, 64, 64, 128, -1}},
+        {&sim::SSimOptions::nLoseBlock, {0, 128, -1}},
+        {&sim::SSimOptions::nMisnameFrom, {0, 128, 192, -1}},
+    };
+    for (const auto& [fault, expected] : cases) {
+        sim::SSimOptions options;
+        options.*fault = 1;
+        SStarted s(options);
+        CRawClient client(s.device.PortPath());
+        for (uint16_t offset = 0; offset < 196; offset += 64) {
+            client.Send(ProgramBlock(3, offset, std::vector<uint8_t>(offset < 192 ? 64 : 4, 7)));
+        }
+        const bool bLost = fault == &sim::SSimOptions::nLoseBlock;
+        ASSERT_TRUE(s.device.WaitForFrames(bLost ? 3 : 4, 10s));
+        std::vector<int> answers;
+        for (const auto& r : client.Replies()) {
+            answers.push_back(r[7] == devlink::kAckFinal ? -1 : r[8] << 8 | r[9]);
+        }
+        EXPECT_EQ(answers, expected);
+        EXPECT_EQ(s.device.ProgramImage(3)[64], bLost ? 0 : 7);
+    }
+}
+
 TEST(Simulator, WritesTheReceivedBookAsADocument) {
     testing_support::CTempDir dir;
     sim::SSimOptions options;

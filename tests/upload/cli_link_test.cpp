@@ -14,6 +14,7 @@
 #include "cli/link_commands.h"
 #include "model/program_book.h"
 #include "platform/error_text.h"
+#include "platform/text_format.h"
 #include "res/strings.h"
 #include "sim/simulator.h"
 #include "tests/test_support.h"
@@ -137,9 +138,9 @@ TEST(CliUpload, SendsOneProgramAndTheWholeBook) {
     EXPECT_EQ(quiet.out, "Sent 392000 bytes in 6125 frames.\n");
 }
 
-// A device that answers every second frame twice lets the upload run ahead, and the end of the
-// book then waits in the line's queue when the last frame has gone: it must still arrive, every
-// time, before the command says it is done.
+// A device that answers every second frame twice (one that does not echo the blocks lets the
+// upload run ahead, the end of the book then waiting in the line's queue): it must still arrive,
+// every time, before the command says it is done.
 TEST(CliUpload, RepeatedAnswersStillDeliverTheWholeBook) {
     testing_support::CTempDir dir;
     auto book = testing_support::SampleBook();
@@ -191,6 +192,31 @@ TEST(CliUpload, NeedsTheLastAnswerAndNoticesALostLine) {
             c.message.empty() ? Format(res::kLineLost, s.device.PortPath().c_str()) : c.message;
         EXPECT_EQ(run.err, message + "\n") << c.name;
         EXPECT_EQ(run.out, "") << c.name;
+    }
+}
+
+// A late repeat of block 1's answer moves nothing, so block 2, lost, ends in silence, never in
+// success; an answer for another block stops the upload there (the device's frames: no more).
+TEST(CliUpload, HoldsTheDevicesAnswersToTheBlocksSent) {
+    testing_support::CTempDir dir;
+    auto book = testing_support::SampleBook();
+    const std::string file = SaveSample(dir, *book);
+    const std::tuple<sim::SSimOptions, int, std::string, size_t> cases[] = {
+        {{.nRepeatLate = 1, .nLoseBlock = 2},
+         cli::kExitNoAnswer,
+         platform::FormatText(res::kCliSilent, 1),
+         2},
+        {{.nMisnameFrom = 2}, cli::kExitOtherBlock, res::kCliOtherBlock, 3},
+    };
+    for (const auto& [options, status, message, frames] : cases) {
+        SDevice s(options);
+        SRun run = CCommand(dir, {"upload", "-q", "--port", s.device.PortPath(), file, "--program",
+                                  "38", "--timeout", "1"})
+                       .Wait();
+        EXPECT_EQ(run.status, status) << run.err;
+        EXPECT_EQ(run.err, message + "\n");
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(s.device.FrameCount(), frames);
     }
 }
 

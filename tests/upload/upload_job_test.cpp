@@ -229,9 +229,10 @@ TEST(UploadCancel, LeavesNoThreadAndNoFrameBehind) {
     }
 }
 
-// Acknowledgements that come twice let the job run ahead of the device, with frames waiting in
-// the line's queue when the last one goes: the whole book must still arrive, and the end is
-// confirmed only by the device's answer to the final block, never by a repeated earlier one.
+// Acknowledgements that come twice (passed over once the device has shown that it echoes the
+// blocks; a device that does not lets the job run ahead, frames waiting in the line's queue): the
+// whole book must still arrive, and the end is confirmed only by the device's answer to the final
+// block, never by a repeated earlier one.
 TEST(BookUpload, RunsAheadOnRepeatedAnswersAndStillEndsConfirmed) {
     testing_support::CScriptedMessages messages;
     sim::SSimOptions duplicating;
@@ -265,10 +266,13 @@ TEST(UploadEnd, TellsConfirmedUnconfirmedAndLostApart) {
     noFinalAck.bNoFinalAck = true;
     sim::SSimOptions hangingUp;
     hangingUp.nHangUpAfter = 2;
+    sim::SSimOptions misnaming;  // answers block 2 (offset 128) as if it were block 3
+    misnaming.nMisnameFrom = 2;
     const SCase cases[] = {
         {"confirmed", {}, upload::EUploadEnd::kConfirmed, 0},
         {"final block never answered", noFinalAck, upload::EUploadEnd::kUnconfirmed, 0},
         {"line gone after two blocks", hangingUp, upload::EUploadEnd::kLineLost, 1},
+        {"answer for another block", misnaming, upload::EUploadEnd::kOtherBlock, 0},
     };
     for (const auto& c : cases) {
         SSimLink s(c.options);

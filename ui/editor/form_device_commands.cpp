@@ -13,6 +13,24 @@
 
 namespace ui {
 
+namespace {
+
+// What the status bar keeps of an upload that the device did not confirm.
+const char* UnconfirmedUploadText(upload::EUploadEnd end) {
+    switch (end) {
+        case upload::EUploadEnd::kLineLost:
+            return res::kUploadStatusLineLost;
+        case upload::EUploadEnd::kUnconfirmed:
+            return res::kUploadStatusUnconfirmed;
+        case upload::EUploadEnd::kOtherBlock:
+            return res::kUploadStatusOtherBlock;
+        default:
+            return res::kUploadStatusCancelled;
+    }
+}
+
+}  // namespace
+
 void CZelkorForm::AddDeviceCommands() {
     AddCommand(res::ID_TEST_CONNECTION, [this] { OnTestConnection(); });
     AddCommand(res::ID_UPLOAD_CURRENT_PROGRAM, [this] { OnUploadCurrentProgram(); });
@@ -75,11 +93,14 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFi
 }
 
 void CZelkorForm::RunUpload(upload::CUploadJob& job, const QString& strDone) {
+    // What the status bar said of an earlier upload is not true of this one.
+    emit StatusMessage(QString());
     ui::CUploadProgressDlg dlg(window(), &job, m_pLink);
     dlg.DoModal();
-    if (job.End() == upload::EUploadEnd::kConfirmed) {
-        emit StatusMessage(strDone);
-    }
+    const upload::EUploadEnd end = job.End();
+    emit StatusMessage(end == upload::EUploadEnd::kConfirmed
+                           ? strDone
+                           : QString::fromLatin1(UnconfirmedUploadText(end)));
 }
 
 }  // namespace ui

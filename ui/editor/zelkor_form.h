@@ -136,7 +136,8 @@ public:
 signals:
     // What the menu items and buttons of the form's commands show may have changed (Undo's).
     void CommandStatesChanged();
-    // A result the user is told of in the status bar (a finished upload).
+    // A result the user is told of in the status bar (how an upload ended; empty while one
+    // runs).
     void StatusMessage(const QString& text);
 
 protected:
@@ -149,7 +150,8 @@ private:
     // Allocates the job's data, offers the save prompt and checks the count programs from
     // nFirst on that will be sent; false (the user told why) when nothing may go.
     bool PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFirst, int nCount);
-    // Runs the progress dialog; strDone goes to the status bar when the device confirmed all.
+    // Runs the progress dialog; strDone goes to the status bar when the device confirmed all,
+    // what stopped it otherwise.
     void RunUpload(upload::CUploadJob& job, const QString& strDone);
     // True when the link has a port open; otherwise tells the user how to choose one.
     bool PortChosen() const;

@@ -126,9 +126,11 @@ int CUploadProgressDlg::DoModal() {
     // However quick the job, its close request is posted, so it waits for this loop.
     const int nResult = exec();
     // The job gave the device its time after the last block before it closed us.
-    if (m_pJob != nullptr && m_pJob->End() == upload::EUploadEnd::kUnconfirmed) {
-        platform::ShowMessage(
-            {res::kUploadNotConfirmed, platform::ApplicationTitle(), platform::EMsgIcon::kWarning});
+    const upload::EUploadEnd end = m_pJob != nullptr ? m_pJob->End() : upload::EUploadEnd::kRunning;
+    if (end == upload::EUploadEnd::kUnconfirmed || end == upload::EUploadEnd::kOtherBlock) {
+        platform::ShowMessage({end == upload::EUploadEnd::kUnconfirmed ? res::kUploadNotConfirmed
+                                                                       : res::kUploadOtherBlock,
+                               platform::ApplicationTitle(), platform::EMsgIcon::kWarning});
     }
     return nResult;
 }

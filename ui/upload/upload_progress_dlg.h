@@ -1,8 +1,9 @@
 // Uploading Progress: the modal dialog that runs one upload job. It starts the job through the
 // link (which then reports acknowledgements to it), moves its bar and shows the share and the
 // time left as the device acknowledges, and closes when the job has sent its last block or the
-// user cancels. When the device has not confirmed the last block within its silence time-out
-// after it went (the job's m_confirmWait), the user is told so, after the dialog has gone.
+// user cancels, or the job stops. When the device has not confirmed the last block within its
+// silence time-out after it went (the job's m_confirmWait), or answered for another block than
+// the one sent, the user is told so, after the dialog has gone.
 //
 // Threads: user-interface thread only. The link and the job reach it through posted
 // notifications, which stop reaching it once it has ended, so an acknowledgement that comes
@@ -35,7 +36,8 @@ public:
     ~CUploadProgressDlg() override;
 
     // Initialises the dialog (which starts the job), then runs it until the upload has ended;
-    // an upload the device did not confirm is reported before it returns.
+    // an upload the device did not confirm, or whose answers went astray, is reported before it
+    // returns.
     int DoModal();
 
     // Given by the command (through the constructor) before the dialog runs; neither is owned.

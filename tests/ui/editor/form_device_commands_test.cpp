@@ -237,9 +237,10 @@ TEST_F(FormDeviceCommands, LoadDeviceSendsTheWholeBookAndClosesByItself) {
     EXPECT_EQ(m_device->BookImage(), expected);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(m_messages.Count(), 0u);
-    // The status bar says so once the device has confirmed it.
-    ASSERT_EQ(status.count(), 1);
-    EXPECT_EQ(status[0][0].toString(), "Upload finished: the device confirmed the book.");
+    // The status bar says so once the device has confirmed it, and nothing while it runs.
+    ASSERT_EQ(status.count(), 2);
+    EXPECT_EQ(status[0][0].toString(), "");
+    EXPECT_EQ(status[1][0].toString(), "Upload finished: the device confirmed the book.");
 }
 
 // Without a port the commands say how to choose one; nothing is sent and no dialog opens.
@@ -299,7 +300,8 @@ TEST_F(FormDeviceCommands, AnUnconfirmedUploadIsReportedOnceAfterTheDialog) {
     const std::optional<int> bar = RunUpload([this] { UploadCurrentProgram(); });
     ASSERT_TRUE(bar.has_value());
     EXPECT_EQ(*bar, 97);
-    EXPECT_EQ(status.count(), 0);  // nothing finished
+    ASSERT_EQ(status.count(), 2);  // nothing finished
+    EXPECT_EQ(status[1][0].toString(), res::kUploadStatusUnconfirmed);
     // The device's time after the last block was over when the dialog closed: the warning
     // follows the dialog before the command returns, once.
     ASSERT_TRUE(testing_support::DeliverPostedNotifications());
@@ -332,6 +334,40 @@ TEST_F(FormDeviceCommands, ALostLineEndsTheUploadWithOneMessage) {
         EXPECT_EQ(box.caption, res::kCommPortErrorCaption);
     }
     EXPECT_EQ(m_device->FrameCount(), 50u);
+}
+
+// The real window's status bar holds the news of the last upload, however it ended, and none
+// of an earlier one while an upload runs; an answer for another block is told once.
+TEST_F(FormDeviceCommands, TheStatusBarTellsHowTheLastUploadEnded) {
+    app::CMainFrame frame;
+    ASSERT_TRUE(frame.OnCreate());
+    QObject::connect(&m_form, &CZelkorForm::StatusMessage, &frame,
+                     &app::CMainFrame::ShowStatusMessage);
+    const std::tuple<sim::SSimOptions, const char*> cases[] = {
+        {{.bSilent = true}, res::kUploadStatusCancelled},
+        {{.nHangUpAfter = 2}, res::kUploadStatusLineLost},
+        {{.nMisnameFrom = 2}, res::kUploadStatusOtherBlock},
+    };
+    for (const auto& [options, status] : cases) {
+        Connect(options);
+        m_messages.Clear();
+        frame.ShowStatusMessage(res::kUploadDoneBook);  // an earlier upload's news
+        QString during;
+        RunUpload([this] { UploadCurrentProgram(); },
+                  [&](CUploadProgressDlg& dlg) {
+                      during = frame.MessagePaneText();
+                      if (options.bSilent && m_device->WaitForFrames(1, 10s)) {
+                          dlg.findChild<QPushButton*>(QString::number(res::IDCANCEL))->click();
+                      }
+                  });
+        EXPECT_EQ(during, "");
+        EXPECT_EQ(frame.MessagePaneText(), status);
+        const std::vector<std::string> texts = m_messages.Texts();
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), res::kUploadOtherBlock),
+                  options.nMisnameFrom > 0 ? 1 : 0);
+        Link().Close();
+        m_device.reset();
+    }
 }
 
 // Unsaved edits and an upload: the prompt comes first, and what is sent is what the user chose
