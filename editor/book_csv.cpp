@@ -206,21 +206,15 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
             const int slot = group * model::kSlotsPerGroup + i;
             const int column = SlotColumn(slot);
             const std::string_view cell = Trim(record.cells[column - 1]);
-            if (cell.empty()) {
+            const SFrequencyText read = ReadFrequency(cell);
+            if (read.fault != EEntryFault::kNone) {
+                return fault(column, EntryFaultMessage(read.fault, cell));
+            }
+            if (read.value == 0.0) {
                 continue;
             }
-            if (!IsWholeNumber(cell)) {
-                return fault(column, res::kCsvNotANumber);
-            }
-            const double v = TextToFrequency(cell);
-            if (v < 0.0) {
-                return fault(column, res::kMsgPositiveFrequency);
-            }
-            const std::optional<uint32_t> value = FrequencyToSlot(v);
-            if (!value) {
-                return fault(column, res::kMsgAtMost20MHz);
-            }
-            if (const char* rule = PlaceSlot(program, stored, slot, *value)) {
+            const uint32_t value = FrequencyToSlot(read.value).value_or(0u);
+            if (const char* rule = PlaceSlot(program, stored, slot, value)) {
                 return fault(column, rule);
             }
         }

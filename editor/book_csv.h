@@ -41,7 +41,9 @@ struct SCsvFault {
 std::string ColumnName(int nColumn);
 
 // Reads the CSV text: the header row, then rows of any programs in any order; programs without a
-// row are empty, and a row that ends early leaves the rest of its slots empty. The stored slot
+// row are empty, and a row that ends early leaves the rest of its slots empty. Each frequency
+// cell is read as the form reads a field (ReadFrequency), and a cell it refuses is a fault. The
+// stored slot
 // is the editor's (hertz times 10, the fraction cut off), and the rows of Frequency Groups
 // programs must meet the 40 kHz group rules on those stored values.
 // Cells may be quoted; lines may end in LF, CR LF or CR alone; empty lines are skipped. On the

@@ -10,6 +10,14 @@ inline constexpr const char kMsgTooManyHigh[] =
     "You can only have up to two frequencies greater than 40KHz per group.";
 inline constexpr const char kMsgHighMixed[] =
     "If you have one frequency greater than 40KHz, the group can only have 2 frequencies.";
+// A text that is no frequency, quoted ("%s"); also the faults of CSV and Clipboard cells.
+inline constexpr const char kMsgNotANumber[] =
+    "\"%s\" is not a frequency: it must be one number in hertz, such as 1000 or 12.5.";
+inline constexpr const char kMsgSeparators[] =
+    "\"%s\" is not a frequency: the decimal sign is a point, and thousands are not set apart "
+    "(1500 or 12.5).";
+inline constexpr const char kMsgBelowMinimum[] =
+    "Enter a frequency of at least 0.1 Hz, the least the device takes, or 0 for an empty slot.";
 
 // A stored value the device cannot take: the program and slot (numbered from 1), the rule.
 inline constexpr const char kRuleBreakAt[] = "Program %d, slot %d: %s";
@@ -99,7 +107,6 @@ inline constexpr const char kCsvBadQuote[] = "a quoted cell is not closed";
 inline constexpr const char kCsvBadNumber[] = "the program number must be 1 to 2000";
 inline constexpr const char kCsvRepeatedNumber[] = "program %d already came in row %d";
 inline constexpr const char kCsvBadType[] = "the type must be single or groups";
-inline constexpr const char kCsvNotANumber[] = "not a frequency in hertz";
 inline constexpr const char kCsvTooLarge[] = "Too large to be a CSV book";
 inline constexpr const char kCsvTooManyRows[] = "more rows than the book has programs";
 

@@ -434,9 +434,9 @@ void CZelkorForm::OnFrequencyKillFocus(int nID) {
     if (check.EmptiesField()) {
         if (editor::EmptiesBeforeMessage(check.fault)) {
             pField->clear();
-            platform::ShowAppMessage(editor::FaultMessage(check.fault));
+            platform::ShowAppMessage(check.strMessage);
         } else {
-            platform::ShowAppMessage(editor::FaultMessage(check.fault));
+            platform::ShowAppMessage(check.strMessage);
             pField->clear();
         }
     }
