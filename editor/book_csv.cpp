@@ -138,16 +138,16 @@ private:
     int m_nRow = 1;
 };
 
+// The header, for the file and the Clipboard alike: a row that starts with the number and type
+// columns, whatever follows and however early it ends (a sheet of a few frequency columns).
 bool IsHeader(const SRecord& record) {
-    if (record.nCells != kCsvColumns) {
-        return false;
-    }
-    for (int c = 0; c < kCsvColumns; ++c) {
-        if (!EqualsNoCase(Trim(record.cells[c]), ColumnName(c + 1))) {
-            return false;
-        }
-    }
-    return true;
+    return record.nCells >= 2 && EqualsNoCase(Trim(record.cells[0]), ColumnName(1)) &&
+           EqualsNoCase(Trim(record.cells[1]), ColumnName(2));
+}
+
+bool NamesAType(const SRecord& record) {
+    const std::string_view type = Trim(record.cells[1]);
+    return EqualsNoCase(type, res::kCsvTypeGroups) || EqualsNoCase(type, res::kCsvTypeSingle);
 }
 
 std::optional<int> ParseNumber(std::string_view cell) {
@@ -291,16 +291,38 @@ std::string BookToCsv(const model::CProgramBook& book) {
     return out;
 }
 
+namespace {
+
+// Whether any row names a program's type: text without one (prose, a link, a header alone)
+// holds no program, rather than a bad first row.
+bool HoldsAProgram(std::string_view text, char separator) {
+    CCsvReader reader(text, separator);
+    auto record = std::make_unique<SRecord>();
+    while (reader.Next(*record) == ERead::kRecord) {
+        if (NamesAType(*record)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 std::optional<SCsvFault> CsvRowsToPrograms(std::string_view text,
                                            std::vector<model::CFrequencyProgram>& programs) {
     // A spreadsheet separates the cells it copies with tabs.
     const std::string_view firstLine = text.substr(0, text.find('\n'));
-    CCsvReader reader(text, firstLine.find('\t') != std::string_view::npos ? '\t' : ',');
+    const char separator = firstLine.find('\t') != std::string_view::npos ? '\t' : ',';
+    if (!HoldsAProgram(text, separator)) {
+        programs.clear();
+        return std::nullopt;
+    }
+    CCsvReader reader(text, separator);
     std::vector<model::CFrequencyProgram> incoming;
     auto record = std::make_unique<SRecord>();
     ERead result = ERead::kEnd;
-    while ((result = reader.Next(*record)) == ERead::kRecord) {
-        if (incoming.empty() && record->nRow == 1 && IsHeader(*record)) {
+    for (bool bFirst = true; (result = reader.Next(*record)) == ERead::kRecord; bFirst = false) {
+        if (bFirst && IsHeader(*record)) {
             continue;  // copied together with the rows of a file
         }
         if (record->nCells > kCsvColumns) {

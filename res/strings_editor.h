@@ -74,7 +74,8 @@ inline constexpr const char kStepPasteProgram[] = "Paste Program %d";
 inline constexpr const char kStepPastePrograms[] = "Paste Programs %d to %d";
 
 // Programs on the Clipboard.
-inline constexpr const char kMsgClipboardEmpty[] = "The Clipboard holds no programs to paste.";
+// Also when its text holds no row of a program (prose, a link).
+inline constexpr const char kMsgClipboardEmpty[] = "The Clipboard holds no programs.";
 // Followed by the fault, "Row R, column C (NAME): rule".
 inline constexpr const char kMsgPasteRefused[] =
     "The Clipboard's programs were not pasted; the book is unchanged.";

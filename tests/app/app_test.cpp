@@ -617,6 +617,9 @@ TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     EXPECT_EQ(m_messages.Requests()[0].detail,
               "Row 1, column 5 (f3): You can only have up to two frequencies greater than 40KHz "
               "per group.");
+    pClipboard->setText("See https://example.org/a,b for the programs.");
+    Choose(res::ID_EDIT_PASTE);
+    EXPECT_EQ(m_messages.Texts().back(), "The Clipboard holds no programs.");
     EXPECT_EQ(Doc().m_book, before);
     // In a frequency field the keys and the toolbar take the field's text.
     Display(2);

@@ -169,7 +169,7 @@ TEST(BookCsv, BadRowsAreNamedAndLeaveTheBookAsItWas) {
         "If you have one frequency greater than 40KHz, the group can only have 2 frequencies.";
     const SFaultCase cases[] = {
         {"empty file", "", 1, 0, "the first row must be number,type,f1,...,f48"},
-        {"wrong header", "number,type,f1\n", 1, 0, "the first row must be number,type,f1,...,f48"},
+        {"wrong header", "numbers,type,f1\n", 1, 0, "the first row must be number,type,f1,...,f48"},
         {"long row",
          kHeader + Row("1", "single").substr(0, 0) + "1,single" + std::string(60, ',') + "\n", 2, 0,
          "expected at most 50 columns, found 62"},
@@ -183,7 +183,7 @@ TEST(BookCsv, BadRowsAreNamedAndLeaveTheBookAsItWas) {
         {"bad type", kHeader + Row("1", "double"), 2, 2, "the type must be single or groups"},
         {"not a number", kHeader + Row("1", "single", {"", "12abc"}), 2, 4,
          "\"12abc\" is not a frequency: it must be one number in hertz, such as 1000 or 12.5."},
-        {"decimal comma", kHeader + Row("1", "single", {"\"1,5\""}), 2, 3,
+        {"decimal comma", "Number,TYPE\n" + Row("1", "single", {"\"1,5\""}), 2, 3,
          "\"1,5\" is not a frequency: the decimal sign is a point, and thousands are not set apart "
          "(1500 or 12.5)."},
         {"absurd exponent", kHeader + Row("1", "single", {"-1e9223372036854775807"}), 2, 3,
