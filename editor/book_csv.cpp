@@ -266,12 +266,12 @@ const char* TypeName(const model::CFrequencyProgram& program) {
     return program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle;
 }
 
-std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program) {
+std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program, char separator) {
     std::string row = std::to_string(nNumber);
-    row += ',';
+    row += separator;
     row += TypeName(program);
     for (uint32_t slot : program.m_freq) {
-        row += ',';
+        row += separator;
         row += SlotToText(slot);
     }
     return row;

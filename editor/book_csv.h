@@ -25,8 +25,10 @@ const char* TypeName(const model::CFrequencyProgram& program);
 
 // The header row and all 2000 programs, one row each, slots in slot order as "%.1f" hertz.
 std::string BookToCsv(const model::CProgramBook& book);
-// One program as the file's row under the number nNumber, without the line end.
-std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program);
+// One program as the file's row under the number nNumber, without the line end; a spreadsheet's
+// Clipboard separates the cells with tabs.
+std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program,
+                            char separator = ',');
 
 struct SCsvFault {
     int nRow = 0;     // line of the file where the row starts; the header is row 1

@@ -171,7 +171,8 @@ private:
     // Puts the fields into the stored program, as one step.
     void CommitFields();
     void SetProgramModified(bool bModified);
-    // Copies the programs to the Clipboard as CSV rows and as the stored records.
+    // Copies the programs to the Clipboard as rows (tab-separated text, CSV) and as the stored
+    // records.
     void PutOnClipboard(const std::vector<model::CFrequencyProgram>& programs, int nFirstNumber);
     bool FilterUndoKey(QObject* pWatched, QEvent* pEvent);
     int FieldId(const QObject* pObject) const;
