@@ -1,5 +1,6 @@
 #include "editor/frequency_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -346,6 +347,28 @@ SFormCheck CheckWholeForm(std::span<const std::string, model::kSlotCount> texts)
         }
     }
     return check;
+}
+
+std::string DescribeEmptied(const SFormCheck& check,
+                            std::span<const std::string, model::kSlotCount> texts) {
+    std::vector<int> slots = check.emptiedSlots;
+    std::sort(slots.begin(), slots.end());
+    std::string lines;
+    int lastGroup = -1;
+    for (const int slot : slots) {
+        const int group = slot / model::kSlotsPerGroup;
+        const std::string value = FrequencyToText(TextToFrequency(texts[slot]));
+        const std::string item = platform::FormatText(
+            res::kEmptiedValue, slot % model::kSlotsPerGroup + 1, value.c_str());
+        if (group != lastGroup) {
+            lines += (lines.empty() ? "" : "\n") +
+                     platform::FormatText(res::kEmptiedGroup, group + 1, item.c_str());
+        } else {
+            lines += res::kEmptiedSeparator + item;
+        }
+        lastGroup = group;
+    }
+    return lines;
 }
 
 }  // namespace editor

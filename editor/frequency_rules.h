@@ -125,4 +125,9 @@ struct SFormCheck {
 // frequencies are never touched.
 SFormCheck CheckWholeForm(std::span<const std::string, model::kSlotCount> texts);
 
+// The values the check empties from these texts, a line for each group in slot order:
+// "Group 2: Freq. 3 (70000.0 Hz), Freq. 5 (80000.0 Hz)".
+std::string DescribeEmptied(const SFormCheck& check,
+                            std::span<const std::string, model::kSlotCount> texts);
+
 }  // namespace editor

@@ -14,6 +14,7 @@
 #include <deque>
 
 #include "platform/message_box.h"
+#include "res/ids_app.h"
 #include "tests/test_support.h"
 #include "ui/editor/zelkor_form.h"
 #include "widgets/control_ids.h"
@@ -392,11 +393,17 @@ TEST_F(FormEditing, WholeFormCheckKeepsTwoHighInAGroup) {
     Type(1, QStringLiteral("60000"));
     Type(2, QStringLiteral("70000"));
     m_user.m_requests.clear();
+    m_user.m_answers.push_back(EMsgAnswer::kYes);
     SetGroups();
     EXPECT_EQ(Field(0)->text(), "50000.0");
     EXPECT_EQ(Field(1)->text(), "60000.0");
     EXPECT_EQ(Field(2)->text(), "");
-    EXPECT_EQ(m_user.Texts(), std::vector<std::string>{kTooManyHigh});
+    ASSERT_EQ(m_user.m_requests.size(), 1u);  // the question, naming what it empties
+    EXPECT_NE(m_user.Texts()[0].find(":\nGroup 1: Freq. 3 (70000.0 Hz)\n"), std::string::npos);
+    // One step: Undo brings back the type and the value (the typing before is a step of its own).
+    m_form.OnCmdMsg(res::ID_EDIT_UNDO, true);
+    EXPECT_EQ(Field(2)->text(), "70000.0");
+    EXPECT_FALSE(m_doc.m_book[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
 }
 
 TEST_F(FormEditing, WholeFormCheckReportsMixedFirstThenTooManyHigh) {
@@ -407,16 +414,23 @@ TEST_F(FormEditing, WholeFormCheckReportsMixedFirstThenTooManyHigh) {
         Type(slot, QString::fromLatin1(text));
     }
     m_user.m_requests.clear();
+    m_user.m_answers = {EMsgAnswer::kNo, EMsgAnswer::kYes};
+    SetGroups();  // No keeps the program and its type
+    EXPECT_EQ(Field(10)->text(), "70000.0");
+    EXPECT_FALSE(m_doc.m_book[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
     SetGroups();
     const std::vector<std::string> group1 = {"1000.0", "2000.0", ""};
-    const std::vector<std::string> group2 = {"", "", "", "1000.0"};
+    const std::vector<std::string> group2 = {"1000.0", "", "", ""};  // kept, so compacted
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(Field(i)->text().toStdString(), group1[i]) << i;
     }
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(Field(8 + i)->text().toStdString(), group2[i]) << i;
     }
-    EXPECT_EQ(m_user.Texts(), (std::vector<std::string>{kHighMixed, kTooManyHigh}));
+    ASSERT_EQ(m_user.m_requests.size(), 2u);
+    EXPECT_NE(m_user.Texts()[1].find("\nGroup 1: Freq. 3 (50000.0 Hz)\nGroup 2: Freq. 1 (50000.0 "
+                                     "Hz), Freq. 2 (60000.0 Hz), Freq. 3 (70000.0 Hz)\n"),
+              std::string::npos);
     EXPECT_TRUE(m_doc.m_book[0].IsGroups());
 }
 
