@@ -50,22 +50,25 @@ bool LooksLikeSeparatedNumber(std::string_view text) {
     return bDigit && bSeparator;
 }
 
-// The text as a message quotes it: on one line, and cut short when it is long (a whole row
-// pasted into a field), never inside a character.
+// The text as a message quotes it: on one line with its blanks run together, and cut short when
+// it is long (a whole row pasted into a field), never inside a character.
 std::string Quoted(std::string_view text) {
     constexpr size_t kMaxQuoted = 40;
-    size_t length = text.size();
-    if (length > kMaxQuoted) {
-        length = kMaxQuoted;
-        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-            --length;
+    std::string quoted;
+    for (const char c : text) {
+        const bool bBlank = static_cast<unsigned char>(c) <= ' ';
+        if (!bBlank || quoted.empty() || quoted.back() != ' ') {
+            quoted += bBlank ? ' ' : c;
         }
     }
-    std::string quoted(text.substr(0, length));
-    for (char& c : quoted) {
-        c = static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+    if (quoted.size() <= kMaxQuoted) {
+        return quoted;
     }
-    return length < text.size() ? quoted + "..." : quoted;
+    size_t length = kMaxQuoted;
+    while (length > 0 && (static_cast<unsigned char>(quoted[length]) & 0xC0) == 0x80) {
+        --length;
+    }
+    return quoted.substr(0, length) + "...";
 }
 
 struct SParsed {

@@ -259,9 +259,10 @@ TEST(FrequencyRules, EntryMessagesAndTheirOrder) {
     EXPECT_STREQ(
         FaultMessage(EEntryFault::kHighMixed),
         "If you have one frequency greater than 40KHz, the group can only have 2 frequencies.");
-    // A text is quoted on one line, a long one cut on a character's border.
-    const std::string cut = EntryFaultMessage(F::kNotANumber, "1\tx" + std::string(36, ' ') + "é");
-    EXPECT_EQ(cut.substr(0, 44), "\"1 x" + std::string(36, ' ') + "...\"");
+    // A text is quoted on one line, blanks run together, a long one cut on a character's border.
+    const std::string cut =
+        EntryFaultMessage(F::kNotANumber, "1\t\tx" + std::string(36, 'y') + "é");
+    EXPECT_EQ(cut.substr(0, 44), "\"1 x" + std::string(36, 'y') + "...\"");
     EXPECT_FALSE(EmptiesBeforeMessage(EEntryFault::kNotPositive));
     EXPECT_FALSE(EmptiesBeforeMessage(EEntryFault::kAboveMax));
     EXPECT_TRUE(EmptiesBeforeMessage(EEntryFault::kTooManyHigh));
