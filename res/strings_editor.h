@@ -19,12 +19,12 @@ inline constexpr const char kMsgSeparators[] =
 inline constexpr const char kMsgBelowMinimum[] =
     "Enter a frequency of at least 0.1 Hz, the least the device takes, or 0 for an empty slot.";
 
-// Switching a program to Frequency Groups when its values break the group rules: what the
-// switch would empty, a line for each group ("Group 2: Freq. 3 (70000.0 Hz), Freq. 5 (...)").
+// Switching a program to Frequency Groups when its values break the group rules; under it what
+// the switch would empty, a line for each group ("Group 2: Freq. 3 (70000.0 Hz), Freq. 5 (...)").
 inline constexpr const char kMsgSwitchEmpties[] =
-    "In a Frequency Groups program a group may hold at most two frequencies above 40 kHz, and a "
-    "group that holds one only two frequencies in all. Switching program %d to Frequency Groups "
-    "empties:\n%s\n\nSwitch anyway? No keeps the program as it was.";
+    "Switch program %d to Frequency Groups? The values below break the group rules (at most two "
+    "frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds "
+    "one), and the switch empties them. No keeps the program as it was.";
 inline constexpr const char kEmptiedGroup[] = "Group %d: %s";
 inline constexpr const char kEmptiedValue[] = "Freq. %d (%s Hz)";
 inline constexpr const char kEmptiedSeparator[] = ", ";

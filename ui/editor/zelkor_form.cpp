@@ -609,10 +609,10 @@ bool CZelkorForm::SwitchToGroupsEmptying() {
         return false;
     }
     const int current = m_pDoc->m_nCurrent;
-    const std::string question = platform::FormatText(
-        res::kMsgSwitchEmpties, current + 1, editor::DescribeEmptied(check, texts).c_str());
-    if (platform::ShowMessage({question, platform::ApplicationTitle(),
-                               platform::EMsgIcon::kQuestion, platform::EMsgButtons::kYesNo}) !=
+    if (platform::ShowMessage({platform::FormatText(res::kMsgSwitchEmpties, current + 1),
+                               platform::ApplicationTitle(), platform::EMsgIcon::kQuestion,
+                               platform::EMsgButtons::kYesNo, true, std::string(),
+                               editor::DescribeEmptied(check, texts)}) !=
         platform::EMsgAnswer::kYes) {
         m_nProgramType = 0;
         UpdateData(false);
