@@ -186,8 +186,6 @@ TEST(BookCsv, BadRowsAreNamedAndLeaveTheBookAsItWas) {
         {"decimal comma", "Number,TYPE\n" + Row("1", "single", {"\"1,5\""}), 2, 3,
          "\"1,5\" is not a frequency: the decimal sign is a point, and thousands are not set apart "
          "(1500 or 12.5)."},
-        {"absurd exponent", kHeader + Row("1", "single", {"-1e9223372036854775807"}), 2, 3,
-         "You must enter a positive frequency."},
         {"negative", kHeader + Row("1", "single", {"-0.5"}), 2, 3,
          "You must enter a positive frequency."},
         {"above 20 MHz as typed", kHeader + Row("1", "single", {"20000000.04"}), 2, 3,

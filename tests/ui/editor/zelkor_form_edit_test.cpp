@@ -34,7 +34,6 @@ constexpr const char kBelow[] =
     "Enter a frequency of at least 0.1 Hz, the least the device takes, or 0 for an empty slot.";
 constexpr const char kSavePrompt[] = "Do you want to save the current program?";
 
-// The message of a text refused as it reads; bComma for a number with a separator.
 std::string Refused(const std::string& quoted, bool bComma = false) {
     return "\"" + quoted + "\" is not a frequency: " +
            (bComma ? "the decimal sign is a point, and thousands are not set apart (1500 or 12.5)."
@@ -400,8 +399,7 @@ TEST_F(FormEditing, WholeFormCheckKeepsTwoHighInAGroup) {
     EXPECT_EQ(Field(2)->text(), "");
     ASSERT_EQ(m_user.m_requests.size(), 1u);  // the question, naming what it empties
     EXPECT_EQ(m_user.m_requests[0].detail, "Group 1: Freq. 3 (70000.0 Hz)");
-    // One step: Undo brings back the type and the value (the typing before is a step of its own).
-    m_form.OnCmdMsg(res::ID_EDIT_UNDO, true);
+    m_form.OnCmdMsg(res::ID_EDIT_UNDO, true);  // the switch alone, as one step
     EXPECT_EQ(Field(2)->text(), "70000.0");
     EXPECT_FALSE(m_doc.m_book[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
 }
