@@ -138,16 +138,16 @@ private:
     int m_nRow = 1;
 };
 
+// The header, for the file and the Clipboard alike: a row that starts with the number and type
+// columns, whatever follows and however early it ends (a sheet of a few frequency columns).
 bool IsHeader(const SRecord& record) {
-    if (record.nCells != kCsvColumns) {
-        return false;
-    }
-    for (int c = 0; c < kCsvColumns; ++c) {
-        if (!EqualsNoCase(Trim(record.cells[c]), ColumnName(c + 1))) {
-            return false;
-        }
-    }
-    return true;
+    return record.nCells >= 2 && EqualsNoCase(Trim(record.cells[0]), ColumnName(1)) &&
+           EqualsNoCase(Trim(record.cells[1]), ColumnName(2));
+}
+
+bool NamesAType(const SRecord& record) {
+    const std::string_view type = Trim(record.cells[1]);
+    return EqualsNoCase(type, res::kCsvTypeGroups) || EqualsNoCase(type, res::kCsvTypeSingle);
 }
 
 std::optional<int> ParseNumber(std::string_view cell) {
@@ -206,21 +206,15 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
             const int slot = group * model::kSlotsPerGroup + i;
             const int column = SlotColumn(slot);
             const std::string_view cell = Trim(record.cells[column - 1]);
-            if (cell.empty()) {
+            const SFrequencyText read = ReadFrequency(cell);
+            if (read.fault != EEntryFault::kNone) {
+                return fault(column, EntryFaultMessage(read.fault, cell));
+            }
+            if (read.value == 0.0) {
                 continue;
             }
-            if (!IsWholeNumber(cell)) {
-                return fault(column, res::kCsvNotANumber);
-            }
-            const double v = TextToFrequency(cell);
-            if (v < 0.0) {
-                return fault(column, res::kMsgPositiveFrequency);
-            }
-            const std::optional<uint32_t> value = FrequencyToSlot(v);
-            if (!value) {
-                return fault(column, res::kMsgAtMost20MHz);
-            }
-            if (const char* rule = PlaceSlot(program, stored, slot, *value)) {
+            const uint32_t value = FrequencyToSlot(read.value).value_or(0u);
+            if (const char* rule = PlaceSlot(program, stored, slot, value)) {
                 return fault(column, rule);
             }
         }
@@ -272,12 +266,12 @@ const char* TypeName(const model::CFrequencyProgram& program) {
     return program.IsGroups() ? res::kCsvTypeGroups : res::kCsvTypeSingle;
 }
 
-std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program) {
+std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program, char separator) {
     std::string row = std::to_string(nNumber);
-    row += ',';
+    row += separator;
     row += TypeName(program);
     for (uint32_t slot : program.m_freq) {
-        row += ',';
+        row += separator;
         row += SlotToText(slot);
     }
     return row;
@@ -297,16 +291,38 @@ std::string BookToCsv(const model::CProgramBook& book) {
     return out;
 }
 
+namespace {
+
+// Whether any row names a program's type: text without one (prose, a link, a header alone)
+// holds no program, rather than a bad first row.
+bool HoldsAProgram(std::string_view text, char separator) {
+    CCsvReader reader(text, separator);
+    auto record = std::make_unique<SRecord>();
+    while (reader.Next(*record) == ERead::kRecord) {
+        if (NamesAType(*record)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 std::optional<SCsvFault> CsvRowsToPrograms(std::string_view text,
                                            std::vector<model::CFrequencyProgram>& programs) {
     // A spreadsheet separates the cells it copies with tabs.
     const std::string_view firstLine = text.substr(0, text.find('\n'));
-    CCsvReader reader(text, firstLine.find('\t') != std::string_view::npos ? '\t' : ',');
+    const char separator = firstLine.find('\t') != std::string_view::npos ? '\t' : ',';
+    if (!HoldsAProgram(text, separator)) {
+        programs.clear();
+        return std::nullopt;
+    }
+    CCsvReader reader(text, separator);
     std::vector<model::CFrequencyProgram> incoming;
     auto record = std::make_unique<SRecord>();
     ERead result = ERead::kEnd;
-    while ((result = reader.Next(*record)) == ERead::kRecord) {
-        if (incoming.empty() && record->nRow == 1 && IsHeader(*record)) {
+    for (bool bFirst = true; (result = reader.Next(*record)) == ERead::kRecord; bFirst = false) {
+        if (bFirst && IsHeader(*record)) {
             continue;  // copied together with the rows of a file
         }
         if (record->nCells > kCsvColumns) {

@@ -25,8 +25,10 @@ const char* TypeName(const model::CFrequencyProgram& program);
 
 // The header row and all 2000 programs, one row each, slots in slot order as "%.1f" hertz.
 std::string BookToCsv(const model::CProgramBook& book);
-// One program as the file's row under the number nNumber, without the line end.
-std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program);
+// One program as the file's row under the number nNumber, without the line end; a spreadsheet's
+// Clipboard separates the cells with tabs.
+std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program,
+                            char separator = ',');
 
 struct SCsvFault {
     int nRow = 0;     // line of the file where the row starts; the header is row 1
@@ -40,8 +42,10 @@ struct SCsvFault {
 // The name of a column as the header calls it ("number", "type", "f1" ...).
 std::string ColumnName(int nColumn);
 
-// Reads the CSV text: the header row, then rows of any programs in any order; programs without a
-// row are empty, and a row that ends early leaves the rest of its slots empty. The stored slot
+// Reads the CSV text: the header row (a first row that starts with number and type, in any case,
+// however early it ends), then rows of any programs in any order; programs without a row are
+// empty, and a row that ends early leaves the rest of its slots empty. Each frequency cell is
+// read as the form reads a field (ReadFrequency), and a cell it refuses is a fault. The stored slot
 // is the editor's (hertz times 10, the fraction cut off), and the rows of Frequency Groups
 // programs must meet the 40 kHz group rules on those stored values.
 // Cells may be quoted; lines may end in LF, CR LF or CR alone; empty lines are skipped. On the
@@ -50,9 +54,10 @@ std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& b
 
 // Rows in the file's form without the need of a header, as the Clipboard brings them: cells
 // separated by commas, or by tabs when the first line holds one (as a spreadsheet copies them);
-// a header row at the top is passed over, the number column is not read, and each row becomes
-// the next program, checked as CsvToBook checks a row. On the first fault (its row is the line
-// of the text) programs is left as it was.
+// a header row at the top (as CsvToBook knows it) is passed over, the number column is not read,
+// and each row becomes the next program, checked as CsvToBook checks a row. Text in which no
+// row names a type (single or groups) holds no program: programs is emptied and there is no
+// fault. On the first fault (its row is the line of the text) programs is left as it was.
 std::optional<SCsvFault> CsvRowsToPrograms(std::string_view text,
                                            std::vector<model::CFrequencyProgram>& programs);
 

@@ -1,9 +1,13 @@
 #include "editor/frequency_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
+
+#include "platform/text_format.h"
 
 #include "res/strings.h"
 
@@ -19,6 +23,54 @@ bool IsDigit(char c, bool bHex) {
     return (c >= '0' && c <= '9') || (bHex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Digits with a comma or a blank among them, as "1,5", "1,500.5" and "12 345" are written where
+// the decimal sign is a comma or thousands are set apart.
+bool LooksLikeSeparatedNumber(std::string_view text) {
+    bool bDigit = false;
+    bool bSeparator = false;
+    for (const char c : text) {
+        if (IsDigit(c, false)) {
+            bDigit = true;
+        } else if (c == ',' || c == ' ') {
+            bSeparator = true;
+        } else if (std::strchr("+-.eE", c) == nullptr) {
+            return false;
+        }
+    }
+    return bDigit && bSeparator;
+}
+
+// The text as a message quotes it: on one line with its blanks run together, and cut short when
+// it is long (a whole row pasted into a field), never inside a character.
+std::string Quoted(std::string_view text) {
+    constexpr size_t kMaxQuoted = 40;
+    std::string quoted;
+    for (const char c : text) {
+        const bool bBlank = static_cast<unsigned char>(c) <= ' ';
+        if (!bBlank || quoted.empty() || quoted.back() != ' ') {
+            quoted += bBlank ? ' ' : c;
+        }
+    }
+    if (quoted.size() <= kMaxQuoted) {
+        return quoted;
+    }
+    size_t length = kMaxQuoted;
+    while (length > 0 && (static_cast<unsigned char>(quoted[length]) & 0xC0) == 0x80) {
+        --length;
+    }
+    return quoted.substr(0, length) + "...";
+}
+
 struct SParsed {
     double value = 0.0;
     size_t nUsed = 0;  // characters the number took, leading white space included
@@ -26,7 +78,9 @@ struct SParsed {
 
 // Whether a number that does not fit a double is too large (strtod gives HUGE_VAL) rather than
 // too small (strtod gives 0): the place of its first significant digit plus its exponent. Such
-// numbers lie hundreds of powers away from 1, so the rough scale decides safely.
+// numbers lie hundreds of powers away from 1, so the rough scale decides safely. The scale is
+// bounded by the text's length, so comparing the exponent with it cannot overflow as a sum of
+// the two could ("1e9223372036854775807").
 bool IsTooLarge(std::string_view number, bool bHex) {
     long long scale = 0;
     bool bSignificant = false;
@@ -51,7 +105,7 @@ bool IsTooLarge(std::string_view number, bool bHex) {
         if (ec == std::errc::result_out_of_range) {
             return *first != '-';
         }
-        scale += exponent;
+        return exponent > -scale;
     }
     return scale > 0;
 }
@@ -85,9 +139,10 @@ SParsed Parse(std::string_view text) {
         return {};
     }
     if (ec == std::errc::result_out_of_range) {
+        // Too small is still no zero: it must not pass for an empty slot.
         value = IsTooLarge(std::string_view(digits, static_cast<size_t>(end - digits)), bHex)
                     ? HUGE_VAL
-                    : 0.0;
+                    : std::numeric_limits<double>::denorm_min();
     }
     return {bNegative ? -value : value, static_cast<size_t>(end - text.data())};
 }
@@ -125,21 +180,32 @@ EGroupVerdict CheckGroup(std::span<const double, model::kSlotsPerGroup> values) 
     return EGroupVerdict::kOk;
 }
 
-double TextToFrequency(std::string_view text) {
-    const double v = Parse(text).value;
-    return std::isnan(v) ? 0.0 : v;
+SFrequencyText ReadFrequency(std::string_view text) {
+    text = TrimBlanks(text);
+    if (text.empty()) {
+        return {};
+    }
+    const SParsed parsed = Parse(text);
+    if (parsed.nUsed != text.size() || std::isnan(parsed.value)) {
+        return {0.0, LooksLikeSeparatedNumber(text) ? EEntryFault::kSeparators
+                                                    : EEntryFault::kNotANumber};
+    }
+    const double v = parsed.value;
+    if (v < 0.0) {
+        return {v, EEntryFault::kNotPositive};
+    }
+    // The limit applies to the value as typed: 20000000.04 is refused though shown as 20000000.0.
+    if (v > kMaxFrequencyHz) {
+        return {v, EEntryFault::kAboveMax};
+    }
+    if (v > 0.0 && v < kMinFrequencyHz) {
+        return {v, EEntryFault::kBelowMin};
+    }
+    return {v, EEntryFault::kNone};
 }
 
-bool IsWholeNumber(std::string_view text) {
-    const SParsed parsed = Parse(text);
-    size_t end = parsed.nUsed;
-    if (end == 0 || std::isnan(parsed.value)) {
-        return false;
-    }
-    while (end < text.size() && IsSpace(text[end])) {
-        ++end;
-    }
-    return end == text.size();
+double TextToFrequency(std::string_view text) {
+    return ReadFrequency(text).value;
 }
 
 std::string FrequencyToText(double v) {
@@ -179,6 +245,12 @@ const char* FaultMessage(EEntryFault fault) {
     switch (fault) {
         case EEntryFault::kNone:
             return nullptr;
+        case EEntryFault::kNotANumber:
+            return res::kMsgNotANumber;
+        case EEntryFault::kSeparators:
+            return res::kMsgSeparators;
+        case EEntryFault::kBelowMin:
+            return res::kMsgBelowMinimum;
         case EEntryFault::kNotPositive:
             return res::kMsgPositiveFrequency;
         case EEntryFault::kAboveMax:
@@ -191,6 +263,14 @@ const char* FaultMessage(EEntryFault fault) {
     return nullptr;
 }
 
+std::string EntryFaultMessage(EEntryFault fault, std::string_view text) {
+    if (fault == EEntryFault::kNotANumber || fault == EEntryFault::kSeparators) {
+        return platform::FormatText(FaultMessage(fault), Quoted(text).c_str());
+    }
+    const char* message = FaultMessage(fault);
+    return message != nullptr ? message : std::string();
+}
+
 bool EmptiesBeforeMessage(EEntryFault fault) {
     return fault == EEntryFault::kTooManyHigh || fault == EEntryFault::kHighMixed;
 }
@@ -198,18 +278,17 @@ bool EmptiesBeforeMessage(EEntryFault fault) {
 SEntryCheck CheckEntry(std::span<const std::string, model::kSlotsPerGroup> groupTexts,
                        int nPosition, bool bGroups) {
     SEntryCheck check;
-    const double v = TextToFrequency(groupTexts[nPosition]);
-    check.strRewritten = FrequencyToText(v);
-    if (v < 0.0) {
-        check.fault = EEntryFault::kNotPositive;
-        return check;
-    }
-    // The limit applies to the value as typed: 20000000.04 is refused though shown as 20000000.0.
-    if (v > kMaxFrequencyHz) {
-        check.fault = EEntryFault::kAboveMax;
-        return check;
-    }
-    if (!bGroups) {
+    const std::string& text = groupTexts[nPosition];
+    const SFrequencyText read = ReadFrequency(text);
+    check.fault = read.fault;
+    check.strMessage = EntryFaultMessage(read.fault, text);
+    // A text refused as it reads, or a number no field could show, stays as typed while its
+    // message is up.
+    const bool bKeepsText = read.fault == EEntryFault::kNotANumber ||
+                            read.fault == EEntryFault::kSeparators ||
+                            read.fault == EEntryFault::kBelowMin || !std::isfinite(read.value);
+    check.strRewritten = bKeepsText ? text : FrequencyToText(read.value);
+    if (check.fault != EEntryFault::kNone || !bGroups) {
         return check;
     }
     std::array<double, model::kSlotsPerGroup> values{};
@@ -226,6 +305,7 @@ SEntryCheck CheckEntry(std::span<const std::string, model::kSlotsPerGroup> group
         case EGroupVerdict::kOk:
             break;
     }
+    check.strMessage = EntryFaultMessage(check.fault, text);
     return check;
 }
 
@@ -270,6 +350,28 @@ SFormCheck CheckWholeForm(std::span<const std::string, model::kSlotCount> texts)
         }
     }
     return check;
+}
+
+std::string DescribeEmptied(const SFormCheck& check,
+                            std::span<const std::string, model::kSlotCount> texts) {
+    std::vector<int> slots = check.emptiedSlots;
+    std::sort(slots.begin(), slots.end());
+    std::string lines;
+    int lastGroup = -1;
+    for (const int slot : slots) {
+        const int group = slot / model::kSlotsPerGroup;
+        const std::string value = FrequencyToText(TextToFrequency(texts[slot]));
+        const std::string item = platform::FormatText(
+            res::kEmptiedValue, slot % model::kSlotsPerGroup + 1, value.c_str());
+        if (group != lastGroup) {
+            lines += (lines.empty() ? "" : "\n") +
+                     platform::FormatText(res::kEmptiedGroup, group + 1, item.c_str());
+        } else {
+            lines += res::kEmptiedSeparator + item;
+        }
+        lastGroup = group;
+    }
+    return lines;
 }
 
 }  // namespace editor

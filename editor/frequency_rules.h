@@ -37,15 +37,33 @@ enum class EGroupVerdict {
 // nothing; too-many-high is reported before high-mixed.
 EGroupVerdict CheckGroup(std::span<const double, model::kSlotsPerGroup> values);
 
-// Typed text to hertz as the C library's atof reads it in the C locale, whatever the process's
-// locale: leading white space, optional sign, digits, optional point and exponent, stopping at
-// the first character that does not fit; text without a number gives 0. "nan" also gives 0, as
-// no comparison could keep it out of a slot.
-double TextToFrequency(std::string_view text);
+enum class EEntryFault {
+    kNone,
+    kNotANumber,   // the text is not wholly one number
+    kSeparators,   // a number written with a decimal comma or a thousands separator
+    kBelowMin,     // above 0 and below 0.1 Hz, the device's least frequency
+    kNotPositive,  // below 0
+    kAboveMax,     // above 20 MHz
+    kTooManyHigh,  // a group with more than two high frequencies
+    kHighMixed,    // a group with a high frequency among more than two
+};
 
-// True when the whole text (white space around it aside) is one number as TextToFrequency reads
-// it; the import uses it to refuse cells that the editor would silently cut short.
-bool IsWholeNumber(std::string_view text);
+struct SFrequencyText {
+    double value = 0.0;  // hertz; 0 for text that is no number
+    EEntryFault fault = EEntryFault::kNone;
+};
+
+// The one reading of a frequency's text, for the form, the CSV files and the Clipboard. The text
+// must be wholly one number, blanks around it aside, as the C library reads numbers in the C
+// locale whatever the process's locale is: an optional sign, digits with a point as the decimal
+// sign, an optional exponent ("1e3"), also "0x" hexadecimal and "inf". Anything else, or a
+// number outside the device's range, gives its fault; empty text and zero are an empty slot.
+// A number too small or too large for a double keeps its side: "1e-400" is below the least
+// frequency, "1e400" above the greatest.
+SFrequencyText ReadFrequency(std::string_view text);
+
+// The value ReadFrequency finds in the text, refused or not (0 for text that is no number).
+double TextToFrequency(std::string_view text);
 
 // Hertz to the text of a field: "%.1f", or the empty text below 0.1 Hz.
 std::string FrequencyToText(double v);
@@ -66,10 +84,10 @@ std::optional<uint32_t> TextToSlot(std::string_view text);
 // The two variants of the check, as the form needs them: they say what to write and what to
 // show, and leave the writing and the showing to the caller.
 
-enum class EEntryFault { kNone, kNotPositive, kAboveMax, kTooManyHigh, kHighMixed };
-
-// The message text of a fault (nullptr for kNone).
+// The message text of a fault (nullptr for kNone); the text's own faults give a pattern for it.
 const char* FaultMessage(EEntryFault fault);
+// The message of a fault of the text given, which the text's own faults quote.
+std::string EntryFaultMessage(EEntryFault fault, std::string_view text);
 
 // For the limit faults the message is shown while the field still holds its rewritten text and
 // the field is emptied after it; for the group faults the field is emptied first.
@@ -78,13 +96,15 @@ bool EmptiesBeforeMessage(EEntryFault fault);
 struct SEntryCheck {
     std::string strRewritten;  // the text the field shows at once after it was left
     EEntryFault fault = EEntryFault::kNone;
+    std::string strMessage;  // what the user is told of the fault
     // Every fault empties the field that was left (after strRewritten, see EmptiesBeforeMessage).
     bool EmptiesField() const { return fault != EEntryFault::kNone; }
 };
 
 // The check when the user leaves a field: groupTexts are the eight field texts of its group as
 // they stand, nPosition (0 to 7) the field that was left. In a Single Frequencies program only
-// the positive and 20 MHz limits apply. The group rule classifies the rewritten text of the field
+// the reading and the device's range apply; a text refused as it reads is left as typed while
+// its message is up. The group rule classifies the rewritten text of the field
 // that was left, so typed 40000.04 counts as the low 40000.0.
 SEntryCheck CheckEntry(std::span<const std::string, model::kSlotsPerGroup> groupTexts,
                        int nPosition, bool bGroups);
@@ -104,5 +124,10 @@ struct SFormCheck {
 // frequencies together exceed two, every remaining high frequency is emptied (high-mixed). Low
 // frequencies are never touched.
 SFormCheck CheckWholeForm(std::span<const std::string, model::kSlotCount> texts);
+
+// The values the check empties from these texts, a line for each group in slot order:
+// "Group 2: Freq. 3 (70000.0 Hz), Freq. 5 (80000.0 Hz)".
+std::string DescribeEmptied(const SFormCheck& check,
+                            std::span<const std::string, model::kSlotCount> texts);
 
 }  // namespace editor

@@ -5,10 +5,11 @@
 
 namespace editor {
 
-std::string ProgramsToText(std::span<const model::CFrequencyProgram> programs, int nFirstNumber) {
+std::string ProgramsToText(std::span<const model::CFrequencyProgram> programs, int nFirstNumber,
+                           char separator) {
     std::string text;
     for (const model::CFrequencyProgram& program : programs) {
-        text += ProgramToCsvRow(nFirstNumber++, program);
+        text += ProgramToCsvRow(nFirstNumber++, program, separator);
         text += '\n';
     }
     return text;

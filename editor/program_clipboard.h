@@ -1,7 +1,8 @@
-// Programs on the Clipboard, without the Clipboard: Copy puts a program there twice, as a row of
-// the CSV export (so that a spreadsheet takes it) and as the exact stored record under a MIME
-// type of this program's own; Paste takes either, and checks every value by the editor's rules
-// before anything changes.
+// Programs on the Clipboard, without the Clipboard: Copy puts a program there three times, as
+// tab-separated rows for plain text (spreadsheets split pasted text on tabs), as rows of the CSV
+// export for the programs that ask for CSV, and as the exact stored record under a MIME type of
+// this program's own; Paste takes the record, or else rows with tabs or commas, and checks every
+// value by the editor's rules before anything changes.
 //
 // Threads: any.
 #pragma once
@@ -19,9 +20,13 @@ namespace editor {
 
 // The MIME type of the stored records; no other program reads it.
 inline constexpr char kProgramsMimeType[] = "application/x-zelkorconfig-programs";
+// The MIME type of the rows in the CSV export's form.
+inline constexpr char kCsvMimeType[] = "text/csv";
 
-// One CSV row per program, numbered from nFirstNumber, each ending in a line end.
-std::string ProgramsToText(std::span<const model::CFrequencyProgram> programs, int nFirstNumber);
+// One row per program in the CSV export's form, numbered from nFirstNumber, each ending in a
+// line end; the cells separated by commas, or by tabs for plain text.
+std::string ProgramsToText(std::span<const model::CFrequencyProgram> programs, int nFirstNumber,
+                           char separator = ',');
 
 // Each program's record as the device takes it (model::kPayloadSize bytes: the header word and
 // the 48 slots), exactly as stored.

@@ -10,6 +10,24 @@ inline constexpr const char kMsgTooManyHigh[] =
     "You can only have up to two frequencies greater than 40KHz per group.";
 inline constexpr const char kMsgHighMixed[] =
     "If you have one frequency greater than 40KHz, the group can only have 2 frequencies.";
+// A text that is no frequency, quoted ("%s"); also the faults of CSV and Clipboard cells.
+inline constexpr const char kMsgNotANumber[] =
+    "\"%s\" is not a frequency: it must be one number in hertz, such as 1000 or 12.5.";
+inline constexpr const char kMsgSeparators[] =
+    "\"%s\" is not a frequency: the decimal sign is a point, and thousands are not set apart "
+    "(1500 or 12.5).";
+inline constexpr const char kMsgBelowMinimum[] =
+    "Enter a frequency of at least 0.1 Hz, the least the device takes, or 0 for an empty slot.";
+
+// Switching a program to Frequency Groups when its values break the group rules; under it what
+// the switch would empty, a line for each group ("Group 2: Freq. 3 (70000.0 Hz), Freq. 5 (...)").
+inline constexpr const char kMsgSwitchEmpties[] =
+    "Switch program %d to Frequency Groups? The values below break the group rules (at most two "
+    "frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds "
+    "one), and the switch empties them. No keeps the program as it was.";
+inline constexpr const char kEmptiedGroup[] = "Group %d: %s";
+inline constexpr const char kEmptiedValue[] = "Freq. %d (%s Hz)";
+inline constexpr const char kEmptiedSeparator[] = ", ";
 
 // A stored value the device cannot take: the program and slot (numbered from 1), the rule.
 inline constexpr const char kRuleBreakAt[] = "Program %d, slot %d: %s";
@@ -66,7 +84,8 @@ inline constexpr const char kStepPasteProgram[] = "Paste Program %d";
 inline constexpr const char kStepPastePrograms[] = "Paste Programs %d to %d";
 
 // Programs on the Clipboard.
-inline constexpr const char kMsgClipboardEmpty[] = "The Clipboard holds no programs to paste.";
+// Also when its text holds no row of a program (prose, a link).
+inline constexpr const char kMsgClipboardEmpty[] = "The Clipboard holds no programs.";
 // Followed by the fault, "Row R, column C (NAME): rule".
 inline constexpr const char kMsgPasteRefused[] =
     "The Clipboard's programs were not pasted; the book is unchanged.";
@@ -99,7 +118,6 @@ inline constexpr const char kCsvBadQuote[] = "a quoted cell is not closed";
 inline constexpr const char kCsvBadNumber[] = "the program number must be 1 to 2000";
 inline constexpr const char kCsvRepeatedNumber[] = "program %d already came in row %d";
 inline constexpr const char kCsvBadType[] = "the type must be single or groups";
-inline constexpr const char kCsvNotANumber[] = "not a frequency in hertz";
 inline constexpr const char kCsvTooLarge[] = "Too large to be a CSV book";
 inline constexpr const char kCsvTooManyRows[] = "more rows than the book has programs";
 

@@ -596,7 +596,10 @@ TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     pRadio->setFocus();
     QTest::keyClick(pRadio, Qt::Key_C, Qt::ControlModifier);  // the toolbar's Copy: the program
     QClipboard* pClipboard = QApplication::clipboard();
-    EXPECT_EQ(pClipboard->text().toStdString(), editor::ProgramToCsvRow(3, Doc().m_book[2]) + "\n");
+    EXPECT_EQ(pClipboard->text().toStdString(),
+              editor::ProgramToCsvRow(3, Doc().m_book[2], '\t') + "\n");
+    EXPECT_EQ(pClipboard->mimeData()->data("text/csv").toStdString(),
+              editor::ProgramToCsvRow(3, Doc().m_book[2]) + "\n");
     EXPECT_TRUE(pClipboard->mimeData()->hasFormat(editor::kProgramsMimeType));
     Display(9);
     Choose(res::ID_PASTE_PROGRAM);
@@ -617,6 +620,9 @@ TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     EXPECT_EQ(m_messages.Requests()[0].detail,
               "Row 1, column 5 (f3): You can only have up to two frequencies greater than 40KHz "
               "per group.");
+    pClipboard->setText("See https://example.org/a,b for the programs.");
+    Choose(res::ID_EDIT_PASTE);
+    EXPECT_EQ(m_messages.Texts().back(), "The Clipboard holds no programs.");
     EXPECT_EQ(Doc().m_book, before);
     // In a frequency field the keys and the toolbar take the field's text.
     Display(2);
@@ -630,7 +636,7 @@ TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     Display(2);
     Choose(res::ID_CUT_PROGRAM);
     EXPECT_TRUE(Doc().m_book[2].IsEmpty());
-    EXPECT_EQ(pClipboard->text().toStdString(), editor::ProgramToCsvRow(3, before[2]) + "\n");
+    EXPECT_EQ(pClipboard->text().toStdString(), editor::ProgramToCsvRow(3, before[2], '\t') + "\n");
     QTest::keyClick(Form().FrequencyField(7), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Doc().m_book[2], before[2]);
     QTest::keyClick(Form().FrequencyField(7), Qt::Key_Y, Qt::ControlModifier);

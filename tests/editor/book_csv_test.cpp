@@ -84,7 +84,7 @@ TEST(BookCsv, ExportThenImportGivesTheSameBook) {
 
 TEST(BookCsv, ImportTakesAnySubsetInAnyOrderAndStoresTheEditorsValue) {
     const std::string csv = kHeader + Row("3", "groups", {"", "50000", "", "60000"}) + "\r\n" +
-                            Row("1", " Single ", {"12.37", "1e3", " 0.05 ", "0.1"}) +
+                            Row("1", " Single ", {"12.37", "1e3", " 0 ", "0.1"}) +
                             Row("\"2\"", "single", {"\"1000\"", "-0"});
     auto book = MarkedBook();
     ASSERT_EQ(CsvToBook(csv, *book), std::nullopt);
@@ -169,7 +169,7 @@ TEST(BookCsv, BadRowsAreNamedAndLeaveTheBookAsItWas) {
         "If you have one frequency greater than 40KHz, the group can only have 2 frequencies.";
     const SFaultCase cases[] = {
         {"empty file", "", 1, 0, "the first row must be number,type,f1,...,f48"},
-        {"wrong header", "number,type,f1\n", 1, 0, "the first row must be number,type,f1,...,f48"},
+        {"wrong header", "numbers,type,f1\n", 1, 0, "the first row must be number,type,f1,...,f48"},
         {"long row",
          kHeader + Row("1", "single").substr(0, 0) + "1,single" + std::string(60, ',') + "\n", 2, 0,
          "expected at most 50 columns, found 62"},
@@ -182,7 +182,10 @@ TEST(BookCsv, BadRowsAreNamedAndLeaveTheBookAsItWas) {
          "program 4 already came in row 2"},
         {"bad type", kHeader + Row("1", "double"), 2, 2, "the type must be single or groups"},
         {"not a number", kHeader + Row("1", "single", {"", "12abc"}), 2, 4,
-         "not a frequency in hertz"},
+         "\"12abc\" is not a frequency: it must be one number in hertz, such as 1000 or 12.5."},
+        {"decimal comma", "Number,TYPE\n" + Row("1", "single", {"\"1,5\""}), 2, 3,
+         "\"1,5\" is not a frequency: the decimal sign is a point, and thousands are not set apart "
+         "(1500 or 12.5)."},
         {"negative", kHeader + Row("1", "single", {"-0.5"}), 2, 3,
          "You must enter a positive frequency."},
         {"above 20 MHz as typed", kHeader + Row("1", "single", {"20000000.04"}), 2, 3,
@@ -376,7 +379,9 @@ TEST_F(CsvDocument, ABadFileIsNamedWithoutAQuestionAndChangesNothing) {
     EXPECT_FALSE(editor::ImportCsvDocument(m_doc, m_dir.File("bad.csv")));
     EXPECT_EQ(Messages(m_messages),
               (std::vector<std::vector<std::string>>{
-                  {"Row 3, column 3 (f1): not a frequency in hertz", m_dir.File("bad.csv"), ""}}));
+                  {"Row 3, column 3 (f1): \"x\" is not a frequency: it must be one number in "
+                   "hertz, such as 1000 or 12.5.",
+                   m_dir.File("bad.csv"), ""}}));
     EXPECT_EQ(m_doc.m_book, before);
     EXPECT_EQ(m_doc.m_nCurrent, 36);
     EXPECT_TRUE(m_doc.IsModified());

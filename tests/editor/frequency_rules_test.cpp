@@ -48,14 +48,14 @@ TEST(FrequencyRules, GroupVerdictsInTheirOrder) {
     }
 }
 
-TEST(FrequencyRules, TextConvertsAsAtofInTheCLocale) {
+TEST(FrequencyRules, TextConvertsAsStrtodInTheCLocaleOrGivesZero) {
     const struct {
         const char* text;
         double expected;
     } cases[] = {
-        {"1000", 1000.0}, {"  12.34", 12.34}, {"1e3", 1000.0}, {"12abc", 12.0},
+        {"1000", 1000.0}, {"  12.34", 12.34}, {"1e3", 1000.0}, {"12abc", 0.0},
         {"abc", 0.0},     {"", 0.0},          {"-0.5", -0.5},  {"+7", 7.0},
-        {"0x10", 16.0},   {"nan", 0.0},       {"1,5", 1.0},
+        {"0x10", 16.0},   {"nan", 0.0},       {"1,5", 0.0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(TextToFrequency(c.text), c.expected) << c.text;
@@ -88,14 +88,12 @@ TEST(FrequencyRules, TextConvertsAsStrtodAtTheEdges) {
         {"1e-99999999999999999999", 0.0},
         {"0x1p99999", inf},
         {"0x1p-99999", 0.0},
-        {"5e", 5.0},
-        {"5e+", 5.0},
+        {"5e", 0.0},
+        {"5e+", 0.0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(TextToFrequency(c.text), c.expected) << c.text;
     }
-    EXPECT_FALSE(IsWholeNumber("0x"));
-    EXPECT_TRUE(IsWholeNumber("0x1p4"));
 }
 
 TEST(FrequencyRules, ConversionIgnoresTheProcessLocale) {
@@ -115,12 +113,20 @@ TEST(FrequencyRules, ConversionIgnoresTheProcessLocale) {
     }
 }
 
+// A text is wholly one number or refused, and a number beyond a double keeps its side of the range.
 TEST(FrequencyRules, WholeNumbers) {
-    for (const char* yes : {"1000", " 12.5 ", "1e3", "-4", "0x10", "0"}) {
-        EXPECT_TRUE(IsWholeNumber(yes)) << yes;
-    }
-    for (const char* no : {"", " ", "12abc", "abc", "1,5", "nan", "1 2"}) {
-        EXPECT_FALSE(IsWholeNumber(no)) << no;
+    const std::pair<EEntryFault, std::vector<const char*>> cases[] = {
+        {EEntryFault::kNone, {"1000", " 12.5 ", "1e3", "0x10", "0", "-0", "", " ", "0.1"}},
+        {EEntryFault::kNotANumber, {"12abc", "abc", "nan", "2.5.5", "0x", "5e", "1\tsingle\t5.5"}},
+        {EEntryFault::kSeparators, {"1,5", "1,500", "12 345", "1 2"}},
+        {EEntryFault::kNotPositive, {"-4", "-1e400", "-1e9223372036854775807"}},
+        {EEntryFault::kAboveMax, {"1e400", "1e9223372036854775807", "20000000.04", "inf"}},
+        {EEntryFault::kBelowMin, {"0.05", "1e-400", "1e-99999999999999999999", "0x1p-99999"}},
+    };
+    for (const auto& [fault, texts] : cases) {
+        for (const char* text : texts) {
+            EXPECT_EQ(ReadFrequency(text).fault, fault) << text;
+        }
     }
 }
 
@@ -173,8 +179,8 @@ TEST(FrequencyRules, EntryCheck) {
         {"typed 1000 is shown with one decimal", {"1000"}, 0, false, "1000.0", EEntryFault::kNone},
         {"typed 1e3", {"1e3"}, 0, true, "1000.0", EEntryFault::kNone},
         {"12.34 is cut", {"12.34"}, 0, false, "12.3", EEntryFault::kNone},
-        {"no number is emptied silently", {"abc"}, 0, true, "", EEntryFault::kNone},
-        {"below 0.1 is emptied silently", {"0.05"}, 0, true, "", EEntryFault::kNone},
+        {"no number stays during its message", {"abc"}, 0, true, "abc", EEntryFault::kNotANumber},
+        {"below 0.1 too", {"0.05"}, 0, true, "0.05", EEntryFault::kBelowMin},
         {"negative", {"-0.5"}, 0, false, "", EEntryFault::kNotPositive},
         {"20 MHz itself", {"20000000"}, 0, false, "20000000.0", EEntryFault::kNone},
         {"above 20 MHz", {"20000000.1"}, 0, false, "20000000.1", EEntryFault::kAboveMax},
@@ -243,6 +249,7 @@ TEST(FrequencyRules, EntryCheck) {
 }
 
 TEST(FrequencyRules, EntryMessagesAndTheirOrder) {
+    using F = EEntryFault;
     EXPECT_EQ(FaultMessage(EEntryFault::kNone), nullptr);
     EXPECT_STREQ(FaultMessage(EEntryFault::kNotPositive), "You must enter a positive frequency.");
     EXPECT_STREQ(FaultMessage(EEntryFault::kAboveMax),
@@ -252,6 +259,10 @@ TEST(FrequencyRules, EntryMessagesAndTheirOrder) {
     EXPECT_STREQ(
         FaultMessage(EEntryFault::kHighMixed),
         "If you have one frequency greater than 40KHz, the group can only have 2 frequencies.");
+    // A text is quoted on one line, blanks run together, a long one cut on a character's border.
+    const std::string cut =
+        EntryFaultMessage(F::kNotANumber, "1\t\tx" + std::string(36, 'y') + "é");
+    EXPECT_EQ(cut.substr(0, 44), "\"1 x" + std::string(36, 'y') + "...\"");
     EXPECT_FALSE(EmptiesBeforeMessage(EEntryFault::kNotPositive));
     EXPECT_FALSE(EmptiesBeforeMessage(EEntryFault::kAboveMax));
     EXPECT_TRUE(EmptiesBeforeMessage(EEntryFault::kTooManyHigh));

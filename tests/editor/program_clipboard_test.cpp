@@ -52,6 +52,15 @@ TEST(ProgramClipboard, RowsFromASpreadsheetBecomeConsecutivePrograms) {
               std::nullopt);
     EXPECT_EQ(back, (std::vector<CFrequencyProgram>{MakeProgram(true, {{0, 500000}, {1, 10000}}),
                                                     MakeProgram(false, {{0, 123}})}));
+    // A short header, as a sheet of a few columns has it, in any case.
+    ASSERT_EQ(editor::ProgramsFromClipboard("", "Number\tTYPE\tf1\tf2\n\tsingle\t12.37", back),
+              std::nullopt);
+    EXPECT_EQ(back, std::vector<CFrequencyProgram>{MakeProgram(false, {{0, 123}})});
+    // Text without a program's row (prose, a link, a header alone) holds no programs.
+    for (const char* text : {"Hello, world.\nBye", "https://example.org/a,b", "number,type,f1"}) {
+        EXPECT_EQ(editor::ProgramsFromClipboard("", text, back), std::nullopt);
+        EXPECT_TRUE(back.empty()) << text;
+    }
 }
 
 // A bad value is named by its row, slot and rule, in records as in text, and nothing is taken.
@@ -68,7 +77,11 @@ TEST(ProgramClipboard, ABadValueIsNamedAndNothingIsTaken) {
               tooManyHigh);
     EXPECT_EQ(Fault("", "1,single,20000000.1"),
               "Row 1, column 3 (f1): Enter a frequency less than or equal to 20MHz.");
-    EXPECT_EQ(Fault("", "hello\n"), "Row 1, column 2 (type): the type must be single or groups");
+    EXPECT_EQ(Fault("", "1,single\nhello\n"),
+              "Row 2, column 2 (type): the type must be single or groups");
+    EXPECT_EQ(Fault("", "number\ttype\n1\tsingle\t1000\t1,5\n"),
+              "Row 2, column 4 (f2): \"1,5\" is not a frequency: the decimal sign is a point, and "
+              "thousands are not set apart (1500 or 12.5).");
     EXPECT_EQ(Fault(editor::ProgramsToRecords(std::vector{badCount}), ""),
               "Row 1: not a program of this editor");
     EXPECT_EQ(Fault(editor::ProgramsToRecords(std::vector{good}).substr(0, 100), ""),

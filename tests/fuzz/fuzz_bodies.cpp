@@ -12,6 +12,7 @@
 #include "devlink/frame_assembler.h"
 #include "editor/book_csv.h"
 #include "editor/frequency_rules.h"
+#include "editor/program_clipboard.h"
 #include "model/program_book.h"
 #include "platform/message_box.h"
 
@@ -147,6 +148,24 @@ void FuzzCsvImport(const uint8_t* data, size_t size) {
     auto again = std::make_unique<model::CProgramBook>();
     Require(!editor::CsvToBook(editor::BookToCsv(*book), *again));
     Require(*again == *book);
+}
+
+void FuzzClipboardPaste(const uint8_t* data, size_t size) {
+    InstallQuietSink();
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    for (const bool bRecords : {true, false}) {
+        std::vector<model::CFrequencyProgram> taken(1);
+        taken[0].m_freq[0] = 42;  // a refusal must leave this
+        if (editor::ProgramsFromClipboard(bRecords ? bytes : "", bRecords ? "" : bytes, taken)) {
+            Require(taken.size() == 1 && taken[0].m_freq[0] == 42);
+            continue;
+        }
+        std::vector<model::CFrequencyProgram> back;
+        Require(!editor::ProgramsFromClipboard("", editor::ProgramsToText(taken, 1, '\t'), back) &&
+                back == taken);
+        Require(!editor::ProgramsFromClipboard(editor::ProgramsToRecords(taken), "", back) &&
+                back == taken);
+    }
 }
 
 }  // namespace fuzzing

@@ -19,4 +19,7 @@ void FuzzLineBytes(const uint8_t* data, size_t size);
 // unchanged through export and import.
 void FuzzCsvImport(const uint8_t* data, size_t size);
 
+// Pastes the bytes as Clipboard records and text: what is taken copies back unchanged.
+void FuzzClipboardPaste(const uint8_t* data, size_t size);
+
 }  // namespace fuzzing

@@ -33,4 +33,8 @@ TEST(FuzzReplay, KeptCsvFilesImportOrAreRefusedCleanly) {
     ReplayFolder("csv", fuzzing::FuzzCsvImport);
 }
 
+TEST(FuzzReplay, KeptClipboardContentsPasteOrAreRefusedCleanly) {
+    ReplayFolder("clipboard", fuzzing::FuzzClipboardPaste);
+}
+
 }  // namespace

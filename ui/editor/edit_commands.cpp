@@ -116,7 +116,9 @@ void CZelkorForm::OnEditRedo() {
 void CZelkorForm::PutOnClipboard(const std::vector<model::CFrequencyProgram>& programs,
                                  int nFirstNumber) {
     auto* pData = new QMimeData;
-    pData->setText(QString::fromStdString(editor::ProgramsToText(programs, nFirstNumber)));
+    pData->setText(QString::fromStdString(editor::ProgramsToText(programs, nFirstNumber, '\t')));
+    pData->setData(QString::fromLatin1(editor::kCsvMimeType),
+                   Bytes(editor::ProgramsToText(programs, nFirstNumber)));
     pData->setData(QString::fromLatin1(editor::kProgramsMimeType),
                    Bytes(editor::ProgramsToRecords(programs)));
     QApplication::clipboard()->setMimeData(pData);
@@ -147,7 +149,10 @@ void CZelkorForm::OnPasteProgram() {
     std::vector<model::CFrequencyProgram> programs;
     if (pData != nullptr) {
         const QByteArray records = pData->data(QString::fromLatin1(editor::kProgramsMimeType));
-        const std::string text = pData->text().toStdString();
+        // Rows as CSV where a program offers no plain text.
+        const std::string text =
+            pData->hasText() ? pData->text().toStdString()
+                             : pData->data(QString::fromLatin1(editor::kCsvMimeType)).toStdString();
         if (auto fault = editor::ProgramsFromClipboard(
                 std::string_view(records.constData(), static_cast<size_t>(records.size())), text,
                 programs)) {

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "platform/message_box.h"
+#include "platform/text_format.h"
 
 #include "editor/frequency_rules.h"
 #include "res/ids_editor.h"
@@ -434,9 +435,9 @@ void CZelkorForm::OnFrequencyKillFocus(int nID) {
     if (check.EmptiesField()) {
         if (editor::EmptiesBeforeMessage(check.fault)) {
             pField->clear();
-            platform::ShowAppMessage(editor::FaultMessage(check.fault));
+            platform::ShowAppMessage(check.strMessage);
         } else {
-            platform::ShowAppMessage(editor::FaultMessage(check.fault));
+            platform::ShowAppMessage(check.strMessage);
             pField->clear();
         }
     }
@@ -578,6 +579,9 @@ void CZelkorForm::OnJump() {
 void CZelkorForm::OnProgramType() {
     UpdateData(true);
     const bool bGroups = m_nProgramType != 0;
+    if (bGroups && !CurrentProgram().IsGroups() && SwitchToGroupsEmptying()) {
+        return;
+    }
     // A type switch is an edit only when the stored program holds something; only then is it a
     // step of its own.
     const bool bFilled = !CurrentProgram().IsEmpty();
@@ -593,6 +597,48 @@ void CZelkorForm::OnProgramType() {
         SetProgramModified(true);
         m_pDoc->SetModifiedFlag(true);
     }
+}
+
+bool CZelkorForm::SwitchToGroupsEmptying() {
+    std::array<std::string, model::kSlotCount> texts;
+    for (int slot = 0; slot < model::kSlotCount; ++slot) {
+        texts[slot] = FieldText(slot).toStdString();
+    }
+    const editor::SFormCheck check = editor::CheckWholeForm(texts);
+    if (check.emptiedSlots.empty()) {
+        return false;
+    }
+    const int current = m_pDoc->m_nCurrent;
+    if (platform::ShowMessage({platform::FormatText(res::kMsgSwitchEmpties, current + 1),
+                               platform::ApplicationTitle(), platform::EMsgIcon::kQuestion,
+                               platform::EMsgButtons::kYesNo, true, std::string(),
+                               editor::DescribeEmptied(check, texts)}) !=
+        platform::EMsgAnswer::kYes) {
+        m_nProgramType = 0;
+        UpdateData(false);
+        return true;
+    }
+    // Edits made before are a step of their own, as Undo counts them; then the type and the
+    // program without those values are one step, so that one Undo brings both back.
+    auto store = [&](const char* step, const model::CFrequencyProgram& program) {
+        if (ChangeBook(NumberedText(step, current + 1), current, 1, [&] {
+                CurrentProgram() = program;
+                return true;
+            })) {
+            m_pDoc->SetModifiedFlag(true);
+        }
+    };
+    model::CFrequencyProgram program = FieldsProgram();
+    if (m_bProgramModified) {
+        program.SetGroups(false);
+        store(res::kStepEditProgram, program);
+    }
+    for (int slot : check.emptiedSlots) {
+        m_fields[slot]->clear();
+    }
+    store(res::kStepProgramType, FieldsProgram());
+    ShowProgram();
+    return true;
 }
 
 intptr_t CZelkorForm::SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) {

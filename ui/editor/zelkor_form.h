@@ -172,8 +172,13 @@ private:
     void CheckFocusedField();
     // Puts the fields into the stored program, as one step.
     void CommitFields();
+    // A switch to Frequency Groups that would empty values of the form names them and asks:
+    // Yes stores the type and the program without them as one step, No keeps the program and
+    // its type. False (nothing done) when the switch empties nothing.
+    bool SwitchToGroupsEmptying();
     void SetProgramModified(bool bModified);
-    // Copies the programs to the Clipboard as CSV rows and as the stored records.
+    // Copies the programs to the Clipboard as rows (tab-separated text, CSV) and as the stored
+    // records.
     void PutOnClipboard(const std::vector<model::CFrequencyProgram>& programs, int nFirstNumber);
     bool FilterUndoKey(QObject* pWatched, QEvent* pEvent);
     int FieldId(const QObject* pObject) const;

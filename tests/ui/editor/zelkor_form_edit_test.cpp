@@ -14,6 +14,7 @@
 #include <deque>
 
 #include "platform/message_box.h"
+#include "res/ids_app.h"
 #include "tests/test_support.h"
 #include "ui/editor/zelkor_form.h"
 #include "widgets/control_ids.h"
@@ -29,7 +30,15 @@ constexpr const char kTooManyHigh[] =
     "You can only have up to two frequencies greater than 40KHz per group.";
 constexpr const char kHighMixed[] =
     "If you have one frequency greater than 40KHz, the group can only have 2 frequencies.";
+constexpr const char kBelow[] =
+    "Enter a frequency of at least 0.1 Hz, the least the device takes, or 0 for an empty slot.";
 constexpr const char kSavePrompt[] = "Do you want to save the current program?";
+
+std::string Refused(const std::string& quoted, bool bComma = false) {
+    return "\"" + quoted + "\" is not a frequency: " +
+           (bComma ? "the decimal sign is a point, and thousands are not set apart (1500 or 12.5)."
+                   : "it must be one number in hertz, such as 1000 or 12.5.");
+}
 constexpr const char kJumpRange[] = "The program number can be from 1 to 2000.";
 
 // The user in front of the boxes: notes each box with what the watched field showed while it
@@ -99,6 +108,8 @@ protected:
         Field(nSlot)->selectAll();
         if (text.isEmpty()) {
             Field(nSlot)->del();
+        } else if (text.contains(QLatin1Char('\t'))) {
+            Field(nSlot)->insert(text);  // pasted: the Tab key would leave the field
         } else {
             QTest::keyClicks(Field(nSlot), text);
         }
@@ -166,10 +177,13 @@ INSTANTIATE_TEST_SUITE_P(
         SEntry{"Integer", false, {}, "1000", "1000.0", {}, ""},
         SEntry{"Cut to one decimal", false, {}, "12.34", "12.3", {}, ""},
         SEntry{"Exponent", false, {}, "1e3", "1000.0", {}, ""},
-        SEntry{"Trailing junk", false, {}, "12abc", "12.0", {}, ""},
-        SEntry{"No number", false, {}, "abc", "", {}, ""},
+        SEntry{"Trailing junk", false, {}, "12abc", "", {Refused("12abc")}, "12abc"},
+        SEntry{"No number", false, {}, "abc", "", {Refused("abc")}, "abc"},
+        SEntry{"Row", false, {}, "1\tsingle\t5.5", "", {Refused("1 single 5.5")}, "1\tsingle\t5.5"},
+        SEntry{"Comma", false, {}, "1,5", "", {Refused("1,5", true)}, "1,5"},
+        SEntry{"Thousands", false, {}, "1,500", "", {Refused("1,500", true)}, "1,500"},
         SEntry{"Zero", false, {}, "0", "", {}, ""},
-        SEntry{"Below a tenth", false, {}, "0.05", "", {}, ""},
+        SEntry{"Below a tenth", false, {}, "0.05", "", {kBelow}, "0.05"},
         SEntry{"Negative", false, {}, "-0.5", "", {kPositive}, ""},
         SEntry{"Twenty megahertz", false, {}, "20000000", "20000000.0", {}, ""},
         SEntry{"Above twenty megahertz", false, {}, "20000000.1", "", {kMax}, "20000000.1"},
@@ -378,11 +392,16 @@ TEST_F(FormEditing, WholeFormCheckKeepsTwoHighInAGroup) {
     Type(1, QStringLiteral("60000"));
     Type(2, QStringLiteral("70000"));
     m_user.m_requests.clear();
+    m_user.m_answers.push_back(EMsgAnswer::kYes);
     SetGroups();
     EXPECT_EQ(Field(0)->text(), "50000.0");
     EXPECT_EQ(Field(1)->text(), "60000.0");
     EXPECT_EQ(Field(2)->text(), "");
-    EXPECT_EQ(m_user.Texts(), std::vector<std::string>{kTooManyHigh});
+    ASSERT_EQ(m_user.m_requests.size(), 1u);  // the question, naming what it empties
+    EXPECT_EQ(m_user.m_requests[0].detail, "Group 1: Freq. 3 (70000.0 Hz)");
+    m_form.OnCmdMsg(res::ID_EDIT_UNDO, true);  // the switch alone, as one step
+    EXPECT_EQ(Field(2)->text(), "70000.0");
+    EXPECT_FALSE(m_doc.m_book[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
 }
 
 TEST_F(FormEditing, WholeFormCheckReportsMixedFirstThenTooManyHigh) {
@@ -393,16 +412,23 @@ TEST_F(FormEditing, WholeFormCheckReportsMixedFirstThenTooManyHigh) {
         Type(slot, QString::fromLatin1(text));
     }
     m_user.m_requests.clear();
+    m_user.m_answers = {EMsgAnswer::kNo, EMsgAnswer::kYes};
+    SetGroups();  // No keeps the program and its type
+    EXPECT_EQ(Field(10)->text(), "70000.0");
+    EXPECT_FALSE(m_doc.m_book[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
     SetGroups();
     const std::vector<std::string> group1 = {"1000.0", "2000.0", ""};
-    const std::vector<std::string> group2 = {"", "", "", "1000.0"};
+    const std::vector<std::string> group2 = {"1000.0", "", "", ""};  // kept, so compacted
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(Field(i)->text().toStdString(), group1[i]) << i;
     }
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(Field(8 + i)->text().toStdString(), group2[i]) << i;
     }
-    EXPECT_EQ(m_user.Texts(), (std::vector<std::string>{kHighMixed, kTooManyHigh}));
+    ASSERT_EQ(m_user.m_requests.size(), 2u);
+    EXPECT_EQ(m_user.m_requests[1].detail,
+              "Group 1: Freq. 3 (50000.0 Hz)\nGroup 2: Freq. 1 (50000.0 Hz), Freq. 2 (60000.0 Hz), "
+              "Freq. 3 (70000.0 Hz)");
     EXPECT_TRUE(m_doc.m_book[0].IsGroups());
 }
 
@@ -492,11 +518,11 @@ TEST_F(FormEditing, ADecimalCommaLocaleChangesNothing) {
     Type(0, QStringLiteral("1234.5"));
     Type(1, QStringLiteral("1,5"));
     EXPECT_EQ(Field(0)->text(), "1234.5");
-    EXPECT_EQ(Field(1)->text(), "1.0");
+    EXPECT_EQ(Field(1)->text(), "");  // refused, never read as 1.0
     m_user.m_answers.push_back(EMsgAnswer::kYes);
     Control<QPushButton>(1007)->click();
     EXPECT_EQ(m_doc.m_book[0].m_freq[0], 12345u);
-    EXPECT_EQ(m_doc.m_book[0].m_freq[1], 10u);
+    EXPECT_EQ(m_doc.m_book[0].m_freq[1], 0u);
     if (cLocale != nullptr) {
         std::setlocale(LC_NUMERIC, "C");
     }
