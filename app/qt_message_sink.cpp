@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -49,7 +50,8 @@ void ShowDetail(QMessageBox& box, const platform::SMessageRequest& request) {
     const QFontMetrics metrics = pLabel != nullptr ? pLabel->fontMetrics() : box.fontMetrics();
     const QScreen* pScreen = box.screen();
     const int screen = pScreen != nullptr ? pScreen->availableGeometry().width() : 0;
-    QString subject = QString::fromStdString(request.subject);
+    // A path is shown as the system writes it (C:\work\book.vq), whichever way it came in.
+    QString subject = QDir::toNativeSeparators(QString::fromStdString(request.subject));
     const QString detail = QString::fromStdString(request.detail);
     const int subjectWidth = std::min(metrics.horizontalAdvance(subject), screen * 3 / 4);
     if (subjectWidth < metrics.horizontalAdvance(subject)) {
