@@ -244,6 +244,14 @@ bool CZelkorConfigApp::CreateFrame() {
                      &CMainFrame::UpdateCommandStates);
     QObject::connect(m_pForm, &ui::CZelkorForm::StatusMessage, m_pMainWnd.get(),
                      &CMainFrame::ShowStatusMessage);
+    // What the user was told of a device command goes into the trace with the frames.
+    if (TraceAsked()) {
+        QObject::connect(m_pForm, &ui::CZelkorForm::StatusMessage, m_pMainWnd.get(),
+                         [this](const QString& text) {
+                             m_trace.OnPortEvent(platform::FormatText(res::kTraceStatusBar,
+                                                                      text.toStdString().c_str()));
+                         });
+    }
     m_pMainWnd->SetRecentFiles(m_recentFiles.Entries());
     m_pMainWnd->SetCloseQuery([this] { return m_pDoc->SaveModified(); });
     CQtMessageSink::SetOwner(m_pMainWnd.get());

@@ -25,6 +25,8 @@ inline constexpr const char kCsvFileExtension[] = ".csv";
 inline constexpr const char kExportPdfCaption[] = "Export PDF";
 inline constexpr const char kPdfFileFilter[] = "PDF Files (*.pdf)";
 inline constexpr const char kPdfFileExtension[] = ".pdf";
+// A result the status bar shows, in the trace (ZELKOR_TRACE) beside the frames.
+inline constexpr const char kTraceStatusBar[] = "status bar: %s";
 // The window title marks a book with changes that are not saved: "book.vq* - VQ7100".
 inline constexpr const char kModifiedMark[] = "*";
 
