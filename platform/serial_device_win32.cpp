@@ -75,7 +75,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr size_t kReadBufferSize = win32::kQueueSize;
-constexpr DWORD kEndedWaitPauseMs = 1;
+// The pause after a comm-event wait that ended without an event: short while the line is busy
+// (an answer is due soon after what was written), longer once it has been quiet for a while, so
+// that an idle port does not keep a processor busy where every wait ends at once (Wine).
+constexpr DWORD kBusyPauseMs = 1;
+constexpr DWORD kQuietPauseMs = 50;
+constexpr std::chrono::milliseconds kBusySpan{500};
 
 int SystemError() {
     return static_cast<int>(::GetLastError());
@@ -137,6 +142,8 @@ private:
     size_t m_nHeld = 0;  // bytes of a completed read not yet handed over
     size_t m_nHeldPos = 0;
     std::chrono::milliseconds m_writeLimit = kDefaultWriteLimit;
+    // When bytes last went out or came in; the writer and the reader both set it.
+    std::atomic<Clock::rep> m_lastTraffic{0};
 };
 
 int CWin32SerialDevice::Open(const std::string& path) {
@@ -274,6 +281,7 @@ SReadResult CWin32SerialDevice::TakeWhatIsThere(uint8_t* buffer, size_t capacity
     }
     m_nHeld = got;
     m_nHeldPos = 0;
+    m_lastTraffic = Clock::now().time_since_epoch().count();
     return Deliver(buffer, capacity);
 }
 
@@ -315,7 +323,10 @@ SReadResult CWin32SerialDevice::ReadOnCommEvent(uint8_t* buffer, size_t capacity
             // A wait ended without an event: Windows ends one when the mask changes, Wine ends
             // each at once on a pseudo-terminal, whose modem lines it cannot read. The queue is
             // looked at again after a pause that a wake cuts short.
-            if (::WaitForSingleObject(m_hWakeEvent, kEndedWaitPauseMs) == WAIT_OBJECT_0) {
+            const bool bBusy =
+                Clock::now() - Clock::time_point(Clock::duration(m_lastTraffic.load())) < kBusySpan;
+            if (::WaitForSingleObject(m_hWakeEvent, bBusy ? kBusyPauseMs : kQuietPauseMs) ==
+                WAIT_OBJECT_0) {
                 return {EReadStatus::kWoken, 0, 0};
             }
         }
@@ -365,6 +376,7 @@ void CWin32SerialDevice::WaitForWake() {
 }
 
 int CWin32SerialDevice::Write(const uint8_t* bytes, size_t count) {
+    m_lastTraffic = Clock::now().time_since_epoch().count();
     ::ResetEvent(m_ovWrite.hEvent);
     DWORD written = 0;
     if (!::WriteFile(m_hPort, bytes, static_cast<DWORD>(count), nullptr, &m_ovWrite) &&
