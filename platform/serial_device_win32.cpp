@@ -1,7 +1,9 @@
 // The serial device on Windows: an overlapped COM handle. The reader waits for the comm event of
 // a received byte and for a wake event at once, then takes what the driver holds; a write is
-// waited for at most the write limit. A handle that has no comm events (a named pipe) is read
-// with a read that stays outstanding across waits instead.
+// waited for at most the write limit. Where comm-event waits end without an event and a read
+// that should return at once waits for its first byte instead (Wine's driver on a
+// pseudo-terminal), and on a handle that has no comm events (a named pipe), a read stays
+// outstanding across waits instead and hands over what it got as soon as it got something.
 #include "platform/serial_device_win32.h"
 
 #include <algorithm>
@@ -75,10 +77,11 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr size_t kReadBufferSize = win32::kQueueSize;
-// The pause after a comm-event wait that ended without an event: short while the line is busy
-// (an answer is due soon after what was written), longer once it has been quiet for a while, so
-// that an idle port does not keep a processor busy where every wait ends at once (Wine).
-constexpr DWORD kBusyPauseMs = 1;
+// The pause after a comm-event wait that ended without an event: none while the line is busy (an
+// answer is due soon after what was written; Wine's own wait already takes a millisecond),
+// longer once it has been quiet for a while, so that an idle port does not keep a processor busy
+// where every wait ends at once (Wine).
+constexpr DWORD kBusyPauseMs = 0;
 constexpr DWORD kQuietPauseMs = 50;
 constexpr std::chrono::milliseconds kBusySpan{500};
 
@@ -122,8 +125,11 @@ private:
     SReadResult ReadOnCommEvent(uint8_t* buffer, size_t capacity, Clock::time_point deadline);
     // What the driver holds now, without waiting: kData with a count of 0 when nothing.
     SReadResult TakeWhatIsThere(uint8_t* buffer, size_t capacity);
-    // For a handle without comm events: a read left outstanding until bytes come.
+    // A read left outstanding until bytes come.
     SReadResult ReadOutstanding(uint8_t* buffer, size_t capacity, Clock::time_point deadline);
+    // After a comm-event wait that ended without an event: a read is tried that waits for its
+    // first byte; false when reads return at once here (or did before), so waits go on.
+    bool TryReadsThatWait();
     // The wait for the read's or the comm event's completion, or a wake; kData when it came.
     SReadResult WaitFor(HANDLE done, Clock::time_point deadline);
 
@@ -135,7 +141,9 @@ private:
     DWORD m_dwEvents = 0;  // written by the system while a comm-event wait is outstanding
     DCB m_dcb{};
     std::chrono::nanoseconds m_byteTime = ByteTime(0, EParity::kNone, EStopBits::kOne);
-    bool m_bCommEvents = false;  // the time-outs are set: reads wait for the comm event
+    bool m_bCommEvents = false;  // the time-outs are set: a comm device
+    bool m_bReadsWait = false;   // its reads wait for their first byte: one is left outstanding
+    bool m_bReadsReturnEmpty = false;  // a read came back empty at once: comm events for good
     bool m_bReadPending = false;
     bool m_bCommEventPending = false;
     uint8_t m_readBuffer[kReadBufferSize] = {};
@@ -178,6 +186,8 @@ int CWin32SerialDevice::Open(const std::string& path) {
     m_ovCommEvent.hEvent = events[2];
     m_hWakeEvent = events[3];
     m_bCommEvents = false;
+    m_bReadsWait = false;
+    m_bReadsReturnEmpty = false;
     m_bReadPending = false;
     m_bCommEventPending = false;
     m_nHeld = m_nHeldPos = 0;
@@ -235,8 +245,23 @@ SReadResult CWin32SerialDevice::Read(uint8_t* buffer, size_t capacity,
         return Deliver(buffer, capacity);
     }
     const auto deadline = Clock::now() + wait;
-    return m_bCommEvents ? ReadOnCommEvent(buffer, capacity, deadline)
-                         : ReadOutstanding(buffer, capacity, deadline);
+    if (m_bCommEvents && !m_bReadsWait) {
+        SReadResult read = ReadOnCommEvent(buffer, capacity, deadline);
+        if (!m_bReadsWait) {
+            return read;
+        }
+    }
+    return ReadOutstanding(buffer, capacity, deadline);
+}
+
+bool CWin32SerialDevice::TryReadsThatWait() {
+    if (m_bReadsReturnEmpty) {
+        return false;
+    }
+    // The read is left outstanding; the next outstanding read collects it, or finds that it
+    // returned empty and goes back to comm-event waits.
+    m_bReadsWait = true;
+    return true;
 }
 
 SReadResult CWin32SerialDevice::WaitFor(HANDLE done, Clock::time_point deadline) {
@@ -314,15 +339,21 @@ SReadResult CWin32SerialDevice::ReadOnCommEvent(uint8_t* buffer, size_t capacity
         }
         m_bCommEventPending = false;
         bEventCame = true;
+        // Waiting for a result whose event is set returns at once; it also takes Wine's word for
+        // a wait whose result it has not written yet when the event came (under load).
         DWORD ignored = 0;
-        if (!::GetOverlappedResult(m_hPort, &m_ovCommEvent, &ignored, FALSE)) {
+        if (!::GetOverlappedResult(m_hPort, &m_ovCommEvent, &ignored, TRUE)) {
             const int error = SystemError();
             if (error != ERROR_OPERATION_ABORTED) {
                 return ReadFailure(error);
             }
+            if (TryReadsThatWait()) {
+                return {EReadStatus::kTimeout, 0, 0};  // Read goes on with the read
+            }
             // A wait ended without an event: Windows ends one when the mask changes, Wine ends
-            // each at once on a pseudo-terminal, whose modem lines it cannot read. The queue is
-            // looked at again after a pause that a wake cuts short.
+            // each at once on a pseudo-terminal, whose modem lines it cannot read. Where reads
+            // wait for their first byte (Wine's) one is left outstanding from now on; else the
+            // queue is looked at again after a pause that a wake cuts short.
             const bool bBusy =
                 Clock::now() - Clock::time_point(Clock::duration(m_lastTraffic.load())) < kBusySpan;
             if (::WaitForSingleObject(m_hWakeEvent, bBusy ? kBusyPauseMs : kQuietPauseMs) ==
@@ -357,7 +388,14 @@ SReadResult CWin32SerialDevice::ReadOutstanding(uint8_t* buffer, size_t capacity
         if (got > 0) {
             m_nHeld = got;
             m_nHeldPos = 0;
+            m_lastTraffic = Clock::now().time_since_epoch().count();
             return Deliver(buffer, capacity);
+        }
+        if (m_bCommEvents) {
+            // This comm device's reads do return at once: it is waited on by comm events.
+            m_bReadsWait = false;
+            m_bReadsReturnEmpty = true;
+            return {EReadStatus::kTimeout, 0, 0};
         }
         if (Clock::now() >= deadline) {
             return {EReadStatus::kTimeout, 0, 0};
