@@ -92,7 +92,7 @@ echo "Installer: $(stat -c %s "$installer") bytes"
 sim_pid=$!
 wait_for 10 grep -q '^/dev/pts/' "$work/sim.out"
 wine reg add 'HKLM\Software\Wine\Ports' /v COM7 /d "$(head -n 1 "$work/sim.out")" /f >/dev/null 2>&1
-wineserver -k
+wineserver -k >/dev/null 2>&1
 wineserver -w
 
 files=(zelkorconfig.exe zelkorctl.exe uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll
