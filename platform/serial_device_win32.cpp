@@ -258,8 +258,8 @@ bool CWin32SerialDevice::TryReadsThatWait() {
     if (m_bReadsReturnEmpty) {
         return false;
     }
-    // The read is left outstanding; the next outstanding read collects it, or finds that it
-    // returned empty and goes back to comm-event waits.
+    // From now on Read leaves a read outstanding, until one comes back empty at once: then
+    // comm-event waits go on for good.
     m_bReadsWait = true;
     return true;
 }
@@ -347,13 +347,13 @@ SReadResult CWin32SerialDevice::ReadOnCommEvent(uint8_t* buffer, size_t capacity
             if (error != ERROR_OPERATION_ABORTED) {
                 return ReadFailure(error);
             }
-            if (TryReadsThatWait()) {
-                return {EReadStatus::kTimeout, 0, 0};  // Read goes on with the read
-            }
             // A wait ended without an event: Windows ends one when the mask changes, Wine ends
             // each at once on a pseudo-terminal, whose modem lines it cannot read. Where reads
             // wait for their first byte (Wine's) one is left outstanding from now on; else the
             // queue is looked at again after a pause that a wake cuts short.
+            if (TryReadsThatWait()) {
+                return {EReadStatus::kTimeout, 0, 0};  // Read goes on with a read
+            }
             const bool bBusy =
                 Clock::now() - Clock::time_point(Clock::duration(m_lastTraffic.load())) < kBusySpan;
             if (::WaitForSingleObject(m_hWakeEvent, bBusy ? kBusyPauseMs : kQuietPauseMs) ==
