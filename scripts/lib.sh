@@ -98,6 +98,7 @@ fresh_log() {  # fresh_log LOG: an empty log
 
 _report_progress() {  # _report_progress LOG: until it is killed, or the script has gone
     local began=$SECONDS sleeper='' step
+    set +e  # a log without steps yet is no failure
     trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
     while kill -0 $$ 2>/dev/null; do
         sleep 60 >/dev/null 2>&1 &  # holds no pipe of the caller's open

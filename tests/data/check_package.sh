@@ -254,7 +254,8 @@ packages_installed() {
     dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 == "ii" { print $2 }' | sort
 }
 installed_before=$(packages_installed)
-apt_get=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -o Dpkg::Use-Pty=0)
+apt_get=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -o Dpkg::Use-Pty=0
+    -o DPkg::Lock::Timeout=600)
 remove_again() {
     local added
     mapfile -t added < <(comm -13 <(printf '%s\n' "$installed_before") <(packages_installed))
