@@ -95,7 +95,7 @@ install_on_empty_system() {
     apt-get install --simulate --no-install-recommends -o Debug::NoLocking=true \
         -o Dir::State::status=/dev/null "$deb" 2>&1
 }
-check "installed without recommends on a bare system, the package brings the platform plugins" \
+check "apt installs the package on a bare system without recommends, the platform plugins too" \
     holds "$(install_on_empty_system)" "Inst qt6-qpa-plugins " "Inst zelkorconfig "
 check "maintainer, section and description are set" \
     test -n "$(control Maintainer)" -a "$(control Section)" = electronics \
