@@ -52,7 +52,7 @@ finish_stages() {  # finish_stages STATUS
     [ "$_run_owner" = yes ] && [ -f "$ZELKOR_STAGE_TIMES" ] || return 0
     local verdict=passed
     [ "$1" -eq 0 ] || verdict="failed (exit status $1)"
-    echo "== ${0##*/} $verdict after $(duration "$SECONDS"); the stages:"
+    echo "== scripts/${0##*/} $verdict after $(duration "$SECONDS"); the stages:"
     cat "$ZELKOR_STAGE_TIMES"
     rm -f "$ZELKOR_STAGE_TIMES"
 }
@@ -100,10 +100,11 @@ _report_progress() {  # _report_progress LOG: until it is killed, or the script 
     local began=$SECONDS sleeper='' step
     set +e  # a log without steps yet is no failure
     trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
-    while kill -0 $$ 2>/dev/null; do
+    while :; do
         sleep 60 >/dev/null 2>&1 &  # holds no pipe of the caller's open
         sleeper=$!
         wait "$sleeper"
+        kill -0 $$ 2>/dev/null || exit 0
         step=$(grep -o '^\[[0-9]*/[0-9]*\]' "$1" | tail -n 1 | tr -d '[]')
         [ -z "$step" ] || step="${step%/*} of ${step#*/} steps, "
         echo "   ... ${step}$(duration $((SECONDS - began)))"
