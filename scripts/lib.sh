@@ -42,7 +42,7 @@ stage_done() {
     local took=$((SECONDS - _stage_began)) indent
     printf -v indent '%*s' $((ZELKOR_STAGE_DEPTH * 2)) ''
     echo "   ($(duration "$took"))"
-    printf '%12s  %s%s\n' "$(duration "$took")" "$indent" "$_stage" >>"$ZELKOR_STAGE_TIMES"
+    printf '%12s  %s%s\n' "$(duration "$took")" "$indent" "${_stage% (log: *}" >>"$ZELKOR_STAGE_TIMES"
     _stage=
 }
 
@@ -202,6 +202,16 @@ warnings_in() {
 }
 
 # --- Tests.
+# run_tests DIR [CTEST-OPTIONS...]: the suites of a build folder; the cases that skipped themselves
+# say why, whatever the verdict.
+run_tests() {
+    local dir=$1 status=0
+    shift
+    ctest --test-dir "$dir" --output-on-failure --progress -j "$(nproc)" "$@" || status=$?
+    report_skipped "$dir"
+    return "$status"
+}
+
 # report_skipped BUILD_DIR: the cases that skipped themselves (GTEST_SKIP), and why, from the last
 # ctest run's log.
 report_skipped() {

@@ -43,7 +43,7 @@ printf '#!/bin/sh\n[ "$1" != source ] || exit 1\necho "Setting up: $*, ${DEBIAN_
     >"$work/bin/apt-get"
 printf '#!/bin/sh\nexit 0\n' >"$work/bin/localedef"
 printf '#!/bin/sh\nexit 1\n' >"$work/bin/locale"
-chmod +x "$work/bin/"*
+chmod +x "$work/bin/sudo" "$work/bin/tee" "$work/bin/apt-get" "$work/bin/localedef" "$work/bin/locale"
 said=$(env "PATH=$work/bin" "$work/scripts/install-deps" test 2>&1) || true
 log=$work/build/logs/install-deps.log
 installing=$(grep '^== Installing' <<<"$said" || true)
