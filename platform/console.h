@@ -37,7 +37,7 @@ public:
     CUtf8Console& operator=(const CUtf8Console&) = delete;
 
 private:
-    unsigned m_nRestoredCodePage = 0;  // 0: nothing to give back
+    [[maybe_unused]] unsigned m_nRestoredCodePage = 0;  // 0: nothing to give back (Windows)
 };
 
 }  // namespace platform
