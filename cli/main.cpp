@@ -5,9 +5,11 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/standard_output.h"
+#include "platform/console.h"
 #include "platform/console_messages.h"
 #include "platform/message_box.h"
 #include "res/strings.h"
@@ -78,7 +80,15 @@ int RunCommandLine(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int status = RunCommandLine(argc, argv);
+    // File names and messages are UTF-8 through and through, on every system.
+    const platform::CUtf8Console console;
+    std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) {
+        pointers.push_back(argument.data());
+    }
+    pointers.push_back(nullptr);
+    const int status = RunCommandLine(static_cast<int>(arguments.size()), pointers.data());
     // Whatever the command printed (a listing, its result, its help) must have arrived.
     if (!cli::FinishStandardOutput() && status == cli::kExitOk) {
         return cli::kExitFailure;

@@ -1,8 +1,12 @@
 #include <windows.h>
 
 #include <io.h>
+#include <shellapi.h>
+
+#include <cwchar>
 
 #include "platform/console.h"
+#include "platform/win32_text.h"
 
 namespace platform {
 
@@ -26,6 +30,33 @@ bool ReachStartingConsole() {
     std::FILE* reopened = nullptr;
     return ::freopen_s(&reopened, "CONOUT$", "w", stdout) == 0 &&
            ::freopen_s(&reopened, "CONOUT$", "w", stderr) == 0;
+}
+
+std::vector<std::string> Utf8Arguments(int argc, char** argv) {
+    int count = 0;
+    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (wide == nullptr) {
+        return {argv, argv + argc};
+    }
+    std::vector<std::string> arguments;
+    for (int i = 0; i < count; ++i) {
+        arguments.push_back(win32::Narrow(wide[i], std::wcslen(wide[i])));
+    }
+    ::LocalFree(wide);
+    return arguments;
+}
+
+CUtf8Console::CUtf8Console() {
+    const UINT current = ::GetConsoleOutputCP();  // 0 without a console
+    if (current != 0 && current != CP_UTF8 && ::SetConsoleOutputCP(CP_UTF8)) {
+        m_nRestoredCodePage = current;
+    }
+}
+
+CUtf8Console::~CUtf8Console() {
+    if (m_nRestoredCodePage != 0) {
+        ::SetConsoleOutputCP(m_nRestoredCodePage);
+    }
 }
 
 }  // namespace platform

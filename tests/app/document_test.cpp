@@ -222,6 +222,8 @@ struct SFailedOpen {
     const char* name;
     std::vector<uint8_t> bytes;  // empty: no file at all
     const char* message;
+    // A case shows as its name, not as raw bytes, in the list of cases and in a failure.
+    friend void PrintTo(const SFailedOpen& open, std::ostream* out) { *out << open.name; }
 };
 
 class FailedOpen : public Document, public testing::WithParamInterface<SFailedOpen> {};

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/program_book.h"
+#include "platform/win32_text.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
 
@@ -39,16 +40,16 @@ protected:
         const std::string err = m_dir.File("stderr.txt");
         SRun run;
         {
-            STARTUPINFOA startup{};
+            STARTUPINFOW startup{};
             startup.cb = sizeof startup;
             startup.dwFlags = STARTF_USESTDHANDLES;
             startup.hStdInput = nullptr;
             startup.hStdOutput = OutputFile(out);
             startup.hStdError = OutputFile(err);
-            std::string command =
-                "\"" + std::string(ZELKOR_BINARY_DIR) + "/cli/zelkorctl.exe\" " + arguments;
+            std::wstring command = platform::win32::Widen("\"" + std::string(ZELKOR_BINARY_DIR) +
+                                                          "/cli/zelkorctl.exe\" " + arguments);
             PROCESS_INFORMATION process{};
-            if (::CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+            if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                  nullptr, &startup, &process)) {
                 ::WaitForSingleObject(process.hProcess, INFINITE);
                 ::GetExitCodeProcess(process.hProcess, &run.nStatus);
@@ -107,6 +108,18 @@ TEST_F(ZelkorctlWin32, BookCommandsWorkOnWindowsFiles) {
     run = Run("import " + m_dir.File("out.csv") + " -o " + m_dir.File("again.vq"));
     ASSERT_EQ(run.nStatus, 0u) << run.strErr;
     EXPECT_EQ(Slurp(m_dir.File("again.vq")), Slurp(m_dir.File("book.vq")));
+}
+
+// Names in any script reach their files, not only those the system's ANSI code page holds.
+TEST_F(ZelkorctlWin32, FileNamesInAnyScriptReachTheirFiles) {
+    const std::string name =
+        m_dir.File("d\xC3\xB6k\xC3\xBCm-\xD0\xBA\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB0");
+    model::CProgramBook book;
+    ASSERT_TRUE(model::SaveBookToPath(book, name + ".vq"));
+    const SRun run = Run("export \"" + name + ".vq\" -o \"" + name + ".csv\"");
+    EXPECT_EQ(run.nStatus, 0u) << run.strErr;
+    EXPECT_NE(::GetFileAttributesW(platform::win32::Widen(name + ".csv").c_str()),
+              INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace

@@ -10,7 +10,8 @@ build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 fixtures=$source_dir/tests/fixtures/books
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+remove_installed=:  # what takes the installed package away again (see below)
+trap '$remove_installed; rm -rf "$work"' EXIT
 
 passed=0
 failed=0
@@ -87,8 +88,15 @@ check "nothing of the tests, benchmarks or the build is packaged" \
 
 control() { dpkg-deb -f "$deb" "$1"; }
 check "the version is the project's" same "$version" "$(control Version)"
-check "Depends come from the linked libraries" \
-    holds "$(control Depends)" libc6 libstdc++6 libqt6core6 libqt6widgets6
+check "Depends come from the linked libraries, and name Qt's platform plugins" \
+    holds "$(control Depends)" libc6 libstdc++6 libqt6core6 libqt6widgets6 qt6-qpa-plugins
+# What apt would install on a system that has nothing yet, recommends left out.
+install_on_empty_system() {
+    apt-get install --simulate --no-install-recommends -o Debug::NoLocking=true \
+        -o Dir::State::status=/dev/null "$deb" 2>&1
+}
+check "apt installs the package on a bare system without recommends, the platform plugins too" \
+    holds "$(install_on_empty_system)" "Inst qt6-qpa-plugins " "Inst zelkorconfig "
 check "maintainer, section and description are set" \
     test -n "$(control Maintainer)" -a "$(control Section)" = electronics \
     -a -n "$(control Description)"
@@ -236,6 +244,60 @@ for command in "${zelkorctl_commands[@]}"; do
     check "completion offers every option of 'zelkorctl $command'" \
         holds "$(completions "$command" -)" $("$bin/zelkorctl" "$command" --help | options_of)
 done
+
+# --- Installed by apt without recommends, the window opens on an X server (Xvfb), through Qt's
+# real xcb platform. Only where the check may install (as root, or with sudo that asks for no
+# password) and the package is not installed already; everything installed is removed again.
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo -n)
+packages_installed() {
+    dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 == "ii" { print $2 }' | sort
+}
+installed_before=$(packages_installed)
+apt_get=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -o Dpkg::Use-Pty=0
+    -o DPkg::Lock::Timeout=600)
+remove_again() {
+    local added
+    mapfile -t added < <(comm -13 <(printf '%s\n' "$installed_before") <(packages_installed))
+    [ ${#added[@]} -eq 0 ] || "${apt_get[@]}" purge "${added[@]}" >"$work/apt-remove.log" 2>&1
+}
+installs() { "${apt_get[@]}" install --no-install-recommends "$deb" 2>&1; }
+# The window, started as a user starts it: its title appears on the display.
+window_opens() {
+    mkdir -p "$work/home" "$work/runtime"
+    chmod 700 "$work/runtime"
+    xvfb-run -a env -u WAYLAND_DISPLAY HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+        QT_QPA_PLATFORM=xcb bash -c '
+            /usr/bin/zelkorconfig >"$0" 2>&1 &
+            program=$!
+            for _ in $(seq 120); do
+                if xdotool search --onlyvisible --name " - VQ7100$" >/dev/null 2>&1; then
+                    kill "$program"
+                    exit 0
+                fi
+                kill -0 "$program" 2>/dev/null || break
+                sleep 0.5
+            done
+            kill "$program" 2>/dev/null
+            echo "no window appeared; the program said:"
+            cat "$0"
+            exit 1' "$work/window.log"
+}
+if [ "${#sudo[@]}" -gt 0 ] && ! sudo -n true 2>/dev/null; then
+    echo "skipped: installing the package (needs root, or sudo without a password)"
+elif grep -qx zelkorconfig <<<"$installed_before"; then
+    echo "skipped: installing the package (zelkorconfig is installed on this machine already)"
+else
+    remove_installed=remove_again
+    check "apt installs the package without recommends" installs
+    if packages_installed | grep -qx zelkorconfig; then
+        check "the installed window opens on an X server" window_opens
+    fi
+    remove_again
+    remove_installed=:
+    check "removed again, the machine has the packages it had" \
+        same "$installed_before" "$(packages_installed)"
+fi
 
 echo "package checks: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -52,6 +52,7 @@ trap cleanup EXIT
 started_all=$(date +%s)
 
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8  # Wine's Unix file names
 wine wineboot --init >/dev/null 2>&1
 wineserver -w
 

@@ -143,6 +143,8 @@ struct SEntry {
     const char* shownAfter;
     std::vector<std::string> messages;
     const char* shownDuringBox;  // the field while the box is up
+    // A case shows as its name, not as raw bytes, in the list of cases and in a failure.
+    friend void PrintTo(const SEntry& entry, std::ostream* out) { *out << entry.name; }
 };
 
 class EntryCheck : public FormEditing, public testing::WithParamInterface<SEntry> {};
@@ -237,6 +239,7 @@ struct SCommit {
     const char* name;
     EMsgAnswer answer;
     bool bStored;
+    friend void PrintTo(const SCommit& commit, std::ostream* out) { *out << commit.name; }
 };
 
 class SavePrompt : public FormEditing, public testing::WithParamInterface<SCommit> {};
