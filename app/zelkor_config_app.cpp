@@ -29,7 +29,6 @@
 #include "platform/text_format.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
-#include "ui/editor/book_history.h"
 #include "ui/editor/zelkor_form.h"
 #include "widgets/dialog_units.h"
 #include "widgets/screen_fit.h"
@@ -363,7 +362,7 @@ void CZelkorConfigApp::OnFilePrint() {
     m_pDoc->CommitViews();
     QPrinter& printer = Printer();
     printer.setDocName(PrintTitle());
-    if (RunPrintDialog(printer) && !CBookPrinter(m_pDoc->m_book, PrintTitle()).Print(printer)) {
+    if (RunPrintDialog(printer) && !CBookPrinter(m_pDoc->Book(), PrintTitle()).Print(printer)) {
         // Printed to a file, the file is what failed; else the printer.
         const QString target =
             printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
@@ -378,7 +377,7 @@ void CZelkorConfigApp::OnFilePrintPreview() {
     const widgets::CDialogUnits units(dialog.font());
     dialog.resize(
         widgets::BoundedToScreen(&dialog, QSize(units.X(kPreviewWidth), units.Y(kPreviewHeight))));
-    CBookPrinter pages(m_pDoc->m_book, PrintTitle());
+    CBookPrinter pages(m_pDoc->Book(), PrintTitle());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&pages](QPrinter* pPrinter) {
                          if (!pages.Print(*pPrinter)) {
@@ -410,7 +409,7 @@ void CZelkorConfigApp::OnFileExportPdf() {
         writer.setTitle(PrintTitle());
         writer.setCreator(Latin1(res::kAppTitle));
         writer.setPageLayout(Printer().pageLayout());
-        if (!CBookPrinter(m_pDoc->m_book, PrintTitle()).Print(writer)) {
+        if (!CBookPrinter(m_pDoc->Book(), PrintTitle()).Print(writer)) {
             platform::ShowAppMessage(res::kPdfFailed, *path, std::string());
             return;  // an old file of that name stays as it was
         }
@@ -455,20 +454,7 @@ void CZelkorConfigApp::OnFileImportCsv() {
     if (!path) {
         return;
     }
-    ui::CBookHistory* pHistory = m_pForm != nullptr ? m_pForm->History() : nullptr;
-    editor::ImportCsvDocument(*m_pDoc, *path, [this, pHistory](const model::CProgramBook& book) {
-        if (pHistory == nullptr) {
-            m_pDoc->ReplaceBook(book);
-            return;
-        }
-        // One step: Undo brings back the programs there were. The document has lost its file,
-        // so no Undo makes it the saved one again.
-        pHistory->Change(Latin1(res::kStepImportCsv), 0, model::kProgramCount, [&] {
-            m_pDoc->ReplaceBook(book);
-            return true;
-        });
-        pHistory->ForgetSavedState();
-    });
+    editor::ImportCsvDocument(*m_pDoc, *path);
 }
 
 std::string CZelkorConfigApp::SuggestedName(const char* extension) const {
@@ -515,7 +501,7 @@ void CZelkorConfigApp::AddToRecentFileList(const std::string& path) {
 }
 
 void CZelkorConfigApp::OnDocumentOpened() {
-    const std::vector<editor::SRuleBreak> breaks = editor::FindRuleBreaks(m_pDoc->m_book);
+    const std::vector<editor::SRuleBreak> breaks = editor::FindRuleBreaks(m_pDoc->Book());
     if (breaks.empty()) {
         return;
     }

@@ -12,6 +12,7 @@
 #include "res/ids_app.h"
 #include "res/strings.h"
 #include "tests/app/app_test_support.h"
+#include "widgets/control_ids.h"
 
 namespace {
 
@@ -96,9 +97,9 @@ TEST_F(Application, DocumentThatDoesNotOpenIsReportedAndANewBookStarts) {
         ExpectFileMessage(m_messages.Requests()[0], c.text, c.file, c.reason);
         EXPECT_TRUE(Frame().isVisible());
         EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
-        EXPECT_EQ(m_app.Document()->m_book, model::CProgramBook());
+        EXPECT_EQ(m_app.Document()->Book(), model::CProgramBook());
         EXPECT_FALSE(m_app.Document()->IsModified());
-        EXPECT_EQ(m_app.Form()->m_cbProgram->currentText(), "1");
+        EXPECT_EQ(widgets::FindControlAs<QComboBox>(m_app.Form(), 1005)->currentText(), "1");
         EXPECT_TRUE(m_app.RecentFiles().Entries().empty());
         Exit();
     }

@@ -19,6 +19,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -313,7 +314,7 @@ TEST_F(Application, ShownKeysWork) {
     EXPECT_EQ(m_app.m_nDialogs, 1);
     EXPECT_TRUE(std::filesystem::exists(m_dir.File("keys.vq")));
 
-    pDoc->SetModifiedFlag();
+    testing_support::StoreProgram(*pDoc, 0, testing_support::MakeProgram(false, {{0, 10}}));
     m_messages.QueueAnswer(EMsgAnswer::kDiscard);
     QTest::keyClick(&Frame(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(m_messages.Count(), 1u);
@@ -342,7 +343,7 @@ TEST_F(Application, TitleFollowsTheDocument) {
     Command(57604).trigger();
     EXPECT_EQ(Frame().windowTitle(), "named.vq - VQ7100");
     // Unsaved changes mark it; taking them back to what was saved takes the mark away.
-    m_app.Document()->m_book[0] = testing_support::MakeProgram(false, {{0, 10}});
+    testing_support::BookOf(*m_app.Document())[0] = testing_support::MakeProgram(false, {{0, 10}});
     Command(32773).trigger();
     EXPECT_EQ(Frame().windowTitle(), "named.vq* - VQ7100");
     EXPECT_EQ(Command(57643).text(), "&Undo Delete Program 1\tCtrl+Z");
@@ -387,7 +388,7 @@ TEST_F(Application, DocumentOnTheCommandLineIsOpened) {
     book[0].UpdateGroupCount(0);
     ASSERT_TRUE(model::SaveBookToPath(book, m_dir.File("start.vq")));
     Start({QString::fromStdString(m_dir.File("start.vq"))});
-    EXPECT_EQ(m_app.Document()->m_book, book);
+    EXPECT_EQ(m_app.Document()->Book(), book);
     EXPECT_EQ(Frame().windowTitle(), "start.vq - VQ7100");
     EXPECT_EQ(m_app.Form()->FieldText(0), "3141.5");
     EXPECT_EQ(m_messages.Count(), 0u);
@@ -401,7 +402,7 @@ TEST_F(Application, ABookWithValuesTheDeviceCannotTakeOpensWithOneWarning) {
     book[9] = testing_support::MakeProgram(true, {{0, 500000}, {1, 500000}, {2, 500000}});
     ASSERT_TRUE(model::SaveBookToPath(book, m_dir.File("wide.vq")));
     Start({QString::fromStdString(m_dir.File("wide.vq"))});
-    EXPECT_EQ(m_app.Document()->m_book, book);
+    EXPECT_EQ(m_app.Document()->Book(), book);
     ASSERT_EQ(m_messages.Count(), 1u);
     EXPECT_EQ(m_messages.Requests()[0].icon, platform::EMsgIcon::kWarning);
     EXPECT_EQ(m_messages.Texts()[0],
@@ -450,7 +451,8 @@ TEST_F(Application, RecentFileThatIsGoneIsRemovedAfterItsMessage) {
     ASSERT_EQ(m_app.RecentFiles().Entries().size(), 2u);
 
     // Kept while the user keeps his book: nothing was said about the file.
-    m_app.Document()->SetModifiedFlag();
+    testing_support::StoreProgram(*m_app.Document(), 0,
+                                  testing_support::MakeProgram(false, {{0, 10}}));
     m_messages.QueueAnswer(EMsgAnswer::kCancel);
     Command(57617).trigger();
     EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"Save changes to Untitled?"});
@@ -482,7 +484,8 @@ TEST_F(Application, RecentFileThatIsGoneIsRemovedAfterItsMessage) {
 TEST_F(Application, ExitAsksToSaveAndCancelKeepsTheWindow) {
     Start();
     Frame().show();
-    m_app.Document()->SetModifiedFlag();
+    testing_support::StoreProgram(*m_app.Document(), 0,
+                                  testing_support::MakeProgram(false, {{0, 10}}));
     m_messages.QueueAnswer(EMsgAnswer::kCancel);
     Command(57665).trigger();
     EXPECT_TRUE(Frame().isVisible());
@@ -499,16 +502,16 @@ TEST_F(Application, CsvRoundTripThroughTheFileMenu) {
     Start();
     auto* pDoc = m_app.Document();
     for (int i = 0; i < 2000; i += 97) {
-        pDoc->m_book[i].SetGroups(i % 2 == 1);
-        pDoc->m_book[i].m_freq[0] = 10u * static_cast<uint32_t>(i + 1);
-        pDoc->m_book[i].m_freq[8] = 500000;
-        pDoc->m_book[i].UpdateGroupCount(0);
-        pDoc->m_book[i].UpdateGroupCount(1);
+        testing_support::BookOf(*pDoc)[i].SetGroups(i % 2 == 1);
+        testing_support::BookOf(*pDoc)[i].m_freq[0] = 10u * static_cast<uint32_t>(i + 1);
+        testing_support::BookOf(*pDoc)[i].m_freq[8] = 500000;
+        testing_support::BookOf(*pDoc)[i].UpdateGroupCount(0);
+        testing_support::BookOf(*pDoc)[i].UpdateGroupCount(1);
     }
     m_app.m_paths.push_back(m_dir.File("book.vq"));
     Command(57604).trigger();
     ASSERT_EQ(Frame().windowTitle(), "book.vq - VQ7100");
-    const model::CProgramBook book = pDoc->m_book;
+    const model::CProgramBook book = pDoc->Book();
 
     m_app.m_paths.push_back(m_dir.File("book.csv"));
     Command(32791).trigger();
@@ -518,20 +521,18 @@ TEST_F(Application, CsvRoundTripThroughTheFileMenu) {
     EXPECT_FALSE(pDoc->IsModified());
 
     // Another book on display, edited: the import asks first, then replaces it.
-    pDoc->m_book[1999].m_freq[47] = 1;
-    pDoc->m_book[1999].UpdateGroupCount(5);
-    pDoc->m_nCurrent = 1999;
-    pDoc->SetModifiedFlag();
+    testing_support::StoreProgram(*pDoc, 1999, testing_support::MakeProgram(false, {{47, 1}}));
+    pDoc->SetCurrent(1999);
     m_messages.QueueAnswer(EMsgAnswer::kDiscard);
     m_app.m_paths.push_back(m_dir.File("book.csv"));
     Command(32790).trigger();
     EXPECT_EQ(m_messages.Texts(),
               std::vector<std::string>{"Save changes to " + m_dir.File("book.vq") + "?"});
-    EXPECT_EQ(pDoc->m_book, book);
-    EXPECT_EQ(pDoc->m_nCurrent, 0);
+    EXPECT_EQ(pDoc->Book(), book);
+    EXPECT_EQ(pDoc->Current(), 0);
     EXPECT_TRUE(pDoc->IsModified());
     EXPECT_EQ(Frame().windowTitle(), "Untitled* - VQ7100");
-    EXPECT_EQ(m_app.Form()->m_cbProgram->currentText(), "1");
+    EXPECT_EQ(widgets::FindControlAs<QComboBox>(m_app.Form(), 1005)->currentText(), "1");
     EXPECT_EQ(m_app.Form()->FieldText(0), "1.0");
     EXPECT_EQ(m_app.Form()->FieldText(8), "50000.0");
 
@@ -552,11 +553,9 @@ TEST_F(Application, ABadCsvNamesItsRowAndColumnAndChangesNothing) {
     text += "\n7,single,100\n8,groups,50000,60000,70000\n";
     std::ofstream(m_dir.File("bad.csv"), std::ios::trunc) << text;
     auto* pDoc = m_app.Document();
-    pDoc->m_book[4].m_freq[0] = 55;
-    pDoc->m_book[4].UpdateGroupCount(0);
-    pDoc->m_nCurrent = 4;
-    pDoc->SetModifiedFlag();
-    const model::CProgramBook before = pDoc->m_book;
+    testing_support::StoreProgram(*pDoc, 4, testing_support::MakeProgram(false, {{0, 55}}));
+    pDoc->SetCurrent(4);
+    const model::CProgramBook before = pDoc->Book();
 
     m_app.m_paths.push_back(m_dir.File("bad.csv"));
     Command(32790).trigger();
@@ -565,8 +564,8 @@ TEST_F(Application, ABadCsvNamesItsRowAndColumnAndChangesNothing) {
                       "Row 3, column 5 (f3): You can only have up to two frequencies greater "
                       "than 40KHz per group.",
                       m_dir.File("bad.csv"), "");
-    EXPECT_EQ(pDoc->m_book, before);
-    EXPECT_EQ(pDoc->m_nCurrent, 4);
+    EXPECT_EQ(pDoc->Book(), before);
+    EXPECT_EQ(pDoc->Current(), 4);
     EXPECT_TRUE(pDoc->IsModified());
 }
 
@@ -597,23 +596,23 @@ TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     QTest::keyClick(pRadio, Qt::Key_C, Qt::ControlModifier);  // the toolbar's Copy: the program
     QClipboard* pClipboard = QApplication::clipboard();
     EXPECT_EQ(pClipboard->text().toStdString(),
-              editor::ProgramToCsvRow(3, Doc().m_book[2], '\t') + "\n");
+              editor::ProgramToCsvRow(3, Doc().Book()[2], '\t') + "\n");
     EXPECT_EQ(pClipboard->mimeData()->data("text/csv").toStdString(),
-              editor::ProgramToCsvRow(3, Doc().m_book[2]) + "\n");
+              editor::ProgramToCsvRow(3, Doc().Book()[2]) + "\n");
     EXPECT_TRUE(pClipboard->mimeData()->hasFormat(editor::kProgramsMimeType));
     Display(9);
     Choose(res::ID_PASTE_PROGRAM);
-    EXPECT_EQ(Doc().m_book[9], Doc().m_book[2]);
+    EXPECT_EQ(Doc().Book()[9], Doc().Book()[2]);
     // Rows a spreadsheet copied fill the programs from the one on display.
     pClipboard->setText("1\tsingle\t1000\r\n1\tgroups\t\t50000\r\n");
     Display(19);
     QTest::keyClick(pRadio, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Doc().m_book[19].m_freq[0], 10000u);
-    EXPECT_TRUE(Doc().m_book[20].IsGroups());
-    EXPECT_EQ(Doc().m_book[20].m_freq[0], 500000u);
+    EXPECT_EQ(Doc().Book()[19].m_freq[0], 10000u);
+    EXPECT_TRUE(Doc().Book()[20].IsGroups());
+    EXPECT_EQ(Doc().Book()[20].m_freq[0], 500000u);
     EXPECT_EQ(Command(57643).text(), "&Undo Paste Programs 20 to 21\tCtrl+Z");
     // A bad value changes nothing and is named.
-    const model::CProgramBook before = Doc().m_book;
+    const model::CProgramBook before = Doc().Book();
     pClipboard->setText("5,groups,50000,60000,70000\n");
     Choose(res::ID_EDIT_PASTE);
     ASSERT_EQ(m_messages.Count(), 1u);
@@ -623,7 +622,7 @@ TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     pClipboard->setText("See https://example.org/a,b for the programs.");
     Choose(res::ID_EDIT_PASTE);
     EXPECT_EQ(m_messages.Texts().back(), "The Clipboard holds no programs.");
-    EXPECT_EQ(Doc().m_book, before);
+    EXPECT_EQ(Doc().Book(), before);
     // In a frequency field the keys and the toolbar take the field's text.
     Display(2);
     Form().FrequencyField(0)->setFocus();
@@ -635,24 +634,78 @@ TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     // Cut is Copy and Delete; Ctrl+Z in a field without typing of its own takes it back.
     Display(2);
     Choose(res::ID_CUT_PROGRAM);
-    EXPECT_TRUE(Doc().m_book[2].IsEmpty());
+    EXPECT_TRUE(Doc().Book()[2].IsEmpty());
     EXPECT_EQ(pClipboard->text().toStdString(), editor::ProgramToCsvRow(3, before[2], '\t') + "\n");
     QTest::keyClick(Form().FrequencyField(7), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Doc().m_book[2], before[2]);
+    EXPECT_EQ(Doc().Book()[2], before[2]);
     QTest::keyClick(Form().FrequencyField(7), Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_TRUE(Doc().m_book[2].IsEmpty());
+    EXPECT_TRUE(Doc().Book()[2].IsEmpty());
 }
 
-TEST_F(EditAndPrint, AnImportIsOneStepAndTheBookWithoutAFileStaysModified) {
+// Undo of an import gives back the book there was, under its own name and in its own saved
+// state: Save then writes it where it came from.
+TEST_F(EditAndPrint, AnImportIsOneStepThatUndoTakesBackWithTheBooksNameAndState) {
     Store(0, false, {{0, 10}});
-    const model::CProgramBook before = Doc().m_book;
+    m_app.m_paths.push_back(m_dir.File("book.vq"));
+    Choose(res::ID_FILE_SAVE_AS);
+    const model::CProgramBook before = Doc().Book();
     std::ofstream(m_dir.File("in.csv")) << editor::BookToCsv(model::CProgramBook());
     m_app.m_paths.push_back(m_dir.File("in.csv"));
     Choose(res::ID_FILE_IMPORT_CSV);
-    EXPECT_TRUE(Doc().m_book[0].IsEmpty());
-    Choose(res::ID_EDIT_UNDO);
-    EXPECT_EQ(Doc().m_book, before);
+    EXPECT_TRUE(Doc().Book()[0].IsEmpty());
     EXPECT_EQ(Frame().windowTitle(), "Untitled* - VQ7100");
+    Choose(res::ID_EDIT_UNDO);
+    EXPECT_EQ(Doc().Book(), before);
+    EXPECT_EQ(Frame().windowTitle(), "book.vq - VQ7100");
+    const int dialogs = m_app.m_nDialogs;
+    Choose(res::ID_FILE_SAVE);
+    EXPECT_EQ(m_app.m_nDialogs, dialogs);
+    Choose(res::ID_EDIT_REDO);
+    EXPECT_EQ(Frame().windowTitle(), "Untitled* - VQ7100");
+}
+
+// Every way back to the book as it was saved leaves nothing to save and nothing to take back.
+TEST_F(EditAndPrint, BackToTheSavedBookTheMarkGoes) {
+    Store(2, false, {{0, 10000}});
+    m_app.m_paths.push_back(m_dir.File("book.vq"));
+    Choose(res::ID_FILE_SAVE_AS);
+    const model::CProgramBook saved = Doc().Book();
+    QLineEdit* pField = Form().FrequencyField(3);
+    auto typeAndTakeBack = [&] {
+        pField->setFocus();
+        QTest::keyClicks(pField, QStringLiteral("5"));
+        EXPECT_EQ(Frame().windowTitle(), "book.vq* - VQ7100");
+        QTest::keyClick(pField, Qt::Key_Z, Qt::ControlModifier);  // the field's own Undo
+    };
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"typing undone in the field", typeAndTakeBack},
+        {"the second Ctrl+Z reaches the book",
+         [&] {
+             Choose(res::ID_DELETE_PROGRAM);
+             typeAndTakeBack();
+             QTest::keyClick(pField, Qt::Key_Z, Qt::ControlModifier);
+         }},
+        {"a type switch undone",
+         [&] {
+             widgets::FindControlAs<QRadioButton>(&Form(), 1002)->click();
+             Choose(res::ID_EDIT_UNDO);
+         }},
+        {"No to the save prompt",
+         [&] {
+             pField->setFocus();
+             QTest::keyClicks(pField, QStringLiteral("7"));
+             m_messages.QueueAnswer(EMsgAnswer::kNo);
+             widgets::FindControlAs<QPushButton>(&Form(), 1007)->click();
+         }},
+    };
+    for (const auto& [name, act] : cases) {
+        SCOPED_TRACE(name);
+        Display(2);
+        act();
+        EXPECT_EQ(Doc().Book(), saved);
+        EXPECT_EQ(Frame().windowTitle(), "book.vq - VQ7100");
+        EXPECT_FALSE(Command(res::ID_EDIT_UNDO).isEnabled());
+    }
 }
 
 TEST_F(EditAndPrint, FileDialogsShowTheirColumnsWhole) {

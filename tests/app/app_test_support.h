@@ -138,11 +138,11 @@ protected:
     ui::CZelkorForm& Form() { return *m_app.Form(); }
     void Choose(int nID) { ASSERT_TRUE(Frame().RouteCommand(nID)) << nID; }
     void Display(int index) {
-        Doc().m_nCurrent = static_cast<int16_t>(index);
+        Doc().SetCurrent(index);
         Form().ShowProgram();
     }
     void Store(int index, bool bGroups, std::vector<std::pair<int, uint32_t>> values) {
-        Doc().m_book[index] = testing_support::MakeProgram(bGroups, values);
+        testing_support::BookOf(Doc())[index] = testing_support::MakeProgram(bGroups, values);
     }
     // The pages' text as pdftotext (poppler-utils) reads it from the file.
     std::string PdfText(const std::string& pdf) {

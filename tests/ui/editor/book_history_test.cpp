@@ -37,10 +37,10 @@ protected:
     ~BookHistory() override { m_doc.RemoveView(&m_form); }
 
     void Store(int index, uint32_t tenths) {
-        m_doc.m_book[index] = testing_support::MakeProgram(false, {{0, tenths}});
+        testing_support::BookOf(m_doc)[index] = testing_support::MakeProgram(false, {{0, tenths}});
     }
     void Show(int index) {
-        m_doc.m_nCurrent = static_cast<int16_t>(index);
+        m_doc.SetCurrent(index);
         m_form.ShowProgram();
     }
     ui::CBookHistory& History() { return *m_form.History(); }
@@ -93,19 +93,19 @@ TEST_F(BookHistory, EachChangeIsOneStepThatUndoTakesBackAndRedoMakesAgain) {
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.undoItem);
         Show(c.nShown);
-        const model::CProgramBook before = m_doc.m_book;
+        const model::CProgramBook before = m_doc.Book();
         c.change();
-        const model::CProgramBook after = m_doc.m_book;
+        const model::CProgramBook after = m_doc.Book();
         ASSERT_FALSE(after == before);
         EXPECT_TRUE(m_doc.IsModified());
         EXPECT_EQ(UndoItem(), c.undoItem);
         Run(res::ID_EDIT_UNDO);
-        EXPECT_EQ(m_doc.m_book, before);
-        EXPECT_EQ(m_doc.m_nCurrent, c.nShown);
+        EXPECT_EQ(m_doc.Book(), before);
+        EXPECT_EQ(m_doc.Current(), c.nShown);
         EXPECT_EQ(m_form.FieldText(0), QString::number((c.nShown + 1), 'f', 1));
         EXPECT_FALSE(m_doc.IsModified());  // back where the book started
         Run(res::ID_EDIT_REDO);
-        EXPECT_EQ(m_doc.m_book, after);
+        EXPECT_EQ(m_doc.Book(), after);
         EXPECT_TRUE(m_doc.IsModified());
         Run(res::ID_EDIT_UNDO);
         EXPECT_EQ(UndoItem(), "");  // nothing left to take back
@@ -120,10 +120,10 @@ TEST_F(BookHistory, EditsOnTheFormAreUndoneFirstAndCanBeRedone) {
     EXPECT_EQ(UndoItem(), "&Undo Edit Program 2\tCtrl+Z");
     Run(res::ID_EDIT_UNDO);
     EXPECT_EQ(m_form.FieldText(3), "");
-    EXPECT_EQ(m_doc.m_book[1].m_freq[1], 0u);
+    EXPECT_EQ(m_doc.Book()[1].m_freq[1], 0u);
     Run(res::ID_EDIT_REDO);
     EXPECT_EQ(m_form.FieldText(1), "4321.0");  // stored, so compacted
-    EXPECT_EQ(m_doc.m_book[1].m_freq[1], 43210u);
+    EXPECT_EQ(m_doc.Book()[1].m_freq[1], 43210u);
     EXPECT_TRUE(m_messages.Texts().empty());
 }
 
@@ -133,10 +133,11 @@ TEST_F(BookHistory, KeepsAHundredStepsOfWhatChangedAndFollowsTheSavedState) {
     testing_support::CTempDir dir;
     Run(res::ID_DELETE_PROGRAM);
     // A change that may touch the whole book keeps only the two programs that changed places.
-    ASSERT_TRUE(History().Change("swap", 0, model::kProgramCount, [&] {
-        std::swap(m_doc.m_book[10], m_doc.m_book[11]);
-        return true;
-    }));
+    ASSERT_TRUE(
+        m_doc.ChangeBook("swap", 0, model::kProgramCount, [](model::CProgramBook& book, int16_t&) {
+            std::swap(book[10], book[11]);
+            return true;
+        }));
     EXPECT_EQ(History().KeptPrograms(), 3u);
     ASSERT_TRUE(m_doc.OnSaveDocument(dir.File("book.vq")));
     Run(res::ID_EDIT_UNDO);
@@ -153,8 +154,8 @@ TEST_F(BookHistory, KeepsAHundredStepsOfWhatChangedAndFollowsTheSavedState) {
         Run(res::ID_EDIT_UNDO);
     }
     EXPECT_EQ(undone, ui::CBookHistory::kUndoLimit);
-    EXPECT_EQ(m_doc.m_book[119].m_freq[0], 0u);  // older than the hundred kept
-    EXPECT_EQ(m_doc.m_book[120].m_freq[0], 5u);
+    EXPECT_EQ(m_doc.Book()[119].m_freq[0], 0u);  // older than the hundred kept
+    EXPECT_EQ(m_doc.Book()[120].m_freq[0], 5u);
     EXPECT_TRUE(m_doc.IsModified());  // the saved state has gone from the history
     ASSERT_TRUE(m_doc.OnOpenDocument(dir.File("book.vq")));
     EXPECT_FALSE(History().CanUndo() || History().CanRedo() || m_doc.IsModified());
