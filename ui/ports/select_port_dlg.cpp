@@ -86,7 +86,25 @@ void CSelectPortDlg::BuildControls() {
 
     auto* label = new QLabel(res::kSelectPortLabel, this);
     widgets::SetControlId(label, res::IDC_STATIC);
+    CreatePortBox();
+    // The label names the box for a reader (on Linux a box's own name is its text).
+    label->setBuddy(m_cbPort);
 
+    auto* refresh = new QPushButton(res::kSelectPortRefresh, this);
+    widgets::SetControlId(refresh, res::IDC_PORT_REFRESH);
+    refresh->setAutoDefault(false);
+    connect(refresh, &QPushButton::clicked, this, &CSelectPortDlg::OnRefresh);
+
+    LayOut(label, refresh, cancel, CreateDetails());
+    setFixedWidth(dx(kDialogWidth));
+    setMinimumHeight(dy(kDialogHeight));
+    // The template's tab order: OK, Cancel, then the list; Refresh follows the list.
+    setTabOrder(m_pOk, cancel);
+    setTabOrder(cancel, m_cbPort);
+    setTabOrder(m_cbPort, refresh);
+}
+
+void CSelectPortDlg::CreatePortBox() {
     m_cbPort = new QComboBox(this);
     widgets::SetControlId(m_cbPort, res::IDC_PORT_COMBO);
     m_cbPort->setEditable(true);
@@ -101,8 +119,6 @@ void CSelectPortDlg::BuildControls() {
     m_cbPort->setMaxVisibleItems(kComboListHeight / kLineHeight);
     m_cbPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbPort->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    // The label names the box for a reader (on Linux a box's own name is its text).
-    label->setBuddy(m_cbPort);
 
     // The opened list shows each port's stable name and description beside its name, so that
     // two identical adapters can be told apart.
@@ -122,12 +138,9 @@ void CSelectPortDlg::BuildControls() {
     m_cbPort->setView(m_pLinesView);
     m_cbPort->setModelColumn(kColumnName);
     connect(m_cbPort, &QComboBox::currentIndexChanged, this, &CSelectPortDlg::ShowDetails);
+}
 
-    auto* refresh = new QPushButton(res::kSelectPortRefresh, this);
-    widgets::SetControlId(refresh, res::IDC_PORT_REFRESH);
-    refresh->setAutoDefault(false);
-    connect(refresh, &QPushButton::clicked, this, &CSelectPortDlg::OnRefresh);
-
+QFormLayout* CSelectPortDlg::CreateDetails() {
     m_pStableName = new QLabel(this);
     widgets::SetControlId(m_pStableName, res::IDC_PORT_STABLE_NAME);
     m_pStableName->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -143,31 +156,30 @@ void CSelectPortDlg::BuildControls() {
     details->addRow(res::kSelectPortStableName, m_pStableName);
     details->addRow(res::kSelectPortDescription, m_pDescription);
     details->addRow(res::kSelectPortUsbIdentity, m_pUsbIdentity);
+    return details;
+}
 
+void CSelectPortDlg::LayOut(QLabel* pLabel, QPushButton* pRefresh, QPushButton* pCancel,
+                            QFormLayout* pDetails) {
+    const widgets::CDialogUnits units(font());
     auto* portRow = new QHBoxLayout;
     portRow->addWidget(m_cbPort, 1);
-    portRow->addWidget(refresh);
+    portRow->addWidget(pRefresh);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cancel);
+    buttons->addWidget(pCancel);
     buttons->addStretch();
     buttons->addWidget(m_pOk);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(dx(kMargin), dy(kMargin), dx(kMargin), dy(kMargin));
-    layout->addWidget(label);
+    layout->setContentsMargins(units.X(kMargin), units.Y(kMargin), units.X(kMargin),
+                               units.Y(kMargin));
+    layout->addWidget(pLabel);
     layout->addLayout(portRow);
-    layout->addLayout(details);
+    layout->addLayout(pDetails);
     layout->addStretch();
-    layout->addSpacing(dy(kMargin));
+    layout->addSpacing(units.Y(kMargin));
     layout->addLayout(buttons);
-
-    setFixedWidth(dx(kDialogWidth));
-    setMinimumHeight(dy(kDialogHeight));
-    // The template's tab order: OK, Cancel, then the list; Refresh follows the list.
-    setTabOrder(m_pOk, cancel);
-    setTabOrder(cancel, m_cbPort);
-    setTabOrder(m_cbPort, refresh);
 }
 
 int CSelectPortDlg::DoModal() {

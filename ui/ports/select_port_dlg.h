@@ -12,6 +12,7 @@
 #include "ports/port_info.h"
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QPushButton;
 class QStandardItemModel;
@@ -48,6 +49,11 @@ protected:
 
 private:
     void BuildControls();
+    // The port box, whose opened list shows a table of the ports.
+    void CreatePortBox();
+    // The chosen port's stable name, description and USB identity.
+    QFormLayout* CreateDetails();
+    void LayOut(QLabel* pLabel, QPushButton* pRefresh, QPushButton* pCancel, QFormLayout* pDetails);
     // select is a copy: it may come from the list that is filled anew.
     void FillPortList(std::string select);
     void ShowDetails();
