@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/console.h"
+#include "ports/port_name.h"
 #include "res/strings.h"
 #include "res/version.h"
 
@@ -78,7 +79,9 @@ std::optional<std::string> CCommandLine::Port() const {
     if (!m_parser.isSet(m_port)) {
         return std::nullopt;
     }
-    return m_parser.value(m_port).toStdString();
+    // As zelkorctl takes it: a Windows port name stands for its device path, so that the port
+    // in use is the same one Select Comm Port lists.
+    return ports::PortPathFromName(m_parser.value(m_port).toStdString());
 }
 
 std::optional<std::string> CCommandLine::File() const {

@@ -27,6 +27,7 @@ public:
     QString HelpText() const { return m_parser.helpText(); }
     static QString VersionText();
 
+    // The port for this run: a device path, or a Windows port name (COM5 gives \\.\COM5).
     std::optional<std::string> Port() const;
     std::optional<std::string> File() const;
 

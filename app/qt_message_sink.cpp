@@ -1,12 +1,17 @@
 #include "app/qt_message_sink.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTextDocument>
 #include <QThread>
 
@@ -17,6 +22,10 @@ using platform::EMsgButtons;
 using platform::EMsgIcon;
 
 namespace {
+
+// What a title bar holds beside its caption, in title-bar heights: the icon, the close button and
+// the space between.
+constexpr int kTitleBarButtons = 4;
 
 QMessageBox::Icon BoxIcon(EMsgIcon icon) {
     switch (icon) {
@@ -39,7 +48,9 @@ bool OnUiThread() {
 // The box takes the width of its main text, and a path under a short text would break at every
 // space: the path is never broken at its spaces, and the box grows to show it on one line, up to
 // three quarters of the screen; a longer one breaks only after a folder separator. The reason
-// wraps as words do, past half the screen.
+// wraps as words do, past half the screen. The label lays its text out in fractions of a pixel
+// and may draw it in another font than it was measured in (Wine substitutes missing ones), so the
+// path has a character's width to spare rather than break after "C:".
 void ShowDetail(QMessageBox& box, const platform::SMessageRequest& request) {
     if (request.subject.empty() && request.detail.empty()) {
         return;
@@ -49,10 +60,14 @@ void ShowDetail(QMessageBox& box, const platform::SMessageRequest& request) {
     const QFontMetrics metrics = pLabel != nullptr ? pLabel->fontMetrics() : box.fontMetrics();
     const QScreen* pScreen = box.screen();
     const int screen = pScreen != nullptr ? pScreen->availableGeometry().width() : 0;
-    QString subject = QString::fromStdString(request.subject);
+    // A path is shown as the system writes it (C:\work\book.vq), whichever way it came in.
+    QString subject = QDir::toNativeSeparators(QString::fromStdString(request.subject));
     const QString detail = QString::fromStdString(request.detail);
-    const int subjectWidth = std::min(metrics.horizontalAdvance(subject), screen * 3 / 4);
-    if (subjectWidth < metrics.horizontalAdvance(subject)) {
+    const QFontMetricsF exact(pLabel != nullptr ? pLabel->font() : box.font());
+    const int pathWidth =
+        static_cast<int>(std::ceil(exact.horizontalAdvance(subject))) + metrics.averageCharWidth();
+    const int subjectWidth = std::min(pathWidth, screen * 3 / 4);
+    if (subjectWidth < pathWidth) {
         subject.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
         subject.replace(QLatin1Char('\\'), QStringLiteral("\\\u200B"));
     }
@@ -69,6 +84,26 @@ void ShowDetail(QMessageBox& box, const platform::SMessageRequest& request) {
     if (pLabel != nullptr) {
         pLabel->setMinimumWidth(
             std::max(subjectWidth, std::min(metrics.horizontalAdvance(detail), screen / 2)));
+    }
+}
+
+// The box is as wide as its caption needs in the system's title font (bold, as some systems draw
+// it) with room for the title bar's icon and buttons; Qt allows 50 pixels for those, which cuts a
+// caption short under Wine ("Zelk…onfig"). The button row spans the box, so its width sets the
+// box's.
+void FitCaption(QMessageBox& box) {
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int titleBar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    const QScreen* pScreen = box.screen();
+    const int screen = pScreen != nullptr ? pScreen->availableGeometry().width() : 0;
+    const int needs = std::min(
+        QFontMetrics(font).horizontalAdvance(box.windowTitle()) + kTitleBarButtons * titleBar,
+        screen * 3 / 4);
+    auto* pButtons = box.findChild<QDialogButtonBox*>();
+    if (pButtons != nullptr && box.layout() != nullptr) {
+        const QMargins margins = box.layout()->contentsMargins();
+        pButtons->setMinimumWidth(needs - margins.left() - margins.right());
     }
 }
 
@@ -111,6 +146,7 @@ EMsgAnswer CQtMessageSink::RunBox(const platform::SMessageRequest& request) {
             box.setEscapeButton(QMessageBox::Cancel);
             break;
     }
+    FitCaption(box);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
         case QMessageBox::Ok:

@@ -11,6 +11,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTreeView>
 #include <algorithm>
 #include <filesystem>
@@ -25,6 +26,7 @@
 #include "editor/book_csv.h"
 #include "editor/program_check.h"
 #include "model/file_access.h"
+#include "model/start_folder.h"
 #include "platform/message_box.h"
 #include "platform/text_format.h"
 #include "res/ids_app.h"
@@ -103,8 +105,10 @@ void SizeFileDialog(QFileDialog& dialog) {
     });
 }
 
-std::optional<std::string> AskOpenPath(QWidget* pParent, const char* caption, const char* kind) {
-    QFileDialog dialog(pParent, Latin1(caption), QString(), DialogFilter(kind));
+std::optional<std::string> AskOpenPath(QWidget* pParent, const std::string& folder,
+                                       const char* caption, const char* kind) {
+    QFileDialog dialog(pParent, Latin1(caption), QString::fromStdString(folder),
+                       DialogFilter(kind));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     SizeFileDialog(dialog);
@@ -114,10 +118,13 @@ std::optional<std::string> AskOpenPath(QWidget* pParent, const char* caption, co
     return dialog.selectedFiles().first().toStdString();
 }
 
-// The extension (".vq") is added to a name typed without one.
-std::optional<std::string> AskSavePath(QWidget* pParent, const char* caption, const char* kind,
-                                       const char* extension, const std::string& suggestedName) {
-    QFileDialog dialog(pParent, Latin1(caption), QString(), DialogFilter(kind));
+// The extension (".vq") is added to a name typed without one. A suggested name without a folder
+// is one in the folder the dialog opens in.
+std::optional<std::string> AskSavePath(QWidget* pParent, const std::string& folder,
+                                       const char* caption, const char* kind, const char* extension,
+                                       const std::string& suggestedName) {
+    QFileDialog dialog(pParent, Latin1(caption), QString::fromStdString(folder),
+                       DialogFilter(kind));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     SizeFileDialog(dialog);
     dialog.setDefaultSuffix(Latin1(extension).mid(1));
@@ -195,6 +202,10 @@ void CZelkorConfigApp::LoadSettings() {
                 .toStdString());
     }
     m_recentFiles.Assign(recent);
+    // The file dialogs start where the user last worked, in this run or the one before.
+    if (!m_recentFiles.Entries().empty()) {
+        m_strLastFilePath = m_recentFiles.Entries().front();
+    }
 }
 
 void CZelkorConfigApp::SaveSettings() {
@@ -232,6 +243,14 @@ bool CZelkorConfigApp::CreateFrame() {
                      &CMainFrame::UpdateCommandStates);
     QObject::connect(m_pForm, &ui::CZelkorForm::StatusMessage, m_pMainWnd.get(),
                      &CMainFrame::ShowStatusMessage);
+    // What the user was told of a device command goes into the trace with the frames.
+    if (TraceAsked()) {
+        QObject::connect(m_pForm, &ui::CZelkorForm::StatusMessage, m_pMainWnd.get(),
+                         [this](const QString& text) {
+                             m_trace.OnPortEvent(platform::FormatText(res::kTraceStatusBar,
+                                                                      text.toStdString().c_str()));
+                         });
+    }
     m_pMainWnd->SetRecentFiles(m_recentFiles.Entries());
     m_pMainWnd->SetCloseQuery([this] { return m_pDoc->SaveModified(); });
     CQtMessageSink::SetOwner(m_pMainWnd.get());
@@ -470,27 +489,42 @@ void CZelkorConfigApp::OnFileExportCsv() {
     }
 }
 
+std::string CZelkorConfigApp::DialogFolder() const {
+    return model::StartFolder(
+        m_pDoc ? m_pDoc->GetPathName() : std::string(), m_strLastFilePath,
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+}
+
+std::optional<std::string> CZelkorConfigApp::Remember(std::optional<std::string> chosen) {
+    if (chosen) {
+        m_strLastFilePath = *chosen;
+    }
+    return chosen;
+}
+
 std::optional<std::string> CZelkorConfigApp::PromptOpenPath() {
-    return AskOpenPath(m_pMainWnd.get(), res::kOpenCaption, res::kFileFilter);
+    return Remember(
+        AskOpenPath(m_pMainWnd.get(), DialogFolder(), res::kOpenCaption, res::kFileFilter));
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptSavePath(const std::string& suggestedName) {
-    return AskSavePath(m_pMainWnd.get(), res::kSaveAsCaption, res::kFileFilter, res::kFileExtension,
-                       suggestedName);
+    return Remember(AskSavePath(m_pMainWnd.get(), DialogFolder(), res::kSaveAsCaption,
+                                res::kFileFilter, res::kFileExtension, suggestedName));
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptImportCsvPath() {
-    return AskOpenPath(m_pMainWnd.get(), res::kImportCsvCaption, res::kCsvFileFilter);
+    return Remember(
+        AskOpenPath(m_pMainWnd.get(), DialogFolder(), res::kImportCsvCaption, res::kCsvFileFilter));
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptExportCsvPath(const std::string& suggestedName) {
-    return AskSavePath(m_pMainWnd.get(), res::kExportCsvCaption, res::kCsvFileFilter,
-                       res::kCsvFileExtension, suggestedName);
+    return Remember(AskSavePath(m_pMainWnd.get(), DialogFolder(), res::kExportCsvCaption,
+                                res::kCsvFileFilter, res::kCsvFileExtension, suggestedName));
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptExportPdfPath(const std::string& suggestedName) {
-    return AskSavePath(m_pMainWnd.get(), res::kExportPdfCaption, res::kPdfFileFilter,
-                       res::kPdfFileExtension, suggestedName);
+    return Remember(AskSavePath(m_pMainWnd.get(), DialogFolder(), res::kExportPdfCaption,
+                                res::kPdfFileFilter, res::kPdfFileExtension, suggestedName));
 }
 
 void CZelkorConfigApp::AddToRecentFileList(const std::string& path) {

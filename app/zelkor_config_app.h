@@ -108,6 +108,9 @@ private:
     void ShowPortState();
     // What the file commands write beside the document: its name with another extension.
     std::string SuggestedName(const char* extension) const;
+    // Where the file dialogs open (model::StartFolder), and the choice they keep for it.
+    std::string DialogFolder() const;
+    std::optional<std::string> Remember(std::optional<std::string> chosen);
     // What heads the printed pages: the document's title (its file's name).
     QString PrintTitle() const;
 
@@ -116,6 +119,9 @@ private:
     ui::CZelkorForm* m_pForm = nullptr;  // owned by the frame
     std::unique_ptr<QPrinter> m_pPrinter;
     CRecentFileList m_recentFiles;
+    // The file last opened or saved through a file dialog (or, before one, the latest recent
+    // file).
+    std::string m_strLastFilePath;
     // Every frame on standard error, for support, when the environment asks for it.
     devlink::CPrintedTrace m_trace;
 };

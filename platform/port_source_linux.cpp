@@ -308,6 +308,9 @@ bool CPortSourceLinux::GetDeviceRegistryProperty(platform::HDevInfo set,
         case platform::EDeviceProperty::kLocationInformation:
             value = port->strLocation;
             break;
+        case platform::EDeviceProperty::kManufacturer:
+            value = port->usb.strManufacturer;
+            break;
     }
     return !value.empty() || Fail(platform::kErrorInvalidData);
 }

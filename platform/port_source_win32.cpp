@@ -3,6 +3,7 @@
 // windows.h first: setupapi.h builds on it.
 #include <windows.h>
 
+#include <cfgmgr32.h>
 #include <setupapi.h>
 
 #include <memory>
@@ -43,6 +44,8 @@ DWORD PropertyCode(EDeviceProperty property) {
             return SPDRP_DEVICEDESC;
         case EDeviceProperty::kLocationInformation:
             return SPDRP_LOCATION_INFORMATION;
+        case EDeviceProperty::kManufacturer:
+            return SPDRP_MFG;
     }
     return SPDRP_DEVICEDESC;
 }
@@ -169,16 +172,25 @@ bool CPortSourceWin32::GetDeviceInterfaceDetail(HDevInfo set, const SDeviceInter
     return true;
 }
 
-bool CPortSourceWin32::GetDeviceRegistryProperty(HDevInfo set, const SDevInfoData& device,
-                                                 EDeviceProperty property, std::string& value) {
+const SP_DEVINFO_DATA* CPortSourceWin32::FindDevice(HDevInfo set, const SDevInfoData& device) {
     SSet* state = Find(set);
     if (state == nullptr) {
-        return false;
+        return nullptr;
     }
     if (device.nDevice >= state->devices.size()) {
-        return Fail(ERROR_INVALID_PARAMETER);
+        Fail(ERROR_INVALID_PARAMETER);
+        return nullptr;
     }
-    SP_DEVINFO_DATA info = state->devices[device.nDevice];
+    return &state->devices[device.nDevice];
+}
+
+bool CPortSourceWin32::GetDeviceRegistryProperty(HDevInfo set, const SDevInfoData& device,
+                                                 EDeviceProperty property, std::string& value) {
+    const SP_DEVINFO_DATA* found = FindDevice(set, device);
+    if (found == nullptr) {
+        return false;
+    }
+    SP_DEVINFO_DATA info = *found;
     const DWORD code = PropertyCode(property);
     DWORD required = 0;
     ::SetupDiGetDeviceRegistryPropertyW(ToHandle(set), &info, code, nullptr, nullptr, 0, &required);
@@ -193,6 +205,56 @@ bool CPortSourceWin32::GetDeviceRegistryProperty(HDevInfo set, const SDevInfoDat
     }
     value = TextOf(text.data(), text.size());
     return true;
+}
+
+bool CPortSourceWin32::GetDeviceInstanceId(HDevInfo set, const SDevInfoData& device,
+                                           std::string& id) {
+    const SP_DEVINFO_DATA* found = FindDevice(set, device);
+    if (found == nullptr) {
+        return false;
+    }
+    SP_DEVINFO_DATA info = *found;
+    wchar_t buffer[MAX_DEVICE_ID_LEN + 1] = {};
+    if (!::SetupDiGetDeviceInstanceIdW(ToHandle(set), &info, buffer, MAX_DEVICE_ID_LEN + 1,
+                                       nullptr)) {
+        return Fail();
+    }
+    id = TextOf(buffer, MAX_DEVICE_ID_LEN);
+    return true;
+}
+
+bool CPortSourceWin32::GetParentInstanceId(HDevInfo set, const SDevInfoData& device,
+                                           std::string& id) {
+    const SP_DEVINFO_DATA* found = FindDevice(set, device);
+    if (found == nullptr) {
+        return false;
+    }
+    DEVINST parent = 0;
+    wchar_t buffer[MAX_DEVICE_ID_LEN + 1] = {};
+    if (::CM_Get_Parent(&parent, found->DevInst, 0) != CR_SUCCESS ||
+        ::CM_Get_Device_IDW(parent, buffer, MAX_DEVICE_ID_LEN + 1, 0) != CR_SUCCESS) {
+        return Fail(ERROR_NOT_FOUND);
+    }
+    id = TextOf(buffer, MAX_DEVICE_ID_LEN);
+    return true;
+}
+
+bool CPortSourceWin32::GetDevicePortName(HDevInfo set, const SDevInfoData& device,
+                                         std::string& name) {
+    const SP_DEVINFO_DATA* found = FindDevice(set, device);
+    if (found == nullptr) {
+        return false;
+    }
+    SP_DEVINFO_DATA info = *found;
+    // The device's hardware key, where the ports class keeps the name it gave the port.
+    HKEY key =
+        ::SetupDiOpenDevRegKey(ToHandle(set), &info, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
+    if (key == INVALID_HANDLE_VALUE) {
+        return Fail();
+    }
+    const bool bFound = QueryValue(reinterpret_cast<HKey>(key), "PortName", name);
+    ::RegCloseKey(key);
+    return bFound;
 }
 
 void CPortSourceWin32::DestroyDeviceInfoList(HDevInfo set) {
@@ -246,6 +308,20 @@ bool CPortSourceWin32::QueryValue(HKey key, const std::string& valueName, std::s
     }
     data = TextOf(text.data(), size / sizeof(wchar_t));
     return true;
+}
+
+bool CPortSourceWin32::EnumValue(HKey key, uint32_t index, std::string& name, std::string& data) {
+    std::vector<wchar_t> buffer(16384);  // the longest value name is 16383 characters
+    DWORD length = static_cast<DWORD>(buffer.size());
+    DWORD type = 0;
+    const LSTATUS status = ::RegEnumValueW(ToKey(key), index, buffer.data(), &length, nullptr,
+                                           &type, nullptr, nullptr);
+    if (status != ERROR_SUCCESS) {
+        return Fail(static_cast<uint32_t>(status));
+    }
+    name = win32::Narrow(buffer.data(), length);
+    data.clear();
+    return (type != REG_SZ && type != REG_EXPAND_SZ) || QueryValue(key, name, data);
 }
 
 void CPortSourceWin32::CloseKey(HKey key) {

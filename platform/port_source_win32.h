@@ -11,6 +11,8 @@
 
 #include "platform/port_system.h"
 
+struct _SP_DEVINFO_DATA;  // setupapi.h's SP_DEVINFO_DATA
+
 namespace platform {
 
 class CPortSourceWin32 : public IPortSystem {
@@ -30,9 +32,13 @@ public:
     bool GetDeviceRegistryProperty(HDevInfo set, const SDevInfoData& device,
                                    EDeviceProperty property, std::string& value) override;
     void DestroyDeviceInfoList(HDevInfo set) override;
+    bool GetDeviceInstanceId(HDevInfo set, const SDevInfoData& device, std::string& id) override;
+    bool GetParentInstanceId(HDevInfo set, const SDevInfoData& device, std::string& id) override;
+    bool GetDevicePortName(HDevInfo set, const SDevInfoData& device, std::string& name) override;
     bool OpenKey(HKey parent, const std::string& subKey, HKey& key) override;
     bool EnumKey(HKey key, uint32_t index, std::string& name) override;
     bool QueryValue(HKey key, const std::string& valueName, std::string& data) override;
+    bool EnumValue(HKey key, uint32_t index, std::string& name, std::string& data) override;
     void CloseKey(HKey key) override;
 
 private:
@@ -40,6 +46,8 @@ private:
     bool Fail();
     bool Fail(uint32_t code);
     SSet* Find(HDevInfo set);
+    // The system's record of a device that a detail call handed out; null when unknown.
+    const _SP_DEVINFO_DATA* FindDevice(HDevInfo set, const SDevInfoData& device);
 
     uint32_t m_nLastError = 0;
     // What the system handed out for each open set: its interfaces and their devices, which

@@ -69,7 +69,7 @@ struct SDevInfoData {
     std::uintptr_t nDevice = 0;
 };
 
-enum class EDeviceProperty { kFriendlyName, kDeviceDesc, kLocationInformation };
+enum class EDeviceProperty { kFriendlyName, kDeviceDesc, kLocationInformation, kManufacturer };
 
 // The location information of a device on USB begins with this word ("USB 1-2:1.0"); it is what
 // tells a USB port from others, not a text for the user.
@@ -94,6 +94,22 @@ public:
     virtual bool GetDeviceRegistryProperty(HDevInfo set, const SDevInfoData& device,
                                            EDeviceProperty property, std::string& value) = 0;
     virtual void DestroyDeviceInfoList(HDevInfo set) = 0;
+    // The device's instance id (USB\VID_0403&PID_6001\A50285BI), and its parent's (the USB
+    // device below an adapter's own bus driver or below one interface of a composite device);
+    // false where the system keeps none.
+    virtual bool GetDeviceInstanceId(HDevInfo set, const SDevInfoData& device, std::string& id) {
+        (void)set, (void)device, (void)id;
+        return false;
+    }
+    virtual bool GetParentInstanceId(HDevInfo set, const SDevInfoData& device, std::string& id) {
+        (void)set, (void)device, (void)id;
+        return false;
+    }
+    // The port name ("COM5") in the device's hardware key; false where it has none.
+    virtual bool GetDevicePortName(HDevInfo set, const SDevInfoData& device, std::string& name) {
+        (void)set, (void)device, (void)name;
+        return false;
+    }
 
     // A name for the device at devicePath that stays the same when it is plugged in again
     // elsewhere (udev's serial/by-id link on Linux), or "" when the system keeps none. Not a
@@ -114,6 +130,12 @@ public:
     virtual bool OpenKey(HKey parent, const std::string& subKey, HKey& key) = 0;
     virtual bool EnumKey(HKey key, uint32_t index, std::string& name) = 0;
     virtual bool QueryValue(HKey key, const std::string& valueName, std::string& data) = 0;
+    // The value at index: its name and its text ("" for a value that holds no text); fails
+    // after the last. A system without a registry has no values.
+    virtual bool EnumValue(HKey key, uint32_t index, std::string& name, std::string& data) {
+        (void)key, (void)index, (void)name, (void)data;
+        return false;
+    }
     virtual void CloseKey(HKey key) = 0;
 };
 

@@ -13,7 +13,6 @@ namespace platform::win32 {
 inline constexpr DWORD kCommMask = EV_RXCHAR | EV_ERR;  // 0x81
 inline constexpr DWORD kQueueSize = 4096;               // input and output queue, each
 inline constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
-inline constexpr DWORD kReadIntervalMs = 10;
 
 // The line settings in a DCB that the port reported: the speed, 8 data bits, the parity and the
 // stop bits in the DCB's own codes (two stop bits is 2, not 1), binary, no abort on errors, the
@@ -22,8 +21,10 @@ inline constexpr DWORD kReadIntervalMs = 10;
 // counts and nothing on the generator's side answers a handshake.
 void ApplyLineSettings(DCB& dcb, uint32_t baudRate, EParity parity, EStopBits stopBits);
 
-// Reads wait for their first byte without a limit of the driver's (the reader's own wait
-// decides) and end 10 ms after the last byte; a write gives up after writeLimit.
+// A read returns at once with what has arrived, even nothing: the reader waits for the bytes
+// with a comm event first, so that each is handed over as it comes rather than after a gap in
+// the line. (The documented "return once a byte is there" setting, an interval and multiplier of
+// MAXDWORD with a constant, never returns under Wine.) A write gives up after writeLimit.
 COMMTIMEOUTS MakeTimeouts(std::chrono::milliseconds writeLimit);
 
 }  // namespace platform::win32

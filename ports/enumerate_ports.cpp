@@ -1,5 +1,7 @@
 #include "ports/enumerate_ports.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -27,6 +29,7 @@ constexpr const char kStandardPortId[] = "*PNP0500";
 constexpr const char kEnhancedPortId[] = "*PNP0501";
 constexpr const char kPortNameValue[] = "PORTNAME";
 constexpr const char kFriendlyNameValue[] = "FRIENDLYNAME";
+constexpr const char kSerialCommKey[] = "HARDWARE\\DEVICEMAP\\SERIALCOMM";
 constexpr int kFixedPortCount = 50;
 
 [[noreturn]] void RaiseWithCode(const char* format, uint32_t code) {
@@ -94,6 +97,33 @@ bool ReadProperty(IPortSystem& system, HDevInfo set, const SDevInfoData& device,
            FitsBuffer(value, kPropertyBufferSize);
 }
 
+// What Windows knows of a device beyond its names: the COM name the ports class gave it, and for
+// a USB adapter the identity in its own instance id or its parent's, and its manufacturer.
+void AddDeviceFacts(IPortSystem& system, HDevInfo set, const SDevInfoData& device,
+                    CPortInfo& entry) {
+    std::string portName;
+    if (system.GetDevicePortName(set, device, portName)) {
+        entry.m_strPortName = portName;
+    }
+    std::string id;
+    std::optional<platform::SUsbIdentity> usb;
+    if (system.GetDeviceInstanceId(set, device, id)) {
+        usb = UsbIdentityOfInstanceId(id);
+    }
+    if (!usb && system.GetParentInstanceId(set, device, id)) {
+        usb = UsbIdentityOfInstanceId(id);
+    }
+    if (!usb) {
+        return;
+    }
+    std::string manufacturer;
+    if (ReadProperty(system, set, device, EDeviceProperty::kManufacturer, manufacturer)) {
+        usb->strManufacturer = manufacturer;
+    }
+    entry.m_usb = *usb;
+    entry.m_bUsb = true;
+}
+
 void EnumInterfaceClass(IPortSystem& system, const SGuid& interfaceClass, CPortInfoArray& list) {
     HDevInfo handle = system.GetClassDevs(interfaceClass);
     if (handle == platform::kInvalidDevInfo) {
@@ -130,7 +160,9 @@ void EnumInterfaceClass(IPortSystem& system, const SGuid& interfaceClass, CPortI
                                  location) &&
                     location.rfind(platform::kUsbLocationPrefix, 0) == 0;
         if (bNamed) {
-            list.Add({devicePath, "", friendlyName, bUsb, description, ""});
+            CPortInfo entry{devicePath, "", friendlyName, bUsb, description, ""};
+            AddDeviceFacts(system, set.Get(), device, entry);
+            list.Add(entry);
         }
     }
 }
@@ -148,6 +180,36 @@ void AddOrReplaceByPortName(CPortInfoArray& list, const CPortInfo& entry) {
         }
     }
     list.Add(entry);
+}
+
+bool HasPortName(const CPortInfoArray& list, const std::string& portName) {
+    for (const CPortInfo& entry : list) {
+        if (entry.m_strPortName == portName) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool StartsWithNoCase(const std::string& text, const char* prefix) {
+    for (size_t i = 0; prefix[i] != '\0'; ++i) {
+        if (i >= text.size() || std::toupper(static_cast<unsigned char>(text[i])) != prefix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Four hex digits in lower case, or "" for anything else.
+std::string HexId(const std::string& digits) {
+    std::string id;
+    for (char c : digits) {
+        if (!std::isxdigit(static_cast<unsigned char>(c))) {
+            return {};
+        }
+        id += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return id.size() == 4 ? id : std::string();
 }
 
 void ShortenDescription(std::string& description) {
@@ -223,6 +285,51 @@ void EnumPortsWin9x(IPortSystem& system, CPortInfoArray& list) {
     }
 }
 
+void EnumPortsSerialComm(IPortSystem& system, CPortInfoArray& list) {
+    CRegKey key(system);
+    if (!key.Open(platform::kLocalMachine, kSerialCommKey)) {
+        return;  // no serial driver has made a port
+    }
+    std::string device;
+    std::string portName;
+    for (uint32_t index = 0; system.EnumValue(key.Get(), index, device, portName); ++index) {
+        if (!portName.empty() && !HasPortName(list, portName)) {
+            list.Add({Win32DevicePath(portName), portName, "", false, "", ""});
+        }
+    }
+}
+
+std::optional<platform::SUsbIdentity> UsbIdentityOfInstanceId(const std::string& id) {
+    const size_t first = id.find('\\');
+    const size_t second = first == std::string::npos ? first : id.find('\\', first + 1);
+    if (second == std::string::npos || id.find('\\', second + 1) != std::string::npos ||
+        first != 3 || !StartsWithNoCase(id, "USB")) {
+        return std::nullopt;
+    }
+    platform::SUsbIdentity usb;
+    const std::string hardware = id.substr(first + 1, second - first - 1);
+    for (size_t start = 0; start <= hardware.size();) {
+        const size_t end = std::min(hardware.find('&', start), hardware.size());
+        const std::string part = hardware.substr(start, end - start);
+        if (StartsWithNoCase(part, "VID_")) {
+            usb.strVendorId = HexId(part.substr(4));
+        } else if (StartsWithNoCase(part, "PID_")) {
+            usb.strProductId = HexId(part.substr(4));
+        } else if (StartsWithNoCase(part, "MI_")) {
+            return std::nullopt;
+        }
+        start = end + 1;
+    }
+    if (usb.strVendorId.empty() || usb.strProductId.empty()) {
+        return std::nullopt;
+    }
+    const std::string instance = id.substr(second + 1);
+    if (instance.find('&') == std::string::npos) {
+        usb.strSerialNumber = instance;
+    }
+    return usb;
+}
+
 void FinishPortList(CPortInfoArray& list) {
     for (int i = 0; i < list.GetSize(); ++i) {
         CPortInfo& entry = list[i];
@@ -239,7 +346,11 @@ void FinishPortList(CPortInfoArray& list) {
 void AddSystemNames(CPortInfoArray& list, IPortSystem& system) {
     for (int i = 0; i < list.GetSize(); ++i) {
         list[i].m_strStableName = system.GetStableName(list[i].m_strPath);
-        list[i].m_usb = system.GetUsbIdentity(list[i].m_strPath);
+        // Where the source itself found the identity (Windows), the system adds nothing.
+        const platform::SUsbIdentity usb = system.GetUsbIdentity(list[i].m_strPath);
+        if (usb != platform::SUsbIdentity{}) {
+            list[i].m_usb = usb;
+        }
     }
 }
 
@@ -251,6 +362,7 @@ void EnumerateSerialPorts(CPortInfoArray& list, IPortSystem& system) {
     }
     if (version.nMajorVersion >= 5) {
         EnumPortsSetupApi(system, list);
+        EnumPortsSerialComm(system, list);
     } else if (version.nPlatformId == platform::kPlatformWin32Nt) {
         EnumPortsNT4(list);
     } else {

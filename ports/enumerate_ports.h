@@ -4,6 +4,7 @@
 // Threads: user-interface thread (the port dialog is the only caller).
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -32,6 +33,16 @@ void EnumPortsNT4(CPortInfoArray& list);
 void EnumPortsWin9x(platform::IPortSystem& system, CPortInfoArray& list);
 void AddWin9xPortInstances(platform::IPortSystem& system, platform::HKey deviceKey, bool bUsb,
                            CPortInfoArray& list);
+// Beside the device-interface classes: every port a serial driver made, from the registry's
+// HARDWARE\DEVICEMAP\SERIALCOMM (virtual ports and Wine's mapped ones among them), appended as
+// its bare name where no entry has that port name yet. A system without the key adds nothing.
+void EnumPortsSerialComm(platform::IPortSystem& system, CPortInfoArray& list);
+
+// A USB device's identity in its instance id, USB\VID_0403&PID_6001\A50285BI: the ids as
+// lower-case hex, as Linux shows them, and the serial number where the device has one (an
+// instance Windows made up holds '&'). Nothing for another bus, or for one interface of a
+// composite device (&MI_00), whose parent is the device that carries the serial number.
+std::optional<platform::SUsbIdentity> UsbIdentityOfInstanceId(const std::string& id);
 
 // Fills empty friendly names and descriptions from what the source did give.
 void FinishPortList(CPortInfoArray& list);

@@ -1,5 +1,7 @@
 #include "ports/port_info.h"
 
+#include "ports/port_name.h"
+
 namespace ports {
 
 CPortInfoArray g_portList;
@@ -18,7 +20,11 @@ int FindPort(const CPortInfoArray& list, const std::string& path) {
         return found;
     }
     for (int i = 0; i < list.GetSize(); ++i) {
-        if (list[i].m_strPath == path || list[i].m_strStableName == path) {
+        // A port remembered by its COM name (\\.\COM5) is the device that the ports class
+        // named so, whatever path the device-interface class gives it.
+        const std::string& portName = list[i].m_strPortName;
+        if (list[i].m_strPath == path || list[i].m_strStableName == path ||
+            (!portName.empty() && Win32DevicePath(portName) == path)) {
             found = i;
         }
     }

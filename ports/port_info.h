@@ -48,8 +48,9 @@ private:
     std::vector<CPortInfo> m_entries;
 };
 
-// The index of the last entry that a port path names, by its device path or its stable name, so
-// that a port remembered under either is found; -1 when none does.
+// The index of the last entry that a port path names, by its device path, its stable name or
+// the device path of its port name (\\.\COM5), so that a port remembered under any of them is
+// found; -1 when none does.
 int FindPort(const CPortInfoArray& list, const std::string& path);
 
 // Lists the port the link is open on when the system did not report it (a pseudo-terminal, a

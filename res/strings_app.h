@@ -30,6 +30,8 @@ inline constexpr const char kPdfFileExtension[] = ".pdf";
 inline constexpr const char kPrintFailed[] = "The pages could not be printed.";
 inline constexpr const char kPreviewFailed[] = "The pages could not be drawn for the preview.";
 inline constexpr const char kPdfFailed[] = "The pages could not be made into a PDF.";
+// A result the status bar shows, in the trace (ZELKOR_TRACE) beside the frames.
+inline constexpr const char kTraceStatusBar[] = "status bar: %s";
 // The window title marks a book with changes that are not saved: "book.vq* - VQ7100".
 inline constexpr const char kModifiedMark[] = "*";
 

@@ -33,6 +33,7 @@ TEST(CommandLine, TakesThePortTheFileAndRefusesTheRest) {
          S("/dev/ttyUSB0"),
          S("book.vq")},
         {"port with =", {"--port=/dev/pts/3"}, true, S("/dev/pts/3"), {}},
+        {"port by its name", {"--port", "com5"}, true, S(R"(\\.\COM5)"), {}},
         {"file after --", {"--", "-odd.vq"}, true, {}, S("-odd.vq")},
         {"help", {"-h"}, true, {}, {}, true},
         {"long help", {"--help"}, true, {}, {}, true},

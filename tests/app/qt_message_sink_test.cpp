@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTest>
 #include <QTextDocument>
 #include <QThread>
@@ -43,6 +45,7 @@ public:
             }
             // How many lines the path took, as the label lays it out.
             m_nInformativeHeight = pInfo != nullptr ? pInfo->height() : 0;
+            m_nWidth = pBox->width();
             m_timer.stop();
             QTest::keyClick(pBox, m_key);
         });
@@ -56,6 +59,7 @@ public:
     QString m_strInformative;
     bool m_bInformativeBelow = false;
     int m_nInformativeHeight = 0;
+    int m_nWidth = 0;
     QMessageBox::Icon m_icon = QMessageBox::NoIcon;
 };
 
@@ -138,13 +142,25 @@ TEST(QtMessageSink, SubjectAndDetailAreShownUnderTheTextAsTheyStand) {
         request.detail = c.detail;
         EXPECT_EQ(platform::ShowMessage(request), EMsgAnswer::kOk);
         EXPECT_EQ(presser.m_strText, "File had a read error");
-        EXPECT_EQ(presser.m_strInformative, QString::fromLatin1(c.shown)) << c.subject;
+        EXPECT_EQ(presser.m_strInformative, QDir::toNativeSeparators(QString::fromLatin1(c.shown)))
+            << c.subject;
         EXPECT_EQ(presser.m_bInformativeBelow, *c.shown != '\0') << c.subject;
         if (!c.detail.empty()) {  // the path on one line, the reason on the next
             twoLines = twoLines != 0 ? twoLines : presser.m_nInformativeHeight;
             EXPECT_EQ(presser.m_nInformativeHeight, twoLines) << c.subject;
         }
     }
+}
+
+TEST(QtMessageSink, ABoxLeavesItsCaptionRoomBesideTheTitleBarsIconAndButtons) {
+    app::CQtMessageSink sink;
+    CBoxPresser presser(Qt::Key_Return);
+    const QString caption = QStringLiteral("A caption far longer than the text under it");
+    platform::ShowMessage({"Done.", caption.toStdString()});
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int titleBar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    EXPECT_GT(presser.m_nWidth, QFontMetrics(font).horizontalAdvance(caption) + 2 * titleBar);
 }
 
 }  // namespace

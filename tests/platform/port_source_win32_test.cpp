@@ -69,6 +69,12 @@ TEST(PortSourceWin32, RegistryKeysOpenListAndAnswerAsTheSystemHasThem) {
     EXPECT_EQ(product.find('\0'), std::string::npos);
     EXPECT_FALSE(source.QueryValue(current, "NoSuchValueAnywhere", product));
     EXPECT_EQ(source.GetLastError(), platform::kErrorFileNotFound);
+    std::string name0;
+    std::string data0;
+    EXPECT_TRUE(source.EnumValue(current, 0, name0, data0));
+    EXPECT_FALSE(name0.empty());
+    EXPECT_FALSE(source.EnumValue(current, 100000, name0, data0));
+    EXPECT_EQ(source.GetLastError(), platform::kErrorNoMoreItems);
     source.CloseKey(current);
     source.CloseKey(software);
 

@@ -76,7 +76,7 @@ TEST(SerialDeviceWin32, LineSettingsGiveTheGeneratorsDcbAndDropEveryHandshake) {
 
 TEST(SerialDeviceWin32, TimeoutsMaskQueuesAndPurgeAreTheLinesValues) {
     const COMMTIMEOUTS t = platform::win32::MakeTimeouts(1000ms);
-    EXPECT_EQ(t.ReadIntervalTimeout, 10u);
+    EXPECT_EQ(t.ReadIntervalTimeout, MAXDWORD) << "a read takes what is there and returns";
     EXPECT_EQ(t.ReadTotalTimeoutMultiplier, 0u);
     EXPECT_EQ(t.ReadTotalTimeoutConstant, 0u);
     EXPECT_EQ(t.WriteTotalTimeoutMultiplier, 0u);
@@ -121,6 +121,7 @@ TEST(SerialDeviceWin32, OpenErrorsAndLostLinesAreToldApartByTheirCodes) {
         {ERROR_BAD_COMMAND, EOpenFailure::kOther, true},
         {ERROR_DEVICE_NOT_CONNECTED, EOpenFailure::kOther, true},
         {ERROR_BROKEN_PIPE, EOpenFailure::kOther, true},
+        {ERROR_NOT_READY, EOpenFailure::kOther, true},
         {ERROR_INVALID_PARAMETER, EOpenFailure::kOther, false},
     };
     for (const auto& c : cases) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -431,6 +432,63 @@ TEST(EnumerateSerialPorts, EachEntryCarriesTheStableNameTheSystemKeeps) {
     EXPECT_EQ(list[1].m_strStableName, "/dev/serial/by-id/usb-FTDI-if01-port0");
     EXPECT_EQ(list[2].m_strStableName, "");
     EXPECT_EQ(list[0].m_strDescription, list[1].m_strDescription);  // told apart only so
+}
+
+// --- Windows: the registry's ports beside the classes, and a USB adapter's identity -------------
+
+TEST(UsbIdentityOfInstanceId, TakesIdsAndSerialFromAUsbDevicesInstanceIdOnly) {
+    using platform::SUsbIdentity;
+    const struct {
+        const char* pszId;
+        std::optional<SUsbIdentity> expected;
+    } cases[] = {
+        {R"(USB\VID_0403&PID_6001\A50285BI)", SUsbIdentity{"0403", "6001", "", "A50285BI"}},
+        {R"(USB\VID_10C4&PID_EA60\0001)", SUsbIdentity{"10c4", "ea60", "", "0001"}},
+        {R"(usb\vid_067b&pid_2303&rev_0300\5&2A3C4F&0&1)", SUsbIdentity{"067b", "2303", "", ""}},
+        {R"(USB\VID_2341&PID_8036&MI_00\6&3A7F9C2&0&0000)", std::nullopt},  // one interface
+        {R"(FTDIBUS\VID_0403+PID_6001+A50285BIA\0000)", std::nullopt},
+        {R"(ACPI\PNP0501\1)", std::nullopt},
+        {R"(USB\ROOT_HUB30\4&1B2C&0&0)", std::nullopt},
+        {R"(USB\VID_04O3&PID_6001\A1)", std::nullopt},
+        {R"(USB\VID_0403&PID_6001)", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ports::UsbIdentityOfInstanceId(c.pszId), c.expected) << c.pszId;
+    }
+}
+
+TEST(EnumerateSerialPorts, WindowsAddsTheRegistrysPortsAndEachAdaptersIdentity) {
+    CScriptedPortSystem system;
+    SScriptedDevice builtIn = NamedDevice(R"(\\?\acpi#pnp0501#1)", "Communications Port");
+    builtIn.portName = "COM1";
+    builtIn.instanceId = R"(ACPI\PNP0501\1)";
+    builtIn.parentInstanceId = R"(ACPI\PNP0A08\0)";
+    SScriptedDevice ftdi = NamedDevice(R"(\\?\ftdibus#vid_0403)", "USB Serial Port");
+    ftdi.portName = "COM5";
+    ftdi.instanceId = R"(FTDIBUS\VID_0403+PID_6001+A50285BIA\0000)";
+    ftdi.parentInstanceId = R"(USB\VID_0403&PID_6001\A50285BI)";
+    ftdi.manufacturer = "FTDI";
+    SScriptedDevice cdc = NamedDevice(R"(\\?\usb#vid_2341)", "USB Serial Device");
+    cdc.instanceId = R"(USB\VID_2341&PID_8036&MI_00\6&3A7F9C2&0&0000)";
+    cdc.parentInstanceId = R"(USB\VID_2341&PID_8036\5&1D0F&0&2)";
+    system.comPorts.devices = {builtIn, ftdi, cdc};
+    SScriptedKey& serialComm = system.localMachine.Add({"HARDWARE\\DEVICEMAP\\SERIALCOMM"});
+    serialComm.values = {{R"(\Device\Serial0)", "COM1"},
+                         {R"(\Device\VCP0)", "COM5"},
+                         {R"(\Device\com0com10)", "COM7"},
+                         {R"(\Device\Empty)", ""}};
+    CPortInfoArray list;
+    ASSERT_EQ(Enumerate(system, list), "");
+    ASSERT_EQ(list.GetSize(), 4);
+    EXPECT_EQ(list[0].m_strPortName, "COM1");
+    EXPECT_FALSE(list[0].m_bUsb);
+    EXPECT_EQ(list[1].m_usb, (platform::SUsbIdentity{"0403", "6001", "FTDI", "A50285BI"}));
+    EXPECT_TRUE(list[1].m_bUsb) << "the instance id tells USB where the location does not";
+    EXPECT_EQ(list[2].m_usb, (platform::SUsbIdentity{"2341", "8036", "", ""}));
+    // Known to the registry alone: listed by its bare name, opened by its device path.
+    EXPECT_EQ(list[3], Entry(R"(\\.\COM7)", "COM7", "COM7", false, "COM7"));
+    EXPECT_EQ(ports::FindPort(list, R"(\\.\COM5)"), 1) << "the port remembered by its name";
+    EXPECT_EQ(system.OpenHandles(), 0u);
 }
 
 TEST(FindPort, FindsThePortByEitherNameTheLastOfEqualOnes) {

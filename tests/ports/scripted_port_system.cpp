@@ -1,5 +1,6 @@
 #include "tests/ports/scripted_port_system.h"
 
+#include <iterator>
 #include <stdexcept>
 
 namespace testing_support {
@@ -83,23 +84,50 @@ bool CScriptedPortSystem::GetDeviceInterfaceDetail(HDevInfo set, const SDeviceIn
     return true;
 }
 
-bool CScriptedPortSystem::GetDeviceRegistryProperty(HDevInfo set, const SDevInfoData& device,
-                                                    EDeviceProperty property, std::string& value) {
+bool CScriptedPortSystem::Answer(HDevInfo set, const SDevInfoData& device,
+                                 std::optional<std::string> SScriptedDevice::*fact,
+                                 std::string& value) {
     ++m_nCalls;
     SScriptedClass* cls = ClassOf(set);
     if (cls == nullptr || device.nDevice >= cls->devices.size()) {
         return Fail(kErrorInvalidHandle);
     }
-    const SScriptedDevice& scripted = cls->devices[device.nDevice];
-    const std::optional<std::string>& answer =
-        property == EDeviceProperty::kFriendlyName ? scripted.friendlyName
-        : property == EDeviceProperty::kDeviceDesc ? scripted.description
-                                                   : scripted.location;
+    const std::optional<std::string>& answer = cls->devices[device.nDevice].*fact;
     if (!answer) {
         return Fail(kErrorInvalidData);
     }
     value = *answer;
     return true;
+}
+
+bool CScriptedPortSystem::GetDeviceRegistryProperty(HDevInfo set, const SDevInfoData& device,
+                                                    EDeviceProperty property, std::string& value) {
+    switch (property) {
+        case EDeviceProperty::kFriendlyName:
+            return Answer(set, device, &SScriptedDevice::friendlyName, value);
+        case EDeviceProperty::kDeviceDesc:
+            return Answer(set, device, &SScriptedDevice::description, value);
+        case EDeviceProperty::kLocationInformation:
+            return Answer(set, device, &SScriptedDevice::location, value);
+        case EDeviceProperty::kManufacturer:
+            break;
+    }
+    return Answer(set, device, &SScriptedDevice::manufacturer, value);
+}
+
+bool CScriptedPortSystem::GetDeviceInstanceId(HDevInfo set, const SDevInfoData& device,
+                                              std::string& id) {
+    return Answer(set, device, &SScriptedDevice::instanceId, id);
+}
+
+bool CScriptedPortSystem::GetParentInstanceId(HDevInfo set, const SDevInfoData& device,
+                                              std::string& id) {
+    return Answer(set, device, &SScriptedDevice::parentInstanceId, id);
+}
+
+bool CScriptedPortSystem::GetDevicePortName(HDevInfo set, const SDevInfoData& device,
+                                            std::string& name) {
+    return Answer(set, device, &SScriptedDevice::portName, name);
 }
 
 void CScriptedPortSystem::DestroyDeviceInfoList(HDevInfo set) {
@@ -157,6 +185,22 @@ bool CScriptedPortSystem::QueryValue(HKey key, const std::string& valueName, std
     if (it == scripted->values.end()) {
         return Fail(kErrorFileNotFound);
     }
+    data = it->second;
+    return true;
+}
+
+bool CScriptedPortSystem::EnumValue(HKey key, uint32_t index, std::string& name,
+                                    std::string& data) {
+    ++m_nCalls;
+    const SScriptedKey* scripted = KeyOf(key);
+    if (scripted == nullptr) {
+        return Fail(kErrorInvalidHandle);
+    }
+    if (index >= scripted->values.size()) {
+        return Fail(kErrorNoMoreItems);
+    }
+    auto it = std::next(scripted->values.begin(), static_cast<long>(index));
+    name = it->first;
     data = it->second;
     return true;
 }

@@ -19,6 +19,11 @@ struct SScriptedDevice {
     std::optional<std::string> description;
     std::optional<std::string> location;
     uint32_t nDetailError = 0;  // non-zero: the detail call fails with this code
+    // Windows' further facts of a device; a missing one is a failed call.
+    std::optional<std::string> instanceId{};
+    std::optional<std::string> parentInstanceId{};
+    std::optional<std::string> portName{};
+    std::optional<std::string> manufacturer{};
 };
 
 struct SScriptedClass {
@@ -71,15 +76,26 @@ public:
     bool GetDeviceRegistryProperty(platform::HDevInfo set, const platform::SDevInfoData& device,
                                    platform::EDeviceProperty property, std::string& value) override;
     void DestroyDeviceInfoList(platform::HDevInfo set) override;
+    bool GetDeviceInstanceId(platform::HDevInfo set, const platform::SDevInfoData& device,
+                             std::string& id) override;
+    bool GetParentInstanceId(platform::HDevInfo set, const platform::SDevInfoData& device,
+                             std::string& id) override;
+    bool GetDevicePortName(platform::HDevInfo set, const platform::SDevInfoData& device,
+                           std::string& name) override;
     std::string GetStableName(const std::string& devicePath) override;
     bool OpenKey(platform::HKey parent, const std::string& subKey, platform::HKey& key) override;
     bool EnumKey(platform::HKey key, uint32_t index, std::string& name) override;
     bool QueryValue(platform::HKey key, const std::string& valueName, std::string& data) override;
+    bool EnumValue(platform::HKey key, uint32_t index, std::string& name,
+                   std::string& data) override;
     void CloseKey(platform::HKey key) override;
 
 private:
     bool Fail(uint32_t code);
     SScriptedClass* ClassOf(platform::HDevInfo set);
+    // The scripted answer of one device, or a failure when the device has none.
+    bool Answer(platform::HDevInfo set, const platform::SDevInfoData& device,
+                std::optional<std::string> SScriptedDevice::*fact, std::string& value);
     const SScriptedKey* KeyOf(platform::HKey key);
 
     uint32_t m_nLastError = 0;

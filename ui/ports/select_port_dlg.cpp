@@ -150,13 +150,13 @@ QFormLayout* CSelectPortDlg::CreateDetails() {
     m_pUsbIdentity = new QLabel(this);
     widgets::SetControlId(m_pUsbIdentity, res::IDC_PORT_USB_IDENTITY);
     m_pUsbIdentity->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* details = new QFormLayout;
-    details->setContentsMargins(0, 0, 0, 0);
-    details->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    details->addRow(res::kSelectPortStableName, m_pStableName);
-    details->addRow(res::kSelectPortDescription, m_pDescription);
-    details->addRow(res::kSelectPortUsbIdentity, m_pUsbIdentity);
-    return details;
+    m_pDetails = new QFormLayout;
+    m_pDetails->setContentsMargins(0, 0, 0, 0);
+    m_pDetails->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    m_pDetails->addRow(res::kSelectPortStableName, m_pStableName);
+    m_pDetails->addRow(res::kSelectPortDescription, m_pDescription);
+    m_pDetails->addRow(res::kSelectPortUsbIdentity, m_pUsbIdentity);
+    return m_pDetails;
 }
 
 void CSelectPortDlg::LayOut(QLabel* pLabel, QPushButton* pRefresh, QPushButton* pCancel,
@@ -214,6 +214,7 @@ void CSelectPortDlg::FillPortList(std::string select) {
     }
     ports::AddPortInUse(ports::g_portList, m_strPortInUse);
     m_cbPort->clear();
+    bool bStableNames = false;
     for (int i = 0; i < ports::g_portList.GetSize(); ++i) {
         const ports::CPortInfo& entry = ports::g_portList[i];
         QStandardItem* pName = Cell(Text(entry.m_strFriendlyName), Text(entry.m_strPath));
@@ -221,12 +222,16 @@ void CSelectPortDlg::FillPortList(std::string select) {
         m_pLines->appendRow(
             {pName, Cell(ShortStableName(entry.m_strStableName), Text(entry.m_strStableName)),
              Cell(Text(entry.m_strDescription), {})});
+        bStableNames = bStableNames || !entry.m_strStableName.empty();
     }
+    ShowStableNames(bStableNames);
     // The opened list is as wide as its columns, even where that is wider than the box.
     int width = 0;
     for (int column = 0; column < kColumnCount; ++column) {
-        m_pLinesView->resizeColumnToContents(column);
-        width += m_pLinesView->columnWidth(column);
+        if (!m_pLinesView->isColumnHidden(column)) {
+            m_pLinesView->resizeColumnToContents(column);
+            width += m_pLinesView->columnWidth(column);
+        }
     }
     m_pLinesView->setMinimumWidth(width + 2 * m_pLinesView->frameWidth() +
                                   m_pLinesView->verticalScrollBar()->sizeHint().width());
@@ -234,6 +239,11 @@ void CSelectPortDlg::FillPortList(std::string select) {
     // may be.
     m_cbPort->setCurrentIndex(ports::FindPort(ports::g_portList, select));
     ShowDetails();
+}
+
+void CSelectPortDlg::ShowStableNames(bool bShow) {
+    m_pLinesView->setColumnHidden(kColumnStableName, !bShow);
+    m_pDetails->setRowVisible(m_pStableName, bShow);
 }
 
 void CSelectPortDlg::ShowDetails() {

@@ -56,6 +56,9 @@ private:
     void LayOut(QLabel* pLabel, QPushButton* pRefresh, QPushButton* pCancel, QFormLayout* pDetails);
     // select is a copy: it may come from the list that is filled anew.
     void FillPortList(std::string select);
+    // The stable name's column and row are there only where the system keeps such names
+    // (Linux's by-id links); Windows has none.
+    void ShowStableNames(bool bShow);
     void ShowDetails();
     // The port list's entry on the current line; null when no line is current.
     const ports::CPortInfo* CurrentPort() const;
@@ -65,6 +68,7 @@ private:
     QStandardItemModel* m_pLines = nullptr;
     QTreeView* m_pLinesView = nullptr;
     QPushButton* m_pOk = nullptr;
+    QFormLayout* m_pDetails = nullptr;
     QLabel* m_pStableName = nullptr;
     QLabel* m_pDescription = nullptr;
     QLabel* m_pUsbIdentity = nullptr;

@@ -2,9 +2,12 @@
 // scripted port systems.
 #include "ui/ports/select_port_dlg.h"
 
+#include <QTreeView>
+
 #include "tests/ui/ports/select_port_dlg_support.h"
 
 using ports::g_portList;
+using select_port_testing::MaybeScreenshot;
 using select_port_testing::SelectPortDlg;
 using testing_support::CScriptedPortSystem;
 using testing_support::SScriptedDevice;
@@ -230,6 +233,26 @@ TEST_F(SelectPortDlg, OpenPortIsListedWhenTheSystemDoesNotReportIt) {
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(dlg.m_strPortPath, "/dev/pts/7");
+}
+
+TEST_F(SelectPortDlg, OnWindowsTheRowsWindowsHasAndThePortInUseByItsComName) {
+    SScriptedDevice ftdi = Port(R"(\\?\ftdibus#vid_0403)", "USB Serial Port (COM5)");
+    ftdi.portName = "COM5";
+    ftdi.parentInstanceId = R"(USB\VID_0403&PID_6001\A50285BI)";
+    ftdi.manufacturer = "FTDI";
+    m_system.comPorts.devices = {Port(R"(\\?\acpi#pnp0501#1)", "Communications Port (COM1)"), ftdi};
+    CSelectPortDlg dlg(nullptr, &m_system);
+    dlg.m_strPortPath = R"(\\.\COM5)";  // remembered by its name, listed by its interface
+    Run(dlg, [&] {
+        QComboBox* combo = Combo(dlg);
+        EXPECT_EQ(combo->currentText(), "USB Serial Port (COM5)");
+        EXPECT_EQ(Control<QLabel>(dlg, res::IDC_PORT_USB_IDENTITY)->text(),
+                  "0403:6001, FTDI, A50285BI");
+        EXPECT_FALSE(Control<QLabel>(dlg, res::IDC_PORT_STABLE_NAME)->isVisible());
+        EXPECT_TRUE(qobject_cast<QTreeView*>(combo->view())->isColumnHidden(1));
+        MaybeScreenshot(&dlg, "select_port_windows");
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    });
 }
 
 }  // namespace
