@@ -399,6 +399,9 @@ TEST_F(FormEditing, WholeFormCheckKeepsTwoHighInAGroup) {
     EXPECT_EQ(Field(2)->text(), "");
     ASSERT_EQ(m_user.m_requests.size(), 1u);  // the question, naming what it empties
     EXPECT_EQ(m_user.m_requests[0].detail, "Group 1: Freq. 3 (70000.0 Hz)");
+    // Its buttons say what they do.
+    EXPECT_EQ(m_user.m_requests[0].yesText, "Switch");
+    EXPECT_EQ(m_user.m_requests[0].noText, "Cancel");
     m_form.OnCmdMsg(res::ID_EDIT_UNDO, true);  // the switch alone, as one step
     EXPECT_EQ(Field(2)->text(), "70000.0");
     EXPECT_FALSE(m_doc.Book()[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
@@ -413,7 +416,7 @@ TEST_F(FormEditing, WholeFormCheckReportsMixedFirstThenTooManyHigh) {
     }
     m_user.m_requests.clear();
     m_user.m_answers = {EMsgAnswer::kNo, EMsgAnswer::kYes};
-    SetGroups();  // No keeps the program and its type
+    SetGroups();  // Cancel keeps the program and its type
     EXPECT_EQ(Field(10)->text(), "70000.0");
     EXPECT_FALSE(m_doc.Book()[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
     SetGroups();
