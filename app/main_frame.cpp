@@ -131,7 +131,8 @@ void CMainFrame::CreateFileMenu() {
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     AddCommand(m_pFileMenu, res::ID_FILE_SAVE, res::kItemSave, res::kPromptSave)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddCommand(m_pFileMenu, res::ID_FILE_SAVE_AS, res::kItemSaveAs, res::kPromptSaveAs);
+    AddCommand(m_pFileMenu, res::ID_FILE_SAVE_AS, res::kItemSaveAs, res::kPromptSaveAs)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     AddCommand(m_pFileMenu, res::ID_FILE_IMPORT_CSV, res::kItemImportCsv, res::kPromptImportCsv);
     AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_CSV, res::kItemExportCsv, res::kPromptExportCsv);
     AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_PDF, res::kItemExportPdf, res::kPromptExportPdf);
@@ -144,7 +145,8 @@ void CMainFrame::CreateFileMenu() {
     m_pFileMenu->addSeparator();
     CreateRecentFileItems();
     m_pExitSeparator = m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, res::ID_APP_EXIT, res::kItemExit, res::kPromptExit);
+    AddCommand(m_pFileMenu, res::ID_APP_EXIT, res::kItemExit, res::kPromptExit)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void CMainFrame::CreateRecentFileItems() {

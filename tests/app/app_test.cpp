@@ -76,7 +76,7 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         {0, 57600, "&New\tCtrl+N", "Create a new document", true},
         {0, 57601, "&Open...\tCtrl+O", "Open an existing document", true},
         {0, 57603, "&Save\tCtrl+S", "Save the active document", true},
-        {0, 57604, "Save &As...", "Save the active document with a new name", true},
+        {0, 57604, "Save &As...\tCtrl+Shift+S", "Save the active document with a new name", true},
         {0, 32790, "&Import CSV...", "Make a new document of the programs in a CSV file", true},
         {0, 32791, "&Export CSV...", "Write all 2000 programs to a CSV file", true},
         {0, 32795, "Export P&DF...", "Write the printed pages to a PDF file", true},
@@ -84,17 +84,17 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         {0, 57609, "Print Pre&view", "Display full pages", true},
         {0, 57606, "P&rint Setup...", "Change the printer and printing options", true},
         {0, 57616, "Recent File", "Open this document", false},
-        {0, 57665, "E&xit", "Quit the application; prompts to save documents", true},
+        {0, 57665, "E&xit\tCtrl+Q", "Quit the application; prompts to save documents", true},
         {1, 57643, "&Undo\tCtrl+Z", "Take back the last change of the book", false},
         {1, 57644, "&Redo\tCtrl+Y", "Make the change that was taken back again", false},
-        {1, 32792, "Cu&t Program", "Put the program on display on the Clipboard and delete it",
-         true},
-        {1, 32793, "&Copy Program", "Put the program on display on the Clipboard", true},
-        {1, 32794, "&Paste Program",
+        {1, 32792, "Cu&t Program\tCtrl+X",
+         "Put the program on display on the Clipboard and delete it", true},
+        {1, 32793, "&Copy Program\tCtrl+C", "Put the program on display on the Clipboard", true},
+        {1, 32794, "&Paste Program\tCtrl+V",
          "Put the Clipboard's programs in place of the program on display and those after it",
          true},
         {1, 32775, "&Insert Program", "Insert a record at a given  location", true},
-        {1, 32777, "Reorder Programs", "Reorder the programs", true},
+        {1, 32777, "Re&order Programs", "Reorder the programs", true},
         {2, 59393, "&Status Bar", "Show or hide the status bar", true},
         {3, 32773, "&Delete Program", "Delete the currently displayed program.", true},
         {3, 32774, "&Test Connection", "Test the serial connection. ", true},
@@ -104,7 +104,7 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         {4, 57664, "&About VQ7100 Config...",
          "Display program information, version number and copyright", true},
     };
-    const char* titles[] = {"&File", "&Edit", "&View", "Tools", "&Help"};
+    const char* titles[] = {"&File", "&Edit", "&View", "&Tools", "&Help"};
     for (int menu = 0; menu < 5; ++menu) {
         EXPECT_EQ(Frame().Menu(menu)->title(), QString::fromLatin1(titles[menu]));
     }
@@ -143,11 +143,20 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
     // Not the form's scroll area itself: Tab from the last field comes round to the first
     // control without stopping on it.
     EXPECT_EQ(Frame().ViewScroller()->focusPolicy(), Qt::NoFocus);
-    for (int nMenu : {0, 1}) {
+    for (int nMenu : {0, 1, 3}) {
         Frame().Menu(nMenu)->popup(QPoint(0, 0));
-        MaybeScreenshot(Frame().Menu(nMenu), nMenu == 0 ? "file_menu" : "edit_menu");
+        MaybeScreenshot(Frame().Menu(nMenu),
+                        QStringList{"file_menu", "edit_menu", "", "tools_menu"}[nMenu]);
         Frame().Menu(nMenu)->hide();
     }
+    // Alt+T opens Tools wherever the focus is, and types nothing into the Jump field.
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    auto* pJump = widgets::FindControlAs<QLineEdit>(m_app.Form(), 1008);
+    QTest::keyClick(pJump, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(pJump->text(), "");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Frame().Menu(3)->isVisible(); }, 2000));
+    Frame().Menu(3)->hide();
 }
 
 TEST_F(Application, ToolbarHasEightButtonsInOrderWithTooltips) {
@@ -732,6 +741,23 @@ TEST_F(EditAndPrint, FileDialogsShowTheirColumnsWhole) {
         pDialog->reject();
     });
     EXPECT_EQ(m_app.CZelkorConfigApp::PromptOpenPath(), std::nullopt);
+}
+
+// Closing with edits on the form asks once: Save keeps them in the file, Discard drops them.
+TEST_F(Application, ClosingWithEditsOnTheFormAsksOnce) {
+    for (const EMsgAnswer answer : {EMsgAnswer::kSave, EMsgAnswer::kDiscard}) {
+        const bool bSave = answer == EMsgAnswer::kSave;
+        Start();
+        QTest::keyClicks(m_app.Form()->FrequencyField(0), "1234");
+        m_messages.Clear();
+        m_messages.QueueAnswer(answer);
+        m_app.m_paths = {m_dir.File("kept.vq")};
+        EXPECT_TRUE(Frame().close());
+        EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"Save changes to Untitled?"});
+        EXPECT_EQ(m_app.Document()->Book()[0].m_freq[0], bSave ? 12340u : 0u);
+        EXPECT_EQ(m_app.Form()->FieldText(0), bSave ? "1234.0" : "");
+        Exit();
+    }
 }
 
 }  // namespace

@@ -124,7 +124,7 @@ void CZelkorForm::OnCutProgram() {
         return;
     }
     OnCopyProgram();
-    OnDeleteProgram();
+    ClearProgramOnDisplay(res::kStepCutProgram);
 }
 
 void CZelkorForm::OnPasteProgram() {

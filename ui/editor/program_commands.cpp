@@ -28,6 +28,8 @@ void CZelkorForm::OnInsertProgram() {
         return;
     }
     CInsertProgramDlg dialog(this);
+    // Where the user is is where a program is most likely wanted.
+    dialog.m_nProgramNumber = static_cast<unsigned int>(m_pDoc->Current() + 1);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -62,6 +64,7 @@ void CZelkorForm::OnReorderPrograms() {
     auto pOrder = std::make_unique<model::CProgramBook>();
     pDialog->m_workBook = m_pDoc->Book();
     pDialog->m_pTargetBook = pOrder.get();
+    pDialog->m_nInitialRow = m_pDoc->Current();
     if (pDialog->exec() != QDialog::Accepted) {
         return;
     }
@@ -76,12 +79,16 @@ void CZelkorForm::OnReorderPrograms() {
 }
 
 void CZelkorForm::OnDeleteProgram() {
+    ClearProgramOnDisplay(res::kStepDeleteProgram);
+}
+
+void CZelkorForm::ClearProgramOnDisplay(const char* stepName) {
     if (m_pDoc == nullptr) {
         return;
     }
     // A change of the book like any other: the book is then modified and Undo takes it back.
     const int current = m_pDoc->Current();
-    m_pDoc->ChangeBook(platform::FormatText(res::kStepDeleteProgram, current + 1), current, 1,
+    m_pDoc->ChangeBook(platform::FormatText(stepName, current + 1), current, 1,
                        [current](model::CProgramBook& book, int16_t&) {
                            book[current].Clear();
                            return true;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -15,7 +16,10 @@
 #include "res/ids_dialogs.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
+#include "tests/ui/screenshot.h"
 #include "ui/editor/book_history.h"
+#include "ui/editor/list_ctrl_ex.h"
+#include "ui/editor/reorder_dlg.h"
 #include "ui/editor/zelkor_form.h"
 #include "widgets/control_ids.h"
 
@@ -78,6 +82,7 @@ TEST_F(BookHistory, EachChangeIsOneStepThatUndoTakesBackAndRedoMakesAgain) {
          },
          "&Undo Change Type of Program 5\tCtrl+Z"},
         {6, [this] { Run(res::ID_DELETE_PROGRAM); }, "&Undo Delete Program 7\tCtrl+Z"},
+        {7, [this] { Run(res::ID_CUT_PROGRAM); }, "&Undo Cut Program 8\tCtrl+Z"},
         {0,
          [this] {
              QTimer::singleShot(0, &m_form, [] {
@@ -159,6 +164,41 @@ TEST_F(BookHistory, KeepsAHundredStepsOfWhatChangedAndFollowsTheSavedState) {
     EXPECT_TRUE(m_doc.IsModified());  // the saved state has gone from the history
     ASSERT_TRUE(m_doc.OnOpenDocument(dir.File("book.vq")));
     EXPECT_FALSE(History().CanUndo() || History().CanRedo() || m_doc.IsModified());
+}
+
+// Insert and Reorder open on the program on display; Reorder keeps it selected and in view, Up
+// or Down disabled at its end.
+TEST_F(BookHistory, ProgramDialogsOpenOnTheProgramOnDisplay) {
+    const std::tuple<int, int, int> cases[] = {
+        {700, 0, 700}, {1, res::IDC_UP, 0}, {1998, res::IDC_DOWN, 1999}};
+    for (const auto& [shown, button, row] : cases) {
+        Show(shown);
+        QTimer::singleShot(0, &m_form, [shown] {
+            QWidget* pDialog = QApplication::activeModalWidget();
+            EXPECT_EQ(widgets::FindControlAs<QLineEdit>(pDialog, res::IDC_PROGRAM_NUMBER)->text(),
+                      QString::number(shown + 1));
+            static_cast<QDialog*>(pDialog)->reject();
+        });
+        Run(res::ID_INSERT_PROGRAM);
+        QTimer::singleShot(0, &m_form, [shown, button, row] {
+            auto* pDialog = qobject_cast<ui::CReorderDlg*>(QApplication::activeModalWidget());
+            auto find = [pDialog](int nID) {
+                return widgets::FindControlAs<QPushButton>(pDialog, nID);
+            };
+            if (button != 0) {
+                find(button)->click();
+            }
+            ui::CListCtrlEx* pList = pDialog->List();
+            const QModelIndex index = pList->model()->index(row, 2);
+            EXPECT_EQ(pList->selectionModel()->selectedRows(2), QModelIndexList{index});
+            EXPECT_TRUE(pList->viewport()->rect().intersects(pList->visualRect(index)));
+            EXPECT_EQ(find(res::IDC_UP)->isEnabled(), row != 0);
+            EXPECT_EQ(find(res::IDC_DOWN)->isEnabled(), row != 1999);
+            testing_support::MaybeScreenshot(pDialog, QStringLiteral("reorder_on_%1").arg(shown));
+            pDialog->reject();
+        });
+        Run(res::ID_REORDER_PROGRAMS);
+    }
 }
 
 }  // namespace
