@@ -45,6 +45,8 @@ public:
     bool RunPrintDialog(QPrinter& printer) override {
         ++m_nPrintDialogs;
         printer.setOutputFileName(QString::fromStdString(m_strPrintTo));
+        printer.setPrintRange(m_printRange);
+        printer.setPageRanges(m_pageRanges);
         return !m_strPrintTo.empty();
     }
     void RunPrintPreview(QPrintPreviewDialog& dialog) override {
@@ -58,6 +60,9 @@ public:
     std::vector<std::string> m_suggested;
     int m_nAboutBoxes = 0;
     int m_nPrintDialogs = 0;
+    // What the print dialog chose.
+    QPrinter::PrintRange m_printRange = QPrinter::AllPages;
+    QPageRanges m_pageRanges;
     int m_nPreviewPages = 0;
     std::string m_strPrintTo;
 };
