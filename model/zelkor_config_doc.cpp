@@ -95,12 +95,16 @@ bool CZelkorConfigDoc::SaveModified() {
     const auto answer = platform::ShowMessage(
         {ReplaceFirst(res::kAskToSave, name), platform::ApplicationTitle(),
          platform::EMsgIcon::kWarning, platform::EMsgButtons::kSaveDiscardCancel});
+    // The answer covers the form's edits too: they are kept or dropped without a second
+    // question.
     switch (answer) {
         case platform::EMsgAnswer::kSave:
         case platform::EMsgAnswer::kYes:
+            CommitViews(res::kCommitKeep);
             return OnFileSave();
         case platform::EMsgAnswer::kDiscard:
         case platform::EMsgAnswer::kNo:
+            CommitViews(res::kCommitDrop);
             return true;
         default:
             return false;
@@ -172,11 +176,11 @@ bool CZelkorConfigDoc::Serialize(const std::string& path, bool bLoading) {
                     : SaveBookToPath(m_book, path, platform::EFileKinds::kRegularOnly);
 }
 
-void CZelkorConfigDoc::CommitViews() {
+void CZelkorConfigDoc::CommitViews(uintptr_t how) {
     // Copy the list: a view may go away while it answers.
     const auto views = m_views;
     for (IDocView* pView : views) {
-        pView->SendMessage(res::WM_COMMITPROGRAM, 0, 0);
+        pView->SendMessage(res::WM_COMMITPROGRAM, how, 0);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/program_book.h"
+#include "res/notifications.h"
 
 namespace model {
 
@@ -108,8 +109,9 @@ public:
     // Commits the views' pending edits, then loads the book from the path or stores it there.
     bool Serialize(const std::string& path, bool bLoading);
     // Sends WM_COMMITPROGRAM to every view: the form offers its pending edits for commit, so
-    // that what is read from the book next is what the user sees.
-    void CommitViews();
+    // that what is read from the book next is what the user sees; how is res::kCommitAsk,
+    // kCommitKeep or kCommitDrop.
+    void CommitViews(uintptr_t how = res::kCommitAsk);
 
     // The book and the program on display (index 0 to 1999), to read. Only the document and its
     // history write them, through the calls below.
