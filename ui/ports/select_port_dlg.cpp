@@ -16,8 +16,10 @@
 
 #include "platform/message_box.h"
 #include "platform/port_source.h"
+#include "platform/text_format.h"
 #include "ports/enumerate_ports.h"
 #include "ports/port_info.h"
+#include "ports/port_name.h"
 #include "res/ids_ports.h"
 #include "res/strings.h"
 #include "widgets/control_ids.h"
@@ -110,7 +112,7 @@ void CSelectPortDlg::CreatePortBox() {
     m_cbPort->setEditable(true);
     m_cbPort->setAccessibleName(QString::fromLatin1(res::kAccPortCombo));
     m_cbPort->lineEdit()->setAccessibleName(QString::fromLatin1(res::kAccPortCombo));
-    // Typed text is never taken as a choice, so it must not turn into a line either.
+    // Typed text is read on OK (a port the list does not show), but never turns into a line.
     m_cbPort->setInsertPolicy(QComboBox::NoInsert);
     // Nor may it pick a line: Qt would select a line whose name matches the typed text (on Enter
     // or focus loss, and through the completer), yet only a line the user chose counts.
@@ -271,11 +273,39 @@ void CSelectPortDlg::ShowDetails() {
 
 void CSelectPortDlg::OnOK() {
     m_strStableName.clear();
-    if (const ports::CPortInfo* pChosen = CurrentPort()) {
+    const ports::CPortInfo* pChosen = CurrentPort();
+    const QString typed = m_cbPort->currentText().trimmed();
+    // The box shows the chosen line's name until the user types over it.
+    if (pChosen == nullptr || typed != Text(pChosen->m_strFriendlyName)) {
+        if (!typed.isEmpty() && !TakeTypedPort(typed.toStdString())) {
+            return;
+        }
+    } else {
         m_strPortPath = pChosen->m_strPath;
         m_strStableName = pChosen->m_strStableName;
     }
     accept();
+}
+
+bool CSelectPortDlg::TakeTypedPort(const std::string& typed) {
+    const ports::STypedPort port = ports::ReadTypedPort(typed);
+    // A listed port typed by its path is that line, with its stable name.
+    if (const int entry = ports::FindPort(ports::g_portList, port.strPath); entry >= 0) {
+        m_strPortPath = ports::g_portList[entry].m_strPath;
+        m_strStableName = ports::g_portList[entry].m_strStableName;
+        return true;
+    }
+    if (port.strWhyNot.empty()) {
+        m_strPortPath = port.strPath;
+        return true;
+    }
+    platform::SMessageRequest refusal{platform::FormatText(res::kTypedPortRefused, typed.c_str()),
+                                      platform::ApplicationTitle(), platform::EMsgIcon::kWarning};
+    refusal.detail = port.strWhyNot;
+    platform::ShowMessage(refusal);
+    m_cbPort->setFocus(Qt::OtherFocusReason);
+    m_cbPort->lineEdit()->selectAll();
+    return false;
 }
 
 }  // namespace ui
