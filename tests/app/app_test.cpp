@@ -151,7 +151,8 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
     }
     // Alt+T opens Tools wherever the focus is, and types nothing into the Jump field.
     Frame().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     auto* pJump = widgets::FindControlAs<QLineEdit>(m_app.Form(), 1008);
     QTest::keyClick(pJump, Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(pJump->text(), "");
@@ -370,23 +371,27 @@ TEST_F(Application, FirstStartWritesAnEmptyPortPath) {
     EXPECT_EQ(settings.value(QStringLiteral("Config/Port Path")).toString(), "");
 }
 
-TEST_F(Application, RememberedPortThatIsGoneIsReportedAndForgotten) {
-    RememberPort(m_dir.File("ttyGone"));
+// The adapter may be plugged in later: the port is kept, and nobody asked for it yet.
+TEST_F(Application, RememberedPortThatIsGoneIsKeptAndToldInTheStatusBar) {
+    const std::string gone = m_dir.File("ttyGone");
+    RememberPort(gone);
     Start();
     EXPECT_FALSE(m_app.m_link.IsOpen());
-    EXPECT_EQ(m_app.m_portSetting.PortPath(), "");
-    EXPECT_EQ(m_messages.Count(), 1u);  // the serial layer's own report, nothing more
+    EXPECT_EQ(m_app.m_portSetting.PortPath(), gone);
+    EXPECT_EQ(m_messages.Count(), 0u);
+    EXPECT_EQ(Frame().MessagePaneText().toStdString(),
+              "Port " + gone + " is not there; Test Connection or Load Device tries it again");
     Exit();
-    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString(), "");
+    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString().toStdString(), gone);
 }
 
 TEST_F(Application, DocumentIsProcessedBeforeThePort) {
     RememberPort(m_dir.File("ttyGone"));
     testing_support::WriteAll(m_dir.File("bad.vq"), {0, 0, 0, 1});
     Start({QString::fromStdString(m_dir.File("bad.vq"))});
-    // The document's message came first; the port was tried after it, with the window up.
+    // The document's message came first; the port was tried after it, quietly (it is not there).
     const auto texts = m_messages.Texts();
-    ASSERT_EQ(texts.size(), 2u);
+    ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], "File has a bad format");
     EXPECT_FALSE(m_app.m_link.IsOpen());
 }

@@ -280,6 +280,7 @@ TEST_F(ReorderDialog, UpOnTheFirstAndDownOnTheLastRowChangeNothing) {
 }
 
 TEST_F(ReorderDialog, UpOrDownWithoutASelectionAsksForOne) {
+    m_pDlg->List()->clearSelection();  // it opens on a selected program
     Click(res::IDC_UP);
     Click(res::IDC_DOWN);
     EXPECT_EQ(m_messages.Texts(),
