@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <filesystem>
 
+#include "devlink/device_link.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
 #include "tests/app/app_test_support.h"
@@ -21,6 +22,7 @@ using app_testing::EditAndPrint;
 using app_testing::ExpectFileMessage;
 using app_testing::RememberPort;
 using app_testing::Settings;
+using testing_support::MaybeScreenshot;
 
 // The far end of a pseudo-terminal, so that the program has a real port to open.
 class CPseudoTerminal {
@@ -54,6 +56,31 @@ TEST_F(Application, RememberedPortIsOpenedAgainAndKept) {
     EXPECT_FALSE(m_app.m_link.IsOpen());
     EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString().toStdString(),
               pty.Path());
+}
+
+// A remembered port not there or busy at start: told in the status bar, kept, tried again by a
+// device command, which names it when it fails.
+TEST_F(Application, RememberedPortNotThereOrBusyAtStartIsKeptAndTriedAgain) {
+    CPseudoTerminal pty;
+    devlink::CDeviceLink other;
+    other.SetPortPath(pty.Path());
+    ASSERT_TRUE(other.Open());
+    for (const auto& [port, status] :
+         {std::pair{m_dir.File("ttyUSB0"),
+                    " is not there; Test Connection or Load Device tries it again"},
+          std::pair{pty.Path(), " is in use by another program"}}) {
+        RememberPort(port);
+        m_messages.Clear();
+        Start();
+        EXPECT_EQ(Frame().MessagePaneText().toStdString(), "Port " + port + status);
+        MaybeScreenshot(&Frame(), "port_at_start");
+        Command(res::ID_TEST_CONNECTION).trigger();
+        ASSERT_EQ(m_messages.Count(), 1u);
+        EXPECT_EQ(m_messages.Requests()[0].subject, port);
+        Exit();
+        EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString().toStdString(),
+                  port);
+    }
 }
 
 TEST_F(Application, PortNamedOnTheCommandLineIsUsedButNotRemembered) {
@@ -164,6 +191,39 @@ TEST_F(EditAndPrint, PrintedPagesHoldTheProgramsThatHaveFrequencies) {
                          qgetenv("ZELKOR_SCREENSHOT_DIR").toStdString() + "/print_page'")
                             .c_str());
         EXPECT_EQ(status, 0);
+    }
+}
+
+// The print dialog's choice is printed, each page numbered as in the whole; Export PDF... tells.
+TEST_F(EditAndPrint, PrintsThePagesThePrintDialogChose) {
+    for (int i = 0; i < 2000; i += 5) {
+        Store(i, false, {{0, 500000u + static_cast<uint32_t>(i)}, {1, 123}, {2, 4567}});
+    }
+    const std::string pdf = m_dir.File("all.pdf");
+    m_app.m_paths.push_back(pdf);
+    Choose(res::ID_FILE_EXPORT_PDF);
+    const std::string all = PdfText(pdf);
+    const int n = static_cast<int>(std::count(all.begin(), all.end(), '\f'));
+    EXPECT_EQ(Frame().MessagePaneText().toStdString(),
+              "Exported " + std::to_string(n) + " pages to " + pdf);
+    // From, to (0: the current page), the program on display, the pages printed.
+    const std::tuple<int, int, int, std::vector<int>> cases[] = {
+        {2, 3, 0, {2, 3}}, {n, n + 5, 0, {n}}, {0, 0, 1995, {n}}, {n + 1, n + 2, 0, {}}};
+    for (const auto& [from, to, displayed, printed] : cases) {
+        m_app.m_strPrintTo = m_dir.File("printed" + std::to_string(from) + ".pdf");
+        m_app.m_printRange = from == 0 ? QPrinter::CurrentPage : QPrinter::PageRange;
+        m_app.m_pageRanges = {};
+        m_app.m_pageRanges.addRange(std::max(from, 1), std::max(to, 1));
+        Display(displayed);
+        Choose(res::ID_FILE_PRINT);
+        EXPECT_EQ(m_messages.Texts(),
+                  std::vector<std::string>(printed.empty(), res::kPrintNoPageInRange));
+        const std::string text = printed.empty() ? "" : PdfText(m_app.m_strPrintTo);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), std::ssize(printed)) << from;
+        for (int page : printed) {
+            EXPECT_NE(text.find("Page " + std::to_string(page) + " of " + std::to_string(n)),
+                      std::string::npos);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "devlink/port_setting.h"
 #include "editor/program_check.h"
 #include "model/zelkor_config_doc.h"
 #include "platform/message_box.h"
@@ -43,6 +44,10 @@ void CFormDeviceCommands::OnTestConnection() {
 }
 
 bool CFormDeviceCommands::PortChosen() const {
+    // A port that was not there at start, or whose line went, may be back: it is tried again.
+    if (m_pPortSetting != nullptr && !m_pPortSetting->PortPath().empty()) {
+        return m_pPortSetting->OpenForUse();
+    }
     // Without an open port the system would only complain of a bad handle.
     if (m_pLink->IsOpen()) {
         return true;
@@ -97,11 +102,23 @@ void CFormDeviceCommands::RunUpload(upload::CUploadJob& job, const QString& strD
     // What the status bar said of an earlier upload is not true of this one.
     emit StatusMessage(QString());
     CUploadProgressDlg dlg(m_pOwner->window(), &job, m_pLink);
+    m_pRunning = &dlg;
     dlg.DoModal();
+    m_pRunning = nullptr;
     const upload::EUploadEnd end = job.End();
     emit StatusMessage(end == upload::EUploadEnd::kConfirmed
                            ? strDone
                            : QString::fromLatin1(UnconfirmedUploadText(end)));
+}
+
+bool CFormDeviceCommands::UploadRunning() const {
+    return !m_pRunning.isNull();
+}
+
+void CFormDeviceCommands::CancelUpload() {
+    if (m_pRunning != nullptr) {
+        static_cast<QDialog*>(m_pRunning.data())->reject();  // the dialog's Cancel
+    }
 }
 
 }  // namespace ui

@@ -8,13 +8,15 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
 
 namespace devlink {
 class CDeviceLink;
-}
+class CPortSetting;
+}  // namespace devlink
 
 namespace model {
 class CZelkorConfigDoc;
@@ -28,6 +30,8 @@ class QWidget;
 
 namespace ui {
 
+class CUploadProgressDlg;
+
 class CFormDeviceCommands : public QObject {
     Q_OBJECT
 
@@ -40,6 +44,13 @@ public:
     // application's, not owned).
     void SetDocument(model::CZelkorConfigDoc* pDoc) { m_pDoc = pDoc; }
     void SetLink(devlink::CDeviceLink* pLink) { m_pLink = pLink; }
+    // The port in use (the application's, not owned; null where none is chosen in the window):
+    // a port that is not open is opened again before a command gives up.
+    void SetPortSetting(devlink::CPortSetting* pPortSetting) { m_pPortSetting = pPortSetting; }
+    // An upload runs (its progress dialog is open).
+    bool UploadRunning() const;
+    // Stops the upload that runs, as its Cancel button does; nothing when none runs.
+    void CancelUpload();
 
     void OnTestConnection();
     void OnLoadDevice();
@@ -50,7 +61,8 @@ signals:
     void StatusMessage(const QString& text);
 
 private:
-    // True when the link has a port open; otherwise tells the user how to choose one.
+    // True when the link has a port open, opened again if need be; otherwise the user has been
+    // told why (how to choose a port, or why it did not open).
     bool PortChosen() const;
     // Allocates the job's data, offers the save prompt and checks the count programs from
     // nFirst on that will be sent; false (the user told why) when nothing may go.
@@ -63,6 +75,8 @@ private:
     std::function<void()> m_fnSaveCurrentProgram;
     model::CZelkorConfigDoc* m_pDoc = nullptr;
     devlink::CDeviceLink* m_pLink = nullptr;
+    devlink::CPortSetting* m_pPortSetting = nullptr;
+    QPointer<CUploadProgressDlg> m_pRunning;
 };
 
 }  // namespace ui
