@@ -90,6 +90,7 @@ void CZelkorForm::SetDocument(model::CZelkorConfigDoc* pDoc) {
 
 void CZelkorForm::SetDevice(devlink::CDeviceLink* pLink, devlink::CPortSetting* pPortSetting) {
     m_pDeviceCommands->SetLink(pLink);
+    m_pDeviceCommands->SetPortSetting(pPortSetting);
     m_pPortSetting = pPortSetting;
 }
 
@@ -621,11 +622,13 @@ bool CZelkorForm::SwitchToGroupsEmptying() {
         return false;
     }
     const int current = m_pDoc->Current();
-    if (platform::ShowMessage({platform::FormatText(res::kMsgSwitchEmpties, current + 1),
-                               platform::ApplicationTitle(), platform::EMsgIcon::kQuestion,
-                               platform::EMsgButtons::kYesNo, true, std::string(),
-                               editor::DescribeEmptied(check, texts)}) !=
-        platform::EMsgAnswer::kYes) {
+    platform::SMessageRequest question{platform::FormatText(res::kMsgSwitchEmpties, current + 1),
+                                       platform::ApplicationTitle(), platform::EMsgIcon::kQuestion,
+                                       platform::EMsgButtons::kYesNo};
+    question.detail = editor::DescribeEmptied(check, texts);
+    question.yesText = res::kSwitchButton;
+    question.noText = res::kCancelButton;
+    if (platform::ShowMessage(question) != platform::EMsgAnswer::kYes) {
         m_nProgramType = 0;
         UpdateData(false);
         return true;
@@ -665,6 +668,14 @@ void CZelkorForm::OnUploadCurrentProgram() {
     m_pDeviceCommands->OnUploadCurrentProgram();
 }
 
+bool CZelkorForm::UploadRunning() const {
+    return m_pDeviceCommands->UploadRunning();
+}
+
+void CZelkorForm::CancelUpload() {
+    m_pDeviceCommands->CancelUpload();
+}
+
 intptr_t CZelkorForm::SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) {
     if (nMsg == res::WM_COMMITPROGRAM) {
         return OnCommitProgram(wParam, lParam);
@@ -672,8 +683,16 @@ intptr_t CZelkorForm::SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lPar
     return 0;
 }
 
-intptr_t CZelkorForm::OnCommitProgram(uintptr_t /*wParam*/, intptr_t /*lParam*/) {
-    SaveCurrentProgram();
+intptr_t CZelkorForm::OnCommitProgram(uintptr_t wParam, intptr_t /*lParam*/) {
+    if (wParam == res::kCommitAsk) {
+        SaveCurrentProgram();
+    } else if (wParam == res::kCommitKeep && m_pDoc != nullptr) {
+        CheckFocusedField();
+        if (m_bProgramModified) {
+            CommitFields();
+        }
+    }
+    // Whatever was kept, the fields now show the stored program; dropped edits are gone.
     ShowProgram();
     return 0;
 }

@@ -74,6 +74,9 @@ public:
     void OnTestConnection();
     void OnLoadDevice();
     void OnUploadCurrentProgram();
+    // An upload runs; CancelUpload stops it as the progress dialog's Cancel does.
+    bool UploadRunning() const;
+    void CancelUpload();
 
     // model::IDocView
     intptr_t SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) override;
@@ -174,6 +177,8 @@ private:
     // Yes stores the type and the program without them as one step, No keeps the program and
     // its type. False (nothing done) when the switch empties nothing.
     bool SwitchToGroupsEmptying();
+    // Empties the program on display as one step named by stepName ("Delete Program %d").
+    void ClearProgramOnDisplay(const char* stepName);
     // The type switch of the program on display: one step when it holds frequencies.
     void StoreProgramType(bool bGroups);
     void SetProgramModified(bool bModified);

@@ -12,12 +12,15 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
 #include "app/main_frame.h"
 #include "app/qt_notify_dispatcher.h"
+#include "app/zelkor_config_app.h"
 #include "devlink/link_messages.h"
+#include "devlink/port_setting.h"
 #include "res/ids_app.h"
 #include "res/ids_editor.h"
 #include "res/ids_upload.h"
@@ -401,6 +404,41 @@ TEST_F(FormDeviceCommands, TheSavePromptDecidesWhatIsSent) {
         Link().Close();
         m_device.reset();
     }
+}
+
+// After a lost line the next device command opens the port again (the generator back under its
+// name); closing during that upload asks first: Cancel keeps both, Close cancels the upload.
+TEST_F(FormDeviceCommands, ALostPortIsOpenedAgainAndClosingDuringAnUploadAsksFirst) {
+    testing_support::CTempDir dir;
+    const std::string name = dir.File("ttyVQ");
+    app::CZelkorConfigApp application;
+    ASSERT_TRUE(application.InitInstance({QStringLiteral("zelkorconfig")}));
+    QSignalSpy status(application.Form(), &CZelkorForm::StatusMessage);
+    for (const sim::SSimOptions& options :
+         {sim::SSimOptions{.nHangUpAfter = 2}, sim::SSimOptions{.bSilent = true}}) {
+        m_device.emplace(options);
+        std::string error;
+        ASSERT_TRUE(m_device->Start(error)) << error;
+        std::filesystem::remove(name);
+        std::filesystem::create_symlink(m_device->PortPath(), name);
+        ASSERT_TRUE(options.bSilent || application.m_portSetting.Choose(name, ""));
+        RunUpload([&] { application.Form()->OnUploadCurrentProgram(); },
+                  [&](CUploadProgressDlg& dlg) {
+                      if (options.bSilent && m_device->WaitForFrames(1, 10s)) {
+                          m_messages.Clear();
+                          m_messages.QueueAnswer(EMsgAnswer::kNo);
+                          m_messages.QueueAnswer(EMsgAnswer::kYes);
+                          EXPECT_FALSE(application.MainFrame()->close());
+                          EXPECT_TRUE(dlg.isVisible() && application.Form()->UploadRunning());
+                          EXPECT_TRUE(application.MainFrame()->close());
+                      }
+                  });
+    }
+    EXPECT_EQ(status[1][0].toString(), res::kUploadStatusLineLost);
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>(2, res::kAskCloseDuringUpload));
+    EXPECT_EQ(m_messages.Requests()[0].yesText, "Close");
+    EXPECT_EQ(status.last()[0].toString(), res::kUploadStatusCancelled);
+    application.ExitInstance();
 }
 
 }  // namespace
