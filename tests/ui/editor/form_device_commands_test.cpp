@@ -406,8 +406,7 @@ TEST_F(FormDeviceCommands, TheSavePromptDecidesWhatIsSent) {
     }
 }
 
-// After a lost line the next device command opens the port again (the generator back under its
-// name); closing during that upload asks first: Cancel keeps both, Close cancels the upload.
+// A lost port is opened again by the next command; closing during an upload asks first.
 TEST_F(FormDeviceCommands, ALostPortIsOpenedAgainAndClosingDuringAnUploadAsksFirst) {
     testing_support::CTempDir dir;
     const std::string name = dir.File("ttyVQ");

@@ -13,8 +13,7 @@ using ui::CSelectPortDlg;
 
 namespace {
 
-// A port the list does not show is typed: a terminal is taken, anything else is named with the
-// reason and the dialog stays open.
+// A typed port: a terminal is taken; anything else is refused, why, and the dialog stays open.
 TEST_F(SelectPortDlg, TypedPathIsTakenOnlyWhenItIsATerminal) {
     testing_support::CPtyPeer pty;
     const std::pair<std::string, std::string> cases[] = {
