@@ -183,6 +183,8 @@ void CReorderDlg::showEvent(QShowEvent* event) {
 
 void CReorderDlg::OnInitDialog() {
     m_list->SetFullRowSelect(true);
+    // The program it opens on, and the one just moved, show as selected wherever the focus is.
+    m_list->SetShowSelectionAlways(true);
     m_pModel = new CProgramRowModel(m_workBook, this);
     m_list->setModel(m_pModel);
     // Every value the device takes is shown whole in the font in use, the widest included.
