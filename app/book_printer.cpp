@@ -33,8 +33,9 @@ int Widest(const QFontMetrics& metrics, std::initializer_list<QString> texts) {
 
 }  // namespace
 
-CBookPrinter::CBookPrinter(const model::CProgramBook& book, QString title)
-    : m_rows(editor::PrintRows(book)), m_strTitle(std::move(title)) {}
+CBookPrinter::CBookPrinter(const model::CProgramBook& book, QString title,
+                           editor::SProgramRange programs)
+    : m_rows(editor::PrintRows(book, programs)), m_strTitle(std::move(title)) {}
 
 int CBookPrinter::Layout(QPainter& painter, const QRect& page) {
     m_page = page;
@@ -138,17 +139,23 @@ void CBookPrinter::PaintPage(QPainter& painter, int nPage) const {
     painter.restore();
 }
 
-bool CBookPrinter::Print(QPagedPaintDevice& device) {
+bool CBookPrinter::Print(QPagedPaintDevice& device, const SPageChoice& choice) {
+    m_nPrinted = 0;
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
     }
     const int pages = Layout(painter, QRect(0, 0, device.width(), device.height()));
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0) {
+    const std::vector<int> chosen =
+        choice.nCurrentProgram
+            ? std::vector<int>{editor::PageOfProgram(m_rows, m_pages, *choice.nCurrentProgram)}
+            : editor::PagesToPrint(choice.ranges, pages);
+    for (const int page : chosen) {
+        if (m_nPrinted > 0) {
             device.newPage();
         }
-        PaintPage(painter, i);
+        PaintPage(painter, page);
+        ++m_nPrinted;
     }
     return painter.end();
 }

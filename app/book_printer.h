@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "editor/book_print.h"
@@ -16,14 +17,25 @@ class QPainter;
 
 namespace app {
 
+// The pages the print dialog chose: ranges of pages (1-based; none for all of them), or the
+// page that holds the program on display.
+struct SPageChoice {
+    editor::PageRanges ranges;
+    std::optional<int> nCurrentProgram;
+};
+
 class CBookPrinter {
 public:
-    // The book's programs as they stand now; title heads every page (the file's name).
-    CBookPrinter(const model::CProgramBook& book, QString title);
+    // The programs of the range as they stand now (the whole book unless a range of programs
+    // is chosen); title heads every page (the file's name).
+    CBookPrinter(const model::CProgramBook& book, QString title,
+                 editor::SProgramRange programs = {});
 
-    // Paints every page onto the device (a printer or a PDF writer); false when the device
-    // could not be painted on.
-    bool Print(QPagedPaintDevice& device);
+    // Paints the chosen pages onto the device (a printer or a PDF writer), each numbered as in
+    // the whole; false when the device could not be painted on.
+    bool Print(QPagedPaintDevice& device, const SPageChoice& choice = {});
+    // The pages the last Print painted: none when the choice held no page of the book.
+    int PrintedPages() const { return m_nPrinted; }
     // Lays the pages out for a page of this size on the painter's device; the page count.
     int Layout(QPainter& painter, const QRect& page);
     // Paints page nPage (0-based) of the last layout.
@@ -41,6 +53,7 @@ private:
     int m_nPad = 0;
     std::vector<int> m_columnLeft;  // one more than the columns: the right edge last
     std::vector<editor::SPrintPage> m_pages;
+    int m_nPrinted = 0;
 };
 
 }  // namespace app

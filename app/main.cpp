@@ -4,6 +4,7 @@
 #include "app/qt_message_sink.h"
 #include "app/qt_notify_dispatcher.h"
 #include "app/zelkor_config_app.h"
+#include "platform/console_interrupt.h"
 #include "res/strings.h"
 #include "res/version.h"
 
@@ -11,6 +12,15 @@ int main(int argc, char* argv[]) {
     if (const auto status = app::AnswerInfoOptions(argc, argv)) {
         return *status;
     }
+    // Before any thread starts, so that the signals to end reach the watch's thread alone: the
+    // program then ends as Exit ends it, an upload cancelled first, rather than cut short.
+    platform::CConsoleInterrupt endRequests([] {
+        if (QCoreApplication::instance() != nullptr) {
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] { app::theApp.OnEndRequested(); },
+                Qt::QueuedConnection);
+        }
+    });
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(res::kProfileApp));
     QApplication::setOrganizationName(QString::fromLatin1(res::kRegistryKey));

@@ -94,17 +94,36 @@ QAction* CMainFrame::AddCommand(QMenu* pMenu, int nID, const char* text, const c
     return pAction;
 }
 
-void CMainFrame::CreateMenus() {
-    QMenuBar* pBar = menuBar();
-    auto addMenu = [&](const char* title) {
-        QMenu* pMenu = pBar->addMenu(QString::fromLatin1(title));
-        connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
-        connect(pMenu, &QMenu::aboutToHide, this, &CMainFrame::ShowIdleMessage);
-        m_menus.push_back(pMenu);
-        return pMenu;
-    };
+QMenu* CMainFrame::AddMenu(const char* title) {
+    QMenu* pMenu = menuBar()->addMenu(QString::fromLatin1(title));
+    connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    connect(pMenu, &QMenu::aboutToHide, this, &CMainFrame::ShowIdleMessage);
+    m_menus.push_back(pMenu);
+    return pMenu;
+}
 
-    m_pFileMenu = addMenu(res::kMenuFile);
+void CMainFrame::CreateMenus() {
+    CreateFileMenu();
+    CreateEditMenu();
+    QMenu* pView = AddMenu(res::kMenuView);
+    QAction* pStatusBar =
+        AddCommand(pView, res::ID_VIEW_STATUS_BAR, res::kItemStatusBar, res::kPromptStatusBar);
+    pStatusBar->setCheckable(true);
+    pStatusBar->setChecked(true);
+    CreateToolsMenu();
+    QMenu* pHelp = AddMenu(res::kMenuHelp);
+    AddCommand(pHelp, res::ID_APP_ABOUT, res::kItemAbout, res::kPromptAbout);
+    // Toolbar-only commands, with the keys of the desktop (a text field that has the focus
+    // takes them for its own text first).
+    MakeAction(res::ID_EDIT_CUT, res::kItemCut, res::kPromptCut)->setShortcut(QKeySequence::Cut);
+    MakeAction(res::ID_EDIT_COPY, res::kItemCopy, res::kPromptCopy)
+        ->setShortcut(QKeySequence::Copy);
+    MakeAction(res::ID_EDIT_PASTE, res::kItemPaste, res::kPromptPaste)
+        ->setShortcut(QKeySequence::Paste);
+}
+
+void CMainFrame::CreateFileMenu() {
+    m_pFileMenu = AddMenu(res::kMenuFile);
     // The keys the menu shows work.
     AddCommand(m_pFileMenu, res::ID_FILE_NEW, res::kItemNew, res::kPromptNew)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -112,7 +131,8 @@ void CMainFrame::CreateMenus() {
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     AddCommand(m_pFileMenu, res::ID_FILE_SAVE, res::kItemSave, res::kPromptSave)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddCommand(m_pFileMenu, res::ID_FILE_SAVE_AS, res::kItemSaveAs, res::kPromptSaveAs);
+    AddCommand(m_pFileMenu, res::ID_FILE_SAVE_AS, res::kItemSaveAs, res::kPromptSaveAs)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     AddCommand(m_pFileMenu, res::ID_FILE_IMPORT_CSV, res::kItemImportCsv, res::kPromptImportCsv);
     AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_CSV, res::kItemExportCsv, res::kPromptExportCsv);
     AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_PDF, res::kItemExportPdf, res::kPromptExportPdf);
@@ -123,6 +143,13 @@ void CMainFrame::CreateMenus() {
                res::kPromptPrintPreview);
     AddCommand(m_pFileMenu, res::ID_FILE_PRINT_SETUP, res::kItemPrintSetup, res::kPromptPrintSetup);
     m_pFileMenu->addSeparator();
+    CreateRecentFileItems();
+    m_pExitSeparator = m_pFileMenu->addSeparator();
+    AddCommand(m_pFileMenu, res::ID_APP_EXIT, res::kItemExit, res::kPromptExit)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+void CMainFrame::CreateRecentFileItems() {
     // With no recent file the item keeps its own text and stays disabled; the entries of the
     // list take its place (the first of them under the same id).
     m_pRecentPlaceholder = new QAction(QString::fromLatin1(res::kItemRecentFile), this);
@@ -134,10 +161,10 @@ void CMainFrame::CreateMenus() {
     for (int i = 0; i < res::kRecentFileCount; ++i) {
         MakeAction(res::ID_FILE_MRU_FILE1 + i, "", res::kPromptRecentFile);
     }
-    m_pExitSeparator = m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, res::ID_APP_EXIT, res::kItemExit, res::kPromptExit);
+}
 
-    QMenu* pEdit = addMenu(res::kMenuEdit);
+void CMainFrame::CreateEditMenu() {
+    QMenu* pEdit = AddMenu(res::kMenuEdit);
     AddCommand(pEdit, res::ID_EDIT_UNDO, res::kItemUndo, res::kPromptUndo)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     AddCommand(pEdit, res::ID_EDIT_REDO, res::kItemRedo, res::kPromptRedo)
@@ -151,14 +178,10 @@ void CMainFrame::CreateMenus() {
     AddCommand(pEdit, res::ID_INSERT_PROGRAM, res::kItemInsertProgram, res::kPromptInsertProgram);
     AddCommand(pEdit, res::ID_REORDER_PROGRAMS, res::kItemReorderPrograms,
                res::kPromptReorderPrograms);
+}
 
-    QMenu* pView = addMenu(res::kMenuView);
-    QAction* pStatusBar =
-        AddCommand(pView, res::ID_VIEW_STATUS_BAR, res::kItemStatusBar, res::kPromptStatusBar);
-    pStatusBar->setCheckable(true);
-    pStatusBar->setChecked(true);
-
-    QMenu* pTools = addMenu(res::kMenuTools);
+void CMainFrame::CreateToolsMenu() {
+    QMenu* pTools = AddMenu(res::kMenuTools);
     AddCommand(pTools, res::ID_DELETE_PROGRAM, res::kItemDeleteProgram, res::kPromptDeleteProgram);
     AddCommand(pTools, res::ID_TEST_CONNECTION, res::kItemTestConnection,
                res::kPromptTestConnection);
@@ -166,17 +189,6 @@ void CMainFrame::CreateMenus() {
                res::kPromptUploadCurrentProgram);
     AddCommand(pTools, res::ID_SELECT_COMM_PORT, res::kItemSelectCommPort,
                res::kPromptSelectCommPort);
-
-    QMenu* pHelp = addMenu(res::kMenuHelp);
-    AddCommand(pHelp, res::ID_APP_ABOUT, res::kItemAbout, res::kPromptAbout);
-
-    // Toolbar-only commands, with the keys of the desktop (a text field that has the focus
-    // takes them for its own text first).
-    MakeAction(res::ID_EDIT_CUT, res::kItemCut, res::kPromptCut)->setShortcut(QKeySequence::Cut);
-    MakeAction(res::ID_EDIT_COPY, res::kItemCopy, res::kPromptCopy)
-        ->setShortcut(QKeySequence::Copy);
-    MakeAction(res::ID_EDIT_PASTE, res::kItemPaste, res::kPromptPaste)
-        ->setShortcut(QKeySequence::Paste);
 }
 
 bool CMainFrame::CreateToolBar() {

@@ -71,7 +71,13 @@ protected:
 private:
     QAction* AddCommand(QMenu* pMenu, int nID, const char* text, const char* prompt);
     QAction* MakeAction(int nID, const char* text, const char* prompt);
+    // The menu bar, a menu at a time; AddMenu makes one whose items follow the commands' state.
     void CreateMenus();
+    QMenu* AddMenu(const char* title);
+    void CreateFileMenu();
+    void CreateRecentFileItems();
+    void CreateEditMenu();
+    void CreateToolsMenu();
     bool CreateToolBar();
     bool CreateStatusBar();
     void SetMessagePane(const QString& text);

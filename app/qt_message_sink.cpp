@@ -107,6 +107,12 @@ void FitCaption(QMessageBox& box) {
     }
 }
 
+void NameButton(QMessageBox& box, QMessageBox::StandardButton which, const std::string& text) {
+    if (!text.empty()) {
+        box.button(which)->setText(QString::fromStdString(text));
+    }
+}
+
 // Touched on the user-interface thread only.
 QPointer<QWidget> g_owner;
 
@@ -139,6 +145,8 @@ EMsgAnswer CQtMessageSink::RunBox(const platform::SMessageRequest& request) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.setDefaultButton(QMessageBox::Yes);
             box.setEscapeButton(QMessageBox::No);
+            NameButton(box, QMessageBox::Yes, request.yesText);
+            NameButton(box, QMessageBox::No, request.noText);
             break;
         case EMsgButtons::kSaveDiscardCancel:
             box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);

@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSessionManager>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTreeView>
@@ -31,7 +32,6 @@
 #include "platform/text_format.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
-#include "ui/editor/book_history.h"
 #include "ui/editor/zelkor_form.h"
 #include "widgets/dialog_units.h"
 #include "widgets/screen_fit.h"
@@ -253,7 +253,9 @@ bool CZelkorConfigApp::CreateFrame() {
                          });
     }
     m_pMainWnd->SetRecentFiles(m_recentFiles.Entries());
-    m_pMainWnd->SetCloseQuery([this] { return m_pDoc->SaveModified(); });
+    m_pMainWnd->SetCloseQuery([this] { return StopUploadToClose() && m_pDoc->SaveModified(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, m_pMainWnd.get(),
+                     [this](QSessionManager& manager) { OnSessionEnd(manager); });
     CQtMessageSink::SetOwner(m_pMainWnd.get());
     OnDocumentTitleChanged();
     ShowPortState();
@@ -275,7 +277,52 @@ bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
 }
 
 void CZelkorConfigApp::OpenRememberedPort() {
-    m_portSetting.OpenAtStart();
+    // A port not there or busy is no error yet: the user has not asked for it.
+    if (!m_portSetting.OpenAtStart() && m_pMainWnd) {
+        const std::string text =
+            devlink::PortAtStartText(m_portSetting.LineState(), m_portSetting.PortPath());
+        if (!text.empty()) {
+            m_pMainWnd->ShowStatusMessage(QString::fromStdString(text));
+        }
+    }
+}
+
+bool CZelkorConfigApp::StopUploadToClose() {
+    if (m_pForm == nullptr || !m_pForm->UploadRunning()) {
+        return true;
+    }
+    platform::SMessageRequest question{res::kAskCloseDuringUpload, platform::ApplicationTitle(),
+                                       platform::EMsgIcon::kWarning, platform::EMsgButtons::kYesNo};
+    question.yesText = res::kCloseButton;
+    question.noText = res::kKeepUploadingButton;
+    if (platform::ShowMessage(question) != platform::EMsgAnswer::kYes) {
+        return false;
+    }
+    m_pForm->CancelUpload();
+    return true;
+}
+
+void CZelkorConfigApp::OnSessionEnd(QSessionManager& manager) {
+    // Where the session lets the program ask, the user may keep it running; else the upload
+    // stops as Cancel stops it, before the program is ended.
+    if (manager.allowsInteraction()) {
+        const bool bClose = StopUploadToClose();
+        manager.release();
+        if (!bClose) {
+            manager.cancel();
+        }
+    } else if (m_pForm != nullptr) {
+        m_pForm->CancelUpload();
+    }
+}
+
+void CZelkorConfigApp::OnEndRequested() {
+    // A request to end that cannot be refused (SIGTERM, a hang-up): the upload stops as Cancel
+    // stops it, then the program ends as Exit would, without asking.
+    if (m_pForm != nullptr) {
+        m_pForm->CancelUpload();
+    }
+    QCoreApplication::quit();
 }
 
 void CZelkorConfigApp::ShowPortState() {
@@ -370,7 +417,30 @@ QString CZelkorConfigApp::PrintTitle() const {
 
 bool CZelkorConfigApp::RunPrintDialog(QPrinter& printer) {
     QPrintDialog dialog(&printer, m_pMainWnd.get());
+    // The current page is the one that holds the program on display. A selection is not offered:
+    // there is no view to select programs in.
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialog.exec() == QDialog::Accepted;
+}
+
+SPageChoice CZelkorConfigApp::PageChoice(const QPrinter& printer) const {
+    SPageChoice choice;
+    switch (printer.printRange()) {
+        case QPrinter::CurrentPage:
+            choice.nCurrentProgram = m_pDoc->Current();
+            break;
+        case QPrinter::PageRange:
+            for (const QPageRanges::Range& range : printer.pageRanges().toRangeList()) {
+                choice.ranges.emplace_back(range.from, range.to);
+            }
+            break;
+        case QPrinter::AllPages:
+        case QPrinter::Selection:
+            break;
+    }
+    return choice;
 }
 
 void CZelkorConfigApp::RunPrintPreview(QPrintPreviewDialog& dialog) {
@@ -382,11 +452,19 @@ void CZelkorConfigApp::OnFilePrint() {
     m_pDoc->CommitViews();
     QPrinter& printer = Printer();
     printer.setDocName(PrintTitle());
-    if (RunPrintDialog(printer) && !CBookPrinter(m_pDoc->m_book, PrintTitle()).Print(printer)) {
-        // Printed to a file, the file is what failed; else the printer.
-        const QString target =
-            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    // Each Print starts on all pages, as the print dialogs of other programs do.
+    printer.setPrintRange(QPrinter::AllPages);
+    if (!RunPrintDialog(printer)) {
+        return;
+    }
+    CBookPrinter pages(m_pDoc->Book(), PrintTitle());
+    // Printed to a file, the file is what failed; else the printer.
+    const QString target =
+        printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    if (!pages.Print(printer, PageChoice(printer))) {
         platform::ShowAppMessage(res::kPrintFailed, target.toStdString(), std::string());
+    } else if (pages.PrintedPages() == 0) {
+        platform::ShowAppMessage(res::kPrintNoPageInRange);
     }
 }
 
@@ -397,7 +475,7 @@ void CZelkorConfigApp::OnFilePrintPreview() {
     const widgets::CDialogUnits units(dialog.font());
     dialog.resize(
         widgets::BoundedToScreen(&dialog, QSize(units.X(kPreviewWidth), units.Y(kPreviewHeight))));
-    CBookPrinter pages(m_pDoc->m_book, PrintTitle());
+    CBookPrinter pages(m_pDoc->Book(), PrintTitle());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&pages](QPrinter* pPrinter) {
                          if (!pages.Print(*pPrinter)) {
@@ -422,6 +500,7 @@ void CZelkorConfigApp::OnFileExportPdf() {
     // The pages are made in memory and written as every output of the program is, so that a
     // failure names the file and the reason and leaves an old file whole.
     QByteArray pdf;
+    CBookPrinter pages(m_pDoc->Book(), PrintTitle());
     {
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
@@ -429,18 +508,25 @@ void CZelkorConfigApp::OnFileExportPdf() {
         writer.setTitle(PrintTitle());
         writer.setCreator(Latin1(res::kAppTitle));
         writer.setPageLayout(Printer().pageLayout());
-        if (!CBookPrinter(m_pDoc->m_book, PrintTitle()).Print(writer)) {
+        if (!pages.Print(writer)) {
             platform::ShowAppMessage(res::kPdfFailed, *path, std::string());
             return;  // an old file of that name stays as it was
         }
     }
-    model::WriteOutput(*path, [&pdf](platform::CFile& file, const std::string& name) {
-        if (!file.WriteBytes(pdf.constData(), static_cast<size_t>(pdf.size()))) {
-            model::ShowFileError(res::kFileWriteError, name, file.LastError());
-            return false;
-        }
-        return true;
-    });
+    const bool bWritten =
+        model::WriteOutput(*path, [&pdf](platform::CFile& file, const std::string& name) {
+            if (!file.WriteBytes(pdf.constData(), static_cast<size_t>(pdf.size()))) {
+                model::ShowFileError(res::kFileWriteError, name, file.LastError());
+                return false;
+            }
+            return true;
+        });
+    // An export takes a moment and shows nothing of itself: the status bar says it is done.
+    if (bWritten && m_pMainWnd) {
+        m_pMainWnd->ShowStatusMessage(QString::fromStdString(platform::FormatText(
+            pages.PrintedPages() == 1 ? res::kExportedPdfPage : res::kExportedPdfPages,
+            pages.PrintedPages(), path->c_str())));
+    }
 }
 
 void CZelkorConfigApp::OnAppExit() {
@@ -474,20 +560,7 @@ void CZelkorConfigApp::OnFileImportCsv() {
     if (!path) {
         return;
     }
-    ui::CBookHistory* pHistory = m_pForm != nullptr ? m_pForm->History() : nullptr;
-    editor::ImportCsvDocument(*m_pDoc, *path, [this, pHistory](const model::CProgramBook& book) {
-        if (pHistory == nullptr) {
-            m_pDoc->ReplaceBook(book);
-            return;
-        }
-        // One step: Undo brings back the programs there were. The document has lost its file,
-        // so no Undo makes it the saved one again.
-        pHistory->Change(Latin1(res::kStepImportCsv), 0, model::kProgramCount, [&] {
-            m_pDoc->ReplaceBook(book);
-            return true;
-        });
-        pHistory->ForgetSavedState();
-    });
+    editor::ImportCsvDocument(*m_pDoc, *path);
 }
 
 std::string CZelkorConfigApp::SuggestedName(const char* extension) const {
@@ -549,7 +622,7 @@ void CZelkorConfigApp::AddToRecentFileList(const std::string& path) {
 }
 
 void CZelkorConfigApp::OnDocumentOpened() {
-    const std::vector<editor::SRuleBreak> breaks = editor::FindRuleBreaks(m_pDoc->m_book);
+    const std::vector<editor::SRuleBreak> breaks = editor::FindRuleBreaks(m_pDoc->Book());
     if (breaks.empty()) {
         return;
     }

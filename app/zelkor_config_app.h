@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "app/book_printer.h"
 #include "app/recent_file_list.h"
 #include "devlink/device_link.h"
 #include "devlink/link_messages.h"
@@ -20,6 +21,7 @@
 
 class QPrintPreviewDialog;
 class QPrinter;
+class QSessionManager;
 
 namespace ui {
 class CZelkorForm;
@@ -53,6 +55,9 @@ public:
     void OnOpenRecentFile(int nIndex);
     void OnFileImportCsv();
     void OnFileExportCsv();
+    // The system asks the program to end and will not take no (a signal to terminate): an
+    // upload that runs is cancelled, then the program ends.
+    void OnEndRequested();
 
     // widgets::ICommandTarget
     bool OnCmdMsg(int nID, bool bExecute) override;
@@ -104,6 +109,11 @@ private:
     bool ProcessShellCommand(const QStringList& arguments);
     // The port of the previous run, opened only once the window is visible.
     void OpenRememberedPort();
+    // Asked before the window closes while an upload runs: Close cancels it (true), the other
+    // answer keeps the window and the upload (false). True at once when none runs.
+    bool StopUploadToClose();
+    // The session ends (a logout): as the window's close, where the session lets it ask.
+    void OnSessionEnd(QSessionManager& manager);
     // The status bar follows the port in use and its line.
     void ShowPortState();
     // What the file commands write beside the document: its name with another extension.
@@ -113,6 +123,8 @@ private:
     std::optional<std::string> Remember(std::optional<std::string> chosen);
     // What heads the printed pages: the document's title (its file's name).
     QString PrintTitle() const;
+    // The pages the print dialog chose on the printer.
+    SPageChoice PageChoice(const QPrinter& printer) const;
 
     std::unique_ptr<model::CZelkorConfigDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pMainWnd;

@@ -33,17 +33,20 @@ BENCHMARK(BM_StartUpToShownWindow)
 void BM_ShowProgram(benchmark::State& state) {
     testing_support::CScriptedMessages messages;
     model::CZelkorConfigDoc doc;
-    for (int i = 0; i < 48; ++i) {
-        doc.m_book[7].m_freq[i] = 10000u * static_cast<uint32_t>(i + 1);
-    }
-    doc.m_book[7].SetGroups(true);
+    doc.ChangeBook("fill", 7, 1, [](model::CProgramBook& book, int16_t&) {
+        for (int i = 0; i < 48; ++i) {
+            book[7].m_freq[i] = 10000u * static_cast<uint32_t>(i + 1);
+        }
+        book[7].SetGroups(true);
+        return true;
+    });
     ui::CZelkorForm form;
     form.SetDocument(&doc);
     form.show();
     form.OnInitialUpdate();
     int n = 0;
     for (auto _ : state) {
-        doc.m_nCurrent = static_cast<int16_t>((n++ % 2) * 7);  // alternate empty and full
+        doc.SetCurrent((n++ % 2) * 7);  // alternate empty and full
         form.ShowProgram();
     }
 }

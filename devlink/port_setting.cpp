@@ -29,14 +29,40 @@ bool CPortSetting::OpenOn(const std::string& path) {
     return !m_strPortPath.empty();
 }
 
+bool CPortSetting::AbsentOrBusy() const {
+    const auto failure = m_link.LastOpenFailure();
+    return failure == platform::EOpenFailure::kNotFound ||
+           failure == platform::EOpenFailure::kInUse;
+}
+
 bool CPortSetting::OpenAtStart() {
     if (m_strPortPath.empty()) {
         return false;
     }
-    const bool bOpened = OpenOn(m_strPortPath);
-    if (!bOpened && !m_bCommandLinePort) {
-        m_strRememberAs.clear();
+    m_link.Close();
+    m_link.SetPortPath(m_strPortPath);
+    const bool bOpened = m_link.OpenQuietly();
+    if (!bOpened && !AbsentOrBusy()) {
+        m_strPortPath.clear();
+        if (!m_bCommandLinePort) {
+            m_strRememberAs.clear();
+        }
     }
+    Changed();
+    return bOpened;
+}
+
+bool CPortSetting::OpenForUse() {
+    if (m_strPortPath.empty()) {
+        return false;
+    }
+    if (m_link.IsOpen() && !m_link.IsLineLost()) {
+        return true;
+    }
+    // The port stays the one in use whatever happens: the user chose it, and may plug it in.
+    m_link.Close();
+    m_link.SetPortPath(m_strPortPath);
+    const bool bOpened = m_link.Open();
     Changed();
     return bOpened;
 }
@@ -60,7 +86,10 @@ ELineState CPortSetting::LineState() const {
         return ELineState::kNoPort;
     }
     if (!m_link.IsOpen()) {
-        return ELineState::kClosed;
+        const auto failure = m_link.LastOpenFailure();
+        return failure == platform::EOpenFailure::kNotFound ? ELineState::kMissing
+               : failure == platform::EOpenFailure::kInUse  ? ELineState::kBusy
+                                                            : ELineState::kClosed;
     }
     return m_link.IsLineLost() ? ELineState::kLost : ELineState::kOpen;
 }
@@ -89,8 +118,23 @@ std::string LineStateText(ELineState state, const std::string& portPath) {
         case ELineState::kLost:
             word = res::kLineGone;
             break;
+        case ELineState::kMissing:
+            word = res::kLineMissing;
+            break;
+        case ELineState::kBusy:
+            word = res::kLineBusy;
+            break;
     }
     return platform::FormatText(res::kLinePortState, portPath.c_str(), word);
+}
+
+std::string PortAtStartText(ELineState state, const std::string& portPath) {
+    if (state != ELineState::kMissing && state != ELineState::kBusy) {
+        return {};
+    }
+    return platform::FormatText(
+        state == ELineState::kMissing ? res::kPortMissingAtStart : res::kPortBusyAtStart,
+        portPath.c_str());
 }
 
 }  // namespace devlink

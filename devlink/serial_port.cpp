@@ -73,11 +73,27 @@ void CSerialPort::ReportOpenFailure(const char* text) {
 }
 
 bool CSerialPort::OpenDevice() {
+    m_lastOpenFailure.reset();
     if (int err = m_pDevice->Open(m_strPortPath); err != 0) {
-        platform::ShowMessage(PortMessage(OpenFailureText(err)));
+        const platform::EOpenFailure failure = platform::ClassifyOpenError(err);
+        m_lastOpenFailure = failure;
+        if (!m_bQuietOpen || (failure != platform::EOpenFailure::kNotFound &&
+                              failure != platform::EOpenFailure::kInUse)) {
+            // The port is named: the user may not know which one the program tried.
+            platform::SMessageRequest request = PortMessage(OpenFailureText(err));
+            request.subject = m_strPortPath;
+            platform::ShowMessage(request);
+        }
         return false;
     }
     return true;
+}
+
+bool CSerialPort::OpenQuietly() {
+    m_bQuietOpen = true;
+    const bool bOpened = Open();
+    m_bQuietOpen = false;
+    return bOpened;
 }
 
 bool CSerialPort::ConfigureDevice() {

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -43,6 +44,11 @@ public:
     // Opens, configures and starts the reader; every failure has been shown to the user when it
     // returns false, and the device is then released again. Forgets a line lost before.
     virtual bool Open();
+    // As Open, except that a port that is not there or that another program holds is not
+    // shown to the user: LastOpenFailure says which it was (at start, nobody asked yet).
+    bool OpenQuietly();
+    // Why the device of the last Open did not open; nullopt after one that opened it.
+    std::optional<platform::EOpenFailure> LastOpenFailure() const { return m_lastOpenFailure; }
     // Stops the reader and releases the port; does nothing when the port is not open. What was
     // written is first given the time the line needs to send it, so that closing never cuts
     // off the end of an upload; a lost line, or output abandoned, is released at once.
@@ -98,6 +104,8 @@ private:
     void WaitForStop();
     int WriteWire(const uint8_t* wire, size_t count);
 
+    bool m_bQuietOpen = false;
+    std::optional<platform::EOpenFailure> m_lastOpenFailure;
     std::atomic<bool> m_bReaderDone{true};
     std::atomic<bool> m_bStopReader{false};
     std::atomic<bool> m_bOpen{false};

@@ -434,8 +434,7 @@ bool WriteCsvFile(const model::CProgramBook& book, const std::string& path,
         kinds);
 }
 
-bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path,
-                       const std::function<void(const model::CProgramBook&)>& fnReplace) {
+bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
     auto book = std::make_unique<model::CProgramBook>();
     if (!ReadCsvFile(path, *book, platform::EFileKinds::kRegularOnly)) {
         return false;
@@ -443,17 +442,13 @@ bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path,
     if (!doc.SaveModified()) {
         return false;
     }
-    if (fnReplace) {
-        fnReplace(*book);
-    } else {
-        doc.ReplaceBook(*book);
-    }
+    doc.ReplaceBook(*book, res::kStepImportCsv);
     return true;
 }
 
 bool ExportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
     doc.CommitViews();
-    return WriteCsvFile(doc.m_book, path, platform::EFileKinds::kRegularOnly);
+    return WriteCsvFile(doc.Book(), path, platform::EFileKinds::kRegularOnly);
 }
 
 }  // namespace editor

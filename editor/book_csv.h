@@ -5,7 +5,6 @@
 // Threads: any; the file functions report through the message seam.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -82,10 +81,9 @@ bool WriteCsvFile(const model::CProgramBook& book, const std::string& path,
 // File > Import CSV..., once the user has chosen the file. The file is read and checked first,
 // so that a bad one costs the user no question and changes nothing; then, as Open does, a
 // modified document is offered for saving (Cancel keeps it); then the imported book becomes a
-// new untitled, modified document showing program 1 (doc.ReplaceBook, or fnReplace, which
-// calls it as a step that Undo can take back). True when it did.
-bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path,
-                       const std::function<void(const model::CProgramBook&)>& fnReplace = {});
+// new untitled, modified document showing program 1, as a step that Undo takes back
+// (doc.ReplaceBook). True when it did.
+bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path);
 
 // File > Export CSV..., once the user has chosen the file: as Save does, the views first offer
 // their pending edits for commit; then all 2000 programs are written. The document keeps its

@@ -24,14 +24,16 @@ std::array<std::string, kPrintColumns> PrintColumnTitles() {
     return titles;
 }
 
-std::vector<SPrintRow> PrintRows(const model::CProgramBook& book) {
+std::vector<SPrintRow> PrintRows(const model::CProgramBook& book, SProgramRange range) {
     std::vector<SPrintRow> rows;
-    for (int i = 0; i < model::kProgramCount; ++i) {
+    const int end = std::min(range.nEnd, model::kProgramCount);
+    for (int i = std::max(range.nFirst, 0); i < end; ++i) {
         const model::CFrequencyProgram& program = book[i];
         if (program.IsEmpty()) {
             continue;
         }
         SPrintRow& row = rows.emplace_back();
+        row.nProgram = i;
         row.strNumber = std::to_string(i + 1);
         row.strType = program.IsGroups() ? res::kTypeGroups : res::kTypeSingle;
         for (int slot = 0; slot < model::kSlotCount; ++slot) {
@@ -59,6 +61,34 @@ std::vector<SPrintPage> Paginate(const std::vector<SPrintRow>& rows, int nLinesP
     }
     pages.back().nEnd = rows.size();
     return pages;
+}
+
+std::vector<int> PagesToPrint(const PageRanges& ranges, int nPages) {
+    std::vector<int> pages;
+    for (const auto& [first, last] : ranges) {
+        for (int page = std::max(first, 1); page <= std::min(last, nPages); ++page) {
+            pages.push_back(page - 1);
+        }
+    }
+    if (ranges.empty()) {
+        for (int page = 0; page < nPages; ++page) {
+            pages.push_back(page);
+        }
+    }
+    return pages;
+}
+
+int PageOfProgram(const std::vector<SPrintRow>& rows, const std::vector<SPrintPage>& pages,
+                  int nProgram) {
+    const auto row = std::lower_bound(rows.begin(), rows.end(), nProgram,
+                                      [](const SPrintRow& r, int n) { return r.nProgram < n; });
+    const size_t index = static_cast<size_t>(row - rows.begin());
+    for (size_t page = 0; page < pages.size(); ++page) {
+        if (index < pages[page].nEnd) {
+            return static_cast<int>(page);
+        }
+    }
+    return pages.empty() ? 0 : static_cast<int>(pages.size()) - 1;
 }
 
 std::string PageNumberText(int nPage, int nPages) {

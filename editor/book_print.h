@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/program_book.h"
@@ -18,6 +19,7 @@ inline constexpr int kPrintColumns = 2 + model::kGroupCount;
 // One program that holds a frequency: its number, its type, and each group's frequencies in
 // hertz with one decimal, one a line.
 struct SPrintRow {
+    int nProgram = 0;  // the program's index in the book
     std::string strNumber;
     std::string strType;
     std::array<std::vector<std::string>, model::kGroupCount> groups;
@@ -29,8 +31,16 @@ struct SPrintRow {
 // The column titles: "Program", "Type", "Group 1" to "Group 6".
 std::array<std::string, kPrintColumns> PrintColumnTitles();
 
-// A row for every program that holds a frequency, in the book's order; empty ones are left out.
-std::vector<SPrintRow> PrintRows(const model::CProgramBook& book);
+// The programs printed, [nFirst, nEnd) of the book: all of it unless a range of programs was
+// chosen.
+struct SProgramRange {
+    int nFirst = 0;
+    int nEnd = model::kProgramCount;
+};
+
+// A row for every program of the range that holds a frequency, in the book's order; empty ones
+// are left out.
+std::vector<SPrintRow> PrintRows(const model::CProgramBook& book, SProgramRange range = {});
 
 // The rows of one page: [nFirst, nEnd).
 struct SPrintPage {
@@ -43,6 +53,17 @@ struct SPrintPage {
 // splitting a row; a row longer than a page still gets a page of its own. There is always a
 // page, even for no rows.
 std::vector<SPrintPage> Paginate(const std::vector<SPrintRow>& rows, int nLinesPerPage);
+
+// The pages of a book of nPages to print (0-based, in order): those of the ranges the print
+// dialog gave (1-based, first to last, each taken as far as there are pages), or every page when
+// it gave none.
+using PageRanges = std::vector<std::pair<int, int>>;
+std::vector<int> PagesToPrint(const PageRanges& ranges, int nPages);
+
+// The page (0-based) that holds the row of the program at nProgram, or, for a program without a
+// row, the page where it would stand.
+int PageOfProgram(const std::vector<SPrintRow>& rows, const std::vector<SPrintPage>& pages,
+                  int nProgram);
 
 // "Page n of m".
 std::string PageNumberText(int nPage, int nPages);

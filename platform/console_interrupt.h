@@ -1,4 +1,5 @@
-// Ctrl+C for a program without windows: while a CConsoleInterrupt lives, an interrupt (Ctrl+C or
+// Ctrl+C for a program without windows (and, in the window program, the requests to end that
+// cannot be refused): while a CConsoleInterrupt lives, an interrupt (Ctrl+C or
 // Ctrl+Break; SIGTERM, SIGHUP and SIGQUIT on POSIX systems; closing the console window on
 // Windows) no longer ends the process but calls the handler, once per interrupt, on a thread
 // that is not the main thread and never inside a signal handler, so the handler may lock and

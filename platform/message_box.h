@@ -26,6 +26,10 @@ struct SMessageRequest {
     // text, one a line; the console puts them around it: "SUBJECT: TEXT: DETAIL".
     std::string subject{};  // initialised, so that the shorter braced requests stay warning-free
     std::string detail{};
+    // Yes and No named for what they do ("Switch", "Cancel"); empty keeps Yes and No. The answers
+    // stay kYes and kNo.
+    std::string yesText{};
+    std::string noText{};
 
     bool operator==(const SMessageRequest&) const = default;
 };

@@ -1,5 +1,7 @@
 #include "ports/port_name.h"
 
+#include "platform/typed_port.h"
+
 namespace ports {
 
 namespace {
@@ -40,6 +42,15 @@ std::string PortPathFromName(const std::string& name) {
 
 std::string Win32DevicePath(const std::string& portName) {
     return kWin32DevicePrefix + portName;
+}
+
+STypedPort ReadTypedPort(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    const auto last = text.find_last_not_of(" \t");
+    const std::string name = first == std::string::npos ? "" : text.substr(first, last - first + 1);
+    STypedPort port{PortPathFromName(name), {}};
+    port.strWhyNot = platform::WhyNoSerialPort(port.strPath);
+    return port;
 }
 
 }  // namespace ports

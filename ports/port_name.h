@@ -14,4 +14,12 @@ std::string PortPathFromName(const std::string& name);
 // name, as in \\.\COM3.
 std::string Win32DevicePath(const std::string& portName);
 
+// A port the user typed rather than picked: the path the serial layer opens (spaces around it
+// dropped, COMn made \\.\COMn), and why it is no serial port of this system (empty when it is).
+struct STypedPort {
+    std::string strPath;
+    std::string strWhyNot;
+};
+STypedPort ReadTypedPort(const std::string& text);
+
 }  // namespace ports

@@ -9,6 +9,11 @@ namespace res {
 
 // Sent by the document to each view, synchronously, before it writes or reads the book.
 inline constexpr uint32_t WM_COMMITPROGRAM = 0x857;
+// Its wParam: the view asks whether to keep its edits; keeps them without asking (the user has
+// just answered Save to the document's question); or drops them (the answer was Discard).
+inline constexpr uintptr_t kCommitAsk = 0;
+inline constexpr uintptr_t kCommitKeep = 1;
+inline constexpr uintptr_t kCommitDrop = 2;
 // Posted by the link to the progress dialog on each acknowledgement; wParam is the value
 // acknowledged.
 inline constexpr uint32_t WM_UPLOADPROGRESS = 0x8BC;

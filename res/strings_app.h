@@ -30,10 +30,22 @@ inline constexpr const char kPdfFileExtension[] = ".pdf";
 inline constexpr const char kPrintFailed[] = "The pages could not be printed.";
 inline constexpr const char kPreviewFailed[] = "The pages could not be drawn for the preview.";
 inline constexpr const char kPdfFailed[] = "The pages could not be made into a PDF.";
+// The print dialog's range held no page of the book.
+inline constexpr const char kPrintNoPageInRange[] =
+    "The pages chosen are not in the book, so nothing was printed.";
+// The status bar after File > Export PDF...: the pages and the file.
+inline constexpr const char kExportedPdfPage[] = "Exported %d page to %s";
+inline constexpr const char kExportedPdfPages[] = "Exported %d pages to %s";
 // A result the status bar shows, in the trace (ZELKOR_TRACE) beside the frames.
 inline constexpr const char kTraceStatusBar[] = "status bar: %s";
 // The window title marks a book with changes that are not saved: "book.vq* - VQ7100".
 inline constexpr const char kModifiedMark[] = "*";
+
+// Closing the window while an upload runs, and the buttons of that question.
+inline constexpr const char kAskCloseDuringUpload[] =
+    "An upload is running; closing stops it, and the device may then hold only part of it.";
+inline constexpr const char kCloseButton[] = "Close";
+inline constexpr const char kKeepUploadingButton[] = "Cancel";
 
 // Settings
 inline constexpr const char kRegistryKey[] = "VQ Rurirareza";
@@ -47,13 +59,13 @@ inline constexpr const char kRecentFileEntry[] = "File%d";
 inline constexpr const char kMenuFile[] = "&File";
 inline constexpr const char kMenuEdit[] = "&Edit";
 inline constexpr const char kMenuView[] = "&View";
-inline constexpr const char kMenuTools[] = "Tools";
+inline constexpr const char kMenuTools[] = "&Tools";
 inline constexpr const char kMenuHelp[] = "&Help";
 
 inline constexpr const char kItemNew[] = "&New\tCtrl+N";
 inline constexpr const char kItemOpen[] = "&Open...\tCtrl+O";
 inline constexpr const char kItemSave[] = "&Save\tCtrl+S";
-inline constexpr const char kItemSaveAs[] = "Save &As...";
+inline constexpr const char kItemSaveAs[] = "Save &As...\tCtrl+Shift+S";
 inline constexpr const char kItemImportCsv[] = "&Import CSV...";
 inline constexpr const char kItemExportCsv[] = "&Export CSV...";
 inline constexpr const char kItemExportPdf[] = "Export P&DF...";
@@ -62,17 +74,19 @@ inline constexpr const char kItemPrintPreview[] = "Print Pre&view";
 inline constexpr const char kItemPrintSetup[] = "P&rint Setup...";
 inline constexpr const char kItemRecentFile[] = "Recent File";
 inline constexpr const char kItemRecentFileEntry[] = "&%d %s";
-inline constexpr const char kItemExit[] = "E&xit";
+inline constexpr const char kItemExit[] = "E&xit\tCtrl+Q";
 // Undo and Redo name the step they take back or do again: "&Undo Delete Program 12\tCtrl+Z".
 inline constexpr const char kItemUndo[] = "&Undo\tCtrl+Z";
 inline constexpr const char kItemUndoStep[] = "&Undo %s\tCtrl+Z";
 inline constexpr const char kItemRedo[] = "&Redo\tCtrl+Y";
 inline constexpr const char kItemRedoStep[] = "&Redo %s\tCtrl+Y";
-inline constexpr const char kItemCutProgram[] = "Cu&t Program";
-inline constexpr const char kItemCopyProgram[] = "&Copy Program";
-inline constexpr const char kItemPasteProgram[] = "&Paste Program";
+// The keys shown are the toolbar's Cut, Copy and Paste, which take the program when no
+// frequency field has the focus.
+inline constexpr const char kItemCutProgram[] = "Cu&t Program\tCtrl+X";
+inline constexpr const char kItemCopyProgram[] = "&Copy Program\tCtrl+C";
+inline constexpr const char kItemPasteProgram[] = "&Paste Program\tCtrl+V";
 inline constexpr const char kItemInsertProgram[] = "&Insert Program";
-inline constexpr const char kItemReorderPrograms[] = "Reorder Programs";
+inline constexpr const char kItemReorderPrograms[] = "Re&order Programs";
 inline constexpr const char kItemStatusBar[] = "&Status Bar";
 inline constexpr const char kItemDeleteProgram[] = "&Delete Program";
 inline constexpr const char kItemTestConnection[] = "&Test Connection";

@@ -24,7 +24,10 @@ inline constexpr const char kMsgBelowMinimum[] =
 inline constexpr const char kMsgSwitchEmpties[] =
     "Switch program %d to Frequency Groups? The values below break the group rules (at most two "
     "frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds "
-    "one), and the switch empties them. No keeps the program as it was.";
+    "one), and the switch empties them. Cancel keeps the program as it was.";
+// The buttons of that question, named for what they do.
+inline constexpr const char kSwitchButton[] = "Switch";
+inline constexpr const char kCancelButton[] = "Cancel";
 inline constexpr const char kEmptiedGroup[] = "Group %d: %s";
 inline constexpr const char kEmptiedValue[] = "Freq. %d (%s Hz)";
 inline constexpr const char kEmptiedSeparator[] = ", ";
@@ -78,6 +81,7 @@ inline constexpr const char kStepEditProgram[] = "Edit Program %d";
 inline constexpr const char kStepProgramType[] = "Change Type of Program %d";
 inline constexpr const char kStepInsertProgram[] = "Insert Program %d";
 inline constexpr const char kStepDeleteProgram[] = "Delete Program %d";
+inline constexpr const char kStepCutProgram[] = "Cut Program %d";
 inline constexpr const char kStepReorderPrograms[] = "Reorder Programs";
 inline constexpr const char kStepImportCsv[] = "Import CSV";
 inline constexpr const char kStepPasteProgram[] = "Paste Program %d";

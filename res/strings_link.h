@@ -56,6 +56,12 @@ inline constexpr const char kLinePortState[] = "Port %s: %s";
 inline constexpr const char kLineOpen[] = "open";
 inline constexpr const char kLineClosed[] = "closed";
 inline constexpr const char kLineGone[] = "lost";
+inline constexpr const char kLineMissing[] = "not there";
+inline constexpr const char kLineBusy[] = "in use";
+// The message pane at start, for the remembered port that did not open (no message box then).
+inline constexpr const char kPortMissingAtStart[] =
+    "Port %s is not there; Test Connection or Load Device tries it again";
+inline constexpr const char kPortBusyAtStart[] = "Port %s is in use by another program";
 
 // Upload.
 inline constexpr const char kUploadThreadFailed[] = "Couldn't create the Upload thread.";

@@ -9,4 +9,10 @@ inline constexpr const char kUnknownSystemError[] = "Unknown error %d";
 // never waits on one).
 inline constexpr const char kNotRegularFile[] = "Not a regular file (a pipe, a device or a socket)";
 
+// Why a port name the user typed is no serial port of this system.
+inline constexpr const char kTypedPortNotDevice[] = "It is not a device.";
+inline constexpr const char kTypedPortNotTerminal[] = "It is a device, but not a serial line.";
+inline constexpr const char kTypedPortNotWindowsName[] =
+    "A port is named COM and its number (COM12), or \\\\.\\ and its device name.";
+
 }  // namespace res

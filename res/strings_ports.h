@@ -49,5 +49,7 @@ inline constexpr const char kSelectPortNoStableName[] = "none";
 inline constexpr const char kSelectPortDescription[] = "Description:";
 inline constexpr const char kSelectPortUsbIdentity[] = "USB adapter:";
 inline constexpr const char kSelectPortNotUsb[] = "not on USB";
+// A port typed in the box that names no serial port; the reason follows under it.
+inline constexpr const char kTypedPortRefused[] = "\"%s\" is not a serial port.";
 
 }  // namespace res

@@ -79,4 +79,12 @@ model::CFrequencyProgram MakeProgram(bool bGroups,
     return program;
 }
 
+void StoreProgram(model::CZelkorConfigDoc& doc, int index,
+                  const model::CFrequencyProgram& program) {
+    doc.ChangeBook("store", index, 1, [&](model::CProgramBook& book, int16_t&) {
+        book[index] = program;
+        return true;
+    });
+}
+
 }  // namespace testing_support

@@ -10,8 +10,26 @@
 #include <vector>
 
 #include "model/frequency_program.h"
+#include "model/zelkor_config_doc.h"
+
+namespace model {
+
+// Only the document and its history change the book; a test sets its starting point up as a
+// file that was opened would leave it.
+struct SDocTestAccess {
+    static CProgramBook& Book(CZelkorConfigDoc& doc) { return doc.m_book; }
+};
+
+}  // namespace model
 
 namespace testing_support {
+
+// The document's book to set up: written without a step and without marking the book.
+inline model::CProgramBook& BookOf(model::CZelkorConfigDoc& doc) {
+    return model::SDocTestAccess::Book(doc);
+}
+// Stores the program at the index as the editor does: a step, and the book modified.
+void StoreProgram(model::CZelkorConfigDoc& doc, int index, const model::CFrequencyProgram& program);
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class CTempDir {

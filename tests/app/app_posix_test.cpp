@@ -9,9 +9,11 @@
 #include <QComboBox>
 #include <filesystem>
 
+#include "devlink/device_link.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
 #include "tests/app/app_test_support.h"
+#include "widgets/control_ids.h"
 
 namespace {
 
@@ -20,6 +22,7 @@ using app_testing::EditAndPrint;
 using app_testing::ExpectFileMessage;
 using app_testing::RememberPort;
 using app_testing::Settings;
+using testing_support::MaybeScreenshot;
 
 // The far end of a pseudo-terminal, so that the program has a real port to open.
 class CPseudoTerminal {
@@ -51,6 +54,25 @@ TEST_F(Application, RememberedPortIsOpenedAgainAndKept) {
     EXPECT_TRUE(m_messages.Texts().empty());
     Exit();
     EXPECT_FALSE(m_app.m_link.IsOpen());
+    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString().toStdString(),
+              pty.Path());
+}
+
+// A port busy at start: the status bar says so; a device command tries again, naming it.
+TEST_F(Application, RememberedPortBusyAtStartIsKeptAndTriedAgain) {
+    CPseudoTerminal pty;
+    devlink::CDeviceLink other;
+    other.SetPortPath(pty.Path());
+    ASSERT_TRUE(other.Open());
+    RememberPort(pty.Path());
+    Start();
+    EXPECT_EQ(Frame().MessagePaneText().toStdString(),
+              "Port " + pty.Path() + " is in use by another program");
+    MaybeScreenshot(&Frame(), "port_at_start");
+    Command(res::ID_TEST_CONNECTION).trigger();
+    ASSERT_EQ(m_messages.Count(), 1u);
+    EXPECT_EQ(m_messages.Requests()[0].subject, pty.Path());
+    Exit();
     EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString().toStdString(),
               pty.Path());
 }
@@ -96,9 +118,9 @@ TEST_F(Application, DocumentThatDoesNotOpenIsReportedAndANewBookStarts) {
         ExpectFileMessage(m_messages.Requests()[0], c.text, c.file, c.reason);
         EXPECT_TRUE(Frame().isVisible());
         EXPECT_EQ(Frame().windowTitle(), "Untitled - VQ7100");
-        EXPECT_EQ(m_app.Document()->m_book, model::CProgramBook());
+        EXPECT_EQ(m_app.Document()->Book(), model::CProgramBook());
         EXPECT_FALSE(m_app.Document()->IsModified());
-        EXPECT_EQ(m_app.Form()->m_cbProgram->currentText(), "1");
+        EXPECT_EQ(widgets::FindControlAs<QComboBox>(m_app.Form(), 1005)->currentText(), "1");
         EXPECT_TRUE(m_app.RecentFiles().Entries().empty());
         Exit();
     }
@@ -163,6 +185,39 @@ TEST_F(EditAndPrint, PrintedPagesHoldTheProgramsThatHaveFrequencies) {
                          qgetenv("ZELKOR_SCREENSHOT_DIR").toStdString() + "/print_page'")
                             .c_str());
         EXPECT_EQ(status, 0);
+    }
+}
+
+// The print dialog's choice is printed, each page numbered as in the whole; Export PDF... tells.
+TEST_F(EditAndPrint, PrintsThePagesThePrintDialogChose) {
+    for (int i = 0; i < 2000; i += 5) {
+        Store(i, false, {{0, 500000u + static_cast<uint32_t>(i)}, {1, 123}, {2, 4567}});
+    }
+    const std::string pdf = m_dir.File("all.pdf");
+    m_app.m_paths.push_back(pdf);
+    Choose(res::ID_FILE_EXPORT_PDF);
+    const std::string all = PdfText(pdf);
+    const int n = static_cast<int>(std::count(all.begin(), all.end(), '\f'));
+    EXPECT_EQ(Frame().MessagePaneText().toStdString(),
+              "Exported " + std::to_string(n) + " pages to " + pdf);
+    // From, to (0: the current page), the program on display, the pages printed.
+    const std::tuple<int, int, int, std::vector<int>> cases[] = {
+        {2, 3, 0, {2, 3}}, {n, n + 5, 0, {n}}, {0, 0, 1995, {n}}, {n + 1, n + 2, 0, {}}};
+    for (const auto& [from, to, displayed, printed] : cases) {
+        m_app.m_strPrintTo = m_dir.File("printed" + std::to_string(from) + ".pdf");
+        m_app.m_printRange = from == 0 ? QPrinter::CurrentPage : QPrinter::PageRange;
+        m_app.m_pageRanges = {};
+        m_app.m_pageRanges.addRange(std::max(from, 1), std::max(to, 1));
+        Display(displayed);
+        Choose(res::ID_FILE_PRINT);
+        EXPECT_EQ(m_messages.Texts(),
+                  std::vector<std::string>(printed.empty(), res::kPrintNoPageInRange));
+        const std::string text = printed.empty() ? "" : PdfText(m_app.m_strPrintTo);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), std::ssize(printed)) << from;
+        for (int page : printed) {
+            EXPECT_NE(text.find("Page " + std::to_string(page) + " of " + std::to_string(n)),
+                      std::string::npos);
+        }
     }
 }
 

@@ -19,6 +19,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -75,7 +76,7 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         {0, 57600, "&New\tCtrl+N", "Create a new document", true},
         {0, 57601, "&Open...\tCtrl+O", "Open an existing document", true},
         {0, 57603, "&Save\tCtrl+S", "Save the active document", true},
-        {0, 57604, "Save &As...", "Save the active document with a new name", true},
+        {0, 57604, "Save &As...\tCtrl+Shift+S", "Save the active document with a new name", true},
         {0, 32790, "&Import CSV...", "Make a new document of the programs in a CSV file", true},
         {0, 32791, "&Export CSV...", "Write all 2000 programs to a CSV file", true},
         {0, 32795, "Export P&DF...", "Write the printed pages to a PDF file", true},
@@ -83,17 +84,17 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         {0, 57609, "Print Pre&view", "Display full pages", true},
         {0, 57606, "P&rint Setup...", "Change the printer and printing options", true},
         {0, 57616, "Recent File", "Open this document", false},
-        {0, 57665, "E&xit", "Quit the application; prompts to save documents", true},
+        {0, 57665, "E&xit\tCtrl+Q", "Quit the application; prompts to save documents", true},
         {1, 57643, "&Undo\tCtrl+Z", "Take back the last change of the book", false},
         {1, 57644, "&Redo\tCtrl+Y", "Make the change that was taken back again", false},
-        {1, 32792, "Cu&t Program", "Put the program on display on the Clipboard and delete it",
-         true},
-        {1, 32793, "&Copy Program", "Put the program on display on the Clipboard", true},
-        {1, 32794, "&Paste Program",
+        {1, 32792, "Cu&t Program\tCtrl+X",
+         "Put the program on display on the Clipboard and delete it", true},
+        {1, 32793, "&Copy Program\tCtrl+C", "Put the program on display on the Clipboard", true},
+        {1, 32794, "&Paste Program\tCtrl+V",
          "Put the Clipboard's programs in place of the program on display and those after it",
          true},
         {1, 32775, "&Insert Program", "Insert a record at a given  location", true},
-        {1, 32777, "Reorder Programs", "Reorder the programs", true},
+        {1, 32777, "Re&order Programs", "Reorder the programs", true},
         {2, 59393, "&Status Bar", "Show or hide the status bar", true},
         {3, 32773, "&Delete Program", "Delete the currently displayed program.", true},
         {3, 32774, "&Test Connection", "Test the serial connection. ", true},
@@ -103,7 +104,7 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         {4, 57664, "&About VQ7100 Config...",
          "Display program information, version number and copyright", true},
     };
-    const char* titles[] = {"&File", "&Edit", "&View", "Tools", "&Help"};
+    const char* titles[] = {"&File", "&Edit", "&View", "&Tools", "&Help"};
     for (int menu = 0; menu < 5; ++menu) {
         EXPECT_EQ(Frame().Menu(menu)->title(), QString::fromLatin1(titles[menu]));
     }
@@ -142,11 +143,21 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
     // Not the form's scroll area itself: Tab from the last field comes round to the first
     // control without stopping on it.
     EXPECT_EQ(Frame().ViewScroller()->focusPolicy(), Qt::NoFocus);
-    for (int nMenu : {0, 1}) {
+    for (int nMenu : {0, 1, 3}) {
         Frame().Menu(nMenu)->popup(QPoint(0, 0));
-        MaybeScreenshot(Frame().Menu(nMenu), nMenu == 0 ? "file_menu" : "edit_menu");
+        MaybeScreenshot(Frame().Menu(nMenu),
+                        QStringList{"file_menu", "edit_menu", "", "tools_menu"}[nMenu]);
         Frame().Menu(nMenu)->hide();
     }
+    // Alt+T opens Tools wherever the focus is, and types nothing into the Jump field.
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    auto* pJump = widgets::FindControlAs<QLineEdit>(m_app.Form(), 1008);
+    QTest::keyClick(pJump, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(pJump->text(), "");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Frame().Menu(3)->isVisible(); }, 2000));
+    Frame().Menu(3)->hide();
 }
 
 TEST_F(Application, ToolbarHasEightButtonsInOrderWithTooltips) {
@@ -313,7 +324,7 @@ TEST_F(Application, ShownKeysWork) {
     EXPECT_EQ(m_app.m_nDialogs, 1);
     EXPECT_TRUE(std::filesystem::exists(m_dir.File("keys.vq")));
 
-    pDoc->SetModifiedFlag();
+    testing_support::StoreProgram(*pDoc, 0, testing_support::MakeProgram(false, {{0, 10}}));
     m_messages.QueueAnswer(EMsgAnswer::kDiscard);
     QTest::keyClick(&Frame(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(m_messages.Count(), 1u);
@@ -342,7 +353,7 @@ TEST_F(Application, TitleFollowsTheDocument) {
     Command(57604).trigger();
     EXPECT_EQ(Frame().windowTitle(), "named.vq - VQ7100");
     // Unsaved changes mark it; taking them back to what was saved takes the mark away.
-    m_app.Document()->m_book[0] = testing_support::MakeProgram(false, {{0, 10}});
+    testing_support::BookOf(*m_app.Document())[0] = testing_support::MakeProgram(false, {{0, 10}});
     Command(32773).trigger();
     EXPECT_EQ(Frame().windowTitle(), "named.vq* - VQ7100");
     EXPECT_EQ(Command(57643).text(), "&Undo Delete Program 1\tCtrl+Z");
@@ -360,23 +371,27 @@ TEST_F(Application, FirstStartWritesAnEmptyPortPath) {
     EXPECT_EQ(settings.value(QStringLiteral("Config/Port Path")).toString(), "");
 }
 
-TEST_F(Application, RememberedPortThatIsGoneIsReportedAndForgotten) {
-    RememberPort(m_dir.File("ttyGone"));
+// The adapter may be plugged in later: the port is kept, and nobody asked for it yet.
+TEST_F(Application, RememberedPortThatIsGoneIsKeptAndToldInTheStatusBar) {
+    const std::string gone = m_dir.File("ttyGone");
+    RememberPort(gone);
     Start();
     EXPECT_FALSE(m_app.m_link.IsOpen());
-    EXPECT_EQ(m_app.m_portSetting.PortPath(), "");
-    EXPECT_EQ(m_messages.Count(), 1u);  // the serial layer's own report, nothing more
+    EXPECT_EQ(m_app.m_portSetting.PortPath(), gone);
+    EXPECT_EQ(m_messages.Count(), 0u);
+    EXPECT_EQ(Frame().MessagePaneText().toStdString(),
+              "Port " + gone + " is not there; Test Connection or Load Device tries it again");
     Exit();
-    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString(), "");
+    EXPECT_EQ(Settings().value(QStringLiteral("Config/Port Path")).toString().toStdString(), gone);
 }
 
 TEST_F(Application, DocumentIsProcessedBeforeThePort) {
     RememberPort(m_dir.File("ttyGone"));
     testing_support::WriteAll(m_dir.File("bad.vq"), {0, 0, 0, 1});
     Start({QString::fromStdString(m_dir.File("bad.vq"))});
-    // The document's message came first; the port was tried after it, with the window up.
+    // The document's message came first; the port was tried after it, quietly (it is not there).
     const auto texts = m_messages.Texts();
-    ASSERT_EQ(texts.size(), 2u);
+    ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], "File has a bad format");
     EXPECT_FALSE(m_app.m_link.IsOpen());
 }
@@ -387,7 +402,7 @@ TEST_F(Application, DocumentOnTheCommandLineIsOpened) {
     book[0].UpdateGroupCount(0);
     ASSERT_TRUE(model::SaveBookToPath(book, m_dir.File("start.vq")));
     Start({QString::fromStdString(m_dir.File("start.vq"))});
-    EXPECT_EQ(m_app.Document()->m_book, book);
+    EXPECT_EQ(m_app.Document()->Book(), book);
     EXPECT_EQ(Frame().windowTitle(), "start.vq - VQ7100");
     EXPECT_EQ(m_app.Form()->FieldText(0), "3141.5");
     EXPECT_EQ(m_messages.Count(), 0u);
@@ -401,7 +416,7 @@ TEST_F(Application, ABookWithValuesTheDeviceCannotTakeOpensWithOneWarning) {
     book[9] = testing_support::MakeProgram(true, {{0, 500000}, {1, 500000}, {2, 500000}});
     ASSERT_TRUE(model::SaveBookToPath(book, m_dir.File("wide.vq")));
     Start({QString::fromStdString(m_dir.File("wide.vq"))});
-    EXPECT_EQ(m_app.Document()->m_book, book);
+    EXPECT_EQ(m_app.Document()->Book(), book);
     ASSERT_EQ(m_messages.Count(), 1u);
     EXPECT_EQ(m_messages.Requests()[0].icon, platform::EMsgIcon::kWarning);
     EXPECT_EQ(m_messages.Texts()[0],
@@ -450,7 +465,8 @@ TEST_F(Application, RecentFileThatIsGoneIsRemovedAfterItsMessage) {
     ASSERT_EQ(m_app.RecentFiles().Entries().size(), 2u);
 
     // Kept while the user keeps his book: nothing was said about the file.
-    m_app.Document()->SetModifiedFlag();
+    testing_support::StoreProgram(*m_app.Document(), 0,
+                                  testing_support::MakeProgram(false, {{0, 10}}));
     m_messages.QueueAnswer(EMsgAnswer::kCancel);
     Command(57617).trigger();
     EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"Save changes to Untitled?"});
@@ -482,7 +498,8 @@ TEST_F(Application, RecentFileThatIsGoneIsRemovedAfterItsMessage) {
 TEST_F(Application, ExitAsksToSaveAndCancelKeepsTheWindow) {
     Start();
     Frame().show();
-    m_app.Document()->SetModifiedFlag();
+    testing_support::StoreProgram(*m_app.Document(), 0,
+                                  testing_support::MakeProgram(false, {{0, 10}}));
     m_messages.QueueAnswer(EMsgAnswer::kCancel);
     Command(57665).trigger();
     EXPECT_TRUE(Frame().isVisible());
@@ -499,16 +516,16 @@ TEST_F(Application, CsvRoundTripThroughTheFileMenu) {
     Start();
     auto* pDoc = m_app.Document();
     for (int i = 0; i < 2000; i += 97) {
-        pDoc->m_book[i].SetGroups(i % 2 == 1);
-        pDoc->m_book[i].m_freq[0] = 10u * static_cast<uint32_t>(i + 1);
-        pDoc->m_book[i].m_freq[8] = 500000;
-        pDoc->m_book[i].UpdateGroupCount(0);
-        pDoc->m_book[i].UpdateGroupCount(1);
+        testing_support::BookOf(*pDoc)[i].SetGroups(i % 2 == 1);
+        testing_support::BookOf(*pDoc)[i].m_freq[0] = 10u * static_cast<uint32_t>(i + 1);
+        testing_support::BookOf(*pDoc)[i].m_freq[8] = 500000;
+        testing_support::BookOf(*pDoc)[i].UpdateGroupCount(0);
+        testing_support::BookOf(*pDoc)[i].UpdateGroupCount(1);
     }
     m_app.m_paths.push_back(m_dir.File("book.vq"));
     Command(57604).trigger();
     ASSERT_EQ(Frame().windowTitle(), "book.vq - VQ7100");
-    const model::CProgramBook book = pDoc->m_book;
+    const model::CProgramBook book = pDoc->Book();
 
     m_app.m_paths.push_back(m_dir.File("book.csv"));
     Command(32791).trigger();
@@ -518,20 +535,18 @@ TEST_F(Application, CsvRoundTripThroughTheFileMenu) {
     EXPECT_FALSE(pDoc->IsModified());
 
     // Another book on display, edited: the import asks first, then replaces it.
-    pDoc->m_book[1999].m_freq[47] = 1;
-    pDoc->m_book[1999].UpdateGroupCount(5);
-    pDoc->m_nCurrent = 1999;
-    pDoc->SetModifiedFlag();
+    testing_support::StoreProgram(*pDoc, 1999, testing_support::MakeProgram(false, {{47, 1}}));
+    pDoc->SetCurrent(1999);
     m_messages.QueueAnswer(EMsgAnswer::kDiscard);
     m_app.m_paths.push_back(m_dir.File("book.csv"));
     Command(32790).trigger();
     EXPECT_EQ(m_messages.Texts(),
               std::vector<std::string>{"Save changes to " + m_dir.File("book.vq") + "?"});
-    EXPECT_EQ(pDoc->m_book, book);
-    EXPECT_EQ(pDoc->m_nCurrent, 0);
+    EXPECT_EQ(pDoc->Book(), book);
+    EXPECT_EQ(pDoc->Current(), 0);
     EXPECT_TRUE(pDoc->IsModified());
     EXPECT_EQ(Frame().windowTitle(), "Untitled* - VQ7100");
-    EXPECT_EQ(m_app.Form()->m_cbProgram->currentText(), "1");
+    EXPECT_EQ(widgets::FindControlAs<QComboBox>(m_app.Form(), 1005)->currentText(), "1");
     EXPECT_EQ(m_app.Form()->FieldText(0), "1.0");
     EXPECT_EQ(m_app.Form()->FieldText(8), "50000.0");
 
@@ -552,11 +567,9 @@ TEST_F(Application, ABadCsvNamesItsRowAndColumnAndChangesNothing) {
     text += "\n7,single,100\n8,groups,50000,60000,70000\n";
     std::ofstream(m_dir.File("bad.csv"), std::ios::trunc) << text;
     auto* pDoc = m_app.Document();
-    pDoc->m_book[4].m_freq[0] = 55;
-    pDoc->m_book[4].UpdateGroupCount(0);
-    pDoc->m_nCurrent = 4;
-    pDoc->SetModifiedFlag();
-    const model::CProgramBook before = pDoc->m_book;
+    testing_support::StoreProgram(*pDoc, 4, testing_support::MakeProgram(false, {{0, 55}}));
+    pDoc->SetCurrent(4);
+    const model::CProgramBook before = pDoc->Book();
 
     m_app.m_paths.push_back(m_dir.File("bad.csv"));
     Command(32790).trigger();
@@ -565,8 +578,8 @@ TEST_F(Application, ABadCsvNamesItsRowAndColumnAndChangesNothing) {
                       "Row 3, column 5 (f3): You can only have up to two frequencies greater "
                       "than 40KHz per group.",
                       m_dir.File("bad.csv"), "");
-    EXPECT_EQ(pDoc->m_book, before);
-    EXPECT_EQ(pDoc->m_nCurrent, 4);
+    EXPECT_EQ(pDoc->Book(), before);
+    EXPECT_EQ(pDoc->Current(), 4);
     EXPECT_TRUE(pDoc->IsModified());
 }
 
@@ -597,23 +610,23 @@ TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     QTest::keyClick(pRadio, Qt::Key_C, Qt::ControlModifier);  // the toolbar's Copy: the program
     QClipboard* pClipboard = QApplication::clipboard();
     EXPECT_EQ(pClipboard->text().toStdString(),
-              editor::ProgramToCsvRow(3, Doc().m_book[2], '\t') + "\n");
+              editor::ProgramToCsvRow(3, Doc().Book()[2], '\t') + "\n");
     EXPECT_EQ(pClipboard->mimeData()->data("text/csv").toStdString(),
-              editor::ProgramToCsvRow(3, Doc().m_book[2]) + "\n");
+              editor::ProgramToCsvRow(3, Doc().Book()[2]) + "\n");
     EXPECT_TRUE(pClipboard->mimeData()->hasFormat(editor::kProgramsMimeType));
     Display(9);
     Choose(res::ID_PASTE_PROGRAM);
-    EXPECT_EQ(Doc().m_book[9], Doc().m_book[2]);
+    EXPECT_EQ(Doc().Book()[9], Doc().Book()[2]);
     // Rows a spreadsheet copied fill the programs from the one on display.
     pClipboard->setText("1\tsingle\t1000\r\n1\tgroups\t\t50000\r\n");
     Display(19);
     QTest::keyClick(pRadio, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Doc().m_book[19].m_freq[0], 10000u);
-    EXPECT_TRUE(Doc().m_book[20].IsGroups());
-    EXPECT_EQ(Doc().m_book[20].m_freq[0], 500000u);
+    EXPECT_EQ(Doc().Book()[19].m_freq[0], 10000u);
+    EXPECT_TRUE(Doc().Book()[20].IsGroups());
+    EXPECT_EQ(Doc().Book()[20].m_freq[0], 500000u);
     EXPECT_EQ(Command(57643).text(), "&Undo Paste Programs 20 to 21\tCtrl+Z");
     // A bad value changes nothing and is named.
-    const model::CProgramBook before = Doc().m_book;
+    const model::CProgramBook before = Doc().Book();
     pClipboard->setText("5,groups,50000,60000,70000\n");
     Choose(res::ID_EDIT_PASTE);
     ASSERT_EQ(m_messages.Count(), 1u);
@@ -623,7 +636,7 @@ TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     pClipboard->setText("See https://example.org/a,b for the programs.");
     Choose(res::ID_EDIT_PASTE);
     EXPECT_EQ(m_messages.Texts().back(), "The Clipboard holds no programs.");
-    EXPECT_EQ(Doc().m_book, before);
+    EXPECT_EQ(Doc().Book(), before);
     // In a frequency field the keys and the toolbar take the field's text.
     Display(2);
     Form().FrequencyField(0)->setFocus();
@@ -635,24 +648,78 @@ TEST_F(EditAndPrint, ProgramsTravelThroughTheClipboardAsSpreadsheetRows) {
     // Cut is Copy and Delete; Ctrl+Z in a field without typing of its own takes it back.
     Display(2);
     Choose(res::ID_CUT_PROGRAM);
-    EXPECT_TRUE(Doc().m_book[2].IsEmpty());
+    EXPECT_TRUE(Doc().Book()[2].IsEmpty());
     EXPECT_EQ(pClipboard->text().toStdString(), editor::ProgramToCsvRow(3, before[2], '\t') + "\n");
     QTest::keyClick(Form().FrequencyField(7), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Doc().m_book[2], before[2]);
+    EXPECT_EQ(Doc().Book()[2], before[2]);
     QTest::keyClick(Form().FrequencyField(7), Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_TRUE(Doc().m_book[2].IsEmpty());
+    EXPECT_TRUE(Doc().Book()[2].IsEmpty());
 }
 
-TEST_F(EditAndPrint, AnImportIsOneStepAndTheBookWithoutAFileStaysModified) {
+// Undo of an import gives back the book there was, under its own name and in its own saved
+// state: Save then writes it where it came from.
+TEST_F(EditAndPrint, AnImportIsOneStepThatUndoTakesBackWithTheBooksNameAndState) {
     Store(0, false, {{0, 10}});
-    const model::CProgramBook before = Doc().m_book;
+    m_app.m_paths.push_back(m_dir.File("book.vq"));
+    Choose(res::ID_FILE_SAVE_AS);
+    const model::CProgramBook before = Doc().Book();
     std::ofstream(m_dir.File("in.csv")) << editor::BookToCsv(model::CProgramBook());
     m_app.m_paths.push_back(m_dir.File("in.csv"));
     Choose(res::ID_FILE_IMPORT_CSV);
-    EXPECT_TRUE(Doc().m_book[0].IsEmpty());
-    Choose(res::ID_EDIT_UNDO);
-    EXPECT_EQ(Doc().m_book, before);
+    EXPECT_TRUE(Doc().Book()[0].IsEmpty());
     EXPECT_EQ(Frame().windowTitle(), "Untitled* - VQ7100");
+    Choose(res::ID_EDIT_UNDO);
+    EXPECT_EQ(Doc().Book(), before);
+    EXPECT_EQ(Frame().windowTitle(), "book.vq - VQ7100");
+    const int dialogs = m_app.m_nDialogs;
+    Choose(res::ID_FILE_SAVE);
+    EXPECT_EQ(m_app.m_nDialogs, dialogs);
+    Choose(res::ID_EDIT_REDO);
+    EXPECT_EQ(Frame().windowTitle(), "Untitled* - VQ7100");
+}
+
+// Every way back to the book as it was saved leaves nothing to save and nothing to take back.
+TEST_F(EditAndPrint, BackToTheSavedBookTheMarkGoes) {
+    Store(2, false, {{0, 10000}});
+    m_app.m_paths.push_back(m_dir.File("book.vq"));
+    Choose(res::ID_FILE_SAVE_AS);
+    const model::CProgramBook saved = Doc().Book();
+    QLineEdit* pField = Form().FrequencyField(3);
+    auto typeAndTakeBack = [&] {
+        pField->setFocus();
+        QTest::keyClicks(pField, QStringLiteral("5"));
+        EXPECT_EQ(Frame().windowTitle(), "book.vq* - VQ7100");
+        QTest::keyClick(pField, Qt::Key_Z, Qt::ControlModifier);  // the field's own Undo
+    };
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"typing undone in the field", typeAndTakeBack},
+        {"the second Ctrl+Z reaches the book",
+         [&] {
+             Choose(res::ID_DELETE_PROGRAM);
+             typeAndTakeBack();
+             QTest::keyClick(pField, Qt::Key_Z, Qt::ControlModifier);
+         }},
+        {"a type switch undone",
+         [&] {
+             widgets::FindControlAs<QRadioButton>(&Form(), 1002)->click();
+             Choose(res::ID_EDIT_UNDO);
+         }},
+        {"No to the save prompt",
+         [&] {
+             pField->setFocus();
+             QTest::keyClicks(pField, QStringLiteral("7"));
+             m_messages.QueueAnswer(EMsgAnswer::kNo);
+             widgets::FindControlAs<QPushButton>(&Form(), 1007)->click();
+         }},
+    };
+    for (const auto& [name, act] : cases) {
+        SCOPED_TRACE(name);
+        Display(2);
+        act();
+        EXPECT_EQ(Doc().Book(), saved);
+        EXPECT_EQ(Frame().windowTitle(), "book.vq - VQ7100");
+        EXPECT_FALSE(Command(res::ID_EDIT_UNDO).isEnabled());
+    }
 }
 
 TEST_F(EditAndPrint, FileDialogsShowTheirColumnsWhole) {
@@ -679,6 +746,23 @@ TEST_F(EditAndPrint, FileDialogsShowTheirColumnsWhole) {
         pDialog->reject();
     });
     EXPECT_EQ(m_app.CZelkorConfigApp::PromptOpenPath(), std::nullopt);
+}
+
+// Closing with edits on the form asks once: Save keeps them in the file, Discard drops them.
+TEST_F(Application, ClosingWithEditsOnTheFormAsksOnce) {
+    for (const EMsgAnswer answer : {EMsgAnswer::kSave, EMsgAnswer::kDiscard}) {
+        const bool bSave = answer == EMsgAnswer::kSave;
+        Start();
+        QTest::keyClicks(m_app.Form()->FrequencyField(0), "1234");
+        m_messages.Clear();
+        m_messages.QueueAnswer(answer);
+        m_app.m_paths = {m_dir.File("kept.vq")};
+        EXPECT_TRUE(Frame().close());
+        EXPECT_EQ(m_messages.Texts(), std::vector<std::string>{"Save changes to Untitled?"});
+        EXPECT_EQ(m_app.Document()->Book()[0].m_freq[0], bSave ? 12340u : 0u);
+        EXPECT_EQ(m_app.Form()->FieldText(0), bSave ? "1234.0" : "");
+        Exit();
+    }
 }
 
 }  // namespace

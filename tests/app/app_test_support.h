@@ -45,6 +45,8 @@ public:
     bool RunPrintDialog(QPrinter& printer) override {
         ++m_nPrintDialogs;
         printer.setOutputFileName(QString::fromStdString(m_strPrintTo));
+        printer.setPrintRange(m_printRange);
+        printer.setPageRanges(m_pageRanges);
         return !m_strPrintTo.empty();
     }
     void RunPrintPreview(QPrintPreviewDialog& dialog) override {
@@ -58,6 +60,9 @@ public:
     std::vector<std::string> m_suggested;
     int m_nAboutBoxes = 0;
     int m_nPrintDialogs = 0;
+    // What the print dialog chose.
+    QPrinter::PrintRange m_printRange = QPrinter::AllPages;
+    QPageRanges m_pageRanges;
     int m_nPreviewPages = 0;
     std::string m_strPrintTo;
 };
@@ -138,11 +143,11 @@ protected:
     ui::CZelkorForm& Form() { return *m_app.Form(); }
     void Choose(int nID) { ASSERT_TRUE(Frame().RouteCommand(nID)) << nID; }
     void Display(int index) {
-        Doc().m_nCurrent = static_cast<int16_t>(index);
+        Doc().SetCurrent(index);
         Form().ShowProgram();
     }
     void Store(int index, bool bGroups, std::vector<std::pair<int, uint32_t>> values) {
-        Doc().m_book[index] = testing_support::MakeProgram(bGroups, values);
+        testing_support::BookOf(Doc())[index] = testing_support::MakeProgram(bGroups, values);
     }
     // The pages' text as pdftotext (poppler-utils) reads it from the file.
     std::string PdfText(const std::string& pdf) {

@@ -63,7 +63,7 @@ protected:
         arguments.prepend(QStringLiteral("zelkorconfig"));
         ASSERT_TRUE(m_app.InitInstance(arguments));
         m_bRunning = true;
-        m_app.Form()->m_pPortSource = &m_ports;
+        m_app.Form()->SetPortSource(&m_ports);
     }
     void Exit() {
         m_app.ExitInstance();
@@ -76,7 +76,7 @@ protected:
 
     // Shows program index on the form as if the user had gone there.
     void Display(int index) {
-        Doc().m_nCurrent = static_cast<int16_t>(index);
+        Doc().SetCurrent(index);
         Form().ShowProgram();
     }
 

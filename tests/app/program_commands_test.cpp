@@ -67,15 +67,15 @@ TEST_F(ProgramCommands, InsertOpensAnEmptyProgramWherePossible) {
     Start();
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Doc().m_book = model::CProgramBook();
+        testing_support::BookOf(Doc()) = model::CProgramBook();
         for (int i = c.nFirstFull; i <= c.nLastFull; ++i) {
-            Mark(Doc().m_book[i], i);
+            Mark(testing_support::BookOf(Doc())[i], i);
         }
-        Doc().m_book[c.nFirstFull].SetGroups(true);
-        Doc().SetModifiedFlag(false);
+        testing_support::BookOf(Doc())[c.nFirstFull].SetGroups(true);
+        Doc().OnNewDocument();  // this book as it starts
         m_messages.Clear();
         Display(c.nFirstFull);
-        const model::CProgramBook before = Doc().m_book;
+        const model::CProgramBook before = Doc().Book();
         const int at = std::atoi(c.number) - 1;
 
         Choose(res::ID_INSERT_PROGRAM, EnterNumber(c.number));
@@ -85,35 +85,35 @@ TEST_F(ProgramCommands, InsertOpensAnEmptyProgramWherePossible) {
                 "Couldn't insert the program, because program list is full.", "ZelkorConfig",
                 platform::EMsgIcon::kNone, platform::EMsgButtons::kOk};
             EXPECT_EQ(m_messages.Requests(), std::vector<platform::SMessageRequest>{full});
-            EXPECT_EQ(Doc().m_book, before);
-            EXPECT_EQ(Doc().m_nCurrent, c.nFirstFull);
+            EXPECT_EQ(Doc().Book(), before);
+            EXPECT_EQ(Doc().Current(), c.nFirstFull);
             EXPECT_FALSE(Doc().IsModified());
             EXPECT_EQ(Field(0)->text(), QString::number((c.nFirstFull + 1) / 10.0, 'f', 1));
             continue;
         }
         EXPECT_EQ(m_messages.Count(), 0u);
-        EXPECT_TRUE(Doc().IsModified());
-        EXPECT_EQ(Doc().m_nCurrent, at);
-        EXPECT_TRUE(Doc().m_book[at].IsEmpty());
         const bool bMoved = !before[at].IsEmpty();
+        EXPECT_EQ(Doc().IsModified(), bMoved);  // nothing moved is no change
+        EXPECT_EQ(Doc().Current(), at);
+        EXPECT_TRUE(Doc().Book()[at].IsEmpty());
         // The empty program keeps the type of the one that stood there.
-        EXPECT_EQ(Doc().m_book[at].IsGroups(), before[at].IsGroups());
+        EXPECT_EQ(Doc().Book()[at].IsGroups(), before[at].IsGroups());
         for (int i = 0; i < model::kProgramCount; ++i) {
             if (i == at) {
                 continue;
             }
             const bool bShifted = bMoved && i > at && i <= c.nLastFull + 1;
-            ASSERT_EQ(Doc().m_book[i], before[bShifted ? i - 1 : i]) << i;
+            ASSERT_EQ(Doc().Book()[i], before[bShifted ? i - 1 : i]) << i;
         }
         EXPECT_EQ(Field(0)->text(), "");
         EXPECT_EQ(widgets::FindControlAs<QComboBox>(&Form(), 1005)->currentText(), c.number);
-        EXPECT_FALSE(Form().m_bProgramModified);
+        EXPECT_FALSE(Form().IsProgramModified());
     }
 }
 
 TEST_F(ProgramCommands, InsertCommitsTheEditsBeforeTheBookMoves) {
     Start();
-    Mark(Doc().m_book[4], 4);
+    Mark(testing_support::BookOf(Doc())[4], 4);
     Display(4);
     QTest::keyClicks(Field(1), "777");
     m_messages.QueueAnswer(EMsgAnswer::kYes);
@@ -123,27 +123,27 @@ TEST_F(ProgramCommands, InsertCommitsTheEditsBeforeTheBookMoves) {
     });
     EXPECT_EQ(m_messages.Texts(),
               std::vector<std::string>{"Do you want to save the current program?"});
-    EXPECT_TRUE(Doc().m_book[4].IsEmpty());
-    EXPECT_EQ(Doc().m_book[5].m_freq[0], 5u);
-    EXPECT_EQ(Doc().m_book[5].m_freq[1], 7770u);
+    EXPECT_TRUE(Doc().Book()[4].IsEmpty());
+    EXPECT_EQ(Doc().Book()[5].m_freq[0], 5u);
+    EXPECT_EQ(Doc().Book()[5].m_freq[1], 7770u);
 }
 
 TEST_F(ProgramCommands, InsertCancelledChangesNothing) {
     Start();
-    Mark(Doc().m_book[0], 0);
+    Mark(testing_support::BookOf(Doc())[0], 0);
     Display(0);
     QTest::keyClicks(Field(3), "12");
-    Doc().SetModifiedFlag(false);
-    const model::CProgramBook before = Doc().m_book;
+    Doc().OnNewDocument();  // this book as it starts
+    const model::CProgramBook before = Doc().Book();
     Choose(res::ID_INSERT_PROGRAM, [](QDialog& dialog) {
         QLineEdit* pEdit = Control<QLineEdit>(dialog, res::IDC_PROGRAM_NUMBER);
         QTest::keyClicks(pEdit, "1");
         QTest::keyClick(pEdit, Qt::Key_Escape);
     });
     EXPECT_EQ(m_messages.Count(), 0u);  // no save prompt either
-    EXPECT_EQ(Doc().m_book, before);
+    EXPECT_EQ(Doc().Book(), before);
     EXPECT_EQ(Field(3)->text(), "12");
-    EXPECT_TRUE(Form().m_bProgramModified);
+    EXPECT_TRUE(Form().IsProgramModified());
 }
 
 class ReorderCommand : public ProgramCommands {
@@ -152,13 +152,13 @@ protected:
         ProgramCommands::SetUp();
         Start();
         for (int i = 0; i < model::kProgramCount - 1; ++i) {
-            Mark(Doc().m_book[i], i);
+            Mark(testing_support::BookOf(Doc())[i], i);
         }
         Display(4);
         // An edit on the form that was never committed.
         QTest::keyClicks(Field(5), "99");
-        Doc().SetModifiedFlag(false);
-        m_before = Doc().m_book;
+        Doc().OnNewDocument();  // this book as it starts
+        m_before = testing_support::BookOf(Doc());
     }
 
     static void ClickRow(QDialog& dialog, int row) {
@@ -185,15 +185,22 @@ TEST_F(ReorderCommand, DownThenOkExchangesExactlyTwoProgramsAndShowsTheNewOne) {
     });
     for (int i = 0; i < model::kProgramCount; ++i) {
         const int from = i == 4 ? 5 : i == 5 ? 4 : i;
-        ASSERT_EQ(Doc().m_book[i], m_before[from]) << i;
+        ASSERT_EQ(Doc().Book()[i], m_before[from]) << i;
     }
     EXPECT_TRUE(Doc().IsModified());
-    EXPECT_EQ(Doc().m_nCurrent, 4);
+    EXPECT_EQ(Doc().Current(), 4);
     // Program 6's frequency is now on display; the uncommitted edit went without a prompt.
     EXPECT_EQ(Field(0)->text(), "0.6");
     EXPECT_EQ(Field(5)->text(), "");
-    EXPECT_FALSE(Form().m_bProgramModified);
+    EXPECT_FALSE(Form().IsProgramModified());
     EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+TEST_F(ReorderCommand, OkWithoutAMoveIsNoChange) {
+    Choose(res::ID_REORDER_PROGRAMS, [](QDialog& dialog) { Click(dialog, res::IDOK); });
+    EXPECT_EQ(Doc().Book(), m_before);
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_FALSE(m_app.MainFrame()->Action(res::ID_EDIT_UNDO)->isEnabled());
 }
 
 TEST_F(ReorderCommand, CancelAfterManyMovesChangesNothing) {
@@ -204,37 +211,37 @@ TEST_F(ReorderCommand, CancelAfterManyMovesChangesNothing) {
         Click(dialog, res::IDC_UP, 12);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(Doc().m_book, m_before);
+    EXPECT_EQ(Doc().Book(), m_before);
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_EQ(Field(5)->text(), "99");
-    EXPECT_TRUE(Form().m_bProgramModified);
+    EXPECT_TRUE(Form().IsProgramModified());
 }
 
 TEST_F(ProgramCommands, DeleteLeavesAnEmptyProgramOfTheSameTypeAndMarksTheDocument) {
     Start();
     for (int i = 2; i <= 4; ++i) {
-        Mark(Doc().m_book[i], i);
+        Mark(testing_support::BookOf(Doc())[i], i);
     }
-    Doc().m_book[3].SetGroups(true);
-    Doc().m_book[3].m_freq[9] = 4000;
-    Doc().m_book[3].UpdateGroupCount(1);
+    testing_support::BookOf(Doc())[3].SetGroups(true);
+    testing_support::BookOf(Doc())[3].m_freq[9] = 4000;
+    testing_support::BookOf(Doc())[3].UpdateGroupCount(1);
     Display(3);
     QTest::keyClicks(Field(2), "5");
-    Doc().SetModifiedFlag(false);
-    const model::CProgramBook before = Doc().m_book;
+    Doc().OnNewDocument();  // this book as it starts
+    const model::CProgramBook before = Doc().Book();
 
     m_app.MainFrame()->Action(res::ID_DELETE_PROGRAM)->trigger();
 
-    EXPECT_TRUE(Doc().m_book[3].IsEmpty());
-    EXPECT_TRUE(Doc().m_book[3].IsGroups());
+    EXPECT_TRUE(Doc().Book()[3].IsEmpty());
+    EXPECT_TRUE(Doc().Book()[3].IsGroups());
     for (int i = 0; i < model::kProgramCount; ++i) {
         if (i != 3) {
-            ASSERT_EQ(Doc().m_book[i], before[i]) << i;  // nothing moves up
+            ASSERT_EQ(Doc().Book()[i], before[i]) << i;  // nothing moves up
         }
     }
-    EXPECT_EQ(Doc().m_nCurrent, 3);
+    EXPECT_EQ(Doc().Current(), 3);
     EXPECT_TRUE(Doc().IsModified());
-    EXPECT_FALSE(Form().m_bProgramModified);
+    EXPECT_FALSE(Form().IsProgramModified());
     EXPECT_EQ(m_messages.Count(), 0u);  // no confirmation, no save prompt
     EXPECT_TRUE(widgets::FindControlAs<QRadioButton>(&Form(), 1002)->isChecked());
     EXPECT_TRUE(widgets::FindControlAs<QWidget>(&Form(), 1151)->isVisible());  // group boxes stay

@@ -84,7 +84,9 @@ TEST_F(PortSetting, RememberedStableNameOrDeviceNodeOpensAtStart) {
     const SCase cases[] = {
         {"a stable name", m_strStableName, std::nullopt, true, m_strStableName},
         {"a device node of an older run", m_pty.Path(), std::nullopt, true, m_pty.Path()},
-        {"a port that has gone is forgotten", m_strGone, std::nullopt, false, ""},
+        {"a port not there is kept for later", m_strGone, std::nullopt, false, m_strGone},
+        {"a port that is no serial line is forgotten", m_dir.Path().string(), std::nullopt, false,
+         ""},
         {"the command line's port is for this run", m_strStableName, m_pty.Path(), true,
          m_strStableName},
         {"nothing remembered", "", std::nullopt, false, ""},
@@ -95,7 +97,9 @@ TEST_F(PortSetting, RememberedStableNameOrDeviceNodeOpensAtStart) {
         m_nChanges = 0;
         EXPECT_EQ(m_setting.OpenAtStart(), c.bOpens);
         EXPECT_EQ(m_link.IsOpen(), c.bOpens);
-        EXPECT_EQ(m_setting.LineState(), c.bOpens ? ELineState::kOpen : ELineState::kNoPort);
+        const ELineState failed =
+            c.strNextStart.empty() ? ELineState::kNoPort : ELineState::kMissing;
+        EXPECT_EQ(m_setting.LineState(), c.bOpens ? ELineState::kOpen : failed);
         EXPECT_EQ(m_setting.PathToRemember(), c.strNextStart);
         EXPECT_EQ(m_nChanges, c.strRemembered.empty() ? 0 : 1);
         m_setting.Close();

@@ -324,10 +324,12 @@ protected:
         named[36].UpdateGroupCount(0);
         EXPECT_TRUE(model::SaveBookToPath(named, m_dir.File("named.vq")));
         EXPECT_TRUE(m_doc.OpenDocumentFile(m_dir.File("named.vq")));
-        m_doc.m_nCurrent = 36;
-        m_doc.m_book[36].m_freq[1] = 38;
-        m_doc.m_book[36].UpdateGroupCount(0);
-        m_doc.SetModifiedFlag();
+        m_doc.SetCurrent(36);
+        m_doc.ChangeBook("edit", 36, 1, [](model::CProgramBook& book, int16_t&) {
+            book[36].m_freq[1] = 38;
+            book[36].UpdateGroupCount(0);
+            return true;
+        });
         m_view.m_messages.clear();
         m_view.m_nUpdates = 0;
         m_host.m_recent.clear();
@@ -345,15 +347,15 @@ TEST_F(CsvDocument, ImportAsksAsOpenDoesThenMakesANewModifiedDocumentOnProgram1)
     (*incoming)[0].m_freq[0] = 11;
     (*incoming)[0].UpdateGroupCount(0);
     ASSERT_TRUE(editor::WriteCsvFile(*incoming, m_dir.File("in.csv")));
-    const CProgramBook before = m_doc.m_book;
+    const CProgramBook before = m_doc.Book();
 
     // Cancel keeps everything the user had.
     m_messages.QueueAnswer(EMsgAnswer::kCancel);
     EXPECT_FALSE(editor::ImportCsvDocument(m_doc, m_dir.File("in.csv")));
     EXPECT_EQ(m_messages.Texts(),
               std::vector<std::string>{"Save changes to " + m_dir.File("named.vq") + "?"});
-    EXPECT_EQ(m_doc.m_book, before);
-    EXPECT_EQ(m_doc.m_nCurrent, 36);
+    EXPECT_EQ(m_doc.Book(), before);
+    EXPECT_EQ(m_doc.Current(), 36);
     EXPECT_EQ(m_doc.GetPathName(), m_dir.File("named.vq"));
     EXPECT_EQ(m_view.m_nUpdates, 0);
 
@@ -364,8 +366,8 @@ TEST_F(CsvDocument, ImportAsksAsOpenDoesThenMakesANewModifiedDocumentOnProgram1)
     model::CProgramBook saved;
     ASSERT_TRUE(model::LoadBookFromPath(saved, m_dir.File("named.vq")));
     EXPECT_EQ(saved, before);
-    EXPECT_EQ(m_doc.m_book, *incoming);
-    EXPECT_EQ(m_doc.m_nCurrent, 0);
+    EXPECT_EQ(m_doc.Book(), *incoming);
+    EXPECT_EQ(m_doc.Current(), 0);
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(m_doc.GetPathName(), "");
     EXPECT_EQ(m_doc.FrameTitle(), "Untitled - VQ7100");
@@ -375,15 +377,15 @@ TEST_F(CsvDocument, ImportAsksAsOpenDoesThenMakesANewModifiedDocumentOnProgram1)
 
 TEST_F(CsvDocument, ABadFileIsNamedWithoutAQuestionAndChangesNothing) {
     WriteText(m_dir.File("bad.csv"), kHeader + Row("1", "single") + Row("2", "single", {"x"}));
-    const CProgramBook before = m_doc.m_book;
+    const CProgramBook before = m_doc.Book();
     EXPECT_FALSE(editor::ImportCsvDocument(m_doc, m_dir.File("bad.csv")));
     EXPECT_EQ(Messages(m_messages),
               (std::vector<std::vector<std::string>>{
                   {"Row 3, column 3 (f1): \"x\" is not a frequency: it must be one number in "
                    "hertz, such as 1000 or 12.5.",
                    m_dir.File("bad.csv"), ""}}));
-    EXPECT_EQ(m_doc.m_book, before);
-    EXPECT_EQ(m_doc.m_nCurrent, 36);
+    EXPECT_EQ(m_doc.Book(), before);
+    EXPECT_EQ(m_doc.Current(), 36);
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(m_doc.GetPathName(), m_dir.File("named.vq"));
     EXPECT_EQ(m_view.m_nUpdates, 0);
@@ -392,14 +394,14 @@ TEST_F(CsvDocument, ABadFileIsNamedWithoutAQuestionAndChangesNothing) {
 TEST_F(CsvDocument, ExportCommitsTheViewsFirstAndIsNoSave) {
     // The view commits an edit when asked, as the form does when the user says yes.
     m_view.m_onCommit = [this] {
-        m_doc.m_book[36].m_freq[2] = 390;
-        m_doc.m_book[36].UpdateGroupCount(0);
+        testing_support::BookOf(m_doc)[36].m_freq[2] = 390;
+        testing_support::BookOf(m_doc)[36].UpdateGroupCount(0);
     };
     ASSERT_TRUE(editor::ExportCsvDocument(m_doc, m_dir.File("out.csv")));
     EXPECT_EQ(m_view.m_messages, std::vector<unsigned>{res::WM_COMMITPROGRAM});
     auto back = std::make_unique<CProgramBook>();
     ASSERT_TRUE(editor::ReadCsvFile(m_dir.File("out.csv"), *back));
-    EXPECT_EQ(*back, m_doc.m_book);
+    EXPECT_EQ(*back, m_doc.Book());
     EXPECT_EQ((*back)[36].m_freq[2], 390u);
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(m_doc.GetPathName(), m_dir.File("named.vq"));

@@ -1,8 +1,8 @@
-// The changes of the book, for Edit > Undo and Redo. Each change is one step on a QUndoStack;
-// a step keeps only the programs it changed, as the book does not hold them (so a step that
-// touches the whole book keeps one copy of it), and the program on display before and after.
-// The document's modified flag follows the stack: it is clear exactly when the book is as it
-// was last saved, opened or started.
+// The changes of the book, for Edit > Undo and Redo. The document makes each change and hands it
+// over as a step (model::SBookStep: only the programs it changed, as the book does not hold them);
+// each step goes on a QUndoStack, and Undo and Redo hand it back to the document. The document's
+// modified flag follows the stack: it is clear exactly when the book is as it was last saved,
+// opened or started.
 //
 // Threads: user-interface thread only.
 #pragma once
@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
-#include <functional>
 
 #include "model/zelkor_config_doc.h"
 
@@ -27,15 +26,6 @@ public:
     explicit CBookHistory(model::CZelkorConfigDoc& doc, QObject* pParent = nullptr);
     ~CBookHistory() override;
 
-    // Makes fnChange one step named strName. fnChange may change the programs [nFirst, nFirst +
-    // nCount) and the program on display, nothing else of the book; it returns false when it
-    // did not go through (the book is then as it was). A change that left every program as it
-    // was is no step. True when a step was made.
-    bool Change(const QString& strName, int nFirst, int nCount,
-                const std::function<bool()>& fnChange);
-    // The state that was saved is not reached again by Undo (the document lost its file).
-    void ForgetSavedState();
-
     bool CanUndo() const { return m_stack.canUndo(); }
     bool CanRedo() const { return m_stack.canRedo(); }
     QString UndoText() const { return m_stack.undoText(); }
@@ -47,6 +37,7 @@ public:
     size_t KeptPrograms() const;
 
     // model::IDocHistory
+    void Record(model::SBookStep step) override;
     void OnBookSaved() override { m_stack.setClean(); }
     void OnBookStarted() override { m_stack.clear(); }
 

@@ -7,6 +7,7 @@
 #include <QMimeData>
 
 #include "editor/program_clipboard.h"
+#include "editor/program_commit.h"
 #include "platform/message_box.h"
 #include "platform/text_format.h"
 #include "res/ids_app.h"
@@ -36,16 +37,7 @@ QByteArray Bytes(const std::string& bytes) {
 void CZelkorForm::AddEditCommands() {
     AddCommand(
         res::ID_EDIT_UNDO, [this] { OnEditUndo(); },
-        [this](widgets::SCommandUI& ui) {
-            // Edits on the form not yet committed are the newest change.
-            const bool bPending = m_pDoc != nullptr && m_bProgramModified;
-            const QString step = bPending
-                                     ? NumberedText(res::kStepEditProgram, m_pDoc->m_nCurrent + 1)
-                                 : m_pHistory ? m_pHistory->UndoText()
-                                              : QString();
-            ui.bEnabled = bPending || (m_pHistory && m_pHistory->CanUndo());
-            ui.strText = StepItemText(res::kItemUndo, res::kItemUndoStep, step);
-        });
+        [this](widgets::SCommandUI& ui) { UpdateUndoItem(ui); });
     AddCommand(
         res::ID_EDIT_REDO, [this] { OnEditRedo(); },
         [this](widgets::SCommandUI& ui) {
@@ -57,31 +49,30 @@ void CZelkorForm::AddEditCommands() {
     AddCommand(res::ID_CUT_PROGRAM, [this] { OnCutProgram(); });
     AddCommand(res::ID_COPY_PROGRAM, [this] { OnCopyProgram(); });
     AddCommand(res::ID_PASTE_PROGRAM, [this] { OnPasteProgram(); });
-    auto focusedField = [this]() -> QLineEdit* {
-        const int nID = FocusedFieldId();
-        return nID != 0 ? FrequencyField(nID - res::IDC_FREQ_FIRST) : nullptr;
+    // The toolbar's items and the desktop's keys: the focused field's text, or else the program.
+    auto fieldOr = [this](auto fieldCommand, void (CZelkorForm::*formCommand)()) {
+        return [this, fieldCommand, formCommand] {
+            const int nID = FocusedFieldId();
+            if (nID != 0) {
+                (FrequencyField(nID - res::IDC_FREQ_FIRST)->*fieldCommand)();
+            } else {
+                (this->*formCommand)();
+            }
+        };
     };
-    AddCommand(res::ID_EDIT_CUT, [this, focusedField] {
-        if (QLineEdit* pField = focusedField()) {
-            pField->cut();
-        } else {
-            OnCutProgram();
-        }
-    });
-    AddCommand(res::ID_EDIT_COPY, [this, focusedField] {
-        if (QLineEdit* pField = focusedField()) {
-            pField->copy();
-        } else {
-            OnCopyProgram();
-        }
-    });
-    AddCommand(res::ID_EDIT_PASTE, [this, focusedField] {
-        if (QLineEdit* pField = focusedField()) {
-            pField->paste();
-        } else {
-            OnPasteProgram();
-        }
-    });
+    AddCommand(res::ID_EDIT_CUT, fieldOr(&QLineEdit::cut, &CZelkorForm::OnCutProgram));
+    AddCommand(res::ID_EDIT_COPY, fieldOr(&QLineEdit::copy, &CZelkorForm::OnCopyProgram));
+    AddCommand(res::ID_EDIT_PASTE, fieldOr(&QLineEdit::paste, &CZelkorForm::OnPasteProgram));
+}
+
+void CZelkorForm::UpdateUndoItem(widgets::SCommandUI& ui) {
+    // Edits on the form that change the program are the newest change.
+    const bool bPending = FieldsDifferFromStored();
+    const QString step = bPending     ? NumberedText(res::kStepEditProgram, m_pDoc->Current() + 1)
+                         : m_pHistory ? m_pHistory->UndoText()
+                                      : QString();
+    ui.bEnabled = bPending || (m_pHistory && m_pHistory->CanUndo());
+    ui.strText = StepItemText(res::kItemUndo, res::kItemUndoStep, step);
 }
 
 void CZelkorForm::OnEditUndo() {
@@ -89,20 +80,15 @@ void CZelkorForm::OnEditUndo() {
         return;
     }
     CheckFocusedField();
+    // The edits become a step of their own and are taken back, so that Redo brings them back.
+    // Edits that change nothing are simply dropped, and Undo goes on to the book's last step.
     if (m_bProgramModified) {
-        // The edits become a step of their own and are taken back, so that Redo brings them
-        // back; edits that change nothing are simply dropped.
-        const int current = m_pDoc->m_nCurrent;
         const model::CFrequencyProgram program = FieldsProgram();
-        if (m_pHistory->Change(NumberedText(res::kStepEditProgram, current + 1), current, 1, [&] {
-                CurrentProgram() = program;
-                return true;
-            })) {
+        ShowProgram();
+        if (editor::StoreCurrentProgram(*m_pDoc, program, res::kStepEditProgram)) {
             m_pHistory->Undo();
-        } else {
-            ShowProgram();
+            return;
         }
-        return;
     }
     m_pHistory->Undo();
 }
@@ -130,7 +116,7 @@ void CZelkorForm::OnCopyProgram() {
     }
     // What the form shows, edits included, as the commit would store it.
     CheckFocusedField();
-    PutOnClipboard({FieldsProgram()}, m_pDoc->m_nCurrent + 1);
+    PutOnClipboard({FieldsProgram()}, m_pDoc->Current() + 1);
 }
 
 void CZelkorForm::OnCutProgram() {
@@ -138,7 +124,7 @@ void CZelkorForm::OnCutProgram() {
         return;
     }
     OnCopyProgram();
-    OnDeleteProgram();
+    ClearProgramOnDisplay(res::kStepCutProgram);
 }
 
 void CZelkorForm::OnPasteProgram() {
@@ -164,7 +150,7 @@ void CZelkorForm::OnPasteProgram() {
         platform::ShowAppMessage(res::kMsgClipboardEmpty);
         return;
     }
-    const int first = m_pDoc->m_nCurrent;
+    const int first = m_pDoc->Current();
     const int count = static_cast<int>(programs.size());
     if (count > model::kProgramCount - first) {
         platform::ShowAppMessage(platform::FormatText(res::kMsgPastePastEnd, count, first + 1,
@@ -173,18 +159,22 @@ void CZelkorForm::OnPasteProgram() {
     }
     // The program on display is replaced: its edits are offered for keeping first.
     SaveCurrentProgram();
-    const QString name = count == 1 ? NumberedText(res::kStepPasteProgram, first + 1)
-                                    : QString::fromStdString(platform::FormatText(
-                                          res::kStepPastePrograms, first + 1, first + count));
-    if (ChangeBook(name, first, count, [&] {
-            for (int i = 0; i < count; ++i) {
-                m_pDoc->m_book[first + i] = programs[i];
-            }
-            return true;
-        })) {
-        m_pDoc->SetModifiedFlag(true);
-    }
+    PastePrograms(programs);
     ShowProgram();
+}
+
+void CZelkorForm::PastePrograms(const std::vector<model::CFrequencyProgram>& programs) {
+    const int first = m_pDoc->Current();
+    const int count = static_cast<int>(programs.size());
+    const std::string name =
+        count == 1 ? platform::FormatText(res::kStepPasteProgram, first + 1)
+                   : platform::FormatText(res::kStepPastePrograms, first + 1, first + count);
+    m_pDoc->ChangeBook(name, first, count, [&](model::CProgramBook& book, int16_t&) {
+        for (int i = 0; i < count; ++i) {
+            book[first + i] = programs[i];
+        }
+        return true;
+    });
 }
 
 }  // namespace ui

@@ -1,11 +1,12 @@
-// The form's commands that talk to the device: the connection test and the two uploads. They
-// belong to the form, but their logic is the upload's, so they live here.
-#include <QPushButton>
+#include "ui/editor/form_device_commands.h"
 
+#include <QWidget>
+
+#include "devlink/port_setting.h"
 #include "editor/program_check.h"
+#include "model/zelkor_config_doc.h"
 #include "platform/message_box.h"
 #include "platform/text_format.h"
-#include "res/ids_app.h"
 #include "res/strings.h"
 #include "ui/editor/zelkor_form.h"
 #include "ui/upload/upload_progress_dlg.h"
@@ -31,20 +32,22 @@ const char* UnconfirmedUploadText(upload::EUploadEnd end) {
 
 }  // namespace
 
-void CZelkorForm::AddDeviceCommands() {
-    AddCommand(res::ID_TEST_CONNECTION, [this] { OnTestConnection(); });
-    AddCommand(res::ID_UPLOAD_CURRENT_PROGRAM, [this] { OnUploadCurrentProgram(); });
-    connect(m_btnLoadDevice, &QPushButton::clicked, this, [this] { OnLoadDevice(); });
-}
+CFormDeviceCommands::CFormDeviceCommands(QWidget* pOwner,
+                                         std::function<void()> fnSaveCurrentProgram)
+    : m_pOwner(pOwner), m_fnSaveCurrentProgram(std::move(fnSaveCurrentProgram)) {}
 
-void CZelkorForm::OnTestConnection() {
+void CFormDeviceCommands::OnTestConnection() {
     // The answer, if any, is the link's to report; nothing waits for it here.
     if (m_pLink != nullptr && PortChosen()) {
         m_pLink->SendConnectionTest();
     }
 }
 
-bool CZelkorForm::PortChosen() const {
+bool CFormDeviceCommands::PortChosen() const {
+    // A port that was not there at start, or whose line went, may be back: it is tried again.
+    if (m_pPortSetting != nullptr && !m_pPortSetting->PortPath().empty()) {
+        return m_pPortSetting->OpenForUse();
+    }
     // Without an open port the system would only complain of a bad handle.
     if (m_pLink->IsOpen()) {
         return true;
@@ -53,26 +56,29 @@ bool CZelkorForm::PortChosen() const {
     return false;
 }
 
-void CZelkorForm::OnLoadDevice() {
+void CFormDeviceCommands::OnLoadDevice() {
     upload::CBookUploadJob job;
     if (!PrepareUpload(job, upload::CBookUploadJob::kDataSize, 0, model::kProgramCount)) {
         return;
     }
-    job.Fill(m_pDoc->m_book);
+    job.Fill(m_pDoc->Book());
     RunUpload(job, QString::fromLatin1(res::kUploadDoneBook));
 }
 
-void CZelkorForm::OnUploadCurrentProgram() {
+void CFormDeviceCommands::OnUploadCurrentProgram() {
     upload::CProgramUploadJob job;
-    if (!PrepareUpload(job, upload::CProgramUploadJob::kDataSize, m_pDoc->m_nCurrent, 1)) {
+    if (m_pDoc == nullptr ||
+        !PrepareUpload(job, upload::CProgramUploadJob::kDataSize, m_pDoc->Current(), 1)) {
         return;
     }
-    job.Fill(m_pDoc->m_book, m_pDoc->m_nCurrent);
-    RunUpload(job, NumberedText(res::kUploadDoneProgram, m_pDoc->m_nCurrent + 1));
+    // The program on display after the save prompt, which shows no other.
+    job.Fill(m_pDoc->Book(), m_pDoc->Current());
+    RunUpload(job, NumberedText(res::kUploadDoneProgram, m_pDoc->Current() + 1));
 }
 
-bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFirst, int nCount) {
-    if (m_pLink == nullptr || !PortChosen()) {
+bool CFormDeviceCommands::PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFirst,
+                                        int nCount) {
+    if (m_pDoc == nullptr || m_pLink == nullptr || !PortChosen()) {
         return false;
     }
     if (!job.AllocateData(nTotal)) {
@@ -81,9 +87,9 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFi
     }
     // The prompt comes before the bytes are taken, so that edits the user saves now are what
     // the device gets.
-    SaveCurrentProgram();
+    m_fnSaveCurrentProgram();
     // Nothing the device cannot take goes, not even the programs before it.
-    if (const auto ruleBreak = editor::FirstRuleBreak(m_pDoc->m_book, nFirst, nCount)) {
+    if (const auto ruleBreak = editor::FirstRuleBreak(m_pDoc->Book(), nFirst, nCount)) {
         platform::ShowMessage({platform::FormatText(res::kUploadRefused,
                                                     editor::DescribeRuleBreak(*ruleBreak).c_str()),
                                platform::ApplicationTitle(), platform::EMsgIcon::kWarning});
@@ -92,15 +98,27 @@ bool CZelkorForm::PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFi
     return true;
 }
 
-void CZelkorForm::RunUpload(upload::CUploadJob& job, const QString& strDone) {
+void CFormDeviceCommands::RunUpload(upload::CUploadJob& job, const QString& strDone) {
     // What the status bar said of an earlier upload is not true of this one.
     emit StatusMessage(QString());
-    ui::CUploadProgressDlg dlg(window(), &job, m_pLink);
+    CUploadProgressDlg dlg(m_pOwner->window(), &job, m_pLink);
+    m_pRunning = &dlg;
     dlg.DoModal();
+    m_pRunning = nullptr;
     const upload::EUploadEnd end = job.End();
     emit StatusMessage(end == upload::EUploadEnd::kConfirmed
                            ? strDone
                            : QString::fromLatin1(UnconfirmedUploadText(end)));
+}
+
+bool CFormDeviceCommands::UploadRunning() const {
+    return !m_pRunning.isNull();
+}
+
+void CFormDeviceCommands::CancelUpload() {
+    if (m_pRunning != nullptr) {
+        static_cast<QDialog*>(m_pRunning.data())->reject();  // the dialog's Cancel
+    }
 }
 
 }  // namespace ui

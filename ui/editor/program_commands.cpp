@@ -6,6 +6,7 @@
 
 #include "devlink/port_setting.h"
 #include "platform/message_box.h"
+#include "platform/text_format.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
 #include "ui/editor/insert_program_dlg.h"
@@ -27,6 +28,8 @@ void CZelkorForm::OnInsertProgram() {
         return;
     }
     CInsertProgramDlg dialog(this);
+    // Where the user is is where a program is most likely wanted.
+    dialog.m_nProgramNumber = static_cast<unsigned int>(m_pDoc->Current() + 1);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -34,20 +37,20 @@ void CZelkorForm::OnInsertProgram() {
     SaveCurrentProgram();
     const int index = static_cast<int>(dialog.m_nProgramNumber) - 1;
     // The programs up to the first empty one move: they are the step's.
-    const int end = std::min(m_pDoc->m_book.FindEmpty(index) + 1, model::kProgramCount);
+    const int end = std::min(m_pDoc->Book().FindEmpty(index) + 1, model::kProgramCount);
     bool bInserted = false;
-    ChangeBook(NumberedText(res::kStepInsertProgram, index + 1), index, end - index, [&] {
-        bInserted = m_pDoc->m_book.InsertAt(index);
-        if (bInserted) {
-            m_pDoc->m_nCurrent = static_cast<int16_t>(index);
-        }
-        return bInserted;
-    });
+    m_pDoc->ChangeBook(platform::FormatText(res::kStepInsertProgram, index + 1), index, end - index,
+                       [&](model::CProgramBook& book, int16_t& nCurrent) {
+                           bInserted = book.InsertAt(index);
+                           if (bInserted) {
+                               nCurrent = static_cast<int16_t>(index);
+                           }
+                           return bInserted;
+                       });
     if (!bInserted) {
         platform::ShowAppMessage(res::kMsgProgramListFull);
         return;
     }
-    m_pDoc->SetModifiedFlag(true);
     ShowProgram();
 }
 
@@ -59,32 +62,37 @@ void CZelkorForm::OnReorderPrograms() {
     // the book in one step.
     auto pDialog = std::make_unique<CReorderDlg>(this);
     auto pOrder = std::make_unique<model::CProgramBook>();
-    pDialog->m_workBook = m_pDoc->m_book;
+    pDialog->m_workBook = m_pDoc->Book();
     pDialog->m_pTargetBook = pOrder.get();
+    pDialog->m_nInitialRow = m_pDoc->Current();
     if (pDialog->exec() != QDialog::Accepted) {
         return;
     }
     pDialog.reset();
-    ChangeBook(QString::fromLatin1(res::kStepReorderPrograms), 0, model::kProgramCount, [&] {
-        m_pDoc->m_book = *pOrder;
-        return true;
-    });
-    m_pDoc->SetModifiedFlag(true);
+    // A new order that moved nothing is no change.
+    m_pDoc->ChangeBook(res::kStepReorderPrograms, 0, model::kProgramCount,
+                       [&](model::CProgramBook& book, int16_t&) {
+                           book = *pOrder;
+                           return true;
+                       });
     ShowProgram();
 }
 
 void CZelkorForm::OnDeleteProgram() {
+    ClearProgramOnDisplay(res::kStepDeleteProgram);
+}
+
+void CZelkorForm::ClearProgramOnDisplay(const char* stepName) {
     if (m_pDoc == nullptr) {
         return;
     }
-    const int current = m_pDoc->m_nCurrent;
-    // The book changed: without the flag a deletion would be lost with no save prompt.
-    if (ChangeBook(NumberedText(res::kStepDeleteProgram, current + 1), current, 1, [this] {
-            CurrentProgram().Clear();
-            return true;
-        })) {
-        m_pDoc->SetModifiedFlag(true);
-    }
+    // A change of the book like any other: the book is then modified and Undo takes it back.
+    const int current = m_pDoc->Current();
+    m_pDoc->ChangeBook(platform::FormatText(stepName, current + 1), current, 1,
+                       [current](model::CProgramBook& book, int16_t&) {
+                           book[current].Clear();
+                           return true;
+                       });
     ShowProgram();
 }
 

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -38,8 +39,11 @@ constexpr int kColumnCount = CProgramRowModel::kFirstSlotColumn + model::kSlotCo
 constexpr quintptr kRowIdStep = kColumnCount - 16;
 static_assert(kColumnCount >= 16);
 
-// Every slot as "%.1f" of its tenths, an empty one as "0.0".
+// Every slot as "%.1f" of its tenths; an empty one is blank, as on the form and the printout.
 QString CellText(uint32_t slot) {
+    if (slot == 0) {
+        return {};
+    }
     std::array<char, 32> buf{};
     auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), model::SlotToHertz(slot),
                                    std::chars_format::fixed, 1);
@@ -125,9 +129,9 @@ CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
     m_list->setAccessibleName(QString::fromLatin1(res::kAccReorderList));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto* pUp = new QPushButton(res::kReorderUp, this);
+    auto* pUp = m_pUp = new QPushButton(res::kReorderUp, this);
     widgets::SetControlId(pUp, res::IDC_UP);
-    auto* pDown = new QPushButton(res::kReorderDown, this);
+    auto* pDown = m_pDown = new QPushButton(res::kReorderDown, this);
     widgets::SetControlId(pDown, res::IDC_DOWN);
     auto* pMoveTo = new QPushButton(res::kReorderMoveTo, this);
     widgets::SetControlId(pMoveTo, res::IDC_MOVE_TO);
@@ -179,6 +183,8 @@ void CReorderDlg::showEvent(QShowEvent* event) {
 
 void CReorderDlg::OnInitDialog() {
     m_list->SetFullRowSelect(true);
+    // The program it opens on, and the one just moved, show as selected wherever the focus is.
+    m_list->SetShowSelectionAlways(true);
     m_pModel = new CProgramRowModel(m_workBook, this);
     m_list->setModel(m_pModel);
     // Every value the device takes is shown whole in the font in use, the widest included.
@@ -198,6 +204,26 @@ void CReorderDlg::OnInitDialog() {
     pNumbers->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pNumbers->show();
     m_list->setFocus(Qt::OtherFocusReason);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CReorderDlg::UpdateMoveButtons);
+    SelectRow(std::clamp(m_nInitialRow, 0, model::kProgramCount - 1));
+}
+
+void CReorderDlg::SelectRow(int nRow) {
+    const QModelIndex index = m_pModel->index(nRow, 0);
+    m_list->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const int scrolledTo = m_list->horizontalScrollBar()->value();
+    m_list->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    m_list->horizontalScrollBar()->setValue(scrolledTo);
+    UpdateMoveButtons();
+}
+
+void CReorderDlg::UpdateMoveButtons() {
+    // With nothing selected both stay enabled: pressing one asks the user to select a row.
+    const int row = FirstSelectedRow();
+    m_pUp->setEnabled(row != 0);
+    m_pDown->setEnabled(row != model::kProgramCount - 1);
 }
 
 int CReorderDlg::FirstSelectedRow() const {
@@ -279,6 +305,7 @@ void CReorderDlg::MoveRow(int nFrom, int nTo) {
     m_list->scrollTo(moved);
     m_list->horizontalScrollBar()->setValue(scrolledTo);
     m_list->viewport()->update();
+    UpdateMoveButtons();
 }
 
 void CReorderDlg::accept() {

@@ -69,6 +69,8 @@ public:
     // Filled by the caller before the dialog opens.
     model::CProgramBook m_workBook;
     model::CProgramBook* m_pTargetBook = nullptr;
+    // The row selected and shown when the dialog opens (the program on display).
+    int m_nInitialRow = 0;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,8 +82,14 @@ private:
     int FirstSelectedRow() const;
     // The first selected row, or -1 after telling the user to select one.
     int SelectedRowOrAsk() const;
+    // Selects the row, makes it current and scrolls it into view (vertically only).
+    void SelectRow(int nRow);
+    // Up and Down are disabled where the first selected row cannot go further.
+    void UpdateMoveButtons();
 
     CListCtrlEx* m_list;
+    QPushButton* m_pUp = nullptr;
+    QPushButton* m_pDown = nullptr;
     CProgramRowModel* m_pModel = nullptr;
     bool m_bInitialized = false;
 };

@@ -12,17 +12,20 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <cstdlib>
 #include <string>
 
 #include "platform/message_box.h"
 #include "platform/text_format.h"
 
 #include "editor/frequency_rules.h"
+#include "editor/program_commit.h"
+#include "editor/program_navigation.h"
+#include "res/ids_app.h"
 #include "res/ids_editor.h"
 #include "res/notifications.h"
 #include "res/strings.h"
 #include "ui/editor/book_history.h"
+#include "ui/editor/form_device_commands.h"
 #include "widgets/control_ids.h"
 #include "widgets/screen_fit.h"
 
@@ -56,7 +59,10 @@ QString NumberedText(const char* pattern, int nNumber) {
     return QString::fromLatin1(pattern).replace(QLatin1String("%d"), QString::number(nNumber));
 }
 
-CZelkorForm::CZelkorForm(QWidget* pParent) : QWidget(pParent) {
+CZelkorForm::CZelkorForm(QWidget* pParent)
+    : QWidget(pParent),
+      m_pDeviceCommands(
+          std::make_unique<CFormDeviceCommands>(this, [this] { SaveCurrentProgram(); })) {
     setObjectName(QStringLiteral("CZelkorForm"));
     widgets::SetControlId(this, res::IDD_ZELKORCONFIG_FORM, QStringLiteral("CZelkorForm"));
     CreateControls();
@@ -72,6 +78,7 @@ CZelkorForm::~CZelkorForm() {
 void CZelkorForm::SetDocument(model::CZelkorConfigDoc* pDoc) {
     m_pHistory.reset();
     m_pDoc = pDoc;
+    m_pDeviceCommands->SetDocument(pDoc);
     if (m_pDoc == nullptr) {
         return;
     }
@@ -81,14 +88,19 @@ void CZelkorForm::SetDocument(model::CZelkorConfigDoc* pDoc) {
             &CZelkorForm::CommandStatesChanged);
 }
 
-bool CZelkorForm::ChangeBook(const QString& strName, int nFirst, int nCount,
-                             const std::function<bool()>& fnChange) {
-    return m_pHistory ? m_pHistory->Change(strName, nFirst, nCount, fnChange) : fnChange();
+void CZelkorForm::SetDevice(devlink::CDeviceLink* pLink, devlink::CPortSetting* pPortSetting) {
+    m_pDeviceCommands->SetLink(pLink);
+    m_pDeviceCommands->SetPortSetting(pPortSetting);
+    m_pPortSetting = pPortSetting;
 }
 
 void CZelkorForm::SetProgramModified(bool bModified) {
     if (m_bProgramModified != bModified) {
         m_bProgramModified = bModified;
+        // The title's mark counts the edits not yet in the book.
+        if (m_pDoc != nullptr) {
+            m_pDoc->OnViewEditsChanged();
+        }
         emit CommandStatesChanged();
     }
 }
@@ -181,17 +193,25 @@ bool CZelkorForm::eventFilter(QObject* pWatched, QEvent* pEvent) {
     return QWidget::eventFilter(pWatched, pEvent);
 }
 
-model::CFrequencyProgram& CZelkorForm::CurrentProgram() {
-    return m_pDoc->m_book[m_pDoc->m_nCurrent];
-}
-
 QWidget* CZelkorForm::CreateTopRow() {
     auto* pRow = new QWidget(this);
     auto* pRowLayout = new QHBoxLayout(pRow);
     pRowLayout->setContentsMargins(0, 0, 0, 0);
     pRowLayout->setSpacing(12);
+    pRowLayout->addWidget(CreateTypeBox(pRow));
+    pRowLayout->addWidget(CreateProgramBox(pRow));
+    m_btnLoadDevice = new QPushButton(QString::fromLatin1(res::kLoadDevice), pRow);
+    widgets::SetControlId(m_btnLoadDevice, res::IDC_LOAD_DEVICE,
+                          QStringLiteral("buttonLoadDevice"));
+    m_btnLoadDevice->setAutoDefault(false);
+    pRowLayout->addSpacing(12);
+    pRowLayout->addWidget(m_btnLoadDevice, 0, Qt::AlignVCenter);
+    pRowLayout->addStretch(1);
+    return pRow;
+}
 
-    auto* pTypeBox = new QGroupBox(QString::fromLatin1(res::kProgramTypeBox), pRow);
+QWidget* CZelkorForm::CreateTypeBox(QWidget* pParent) {
+    auto* pTypeBox = new QGroupBox(QString::fromLatin1(res::kProgramTypeBox), pParent);
     pTypeBox->setObjectName(QStringLiteral("programTypeBox"));
     m_pSingle = new QRadioButton(QString::fromLatin1(res::kSingleFrequencies), pTypeBox);
     widgets::SetControlId(m_pSingle, res::IDC_SINGLE_FREQUENCIES,
@@ -203,10 +223,25 @@ QWidget* CZelkorForm::CreateTopRow() {
     auto* pTypeLayout = new QVBoxLayout(pTypeBox);
     pTypeLayout->addWidget(m_pSingle);
     pTypeLayout->addWidget(m_pGroups);
+    return pTypeBox;
+}
 
-    auto* pProgramBox = new QGroupBox(QString::fromLatin1(res::kProgramBox), pRow);
+QWidget* CZelkorForm::CreateProgramBox(QWidget* pParent) {
+    auto* pProgramBox = new QGroupBox(QString::fromLatin1(res::kProgramBox), pParent);
     pProgramBox->setObjectName(QStringLiteral("programBox"));
-    m_cbProgram = new QComboBox(pProgramBox);
+    CreateProgramControls(pProgramBox);
+    auto* pProgramLayout = new QGridLayout(pProgramBox);
+    pProgramLayout->setHorizontalSpacing(6);
+    pProgramLayout->addWidget(m_cbProgram, 0, 0, 1, 2);
+    pProgramLayout->addWidget(m_pJumpNumber, 0, 2);
+    pProgramLayout->addWidget(m_pPrev, 1, 0);
+    pProgramLayout->addWidget(m_pNext, 1, 1);
+    pProgramLayout->addWidget(m_pJump, 1, 2);
+    return pProgramBox;
+}
+
+void CZelkorForm::CreateProgramControls(QWidget* pBox) {
+    m_cbProgram = new QComboBox(pBox);
     widgets::SetControlId(m_cbProgram, res::IDC_PROGRAM, QStringLiteral("comboProgram"));
     m_cbProgram->setEditable(true);
     m_cbProgram->setInsertPolicy(QComboBox::NoInsert);
@@ -215,47 +250,27 @@ QWidget* CZelkorForm::CreateTopRow() {
     m_cbProgram->lineEdit()->setAccessibleName(QString::fromLatin1(res::kAccProgram));
     m_cbProgram->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbProgram->setMinimumContentsLength(4);
-    m_pPrev = new QPushButton(QString::fromLatin1(res::kPrevProgram), pProgramBox);
+    m_pPrev = new QPushButton(QString::fromLatin1(res::kPrevProgram), pBox);
     widgets::SetControlId(m_pPrev, res::IDC_PREV_PROGRAM, QStringLiteral("buttonPrevProgram"));
     m_pPrev->setAccessibleName(QString::fromLatin1(res::kAccPrevProgram));
-    m_pNext = new QPushButton(QString::fromLatin1(res::kNextProgram), pProgramBox);
+    m_pNext = new QPushButton(QString::fromLatin1(res::kNextProgram), pBox);
     widgets::SetControlId(m_pNext, res::IDC_NEXT_PROGRAM, QStringLiteral("buttonNextProgram"));
     m_pNext->setAccessibleName(QString::fromLatin1(res::kAccNextProgram));
-    m_pJumpNumber = new QLineEdit(pProgramBox);
+    m_pJumpNumber = new QLineEdit(pBox);
     widgets::SetControlId(m_pJumpNumber, res::IDC_JUMP_NUMBER, QStringLiteral("editJumpNumber"));
     m_pJumpNumber->setMaxLength(res::kJumpMaxChars);
     m_pJumpNumber->setAccessibleName(QString::fromLatin1(res::kAccJumpNumber));
-    m_pJump = new QPushButton(QString::fromLatin1(res::kJump), pProgramBox);
+    m_pJumpNumber->setFixedWidth(
+        m_pJumpNumber->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    m_pJump = new QPushButton(QString::fromLatin1(res::kJump), pBox);
     widgets::SetControlId(m_pJump, res::IDC_JUMP, QStringLiteral("buttonJump"));
-
+    m_pJump->setAutoDefault(false);
     const int smallButton = m_pPrev->fontMetrics().horizontalAdvance(QStringLiteral("->")) + 24;
     for (QPushButton* pButton : {m_pPrev, m_pNext}) {
         pButton->setAutoDefault(false);
         pButton->setMinimumWidth(smallButton);
         pButton->setMaximumWidth(smallButton + 8);
     }
-    m_pJump->setAutoDefault(false);
-    m_pJumpNumber->setFixedWidth(
-        m_pJumpNumber->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    auto* pProgramLayout = new QGridLayout(pProgramBox);
-    pProgramLayout->setHorizontalSpacing(6);
-    pProgramLayout->addWidget(m_cbProgram, 0, 0, 1, 2);
-    pProgramLayout->addWidget(m_pJumpNumber, 0, 2);
-    pProgramLayout->addWidget(m_pPrev, 1, 0);
-    pProgramLayout->addWidget(m_pNext, 1, 1);
-    pProgramLayout->addWidget(m_pJump, 1, 2);
-
-    m_btnLoadDevice = new QPushButton(QString::fromLatin1(res::kLoadDevice), pRow);
-    widgets::SetControlId(m_btnLoadDevice, res::IDC_LOAD_DEVICE,
-                          QStringLiteral("buttonLoadDevice"));
-    m_btnLoadDevice->setAutoDefault(false);
-
-    pRowLayout->addWidget(pTypeBox);
-    pRowLayout->addWidget(pProgramBox);
-    pRowLayout->addSpacing(12);
-    pRowLayout->addWidget(m_btnLoadDevice, 0, Qt::AlignVCenter);
-    pRowLayout->addStretch(1);
-    return pRow;
 }
 
 QWidget* CZelkorForm::CreateGrid() {
@@ -362,8 +377,8 @@ void CZelkorForm::ShowProgram() {
     if (m_pDoc == nullptr) {
         return;
     }
-    const int index = m_pDoc->m_nCurrent;
-    const model::CFrequencyProgram& program = m_pDoc->m_book[index];
+    const int index = m_pDoc->Current();
+    const model::CFrequencyProgram& program = m_pDoc->CurrentProgram();
     SetSlotLabels(program.IsGroups());
     RebuildProgramList(index);
     m_nProgramType = program.IsGroups() ? 1 : 0;
@@ -408,9 +423,12 @@ void CZelkorForm::OnFrequencyChange(int nID) {
         return;
     }
     SetProgramModified(true);
+    // Typing may take the fields away from the stored program or back to it: the title's mark
+    // and Undo follow.
     if (m_pDoc != nullptr) {
-        m_pDoc->SetModifiedFlag(true);
+        m_pDoc->OnViewEditsChanged();
     }
+    emit CommandStatesChanged();
 }
 
 void CZelkorForm::OnFrequencyKillFocus(int nID) {
@@ -450,18 +468,13 @@ void CZelkorForm::ApplyProgramType() {
         return;
     }
     UpdateData(true);
-    model::CFrequencyProgram& program = CurrentProgram();
-    program.SetGroups(m_nProgramType != 0);
-    SetSlotLabels(program.IsGroups());
-    if (!program.IsGroups()) {
+    const bool bGroups = m_nProgramType != 0;
+    SetSlotLabels(bGroups);
+    if (!bGroups) {
         return;
     }
-    std::array<std::string, model::kSlotCount> texts;
-    for (int slot = 0; slot < model::kSlotCount; ++slot) {
-        texts[slot] = FieldText(slot).toStdString();
-    }
     // Each field emptied here counts as an edit: no m_bUpdatingFields.
-    const editor::SFormCheck check = editor::CheckWholeForm(texts);
+    const editor::SFormCheck check = editor::CheckWholeForm(FieldTexts());
     for (int slot : check.emptiedSlots) {
         m_fields[slot]->clear();
     }
@@ -497,41 +510,42 @@ void CZelkorForm::SaveCurrentProgram() {
     CommitFields();
 }
 
-model::CFrequencyProgram CZelkorForm::FieldsProgram() const {
-    model::CFrequencyProgram program = m_pDoc->m_book[m_pDoc->m_nCurrent];
-    program.SetGroups(m_nProgramType != 0);
+std::array<std::string, model::kSlotCount> CZelkorForm::FieldTexts() const {
+    std::array<std::string, model::kSlotCount> texts;
     for (int slot = 0; slot < model::kSlotCount; ++slot) {
-        // Text no slot can hold (negative, above 20 MHz) is stored as an empty slot.
-        program.m_freq[slot] = editor::TextToSlot(FieldText(slot).toStdString()).value_or(0u);
-        program.UpdateGroupCount(slot / model::kSlotsPerGroup);
+        texts[slot] = FieldText(slot).toStdString();
     }
-    program.Compact();
-    return program;
+    return texts;
+}
+
+model::CFrequencyProgram CZelkorForm::FieldsProgram() const {
+    return editor::CommittedProgram(m_pDoc->CurrentProgram(), m_nProgramType != 0, FieldTexts());
+}
+
+bool CZelkorForm::FieldsDifferFromStored() const {
+    return m_pDoc != nullptr && m_bProgramModified &&
+           !(FieldsProgram() == m_pDoc->CurrentProgram());
 }
 
 void CZelkorForm::CommitFields() {
-    const int current = m_pDoc->m_nCurrent;
-    const model::CFrequencyProgram program = FieldsProgram();
-    ChangeBook(NumberedText(res::kStepEditProgram, current + 1), current, 1, [&] {
-        CurrentProgram() = program;
-        return true;
-    });
+    editor::StoreCurrentProgram(*m_pDoc, FieldsProgram(), res::kStepEditProgram);
+}
+
+void CZelkorForm::GoTo(std::optional<int> nIndex) {
+    if (nIndex) {
+        m_pDoc->SetCurrent(*nIndex);
+        ShowProgram();
+    }
 }
 
 void CZelkorForm::OnPrevProgram() {
     SaveCurrentProgram();
-    if (m_pDoc->m_nCurrent - 1 >= 0) {
-        m_pDoc->m_nCurrent = static_cast<int16_t>(m_pDoc->m_nCurrent - 1);
-        ShowProgram();
-    }
+    GoTo(editor::PreviousProgram(m_pDoc->Current()));
 }
 
 void CZelkorForm::OnNextProgram() {
     SaveCurrentProgram();
-    if (m_pDoc->m_nCurrent + 1 < model::kProgramCount) {
-        m_pDoc->m_nCurrent = static_cast<int16_t>(m_pDoc->m_nCurrent + 1);
-        ShowProgram();
-    }
+    GoTo(editor::NextProgram(m_pDoc->Current()));
 }
 
 void CZelkorForm::OnSelchangeProgram() {
@@ -539,8 +553,7 @@ void CZelkorForm::OnSelchangeProgram() {
     const int index = m_cbProgram->currentIndex();
     if (index >= 0 && index < model::kProgramCount) {
         SaveCurrentProgram();
-        m_pDoc->m_nCurrent = static_cast<int16_t>(index);
-        ShowProgram();
+        GoTo(index);
     }
     m_strJump.clear();
     UpdateData(false);
@@ -552,7 +565,7 @@ void CZelkorForm::OnProgramEditFinished() {
     if (m_pDoc == nullptr) {
         return;
     }
-    const QString shown = ProgramNumberTexts()[m_pDoc->m_nCurrent];
+    const QString shown = ProgramNumberTexts()[m_pDoc->Current()];
     if (m_cbProgram->currentText() != shown) {
         m_cbProgram->setEditText(shown);
     }
@@ -560,17 +573,15 @@ void CZelkorForm::OnProgramEditFinished() {
 
 void CZelkorForm::OnJump() {
     UpdateData(true);
-    if (m_strJump.isEmpty()) {
+    const editor::SJump jump = editor::ReadJump(m_strJump.toStdString());
+    if (jump.what == editor::EJump::kNothing) {
         return;
     }
-    // atoi: leading blanks, a sign, digits up to the first non-digit; none give 0.
-    const int number = std::atoi(m_strJump.toLatin1().constData());
-    if (number < 1 || number > model::kProgramCount) {
+    if (jump.what == editor::EJump::kOutOfRange) {
         platform::ShowAppMessage(res::kJumpOutOfRange);
     } else {
         SaveCurrentProgram();
-        m_pDoc->m_nCurrent = static_cast<int16_t>(number - 1);
-        ShowProgram();
+        GoTo(jump.nIndex);
     }
     m_strJump.clear();
     UpdateData(false);
@@ -579,66 +590,90 @@ void CZelkorForm::OnJump() {
 void CZelkorForm::OnProgramType() {
     UpdateData(true);
     const bool bGroups = m_nProgramType != 0;
-    if (bGroups && !CurrentProgram().IsGroups() && SwitchToGroupsEmptying()) {
+    if (bGroups && !m_pDoc->CurrentProgram().IsGroups() && SwitchToGroupsEmptying()) {
         return;
     }
     // A type switch is an edit only when the stored program holds something; only then is it a
-    // step of its own.
-    const bool bFilled = !CurrentProgram().IsEmpty();
-    if (bFilled && CurrentProgram().IsGroups() != bGroups) {
-        const int current = m_pDoc->m_nCurrent;
-        ChangeBook(NumberedText(res::kStepProgramType, current + 1), current, 1, [&] {
-            CurrentProgram().SetGroups(bGroups);
-            return true;
-        });
-    }
+    // step of its own, and the program is then as good as edited.
+    const bool bFilled = !m_pDoc->CurrentProgram().IsEmpty();
+    StoreProgramType(bGroups);
     ApplyProgramType();
     if (bFilled) {
         SetProgramModified(true);
-        m_pDoc->SetModifiedFlag(true);
     }
 }
 
-bool CZelkorForm::SwitchToGroupsEmptying() {
-    std::array<std::string, model::kSlotCount> texts;
-    for (int slot = 0; slot < model::kSlotCount; ++slot) {
-        texts[slot] = FieldText(slot).toStdString();
+void CZelkorForm::StoreProgramType(bool bGroups) {
+    if (m_pDoc->SetEmptyProgramType(bGroups)) {
+        return;
     }
+    const int current = m_pDoc->Current();
+    m_pDoc->ChangeBook(platform::FormatText(res::kStepProgramType, current + 1), current, 1,
+                       [&](model::CProgramBook& book, int16_t&) {
+                           book[current].SetGroups(bGroups);
+                           return true;
+                       });
+}
+
+bool CZelkorForm::SwitchToGroupsEmptying() {
+    const std::array<std::string, model::kSlotCount> texts = FieldTexts();
     const editor::SFormCheck check = editor::CheckWholeForm(texts);
     if (check.emptiedSlots.empty()) {
         return false;
     }
-    const int current = m_pDoc->m_nCurrent;
-    if (platform::ShowMessage({platform::FormatText(res::kMsgSwitchEmpties, current + 1),
-                               platform::ApplicationTitle(), platform::EMsgIcon::kQuestion,
-                               platform::EMsgButtons::kYesNo, true, std::string(),
-                               editor::DescribeEmptied(check, texts)}) !=
-        platform::EMsgAnswer::kYes) {
+    const int current = m_pDoc->Current();
+    platform::SMessageRequest question{platform::FormatText(res::kMsgSwitchEmpties, current + 1),
+                                       platform::ApplicationTitle(), platform::EMsgIcon::kQuestion,
+                                       platform::EMsgButtons::kYesNo};
+    question.detail = editor::DescribeEmptied(check, texts);
+    question.yesText = res::kSwitchButton;
+    question.noText = res::kCancelButton;
+    if (platform::ShowMessage(question) != platform::EMsgAnswer::kYes) {
         m_nProgramType = 0;
         UpdateData(false);
         return true;
     }
     // Edits made before are a step of their own, as Undo counts them; then the type and the
     // program without those values are one step, so that one Undo brings both back.
-    auto store = [&](const char* step, const model::CFrequencyProgram& program) {
-        if (ChangeBook(NumberedText(step, current + 1), current, 1, [&] {
-                CurrentProgram() = program;
-                return true;
-            })) {
-            m_pDoc->SetModifiedFlag(true);
-        }
-    };
-    model::CFrequencyProgram program = FieldsProgram();
     if (m_bProgramModified) {
+        model::CFrequencyProgram program = FieldsProgram();
         program.SetGroups(false);
-        store(res::kStepEditProgram, program);
+        editor::StoreCurrentProgram(*m_pDoc, program, res::kStepEditProgram);
     }
     for (int slot : check.emptiedSlots) {
         m_fields[slot]->clear();
     }
-    store(res::kStepProgramType, FieldsProgram());
+    editor::StoreCurrentProgram(*m_pDoc, FieldsProgram(), res::kStepProgramType);
     ShowProgram();
     return true;
+}
+
+void CZelkorForm::AddDeviceCommands() {
+    AddCommand(res::ID_TEST_CONNECTION, [this] { OnTestConnection(); });
+    AddCommand(res::ID_UPLOAD_CURRENT_PROGRAM, [this] { OnUploadCurrentProgram(); });
+    connect(m_btnLoadDevice, &QPushButton::clicked, this, [this] { OnLoadDevice(); });
+    connect(m_pDeviceCommands.get(), &CFormDeviceCommands::StatusMessage, this,
+            &CZelkorForm::StatusMessage);
+}
+
+void CZelkorForm::OnTestConnection() {
+    m_pDeviceCommands->OnTestConnection();
+}
+
+void CZelkorForm::OnLoadDevice() {
+    m_pDeviceCommands->OnLoadDevice();
+}
+
+void CZelkorForm::OnUploadCurrentProgram() {
+    m_pDeviceCommands->OnUploadCurrentProgram();
+}
+
+bool CZelkorForm::UploadRunning() const {
+    return m_pDeviceCommands->UploadRunning();
+}
+
+void CZelkorForm::CancelUpload() {
+    m_pDeviceCommands->CancelUpload();
 }
 
 intptr_t CZelkorForm::SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) {
@@ -648,8 +683,16 @@ intptr_t CZelkorForm::SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lPar
     return 0;
 }
 
-intptr_t CZelkorForm::OnCommitProgram(uintptr_t /*wParam*/, intptr_t /*lParam*/) {
-    SaveCurrentProgram();
+intptr_t CZelkorForm::OnCommitProgram(uintptr_t wParam, intptr_t /*lParam*/) {
+    if (wParam == res::kCommitAsk) {
+        SaveCurrentProgram();
+    } else if (wParam == res::kCommitKeep && m_pDoc != nullptr) {
+        CheckFocusedField();
+        if (m_bProgramModified) {
+            CommitFields();
+        }
+    }
+    // Whatever was kept, the fields now show the stored program; dropped edits are gone.
     ShowProgram();
     return 0;
 }

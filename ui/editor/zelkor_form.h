@@ -1,5 +1,10 @@
 // The editor form: the one view of the program, on which the program on display is shown and
-// edited. It reads and writes the document's book and current index directly.
+// edited. It reads the document's book and program on display, and changes them only through the
+// document (model::CZelkorConfigDoc::ChangeBook, SetCurrent). What needs no window lives beside
+// it: where navigation goes (editor/program_navigation.h), what the commit stores
+// (editor/program_commit.h); the device commands are a piece of their own
+// (ui/editor/form_device_commands.h). The form's own commands are in program_commands.cpp (the
+// book and the port) and edit_commands.cpp (Undo, Redo and the Clipboard).
 //
 // Threads: user-interface thread only.
 #pragma once
@@ -10,6 +15,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "model/frequency_program.h"
@@ -32,13 +39,10 @@ namespace platform {
 class IPortSystem;
 }
 
-namespace upload {
-class CUploadJob;
-}
-
 namespace ui {
 
 class CBookHistory;
+class CFormDeviceCommands;
 
 // The pattern with its %d filled in: "Delete Program 12".
 QString NumberedText(const char* pattern, int nNumber);
@@ -56,10 +60,9 @@ public:
     // The device the form's commands talk to and the port setting Select Comm Port changes; both
     // belong to the application and outlive the form. The port setting may be null where no port
     // can be chosen (Select Comm Port then does nothing).
-    void SetDevice(devlink::CDeviceLink* pLink, devlink::CPortSetting* pPortSetting) {
-        m_pLink = pLink;
-        m_pPortSetting = pPortSetting;
-    }
+    void SetDevice(devlink::CDeviceLink* pLink, devlink::CPortSetting* pPortSetting);
+    // Where Select Comm Port lists the ports from; null: this machine's own. Not owned.
+    void SetPortSource(platform::IPortSystem* pPortSource) { m_pPortSource = pPortSource; }
 
     // Puts the document's current program on the form.
     void ShowProgram();
@@ -67,14 +70,19 @@ public:
     void SetSlotLabels(bool bGroups);
 
     // The device commands: Tools > Test Connection, the Load Device button and Tools > Upload
-    // Current Program (in upload/form_device_commands.cpp).
+    // Current Program (CFormDeviceCommands).
     void OnTestConnection();
     void OnLoadDevice();
     void OnUploadCurrentProgram();
+    // An upload runs; CancelUpload stops it as the progress dialog's Cancel does.
+    bool UploadRunning() const;
+    void CancelUpload();
 
     // model::IDocView
     intptr_t SendMessage(unsigned nMsg, uintptr_t wParam, intptr_t lParam) override;
     void OnInitialUpdate() override;
+    // The fields hold what the commit would store differently.
+    bool HasPendingEdits() const override { return FieldsDifferFromStored(); }
 
     // widgets::ICommandTarget: the menu commands that the form's subsystems hand it, with what
     // their items show (update: none for an item that is always enabled with its own text).
@@ -89,8 +97,8 @@ public:
     // Frequency entry: the change notification and the entry check of the field that was left.
     void OnFrequencyChange(int nID);
     void OnFrequencyKillFocus(int nID);
-    // Writes the type choice into the stored program and, for Frequency Groups, runs the group
-    // rules over the whole form.
+    // The labels and group boxes follow the type chosen and, for Frequency Groups, the group
+    // rules run over the whole form (the type switch has stored the type).
     void ApplyProgramType();
     // Offers to commit the fields into the stored program when they were edited.
     void SaveCurrentProgram();
@@ -123,15 +131,13 @@ public:
 
     QLineEdit* FrequencyField(int nSlot) const { return m_fields[nSlot]; }
     QString FieldText(int nSlot) const;
-
-    bool m_bProgramModified = false;
-    bool m_bUpdatingFields = false;
-    QPushButton* m_btnLoadDevice = nullptr;
-    QComboBox* m_cbProgram = nullptr;
-    int m_nProgramType = 0;
-    QString m_strJump;
-    // Where Select Comm Port lists the ports from; null: this machine's own. Not owned.
-    platform::IPortSystem* m_pPortSource = nullptr;
+    // The fields may differ from the stored program (typed since it was shown, or its type
+    // switched): the save prompt asks before the form shows another.
+    bool IsProgramModified() const { return m_bProgramModified; }
+    // The type as the radio buttons were last read (0 Single Frequencies, 1 Frequency Groups)
+    // and the jump text as last exchanged.
+    int ProgramType() const { return m_nProgramType; }
+    const QString& JumpText() const { return m_strJump; }
 
 signals:
     // What the menu items and buttons of the form's commands show may have changed (Undo's).
@@ -146,16 +152,11 @@ protected:
 
 private:
     void CreateControls();
-    void AddDeviceCommands();
-    // Allocates the job's data, offers the save prompt and checks the count programs from
-    // nFirst on that will be sent; false (the user told why) when nothing may go.
-    bool PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFirst, int nCount);
-    // Runs the progress dialog; strDone goes to the status bar when the device confirmed all,
-    // what stopped it otherwise.
-    void RunUpload(upload::CUploadJob& job, const QString& strDone);
-    // True when the link has a port open; otherwise tells the user how to choose one.
-    bool PortChosen() const;
     QWidget* CreateTopRow();
+    QWidget* CreateTypeBox(QWidget* pParent);
+    QWidget* CreateProgramBox(QWidget* pParent);
+    // The program box's combo box, buttons and jump field.
+    void CreateProgramControls(QWidget* pBox);
     QWidget* CreateGrid();
     void SetTabOrder();
     void RebuildProgramList(int nSelected);
@@ -163,31 +164,49 @@ private:
     void ConnectHandlers();
     void AddProgramCommands();
     void AddEditCommands();
-    // Makes fnChange one step of the history (programs [nFirst, nFirst + nCount) and the
-    // program on display); true when the book changed (without a history: when fnChange says
-    // it went through).
-    bool ChangeBook(const QString& strName, int nFirst, int nCount,
-                    const std::function<bool()>& fnChange);
+    void AddDeviceCommands();
+    // Shows the program at the index, when there is one to go to.
+    void GoTo(std::optional<int> nIndex);
     // Runs the entry check of a frequency field that has the focus, as leaving it would.
     void CheckFocusedField();
+    // The 48 fields' texts, in slot order.
+    std::array<std::string, model::kSlotCount> FieldTexts() const;
     // Puts the fields into the stored program, as one step.
     void CommitFields();
     // A switch to Frequency Groups that would empty values of the form names them and asks:
     // Yes stores the type and the program without them as one step, No keeps the program and
     // its type. False (nothing done) when the switch empties nothing.
     bool SwitchToGroupsEmptying();
+    // Empties the program on display as one step named by stepName ("Delete Program %d").
+    void ClearProgramOnDisplay(const char* stepName);
+    // The type switch of the program on display: one step when it holds frequencies.
+    void StoreProgramType(bool bGroups);
     void SetProgramModified(bool bModified);
+    // The edits on the form change the stored program (Undo takes them back first).
+    bool FieldsDifferFromStored() const;
     // Copies the programs to the Clipboard as rows (tab-separated text, CSV) and as the stored
     // records.
     void PutOnClipboard(const std::vector<model::CFrequencyProgram>& programs, int nFirstNumber);
+    // Pastes the programs over those from the one on display, as one step.
+    void PastePrograms(const std::vector<model::CFrequencyProgram>& programs);
+    // Edit > Undo's item: the pending edits' step, or the history's.
+    void UpdateUndoItem(widgets::SCommandUI& ui);
     bool FilterUndoKey(QObject* pWatched, QEvent* pEvent);
     int FieldId(const QObject* pObject) const;
     int FocusedFieldId() const;
-    model::CFrequencyProgram& CurrentProgram();
 
     model::CZelkorConfigDoc* m_pDoc = nullptr;
-    devlink::CDeviceLink* m_pLink = nullptr;
     devlink::CPortSetting* m_pPortSetting = nullptr;
+    platform::IPortSystem* m_pPortSource = nullptr;
+    std::unique_ptr<CFormDeviceCommands> m_pDeviceCommands;
+    // The fields may differ from the stored program.
+    bool m_bProgramModified = false;
+    // The form itself is writing the fields: their change notifications are no edit.
+    bool m_bUpdatingFields = false;
+    int m_nProgramType = 0;
+    QString m_strJump;
+    QPushButton* m_btnLoadDevice = nullptr;
+    QComboBox* m_cbProgram = nullptr;
     QRadioButton* m_pSingle = nullptr;
     QRadioButton* m_pGroups = nullptr;
     QPushButton* m_pPrev = nullptr;

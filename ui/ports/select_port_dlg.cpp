@@ -16,8 +16,10 @@
 
 #include "platform/message_box.h"
 #include "platform/port_source.h"
+#include "platform/text_format.h"
 #include "ports/enumerate_ports.h"
 #include "ports/port_info.h"
+#include "ports/port_name.h"
 #include "res/ids_ports.h"
 #include "res/strings.h"
 #include "widgets/control_ids.h"
@@ -86,13 +88,31 @@ void CSelectPortDlg::BuildControls() {
 
     auto* label = new QLabel(res::kSelectPortLabel, this);
     widgets::SetControlId(label, res::IDC_STATIC);
+    CreatePortBox();
+    // The label names the box for a reader (on Linux a box's own name is its text).
+    label->setBuddy(m_cbPort);
 
+    auto* refresh = new QPushButton(res::kSelectPortRefresh, this);
+    widgets::SetControlId(refresh, res::IDC_PORT_REFRESH);
+    refresh->setAutoDefault(false);
+    connect(refresh, &QPushButton::clicked, this, &CSelectPortDlg::OnRefresh);
+
+    LayOut(label, refresh, cancel, CreateDetails());
+    setFixedWidth(dx(kDialogWidth));
+    setMinimumHeight(dy(kDialogHeight));
+    // The template's tab order: OK, Cancel, then the list; Refresh follows the list.
+    setTabOrder(m_pOk, cancel);
+    setTabOrder(cancel, m_cbPort);
+    setTabOrder(m_cbPort, refresh);
+}
+
+void CSelectPortDlg::CreatePortBox() {
     m_cbPort = new QComboBox(this);
     widgets::SetControlId(m_cbPort, res::IDC_PORT_COMBO);
     m_cbPort->setEditable(true);
     m_cbPort->setAccessibleName(QString::fromLatin1(res::kAccPortCombo));
     m_cbPort->lineEdit()->setAccessibleName(QString::fromLatin1(res::kAccPortCombo));
-    // Typed text is never taken as a choice, so it must not turn into a line either.
+    // Typed text is read on OK (a port the list does not show), but never turns into a line.
     m_cbPort->setInsertPolicy(QComboBox::NoInsert);
     // Nor may it pick a line: Qt would select a line whose name matches the typed text (on Enter
     // or focus loss, and through the completer), yet only a line the user chose counts.
@@ -101,8 +121,6 @@ void CSelectPortDlg::BuildControls() {
     m_cbPort->setMaxVisibleItems(kComboListHeight / kLineHeight);
     m_cbPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbPort->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    // The label names the box for a reader (on Linux a box's own name is its text).
-    label->setBuddy(m_cbPort);
 
     // The opened list shows each port's stable name and description beside its name, so that
     // two identical adapters can be told apart.
@@ -122,12 +140,9 @@ void CSelectPortDlg::BuildControls() {
     m_cbPort->setView(m_pLinesView);
     m_cbPort->setModelColumn(kColumnName);
     connect(m_cbPort, &QComboBox::currentIndexChanged, this, &CSelectPortDlg::ShowDetails);
+}
 
-    auto* refresh = new QPushButton(res::kSelectPortRefresh, this);
-    widgets::SetControlId(refresh, res::IDC_PORT_REFRESH);
-    refresh->setAutoDefault(false);
-    connect(refresh, &QPushButton::clicked, this, &CSelectPortDlg::OnRefresh);
-
+QFormLayout* CSelectPortDlg::CreateDetails() {
     m_pStableName = new QLabel(this);
     widgets::SetControlId(m_pStableName, res::IDC_PORT_STABLE_NAME);
     m_pStableName->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -143,31 +158,30 @@ void CSelectPortDlg::BuildControls() {
     m_pDetails->addRow(res::kSelectPortStableName, m_pStableName);
     m_pDetails->addRow(res::kSelectPortDescription, m_pDescription);
     m_pDetails->addRow(res::kSelectPortUsbIdentity, m_pUsbIdentity);
+    return m_pDetails;
+}
 
+void CSelectPortDlg::LayOut(QLabel* pLabel, QPushButton* pRefresh, QPushButton* pCancel,
+                            QFormLayout* pDetails) {
+    const widgets::CDialogUnits units(font());
     auto* portRow = new QHBoxLayout;
     portRow->addWidget(m_cbPort, 1);
-    portRow->addWidget(refresh);
+    portRow->addWidget(pRefresh);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cancel);
+    buttons->addWidget(pCancel);
     buttons->addStretch();
     buttons->addWidget(m_pOk);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(dx(kMargin), dy(kMargin), dx(kMargin), dy(kMargin));
-    layout->addWidget(label);
+    layout->setContentsMargins(units.X(kMargin), units.Y(kMargin), units.X(kMargin),
+                               units.Y(kMargin));
+    layout->addWidget(pLabel);
     layout->addLayout(portRow);
-    layout->addLayout(m_pDetails);
+    layout->addLayout(pDetails);
     layout->addStretch();
-    layout->addSpacing(dy(kMargin));
+    layout->addSpacing(units.Y(kMargin));
     layout->addLayout(buttons);
-
-    setFixedWidth(dx(kDialogWidth));
-    setMinimumHeight(dy(kDialogHeight));
-    // The template's tab order: OK, Cancel, then the list; Refresh follows the list.
-    setTabOrder(m_pOk, cancel);
-    setTabOrder(cancel, m_cbPort);
-    setTabOrder(m_cbPort, refresh);
 }
 
 int CSelectPortDlg::DoModal() {
@@ -259,11 +273,39 @@ void CSelectPortDlg::ShowDetails() {
 
 void CSelectPortDlg::OnOK() {
     m_strStableName.clear();
-    if (const ports::CPortInfo* pChosen = CurrentPort()) {
+    const ports::CPortInfo* pChosen = CurrentPort();
+    const QString typed = m_cbPort->currentText().trimmed();
+    // The box shows the chosen line's name until the user types over it.
+    if (pChosen == nullptr || typed != Text(pChosen->m_strFriendlyName)) {
+        if (!typed.isEmpty() && !TakeTypedPort(typed.toStdString())) {
+            return;
+        }
+    } else {
         m_strPortPath = pChosen->m_strPath;
         m_strStableName = pChosen->m_strStableName;
     }
     accept();
+}
+
+bool CSelectPortDlg::TakeTypedPort(const std::string& typed) {
+    const ports::STypedPort port = ports::ReadTypedPort(typed);
+    // A listed port typed by its path is that line, with its stable name.
+    if (const int entry = ports::FindPort(ports::g_portList, port.strPath); entry >= 0) {
+        m_strPortPath = ports::g_portList[entry].m_strPath;
+        m_strStableName = ports::g_portList[entry].m_strStableName;
+        return true;
+    }
+    if (port.strWhyNot.empty()) {
+        m_strPortPath = port.strPath;
+        return true;
+    }
+    platform::SMessageRequest refusal{platform::FormatText(res::kTypedPortRefused, typed.c_str()),
+                                      platform::ApplicationTitle(), platform::EMsgIcon::kWarning};
+    refusal.detail = port.strWhyNot;
+    platform::ShowMessage(refusal);
+    m_cbPort->setFocus(Qt::OtherFocusReason);
+    m_cbPort->lineEdit()->selectAll();
+    return false;
 }
 
 }  // namespace ui

@@ -125,6 +125,11 @@ int CUploadProgressDlg::DoModal() {
     OnInitDialog();
     // However quick the job, its close request is posted, so it waits for this loop.
     const int nResult = exec();
+    // A loop ended from outside (the application quits, and every loop with it) stops the
+    // upload as Cancel does: no upload thread outlives the dialog, nor goes on unseen.
+    if (!m_bEnded) {
+        OnCancel();
+    }
     // The job gave the device its time after the last block before it closed us.
     const upload::EUploadEnd end = m_pJob != nullptr ? m_pJob->End() : upload::EUploadEnd::kRunning;
     if (end == upload::EUploadEnd::kUnconfirmed || end == upload::EUploadEnd::kOtherBlock) {

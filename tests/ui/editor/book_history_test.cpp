@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -15,7 +16,10 @@
 #include "res/ids_dialogs.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
+#include "tests/ui/screenshot.h"
 #include "ui/editor/book_history.h"
+#include "ui/editor/list_ctrl_ex.h"
+#include "ui/editor/reorder_dlg.h"
 #include "ui/editor/zelkor_form.h"
 #include "widgets/control_ids.h"
 
@@ -37,10 +41,10 @@ protected:
     ~BookHistory() override { m_doc.RemoveView(&m_form); }
 
     void Store(int index, uint32_t tenths) {
-        m_doc.m_book[index] = testing_support::MakeProgram(false, {{0, tenths}});
+        testing_support::BookOf(m_doc)[index] = testing_support::MakeProgram(false, {{0, tenths}});
     }
     void Show(int index) {
-        m_doc.m_nCurrent = static_cast<int16_t>(index);
+        m_doc.SetCurrent(index);
         m_form.ShowProgram();
     }
     ui::CBookHistory& History() { return *m_form.History(); }
@@ -78,6 +82,7 @@ TEST_F(BookHistory, EachChangeIsOneStepThatUndoTakesBackAndRedoMakesAgain) {
          },
          "&Undo Change Type of Program 5\tCtrl+Z"},
         {6, [this] { Run(res::ID_DELETE_PROGRAM); }, "&Undo Delete Program 7\tCtrl+Z"},
+        {7, [this] { Run(res::ID_CUT_PROGRAM); }, "&Undo Cut Program 8\tCtrl+Z"},
         {0,
          [this] {
              QTimer::singleShot(0, &m_form, [] {
@@ -93,19 +98,19 @@ TEST_F(BookHistory, EachChangeIsOneStepThatUndoTakesBackAndRedoMakesAgain) {
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.undoItem);
         Show(c.nShown);
-        const model::CProgramBook before = m_doc.m_book;
+        const model::CProgramBook before = m_doc.Book();
         c.change();
-        const model::CProgramBook after = m_doc.m_book;
+        const model::CProgramBook after = m_doc.Book();
         ASSERT_FALSE(after == before);
         EXPECT_TRUE(m_doc.IsModified());
         EXPECT_EQ(UndoItem(), c.undoItem);
         Run(res::ID_EDIT_UNDO);
-        EXPECT_EQ(m_doc.m_book, before);
-        EXPECT_EQ(m_doc.m_nCurrent, c.nShown);
+        EXPECT_EQ(m_doc.Book(), before);
+        EXPECT_EQ(m_doc.Current(), c.nShown);
         EXPECT_EQ(m_form.FieldText(0), QString::number((c.nShown + 1), 'f', 1));
         EXPECT_FALSE(m_doc.IsModified());  // back where the book started
         Run(res::ID_EDIT_REDO);
-        EXPECT_EQ(m_doc.m_book, after);
+        EXPECT_EQ(m_doc.Book(), after);
         EXPECT_TRUE(m_doc.IsModified());
         Run(res::ID_EDIT_UNDO);
         EXPECT_EQ(UndoItem(), "");  // nothing left to take back
@@ -120,10 +125,10 @@ TEST_F(BookHistory, EditsOnTheFormAreUndoneFirstAndCanBeRedone) {
     EXPECT_EQ(UndoItem(), "&Undo Edit Program 2\tCtrl+Z");
     Run(res::ID_EDIT_UNDO);
     EXPECT_EQ(m_form.FieldText(3), "");
-    EXPECT_EQ(m_doc.m_book[1].m_freq[1], 0u);
+    EXPECT_EQ(m_doc.Book()[1].m_freq[1], 0u);
     Run(res::ID_EDIT_REDO);
     EXPECT_EQ(m_form.FieldText(1), "4321.0");  // stored, so compacted
-    EXPECT_EQ(m_doc.m_book[1].m_freq[1], 43210u);
+    EXPECT_EQ(m_doc.Book()[1].m_freq[1], 43210u);
     EXPECT_TRUE(m_messages.Texts().empty());
 }
 
@@ -133,10 +138,11 @@ TEST_F(BookHistory, KeepsAHundredStepsOfWhatChangedAndFollowsTheSavedState) {
     testing_support::CTempDir dir;
     Run(res::ID_DELETE_PROGRAM);
     // A change that may touch the whole book keeps only the two programs that changed places.
-    ASSERT_TRUE(History().Change("swap", 0, model::kProgramCount, [&] {
-        std::swap(m_doc.m_book[10], m_doc.m_book[11]);
-        return true;
-    }));
+    ASSERT_TRUE(
+        m_doc.ChangeBook("swap", 0, model::kProgramCount, [](model::CProgramBook& book, int16_t&) {
+            std::swap(book[10], book[11]);
+            return true;
+        }));
     EXPECT_EQ(History().KeptPrograms(), 3u);
     ASSERT_TRUE(m_doc.OnSaveDocument(dir.File("book.vq")));
     Run(res::ID_EDIT_UNDO);
@@ -153,11 +159,46 @@ TEST_F(BookHistory, KeepsAHundredStepsOfWhatChangedAndFollowsTheSavedState) {
         Run(res::ID_EDIT_UNDO);
     }
     EXPECT_EQ(undone, ui::CBookHistory::kUndoLimit);
-    EXPECT_EQ(m_doc.m_book[119].m_freq[0], 0u);  // older than the hundred kept
-    EXPECT_EQ(m_doc.m_book[120].m_freq[0], 5u);
+    EXPECT_EQ(m_doc.Book()[119].m_freq[0], 0u);  // older than the hundred kept
+    EXPECT_EQ(m_doc.Book()[120].m_freq[0], 5u);
     EXPECT_TRUE(m_doc.IsModified());  // the saved state has gone from the history
     ASSERT_TRUE(m_doc.OnOpenDocument(dir.File("book.vq")));
     EXPECT_FALSE(History().CanUndo() || History().CanRedo() || m_doc.IsModified());
+}
+
+// Insert and Reorder open on the program on display; Reorder keeps it selected and in view, Up
+// or Down disabled at its end.
+TEST_F(BookHistory, ProgramDialogsOpenOnTheProgramOnDisplay) {
+    const std::tuple<int, int, int> cases[] = {
+        {700, 0, 700}, {1, res::IDC_UP, 0}, {1998, res::IDC_DOWN, 1999}};
+    for (const auto& [shown, button, row] : cases) {
+        Show(shown);
+        QTimer::singleShot(0, &m_form, [shown] {
+            QWidget* pDialog = QApplication::activeModalWidget();
+            EXPECT_EQ(widgets::FindControlAs<QLineEdit>(pDialog, res::IDC_PROGRAM_NUMBER)->text(),
+                      QString::number(shown + 1));
+            static_cast<QDialog*>(pDialog)->reject();
+        });
+        Run(res::ID_INSERT_PROGRAM);
+        QTimer::singleShot(0, &m_form, [shown, button, row] {
+            auto* pDialog = qobject_cast<ui::CReorderDlg*>(QApplication::activeModalWidget());
+            auto find = [pDialog](int nID) {
+                return widgets::FindControlAs<QPushButton>(pDialog, nID);
+            };
+            if (button != 0) {
+                find(button)->click();
+            }
+            ui::CListCtrlEx* pList = pDialog->List();
+            const QModelIndex index = pList->model()->index(row, 2);
+            EXPECT_EQ(pList->selectionModel()->selectedRows(2), QModelIndexList{index});
+            EXPECT_TRUE(pList->viewport()->rect().intersects(pList->visualRect(index)));
+            EXPECT_EQ(find(res::IDC_UP)->isEnabled(), row != 0);
+            EXPECT_EQ(find(res::IDC_DOWN)->isEnabled(), row != 1999);
+            testing_support::MaybeScreenshot(pDialog, QStringLiteral("reorder_on_%1").arg(shown));
+            pDialog->reject();
+        });
+        Run(res::ID_REORDER_PROGRAMS);
+    }
 }
 
 }  // namespace

@@ -12,18 +12,22 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
 #include "app/main_frame.h"
 #include "app/qt_notify_dispatcher.h"
+#include "app/zelkor_config_app.h"
 #include "devlink/link_messages.h"
+#include "devlink/port_setting.h"
 #include "res/ids_app.h"
 #include "res/ids_editor.h"
 #include "res/ids_upload.h"
 #include "res/strings.h"
 #include "sim/simulator.h"
 #include "tests/scripted_messages.h"
+#include "tests/test_support.h"
 #include "tests/ui/posted_notifications.h"
 #include "ui/editor/zelkor_form.h"
 #include "ui/upload/upload_progress_dlg.h"
@@ -93,7 +97,7 @@ protected:
 
     // Shows program number n (1-based) as the navigation would.
     void ShowProgramNumber(int n) {
-        m_doc.m_nCurrent = static_cast<int16_t>(n - 1);
+        m_doc.SetCurrent(n - 1);
         m_form.ShowProgram();
     }
 
@@ -107,7 +111,7 @@ protected:
 
     std::vector<uint8_t> Payload(int index) {
         std::vector<uint8_t> bytes(model::kPayloadSize);
-        m_doc.m_book[index].Encode(bytes.data());
+        m_doc.Book()[index].Encode(bytes.data());
         return bytes;
     }
 
@@ -139,8 +143,8 @@ TEST_F(FormDeviceCommands, NothingIsSentWhileAProgramToSendBreaksARule) {
     }
     m_messages.QueueAnswer(EMsgAnswer::kYes);
     m_form.SaveCurrentProgram();
-    ASSERT_FALSE(m_doc.m_book[2].IsEmpty());
-    m_doc.m_book[2].SetGroups(true);
+    ASSERT_FALSE(m_doc.Book()[2].IsEmpty());
+    testing_support::BookOf(m_doc)[2].SetGroups(true);
     m_messages.Clear();  // the commits before the uploads are declined (No, as dismissed)
     LoadDevice();
     UploadCurrentProgram();
@@ -221,11 +225,11 @@ TEST_F(FormDeviceCommands, TestConnectionReportsOnlyAnAnswer) {
 TEST_F(FormDeviceCommands, LoadDeviceSendsTheWholeBookAndClosesByItself) {
     Connect();
     for (int i = 0; i < model::kProgramCount; i += 97) {
-        m_doc.m_book[i].m_freq[0] = 10000u + static_cast<uint32_t>(i);
-        m_doc.m_book[i].UpdateGroupCount(0);
+        testing_support::BookOf(m_doc)[i].m_freq[0] = 10000u + static_cast<uint32_t>(i);
+        testing_support::BookOf(m_doc)[i].UpdateGroupCount(0);
     }
     std::vector<uint8_t> expected(model::CProgramBook::EncodedSize());
-    m_doc.m_book.EncodeAll(expected.data());
+    m_doc.Book().EncodeAll(expected.data());
     QSignalSpy status(&m_form, &CZelkorForm::StatusMessage);
 
     const std::optional<int> bar = RunUpload([this] { LoadDevice(); });
@@ -251,8 +255,8 @@ TEST_F(FormDeviceCommands, WithoutAPortEachCommandSaysHowToChooseOne) {
 
 TEST_F(FormDeviceCommands, UploadCurrentProgramSendsTheIndexOfTheProgramShown) {
     Connect();
-    m_doc.m_book[1999].m_freq[0] = 123456u;
-    m_doc.m_book[1999].UpdateGroupCount(0);
+    testing_support::BookOf(m_doc)[1999].m_freq[0] = 123456u;
+    testing_support::BookOf(m_doc)[1999].UpdateGroupCount(0);
     ShowProgramNumber(2000);
 
     const std::optional<int> bar = RunUpload([this] { UploadCurrentProgram(); });
@@ -379,11 +383,11 @@ TEST_F(FormDeviceCommands, TheSavePromptDecidesWhatIsSent) {
     const SCase cases[] = {{"Yes", EMsgAnswer::kYes, 25000}, {"No", EMsgAnswer::kNo, 10000}};
     for (const SCase& c : cases) {
         Connect();
-        m_doc.m_book[4].m_freq[0] = 10000u;  // 1000.0 Hz stored
-        m_doc.m_book[4].UpdateGroupCount(0);
+        testing_support::BookOf(m_doc)[4].m_freq[0] = 10000u;  // 1000.0 Hz stored
+        testing_support::BookOf(m_doc)[4].UpdateGroupCount(0);
         ShowProgramNumber(5);
         Type(0, QStringLiteral("2500"));
-        ASSERT_TRUE(m_form.m_bProgramModified) << c.name;
+        ASSERT_TRUE(m_form.IsProgramModified()) << c.name;
         m_messages.Clear();
         m_messages.QueueAnswer(c.answer);
 
@@ -396,10 +400,44 @@ TEST_F(FormDeviceCommands, TheSavePromptDecidesWhatIsSent) {
         const uint32_t slot0 = (uint32_t{image[4]} << 24) | (uint32_t{image[5]} << 16) |
                                (uint32_t{image[6]} << 8) | image[7];
         EXPECT_EQ(slot0, c.nSent) << c.name;
-        EXPECT_EQ(m_doc.m_book[4].m_freq[0], c.nSent) << c.name;
+        EXPECT_EQ(m_doc.Book()[4].m_freq[0], c.nSent) << c.name;
         Link().Close();
         m_device.reset();
     }
+}
+
+// A lost port is opened again by the next command; closing during an upload asks first.
+TEST_F(FormDeviceCommands, ALostPortIsOpenedAgainAndClosingDuringAnUploadAsksFirst) {
+    testing_support::CTempDir dir;
+    const std::string name = dir.File("ttyVQ");
+    app::CZelkorConfigApp application;
+    ASSERT_TRUE(application.InitInstance({QStringLiteral("zelkorconfig")}));
+    QSignalSpy status(application.Form(), &CZelkorForm::StatusMessage);
+    for (const sim::SSimOptions& options :
+         {sim::SSimOptions{.nHangUpAfter = 2}, sim::SSimOptions{.bSilent = true}}) {
+        m_device.emplace(options);
+        std::string error;
+        ASSERT_TRUE(m_device->Start(error)) << error;
+        std::filesystem::remove(name);
+        std::filesystem::create_symlink(m_device->PortPath(), name);
+        ASSERT_TRUE(options.bSilent || application.m_portSetting.Choose(name, ""));
+        RunUpload([&] { application.Form()->OnUploadCurrentProgram(); },
+                  [&](CUploadProgressDlg& dlg) {
+                      if (options.bSilent && m_device->WaitForFrames(1, 10s)) {
+                          m_messages.Clear();
+                          m_messages.QueueAnswer(EMsgAnswer::kNo);
+                          m_messages.QueueAnswer(EMsgAnswer::kYes);
+                          EXPECT_FALSE(application.MainFrame()->close());
+                          EXPECT_TRUE(dlg.isVisible() && application.Form()->UploadRunning());
+                          EXPECT_TRUE(application.MainFrame()->close());
+                      }
+                  });
+    }
+    EXPECT_EQ(status[1][0].toString(), res::kUploadStatusLineLost);
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::string>(2, res::kAskCloseDuringUpload));
+    EXPECT_EQ(m_messages.Requests()[0].yesText, "Close");
+    EXPECT_EQ(status.last()[0].toString(), res::kUploadStatusCancelled);
+    application.ExitInstance();
 }
 
 }  // namespace

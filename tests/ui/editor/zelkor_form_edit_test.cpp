@@ -122,7 +122,7 @@ protected:
 
     void SetGroups() { Control<QRadioButton>(1002)->click(); }
     void StoreProgram(int index, bool bGroups, std::vector<std::pair<int, uint32_t>> values) {
-        auto& program = m_doc.m_book[index];
+        auto& program = testing_support::BookOf(m_doc)[index];
         program.SetGroups(bGroups);
         for (const auto& [slot, tenths] : values) {
             program.m_freq[slot] = tenths;
@@ -170,7 +170,7 @@ TEST_P(EntryCheck, TypedTextAndWhatFollows) {
         EXPECT_EQ(m_user.m_requests[0].icon, platform::EMsgIcon::kNone);
         EXPECT_EQ(m_user.m_requests[0].buttons, platform::EMsgButtons::kOk);
     }
-    EXPECT_TRUE(m_form.m_bProgramModified);
+    EXPECT_TRUE(m_form.IsProgramModified());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -255,9 +255,9 @@ TEST_P(SavePrompt, NextProgramAsksAndStoresOnlyOnYes) {
     EXPECT_EQ(m_user.m_requests[0].caption, "Program Save");
     EXPECT_EQ(m_user.m_requests[0].icon, platform::EMsgIcon::kQuestion);
     EXPECT_EQ(m_user.m_requests[0].buttons, platform::EMsgButtons::kYesNo);
-    EXPECT_EQ(m_doc.m_nCurrent, 1);
-    EXPECT_FALSE(m_form.m_bProgramModified);
-    const auto& stored = m_doc.m_book[0];
+    EXPECT_EQ(m_doc.Current(), 1);
+    EXPECT_FALSE(m_form.IsProgramModified());
+    const auto& stored = testing_support::BookOf(m_doc)[0];
     if (GetParam().bStored) {
         // Compacted within the group, counted, 12.34 Hz as 123 tenths.
         EXPECT_EQ(stored.m_freq[8], 10000u);
@@ -269,7 +269,7 @@ TEST_P(SavePrompt, NextProgramAsksAndStoresOnlyOnYes) {
     } else {
         EXPECT_TRUE(stored.IsEmpty());
     }
-    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_doc.IsModified(), GetParam().bStored);  // No leaves nothing to save
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SavePrompt,
@@ -283,7 +283,7 @@ TEST_F(FormEditing, UnmodifiedFormAsksNothing) {
     Control<QPushButton>(1007)->click();
     Control<QPushButton>(1006)->click();
     EXPECT_TRUE(m_user.Texts().empty());
-    EXPECT_EQ(m_doc.m_nCurrent, 0);
+    EXPECT_EQ(m_doc.Current(), 0);
 }
 
 TEST_F(FormEditing, EndsOfTheBookKeepTheEditsAndAskAgain) {
@@ -293,16 +293,16 @@ TEST_F(FormEditing, EndsOfTheBookKeepTheEditsAndAskAgain) {
     };
     for (const SEnd end : {SEnd{0, 1006}, SEnd{1999, 1007}}) {
         SCOPED_TRACE(end.nButton);
-        m_doc.m_nCurrent = static_cast<int16_t>(end.nStart);
+        m_doc.SetCurrent(end.nStart);
         m_form.ShowProgram();
         m_user.m_requests.clear();
         Type(0, QStringLiteral("500"));
         m_user.m_answers.push_back(EMsgAnswer::kYes);
         Control<QPushButton>(end.nButton)->click();
-        EXPECT_EQ(m_doc.m_nCurrent, end.nStart);
-        EXPECT_EQ(m_doc.m_book[end.nStart].m_freq[0], 5000u);
+        EXPECT_EQ(m_doc.Current(), end.nStart);
+        EXPECT_EQ(m_doc.Book()[end.nStart].m_freq[0], 5000u);
         EXPECT_EQ(Field(0)->text(), "500.0");
-        EXPECT_TRUE(m_form.m_bProgramModified);
+        EXPECT_TRUE(m_form.IsProgramModified());
         m_user.m_answers.push_back(EMsgAnswer::kNo);
         Control<QPushButton>(end.nButton)->click();
         EXPECT_EQ(m_user.Texts(), (std::vector<std::string>{kSavePrompt, kSavePrompt}));
@@ -324,12 +324,12 @@ TEST_F(FormEditing, JumpReadsTheNumberAsAtoiDoes) {
     auto* pJump = Control<QLineEdit>(1008);
     for (const SJump& c : cases) {
         SCOPED_TRACE(c.text);
-        m_doc.m_nCurrent = 4;
+        m_doc.SetCurrent(4);
         m_form.ShowProgram();
         m_user.m_requests.clear();
         pJump->setText(QString::fromLatin1(c.text));
         Control<QPushButton>(1009)->click();
-        EXPECT_EQ(m_doc.m_nCurrent, c.nCurrentAfter);
+        EXPECT_EQ(m_doc.Current(), c.nCurrentAfter);
         EXPECT_EQ(m_user.Texts(),
                   c.bMessage ? std::vector<std::string>{kJumpRange} : std::vector<std::string>{});
         EXPECT_EQ(pJump->text(), "");
@@ -351,7 +351,7 @@ TEST_F(FormEditing, ComboSelectionMovesAndClearsTheJumpField) {
     auto* pCombo = Control<QComboBox>(1005);
     pCombo->setCurrentIndex(41);
     emit pCombo->activated(41);
-    EXPECT_EQ(m_doc.m_nCurrent, 41);
+    EXPECT_EQ(m_doc.Current(), 41);
     EXPECT_EQ(Control<QLineEdit>(1008)->text(), "");
 }
 
@@ -372,7 +372,7 @@ TEST_F(FormEditing, ProgramBoxShowsTheProgramOnDisplayAfterARefusedEntry) {
     auto* pCombo = Control<QComboBox>(1005);
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.typed);
-        m_doc.m_nCurrent = 4;
+        m_doc.SetCurrent(4);
         m_form.ShowProgram();
         pCombo->setFocus(Qt::MouseFocusReason);
         pCombo->lineEdit()->selectAll();
@@ -383,7 +383,7 @@ TEST_F(FormEditing, ProgramBoxShowsTheProgramOnDisplayAfterARefusedEntry) {
         } else {
             Field(0)->setFocus(Qt::MouseFocusReason);
         }
-        EXPECT_EQ(m_doc.m_nCurrent, c.nCurrentAfter);
+        EXPECT_EQ(m_doc.Current(), c.nCurrentAfter);
         EXPECT_EQ(pCombo->currentText(), c.shownAfter);
         EXPECT_EQ(pCombo->currentIndex(), c.nCurrentAfter);
         EXPECT_TRUE(m_user.m_requests.empty());
@@ -402,9 +402,12 @@ TEST_F(FormEditing, WholeFormCheckKeepsTwoHighInAGroup) {
     EXPECT_EQ(Field(2)->text(), "");
     ASSERT_EQ(m_user.m_requests.size(), 1u);  // the question, naming what it empties
     EXPECT_EQ(m_user.m_requests[0].detail, "Group 1: Freq. 3 (70000.0 Hz)");
+    // Its buttons say what they do.
+    EXPECT_EQ(m_user.m_requests[0].yesText, "Switch");
+    EXPECT_EQ(m_user.m_requests[0].noText, "Cancel");
     m_form.OnCmdMsg(res::ID_EDIT_UNDO, true);  // the switch alone, as one step
     EXPECT_EQ(Field(2)->text(), "70000.0");
-    EXPECT_FALSE(m_doc.m_book[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
+    EXPECT_FALSE(m_doc.Book()[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
 }
 
 TEST_F(FormEditing, WholeFormCheckReportsMixedFirstThenTooManyHigh) {
@@ -416,9 +419,9 @@ TEST_F(FormEditing, WholeFormCheckReportsMixedFirstThenTooManyHigh) {
     }
     m_user.m_requests.clear();
     m_user.m_answers = {EMsgAnswer::kNo, EMsgAnswer::kYes};
-    SetGroups();  // No keeps the program and its type
+    SetGroups();  // Cancel keeps the program and its type
     EXPECT_EQ(Field(10)->text(), "70000.0");
-    EXPECT_FALSE(m_doc.m_book[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
+    EXPECT_FALSE(m_doc.Book()[0].IsGroups() || Control<QRadioButton>(1002)->isChecked());
     SetGroups();
     const std::vector<std::string> group1 = {"1000.0", "2000.0", ""};
     const std::vector<std::string> group2 = {"1000.0", "", "", ""};  // kept, so compacted
@@ -432,23 +435,23 @@ TEST_F(FormEditing, WholeFormCheckReportsMixedFirstThenTooManyHigh) {
     EXPECT_EQ(m_user.m_requests[1].detail,
               "Group 1: Freq. 3 (50000.0 Hz)\nGroup 2: Freq. 1 (50000.0 Hz), Freq. 2 (60000.0 Hz), "
               "Freq. 3 (70000.0 Hz)");
-    EXPECT_TRUE(m_doc.m_book[0].IsGroups());
+    EXPECT_TRUE(m_doc.Book()[0].IsGroups());
 }
 
 TEST_F(FormEditing, TypeSwitchMarksModifiedOnlyForAFilledProgram) {
     SetGroups();
-    EXPECT_TRUE(m_doc.m_book[0].IsGroups());
-    EXPECT_FALSE(m_form.m_bProgramModified);
+    EXPECT_TRUE(m_doc.Book()[0].IsGroups());
+    EXPECT_FALSE(m_form.IsProgramModified());
     EXPECT_FALSE(m_doc.IsModified());
     StoreProgram(1, false, {{0, 10000}});
-    m_doc.m_nCurrent = 1;
+    m_doc.SetCurrent(1);
     m_form.ShowProgram();
     SetGroups();
-    EXPECT_TRUE(m_form.m_bProgramModified);
+    EXPECT_TRUE(m_form.IsProgramModified());
     EXPECT_TRUE(m_doc.IsModified());
     // Back to single frequencies: only the flag and the labels change.
     Control<QRadioButton>(1001)->click();
-    EXPECT_FALSE(m_doc.m_book[1].IsGroups());
+    EXPECT_FALSE(m_doc.Book()[1].IsGroups());
     EXPECT_EQ(Field(0)->text(), "1000.0");
 }
 
@@ -467,7 +470,7 @@ TEST_F(FormEditing, CommitOfAFieldStillInFocusChecksItFirst) {
     m_user.m_pStealFocusTo = Field(40);
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.typed);
-        m_doc.m_book[0].Clear();
+        testing_support::BookOf(m_doc)[0].Clear();
         m_form.ShowProgram();
         m_user.m_requests.clear();
         Field(6)->setFocus(Qt::MouseFocusReason);
@@ -481,7 +484,7 @@ TEST_F(FormEditing, CommitOfAFieldStillInFocusChecksItFirst) {
         }
         expected.push_back(kSavePrompt);
         EXPECT_EQ(m_user.Texts(), expected);
-        EXPECT_EQ(m_doc.m_book[0].m_freq[0], c.stored);
+        EXPECT_EQ(m_doc.Book()[0].m_freq[0], c.stored);
     }
 }
 
@@ -507,7 +510,7 @@ TEST_F(FormEditing, SavingTheBookCommitsTheFormBeforeTheFileIsWritten) {
     model::CProgramBook reread;
     ASSERT_TRUE(model::LoadBookFromPath(reread, path));
     EXPECT_EQ(reread[0].m_freq[0], 40000u);
-    EXPECT_FALSE(m_form.m_bProgramModified);
+    EXPECT_FALSE(m_form.IsProgramModified());
     m_doc.SetHost(nullptr);
 }
 
@@ -524,8 +527,8 @@ TEST_F(FormEditing, ADecimalCommaLocaleChangesNothing) {
     EXPECT_EQ(Field(1)->text(), "");  // refused, never read as 1.0
     m_user.m_answers.push_back(EMsgAnswer::kYes);
     Control<QPushButton>(1007)->click();
-    EXPECT_EQ(m_doc.m_book[0].m_freq[0], 12345u);
-    EXPECT_EQ(m_doc.m_book[0].m_freq[1], 0u);
+    EXPECT_EQ(m_doc.Book()[0].m_freq[0], 12345u);
+    EXPECT_EQ(m_doc.Book()[0].m_freq[1], 0u);
     if (cLocale != nullptr) {
         std::setlocale(LC_NUMERIC, "C");
     }

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "tests/scripted_messages.h"
+#include "tests/test_support.h"
 #include "widgets/control_ids.h"
 
 namespace {
@@ -55,16 +56,16 @@ TEST_F(Form, StartsOnProgramOneEmptyWithSingleFrequencyLabels) {
     for (int box = 1151; box <= 1156; ++box) {
         EXPECT_FALSE(Box(box)->isVisible()) << box;
     }
-    EXPECT_FALSE(m_form.m_bProgramModified);
+    EXPECT_FALSE(m_form.IsProgramModified());
     EXPECT_FALSE(m_doc.IsModified());
 }
 
 TEST_F(Form, GroupsProgramShowsGroupBoxesAndPerGroupLabels) {
-    m_doc.m_book[0].SetGroups(true);
-    m_doc.m_book[0].m_freq[8] = 500000;
+    testing_support::BookOf(m_doc)[0].SetGroups(true);
+    testing_support::BookOf(m_doc)[0].m_freq[8] = 500000;
     m_form.ShowProgram();
     EXPECT_TRUE(Radio(1002)->isChecked());
-    EXPECT_EQ(m_form.m_nProgramType, 1);
+    EXPECT_EQ(m_form.ProgramType(), 1);
     EXPECT_EQ(Field(1021)->text(), "50000.0");
     EXPECT_EQ(Label(1109)->text(), "Freq. 1");
     EXPECT_EQ(Label(1148)->text(), "Freq. 8");
@@ -75,7 +76,7 @@ TEST_F(Form, GroupsProgramShowsGroupBoxesAndPerGroupLabels) {
     }
     // Back to a single-frequency program: labels run on, boxes go, fields stay in place.
     const QPoint where = Field(1021)->mapTo(&m_form, QPoint(0, 0));
-    m_doc.m_nCurrent = 1;
+    m_doc.SetCurrent(1);
     m_form.ShowProgram();
     EXPECT_EQ(Label(1109)->text(), "Freq. 9");
     EXPECT_EQ(Field(1023)->accessibleName(), "Freq. 11");
@@ -94,15 +95,15 @@ TEST_F(Form, SlotValuesAreShownInHertzWithOneDecimal) {
         {4294967295u, "429496729.5"},
     };
     for (const auto& [tenths, text] : cases) {
-        m_doc.m_book[5].m_freq[17] = tenths;
-        m_doc.m_nCurrent = 5;
+        testing_support::BookOf(m_doc)[5].m_freq[17] = tenths;
+        m_doc.SetCurrent(5);
         m_form.ShowProgram();
         EXPECT_EQ(Field(1013 + 17)->text(), QString::fromLatin1(text)) << tenths;
     }
 }
 
 TEST_F(Form, ShowingTheLastProgramSelectsItsItem) {
-    m_doc.m_nCurrent = 1999;
+    m_doc.SetCurrent(1999);
     m_form.ShowProgram();
     EXPECT_EQ(Combo()->currentIndex(), 1999);
     EXPECT_EQ(Combo()->currentText(), "2000");
@@ -111,10 +112,10 @@ TEST_F(Form, ShowingTheLastProgramSelectsItsItem) {
 }
 
 TEST_F(Form, ShowProgramIsNoEdit) {
-    m_doc.m_book[0].m_freq[0] = 10;
-    m_form.m_bProgramModified = true;
+    testing_support::BookOf(m_doc)[0].m_freq[0] = 10;
+    Field(1013)->setText(QStringLiteral("5"));  // typed
     m_form.ShowProgram();
-    EXPECT_FALSE(m_form.m_bProgramModified);
+    EXPECT_FALSE(m_form.IsProgramModified());
     EXPECT_FALSE(m_doc.IsModified());
 }
 
@@ -126,7 +127,7 @@ TEST_F(Form, JumpFieldTakesAtMostFourCharacters) {
     pJump->insert(QStringLiteral("123456"));
     EXPECT_EQ(pJump->text(), "1234");
     m_form.UpdateData(true);
-    EXPECT_EQ(m_form.m_strJump, "1234");
+    EXPECT_EQ(m_form.JumpText(), "1234");
 }
 
 TEST_F(Form, EveryControlHasItsIdAndTheTemplatesTabOrder) {

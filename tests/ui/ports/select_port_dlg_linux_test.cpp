@@ -1,5 +1,6 @@
 // The Select Comm Port dialog on fake Linux machines, their ports read from sysfs trees.
 #include "platform/port_source_linux.h"
+#include "tests/devlink/pty_peer.h"
 #include "tests/ui/ports/select_port_dlg_support.h"
 
 using ports::g_portList;
@@ -11,6 +12,31 @@ using testing_support::SScriptedDevice;
 using ui::CSelectPortDlg;
 
 namespace {
+
+// A typed port: a terminal is taken; anything else is refused, why, and the dialog stays open.
+TEST_F(SelectPortDlg, TypedPathIsTakenOnlyWhenItIsATerminal) {
+    testing_support::CPtyPeer pty;
+    const std::pair<std::string, std::string> cases[] = {
+        // typed, why it is refused
+        {pty.Path(), ""},
+        {"/dev/null", res::kTypedPortNotTerminal},
+        {"/dev", res::kTypedPortNotDevice},
+        {"/dev/no/ttyUSB9", "No such file or directory"}};
+    for (const auto& [typed, why] : cases) {
+        m_messages.Clear();
+        CSelectPortDlg dlg(nullptr, &m_system);
+        Run(dlg, [&] {
+            QTest::keyClicks(Combo(dlg)->lineEdit(), QString::fromStdString(typed));
+            QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+            MaybeScreenshot(&dlg, "select_port_typed");
+            dlg.reject();  // still open after a refusal
+        });
+        EXPECT_EQ(dlg.m_strPortPath, why.empty() ? pty.Path() : "");
+        const std::string said = "\"" + typed + "\" is not a serial port.";
+        EXPECT_EQ(m_messages.Texts(), std::vector<std::string>(!why.empty(), said));
+        EXPECT_TRUE(why.empty() || m_messages.Requests()[0].detail == why) << typed;
+    }
+}
 
 TEST_F(SelectPortDlg, ShowsTheLinuxPortsOfAMachine) {
     platform::CPortSourceLinux source(std::string(ZELKOR_FIXTURES) + "/sysfs/desktop/sys");

@@ -48,7 +48,7 @@ TEST_F(SelectPortDlg, ListsThePortsInOrderMarksThePortInUseAndStartsOnOk) {
     EXPECT_EQ(m_messages.Count(), 0u);
 }
 
-TEST_F(SelectPortDlg, OkTakesOnlyASelectedLine) {
+TEST_F(SelectPortDlg, OkTakesTheSelectedLineOrAPortTypedByItsPath) {
     struct SCase {
         const char* pszName;
         std::string strPreset;
@@ -64,24 +64,29 @@ TEST_F(SelectPortDlg, OkTakesOnlyASelectedLine) {
              QTest::mouseClick(Ok(dlg), Qt::LeftButton);
          },
          QDialog::Accepted, "/dev/ttyUSB9"},
-        {"typed text is not read", "",
+        {"a listed port typed by its path is its line", "",
          [](CSelectPortDlg& dlg, QComboBox* combo) {
-             QTest::keyClicks(combo->lineEdit(), "/dev/ttyS0");
+             QTest::keyClicks(combo->lineEdit(), " /dev/ttyS1");
              QTest::mouseClick(Ok(dlg), Qt::LeftButton);
          },
-         QDialog::Accepted, ""},
-        {"typed text equal to a line's name is not read", "",
+         QDialog::Accepted, "/dev/ttyS1"},
+        {"typed text equal to a line's name picks no line: refused, the dialog stays", "",
          [](CSelectPortDlg& dlg, QComboBox* combo) {
              QTest::keyClicks(combo->lineEdit(), "B");
              QTest::mouseClick(Ok(dlg), Qt::LeftButton);
+             EXPECT_TRUE(dlg.isVisible());
+             QTest::keyClick(&dlg, Qt::Key_Escape);
          },
-         QDialog::Accepted, ""},
-        {"typed line name and Enter is not read", "",
-         [](CSelectPortDlg&, QComboBox* combo) {
+         QDialog::Rejected, ""},
+        {"typed over the chosen line, Enter: the typed text counts", "/dev/ttyS0",
+         [](CSelectPortDlg& dlg, QComboBox* combo) {
+             combo->lineEdit()->selectAll();
              QTest::keyClicks(combo->lineEdit(), "b");
              QTest::keyClick(combo->lineEdit(), Qt::Key_Return);  // OK is the default button
+             EXPECT_TRUE(dlg.isVisible());
+             QTest::keyClick(&dlg, Qt::Key_Escape);
          },
-         QDialog::Accepted, ""},
+         QDialog::Rejected, "/dev/ttyS0"},
         {"Enter takes the moved-to line", "/dev/ttyS0",
          [](CSelectPortDlg& dlg, QComboBox* combo) {
              combo->setFocus();

@@ -63,17 +63,19 @@ protected:
     }
 
     void Edit(int index, uint32_t tenths) {
-        m_doc.m_book[index].m_freq[0] = tenths;
-        m_doc.m_book[index].UpdateGroupCount(0);
-        m_doc.SetModifiedFlag();
+        m_doc.ChangeBook("edit", index, 1, [&](model::CProgramBook& book, int16_t&) {
+            book[index].m_freq[0] = tenths;
+            book[index].UpdateGroupCount(0);
+            return true;
+        });
     }
 
     std::string SavedFile(const std::string& name, uint32_t tenthsInProgram37) {
-        CZelkorConfigDoc other;
-        other.m_book[36].m_freq[0] = tenthsInProgram37;
-        other.m_book[36].UpdateGroupCount(0);
+        model::CProgramBook other;
+        other[36].m_freq[0] = tenthsInProgram37;
+        other[36].UpdateGroupCount(0);
         const std::string path = m_dir.File(name);
-        EXPECT_TRUE(model::SaveBookToPath(other.m_book, path));
+        EXPECT_TRUE(model::SaveBookToPath(other, path));
         return path;
     }
 
@@ -87,21 +89,50 @@ protected:
 TEST_F(Document, StartsUntitledEmptyAndUnmodified) {
     EXPECT_EQ(m_doc.FrameTitle(), "Untitled - VQ7100");
     EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_EQ(m_doc.m_nCurrent, 0);
-    EXPECT_EQ(m_doc.m_book, model::CProgramBook());
+    EXPECT_EQ(m_doc.Current(), 0);
+    EXPECT_EQ(m_doc.Book(), model::CProgramBook());
+}
+
+// A change that did not go through is put back, and one that changes nothing is no step; a
+// step keeps only the programs that changed, and Undo gives them back.
+TEST_F(Document, OnlyAChangeOfAProgramIsAStep) {
+    struct CSteps : model::IDocHistory {
+        void Record(model::SBookStep step) override { m_steps.push_back(std::move(step)); }
+        void OnBookSaved() override {}
+        void OnBookStarted() override {}
+        std::vector<model::SBookStep> m_steps;
+    } history;
+    m_doc.SetHistory(&history);
+    auto store = [this](bool bGoes) {
+        return m_doc.ChangeBook("store", 0, 3, [bGoes](model::CProgramBook& book, int16_t& n) {
+            book[1] = testing_support::MakeProgram(false, {{0, 10}});
+            n = 1;
+            return bGoes;
+        });
+    };
+    EXPECT_FALSE(store(false));
+    EXPECT_TRUE(m_doc.Book() == model::CProgramBook() && m_doc.Current() == 0);
+    EXPECT_TRUE(store(true));
+    EXPECT_FALSE(store(true));
+    ASSERT_EQ(history.m_steps.size(), 1u);
+    EXPECT_EQ(history.m_steps[0].nFirst, 1);
+    EXPECT_EQ(history.m_steps[0].programs.size(), 1u);
+    m_doc.UndoStep(history.m_steps[0]);
+    EXPECT_TRUE(m_doc.Book() == model::CProgramBook() && m_doc.Current() == 0);
+    m_doc.SetHistory(nullptr);
 }
 
 TEST_F(Document, NewKeepsProgramsAndProgramOnDisplay) {
     const std::string path = SavedFile("a.vq", 5000);
     ASSERT_TRUE(m_doc.OpenDocumentFile(path));
-    m_doc.m_nCurrent = 36;
+    m_doc.SetCurrent(36);
     Edit(36, 7777);
-    const auto before = m_doc.m_book;
+    const auto before = m_doc.Book();
     m_messages.QueueAnswer(EMsgAnswer::kDiscard);
 
     ASSERT_TRUE(m_doc.OnFileNew());
-    EXPECT_EQ(m_doc.m_book, before);
-    EXPECT_EQ(m_doc.m_nCurrent, 36);
+    EXPECT_EQ(m_doc.Book(), before);
+    EXPECT_EQ(m_doc.Current(), 36);
     EXPECT_FALSE(m_doc.IsModified());
     EXPECT_EQ(m_doc.GetPathName(), "");
     EXPECT_EQ(m_doc.FrameTitle(), "Untitled - VQ7100");
@@ -155,7 +186,7 @@ TEST_F(Document, SaveAsWritesTheFileAndNamesTheDocument) {
     EXPECT_EQ(m_host.m_recent, std::vector<std::string>{m_dir.File("book.vq")});
     model::CProgramBook reread;
     ASSERT_TRUE(model::LoadBookFromPath(reread, m_dir.File("book.vq")));
-    EXPECT_EQ(reread, m_doc.m_book);
+    EXPECT_EQ(reread, m_doc.Book());
 }
 
 TEST_F(Document, SaveOfANamedDocumentAsksNoName) {
@@ -181,8 +212,8 @@ TEST_F(Document, SerializeCommitsEveryViewBeforeTheFileIsWritten) {
     m_doc.AddView(&second);
     // A view that commits edits in answer: the edit must reach the file.
     m_view.m_onCommit = [this] {
-        m_doc.m_book[9].m_freq[0] = 55;
-        m_doc.m_book[9].UpdateGroupCount(0);
+        testing_support::BookOf(m_doc)[9].m_freq[0] = 55;
+        testing_support::BookOf(m_doc)[9].UpdateGroupCount(0);
     };
     m_host.m_paths.push_back(m_dir.File("book.vq"));
     ASSERT_TRUE(m_doc.OnFileSaveAs());
@@ -197,10 +228,10 @@ TEST_F(Document, SerializeCommitsEveryViewBeforeTheFileIsWritten) {
 
 TEST_F(Document, OpenKeepsTheProgramOnDisplayAndNamesTheDocument) {
     const std::string path = SavedFile("other.vq", 12345);
-    m_doc.m_nCurrent = 36;
+    m_doc.SetCurrent(36);
     ASSERT_TRUE(m_doc.OpenDocumentFile(path));
-    EXPECT_EQ(m_doc.m_nCurrent, 36);
-    EXPECT_EQ(m_doc.m_book[36].m_freq[0], 12345u);
+    EXPECT_EQ(m_doc.Current(), 36);
+    EXPECT_EQ(m_doc.Book()[36].m_freq[0], 12345u);
     EXPECT_EQ(m_doc.FrameTitle(), "other.vq - VQ7100");
     EXPECT_FALSE(m_doc.IsModified());
     EXPECT_EQ(m_host.m_recent, std::vector<std::string>{path});
@@ -231,9 +262,9 @@ class FailedOpen : public Document, public testing::WithParamInterface<SFailedOp
 TEST_P(FailedOpen, LeavesBookNameFlagAndRecentFilesAsTheyWere) {
     const std::string named = SavedFile("named.vq", 1);
     ASSERT_TRUE(m_doc.OpenDocumentFile(named));
-    m_doc.m_nCurrent = 36;
+    m_doc.SetCurrent(36);
     Edit(36, 4242);
-    const auto book = m_doc.m_book;
+    const auto book = m_doc.Book();
     const auto recent = m_host.m_recent;
     const int updates = m_view.m_nInitialUpdates;
     const std::string bad = m_dir.File("bad.vq");
@@ -244,8 +275,8 @@ TEST_P(FailedOpen, LeavesBookNameFlagAndRecentFilesAsTheyWere) {
 
     EXPECT_FALSE(m_doc.OpenDocumentFile(bad));
     EXPECT_EQ(m_messages.Texts().back(), GetParam().message);
-    EXPECT_EQ(m_doc.m_book, book);
-    EXPECT_EQ(m_doc.m_nCurrent, 36);
+    EXPECT_EQ(m_doc.Book(), book);
+    EXPECT_EQ(m_doc.Current(), 36);
     EXPECT_EQ(m_doc.GetPathName(), named);
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(m_host.m_recent, recent);
