@@ -40,9 +40,12 @@ public:
     void SetPortPath(const std::string& path) { m_strPortPath = path; }
     const std::string& PortPath() const { return m_strPortPath; }
 
-    // Opens, configures and starts the reader; every failure has been shown to the user when it
-    // returns false, and the device is then released again. Forgets a line lost before.
-    virtual bool Open();
+    // Opens, configures the line as the settings say and starts the reader; every failure has
+    // been shown to the user when it returns false, and the device is then released again.
+    // Forgets a line lost before.
+    virtual bool Open(const platform::SLineSettings& settings);
+    // The settings of the last Open.
+    const platform::SLineSettings& LineSettings() const { return m_lineSettings; }
     // Stops the reader and releases the port; does nothing when the port is not open. What was
     // written is first given the time the line needs to send it, so that closing never cuts
     // off the end of an upload; a lost line, or output abandoned, is released at once.
@@ -82,9 +85,7 @@ protected:
 
     std::string m_strPortPath;
     std::unique_ptr<platform::ISerialDevice> m_pDevice;
-    uint32_t m_dwBaudRate = platform::kDefaultBaudRate;
-    platform::EParity m_nParity = platform::EParity::kNone;
-    platform::EStopBits m_nStopBits = platform::EStopBits::kOne;
+    platform::SLineSettings m_lineSettings;
 
 private:
     bool OpenDevice();
