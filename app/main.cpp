@@ -4,7 +4,7 @@
 #include "app/qt_message_sink.h"
 #include "app/qt_notify_dispatcher.h"
 #include "app/zelkor_config_app.h"
-#include "res/strings.h"
+#include "res/strings_app.h"
 #include "res/version.h"
 
 int main(int argc, char* argv[]) {

@@ -10,7 +10,7 @@
 #include "cli/standard_output.h"
 #include "platform/console_messages.h"
 #include "platform/message_box.h"
-#include "res/strings.h"
+#include "res/strings_cli.h"
 #include "res/version.h"
 
 namespace {

@@ -10,7 +10,8 @@
 #include <filesystem>
 
 #include "res/ids_app.h"
-#include "res/strings.h"
+#include "res/strings_app.h"
+#include "res/strings_platform.h"
 #include "tests/app/app_test_support.h"
 #include "widgets/control_ids.h"
 

@@ -41,7 +41,7 @@
 #include "editor/program_clipboard.h"
 #include "platform/lock_keys.h"
 #include "res/ids_app.h"
-#include "res/strings.h"
+#include "res/strings_editor.h"
 #include "tests/app/app_test_support.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"

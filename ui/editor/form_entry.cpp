@@ -10,7 +10,7 @@
 #include "editor/program_commit.h"
 #include "res/ids_editor.h"
 #include "res/notifications.h"
-#include "res/strings.h"
+#include "res/strings_editor.h"
 #include "ui/editor/zelkor_form.h"
 
 namespace ui {

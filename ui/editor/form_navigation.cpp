@@ -6,7 +6,7 @@
 #include "platform/message_box.h"
 
 #include "editor/program_navigation.h"
-#include "res/strings.h"
+#include "res/strings_form.h"
 #include "ui/editor/zelkor_form.h"
 
 namespace ui {
