@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_icons.h"
-#include "res/strings.h"
+#include "res/strings_app.h"
 #include "widgets/control_ids.h"
 
 namespace app {

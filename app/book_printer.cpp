@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "editor/frequency_rules.h"
-#include "res/strings.h"
+#include "res/strings_editor.h"
 
 namespace app {
 

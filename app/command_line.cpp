@@ -6,7 +6,8 @@
 
 #include "platform/console.h"
 #include "ports/port_name.h"
-#include "res/strings.h"
+#include "res/strings_app.h"
+#include "res/strings_platform.h"
 #include "res/version.h"
 
 namespace app {

@@ -5,7 +5,7 @@
 #include "app/qt_notify_dispatcher.h"
 #include "app/zelkor_config_app.h"
 #include "platform/console_interrupt.h"
-#include "res/strings.h"
+#include "res/strings_app.h"
 #include "res/version.h"
 
 int main(int argc, char* argv[]) {

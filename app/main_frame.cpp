@@ -16,7 +16,8 @@
 #include "platform/lock_keys.h"
 #include "res/ids_app.h"
 #include "res/ids_controls.h"
-#include "res/strings.h"
+#include "res/strings_app.h"
+#include "res/strings_model.h"
 #include "widgets/control_ids.h"
 
 namespace app {

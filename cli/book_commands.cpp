@@ -8,7 +8,7 @@
 #include "cli/book_file_commands.h"
 #include "cli/commands.h"
 #include "cli/standard_output.h"
-#include "res/strings.h"
+#include "res/strings_cli.h"
 
 namespace cli {
 

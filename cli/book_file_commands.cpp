@@ -8,7 +8,7 @@
 #include "editor/frequency_rules.h"
 #include "editor/program_check.h"
 #include "platform/text_format.h"
-#include "res/strings.h"
+#include "res/strings_cli.h"
 
 namespace cli {
 

@@ -17,6 +17,7 @@
 #include "cli/standard_output.h"
 #include "devlink/device_link.h"
 #include "devlink/link_messages.h"
+#include "devlink/port_setting.h"
 #include "editor/program_check.h"
 #include "model/program_book.h"
 #include "platform/console.h"
@@ -26,7 +27,9 @@
 #include "platform/text_format.h"
 #include "ports/port_name.h"
 #include "res/notifications.h"
-#include "res/strings.h"
+#include "res/strings_editor.h"
+#include "res/strings_link.h"
+#include "res/strings_model.h"
 #include "upload/upload_job.h"
 
 namespace cli {
@@ -72,10 +75,11 @@ public:
 
     // Opens the port and has the link report here; false (said why) when it does not open.
     bool OpenLink(const std::string& port) {
-        m_link.SetPortPath(ports::PortPathFromName(port));
         // Before the reader starts: a line gone at once must be heard of too.
         m_link.m_hEventWnd = m_target;
-        if (!m_link.Open()) {
+        m_portSetting.UseForThisRun(ports::PortPathFromName(port));
+        // The port was named for this command: a port not there is said at once, not kept.
+        if (!m_portSetting.OpenForUse()) {
             std::fprintf(stderr, "%s\n", FormatText(res::kCliPortFailed, port.c_str()).c_str());
             return false;
         }
@@ -142,6 +146,8 @@ private:
 
     devlink::CPrintedTrace m_trace;  // outlives the link that writes to it
     devlink::CDeviceLink m_link;
+    // A port named for this command, opened as the window program opens one.
+    devlink::CPortSetting m_portSetting{m_link};
     platform::CNotifyQueue m_queue;
     platform::INotifyDispatcher* m_pPrevious = nullptr;
     platform::NotifyHandle m_target = platform::kNoNotify;

@@ -12,7 +12,7 @@
 #include "platform/console.h"
 #include "platform/console_messages.h"
 #include "platform/message_box.h"
-#include "res/strings.h"
+#include "res/strings_cli.h"
 #include "res/version.h"
 
 namespace {

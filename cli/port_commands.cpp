@@ -12,7 +12,7 @@
 #include "cli/ports_options.h"
 #include "cli/standard_output.h"
 #include "ports/enumerate_ports.h"
-#include "res/strings.h"
+#include "res/strings_ports.h"
 
 namespace cli {
 

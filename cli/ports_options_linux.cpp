@@ -4,7 +4,7 @@
 
 #include "cli/ports_options.h"
 #include "platform/port_source_linux.h"
-#include "res/strings.h"
+#include "res/strings_ports.h"
 
 namespace cli {
 

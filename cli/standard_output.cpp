@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "model/file_access.h"
-#include "res/strings.h"
+#include "res/strings_model.h"
 
 namespace cli {
 

@@ -4,19 +4,17 @@
 namespace devlink {
 
 CDeviceLink::CDeviceLink(std::unique_ptr<platform::ISerialDevice> device)
-    : CSerialPort(kLinkRxCapacity, std::move(device)) {
-    m_dwBaudRate = kLinkBaudRate;
-}
+    : CSerialPort(kLinkRxCapacity, std::move(device)) {}
 
 CDeviceLink::~CDeviceLink() {
     CDeviceLink::Close();
 }
 
-bool CDeviceLink::Open() {
+bool CDeviceLink::Open(const platform::SLineSettings& settings) {
     if (!m_hAckEvent) {
         m_hAckEvent = std::make_shared<platform::CEvent>();
     }
-    return CSerialPort::Open();
+    return CSerialPort::Open(settings);
 }
 
 void CDeviceLink::Close() {

@@ -31,6 +31,9 @@ enum class ELinkEvent : uintptr_t {
 
 inline constexpr int32_t kLinkRxCapacity = 512;
 inline constexpr uint32_t kLinkBaudRate = 115200;
+// The link's line: 115200 baud, no parity, one stop bit.
+inline constexpr platform::SLineSettings kLinkLineSettings{kLinkBaudRate, platform::EParity::kNone,
+                                                           platform::EStopBits::kOne};
 
 // The device's answers to one upload: whether it has confirmed the final block, or why it never
 // will. Watched by the link from the first block on (CBlockAnswers says which answers count);
@@ -74,7 +77,10 @@ public:
     // Closes the link: the reader ends and the port is released before the link goes.
     ~CDeviceLink() override;
 
-    bool Open() override;
+    // Opens the port as the device's line runs (kLinkLineSettings).
+    bool Open() { return Open(kLinkLineSettings); }
+    bool OpenQuietly() { return CSerialPort::OpenQuietly(kLinkLineSettings); }
+    bool Open(const platform::SLineSettings& settings) override;
     void Close() override;
 
     // Sends the connection test; the answer, if any, comes as a kTestAnswer event.

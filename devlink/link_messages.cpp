@@ -3,7 +3,7 @@
 #include "platform/message_box.h"
 #include "platform/text_format.h"
 #include "res/notifications.h"
-#include "res/strings.h"
+#include "res/strings_link.h"
 
 namespace devlink {
 

@@ -1,7 +1,7 @@
 #include "devlink/port_setting.h"
 
 #include "platform/text_format.h"
-#include "res/strings.h"
+#include "res/strings_link.h"
 
 namespace devlink {
 

@@ -8,7 +8,7 @@
 #include "platform/error_text.h"
 #include "platform/message_box.h"
 #include "platform/text_format.h"
-#include "res/strings.h"
+#include "res/strings_link.h"
 
 namespace devlink {
 
@@ -28,15 +28,14 @@ std::string WithSystemError(const char* format, int err) {
                                 platform::ErrorText(err).c_str());
 }
 
-std::string LineSettingsText(const std::string& path, uint32_t baud, platform::EParity parity,
-                             platform::EStopBits stopBits) {
-    const char* parityText = parity == platform::EParity::kOdd    ? res::kTraceOddParity
-                             : parity == platform::EParity::kEven ? res::kTraceEvenParity
-                                                                  : res::kTraceNoParity;
-    const char* stopText =
-        stopBits == platform::EStopBits::kTwo ? res::kTraceTwoStopBits : res::kTraceOneStopBit;
-    return platform::FormatText(res::kTraceOpened, path.c_str(), static_cast<unsigned>(baud),
-                                parityText, stopText);
+std::string LineSettingsText(const std::string& path, const platform::SLineSettings& settings) {
+    const char* parityText = settings.parity == platform::EParity::kOdd    ? res::kTraceOddParity
+                             : settings.parity == platform::EParity::kEven ? res::kTraceEvenParity
+                                                                           : res::kTraceNoParity;
+    const char* stopText = settings.stopBits == platform::EStopBits::kTwo ? res::kTraceTwoStopBits
+                                                                          : res::kTraceOneStopBit;
+    return platform::FormatText(res::kTraceOpened, path.c_str(),
+                                static_cast<unsigned>(settings.nBaudRate), parityText, stopText);
 }
 
 platform::SMessageRequest PortMessage(std::string text) {
@@ -89,9 +88,9 @@ bool CSerialPort::OpenDevice() {
     return true;
 }
 
-bool CSerialPort::OpenQuietly() {
+bool CSerialPort::OpenQuietly(const platform::SLineSettings& settings) {
     m_bQuietOpen = true;
-    const bool bOpened = Open();
+    const bool bOpened = Open(settings);
     m_bQuietOpen = false;
     return bOpened;
 }
@@ -102,7 +101,10 @@ bool CSerialPort::ConfigureDevice() {
     const std::pair<const char*, std::function<int()>> steps[] = {
         {res::kGetCommStateFailed, [this] { return m_pDevice->GetState(); }},
         {res::kSetCommStateFailed,
-         [this] { return m_pDevice->SetLineSettings(m_dwBaudRate, m_nParity, m_nStopBits); }},
+         [this] {
+             return m_pDevice->SetLineSettings(m_lineSettings.nBaudRate, m_lineSettings.parity,
+                                               m_lineSettings.stopBits);
+         }},
         {res::kPurgeCommFailed, [this] { return m_pDevice->Purge(); }},
         {res::kSetTimeoutsFailed, [this] { return m_pDevice->SetTimeouts(kWriteLimit); }},
     };
@@ -115,7 +117,7 @@ bool CSerialPort::ConfigureDevice() {
     }
     const int lowLatency = m_pDevice->RequestLowLatency();
     if (m_pTrace.load(std::memory_order_relaxed) != nullptr) {
-        TraceEvent(LineSettingsText(m_strPortPath, m_dwBaudRate, m_nParity, m_nStopBits));
+        TraceEvent(LineSettingsText(m_strPortPath, m_lineSettings));
         TraceEvent(lowLatency == 0 ? std::string(res::kTraceLowLatency)
                                    : platform::FormatText(res::kTraceNoLowLatency,
                                                           platform::ErrorText(lowLatency).c_str()));
@@ -153,10 +155,11 @@ void CSerialPort::FoundLineGone(int err) {
     OnLineLost();
 }
 
-bool CSerialPort::Open() {
+bool CSerialPort::Open(const platform::SLineSettings& settings) {
     if (m_bOpen.load()) {
         return true;
     }
+    m_lineSettings = settings;
     m_bStopReader = false;
     m_bLineLost = false;
     m_bAbandonOutput = false;

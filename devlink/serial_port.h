@@ -41,12 +41,15 @@ public:
     void SetPortPath(const std::string& path) { m_strPortPath = path; }
     const std::string& PortPath() const { return m_strPortPath; }
 
-    // Opens, configures and starts the reader; every failure has been shown to the user when it
-    // returns false, and the device is then released again. Forgets a line lost before.
-    virtual bool Open();
+    // Opens, configures the line as the settings say and starts the reader; every failure has
+    // been shown to the user when it returns false, and the device is then released again.
+    // Forgets a line lost before.
+    virtual bool Open(const platform::SLineSettings& settings);
+    // The settings of the last Open.
+    const platform::SLineSettings& LineSettings() const { return m_lineSettings; }
     // As Open, except that a port that is not there or that another program holds is not
     // shown to the user: LastOpenFailure says which it was (at start, nobody asked yet).
-    bool OpenQuietly();
+    bool OpenQuietly(const platform::SLineSettings& settings);
     // Why the device of the last Open did not open; nullopt after one that opened it.
     std::optional<platform::EOpenFailure> LastOpenFailure() const { return m_lastOpenFailure; }
     // Stops the reader and releases the port; does nothing when the port is not open. What was
@@ -88,9 +91,7 @@ protected:
 
     std::string m_strPortPath;
     std::unique_ptr<platform::ISerialDevice> m_pDevice;
-    uint32_t m_dwBaudRate = platform::kDefaultBaudRate;
-    platform::EParity m_nParity = platform::EParity::kNone;
-    platform::EStopBits m_nStopBits = platform::EStopBits::kOne;
+    platform::SLineSettings m_lineSettings;
 
 private:
     bool OpenDevice();

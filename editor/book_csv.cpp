@@ -13,7 +13,8 @@
 #include "model/file_access.h"
 #include "platform/file.h"
 #include "platform/text_format.h"
-#include "res/strings.h"
+#include "res/strings_editor.h"
+#include "res/strings_model.h"
 
 namespace editor {
 
@@ -343,23 +344,10 @@ std::optional<SCsvFault> CsvRowsToPrograms(std::string_view text,
     return std::nullopt;
 }
 
-std::optional<SCsvFault> CheckStoredProgram(const model::CFrequencyProgram& program, int nRow) {
-    if (const std::vector<SRuleBreak> breaks = FindRuleBreaks(program, 0); !breaks.empty()) {
-        return SCsvFault{nRow, SlotColumn(breaks.front().nSlot),
-                         FaultMessage(breaks.front().fault)};
-    }
-    model::CFrequencyProgram checked;
-    checked.SetGroups(program.IsGroups());
-    checked.m_freq = program.m_freq;
-    for (int group = 0; group < model::kGroupCount; ++group) {
-        checked.UpdateGroupCount(group);
-    }
-    checked.Compact();
-    // Counts, order and header as the book stores a program, or it came from no book.
-    if (!(checked == program)) {
-        return SCsvFault{nRow, 0, res::kClipboardBadRecord};
-    }
-    return std::nullopt;
+SCsvFault SCsvFault::OfRuleBreak(const SRuleBreak& ruleBreak) {
+    const int column =
+        ruleBreak.nSlot == SRuleBreak::kWholeProgram ? 0 : SlotColumn(ruleBreak.nSlot);
+    return SCsvFault{ruleBreak.nProgram + 1, column, FaultMessage(ruleBreak.fault)};
 }
 
 std::string SCsvFault::Describe() const {

@@ -15,6 +15,8 @@
 
 namespace editor {
 
+struct SRuleBreak;
+
 inline constexpr int kCsvColumns = 2 + model::kSlotCount;  // number, type, f1 to f48
 // Larger files cannot be a book: all 2000 programs in full take about 1.3 MB.
 inline constexpr size_t kMaxCsvBytes = 64u * 1024u * 1024u;
@@ -29,10 +31,16 @@ std::string BookToCsv(const model::CProgramBook& book);
 std::string ProgramToCsvRow(int nNumber, const model::CFrequencyProgram& program,
                             char separator = ',');
 
+// Where rows of programs are at fault, and why. The row is the one the user counts in what he
+// gave: the line of the text where the row starts (the header, if any, is row 1), or the place
+// of a stored record among the records (the first is row 1).
 struct SCsvFault {
-    int nRow = 0;     // line of the file where the row starts; the header is row 1
+    int nRow = 0;
     int nColumn = 0;  // 1 to 50, or 0 when the row as a whole is at fault
     std::string strWhat;
+
+    // The break of the program at place nProgram (from 0) among records, as a fault of its row.
+    static SCsvFault OfRuleBreak(const SRuleBreak& ruleBreak);
 
     // "Row R, column C (NAME): what", or without the column.
     std::string Describe() const;
@@ -59,11 +67,6 @@ std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& b
 // fault. On the first fault (its row is the line of the text) programs is left as it was.
 std::optional<SCsvFault> CsvRowsToPrograms(std::string_view text,
                                            std::vector<model::CFrequencyProgram>& programs);
-
-// Whether a stored program (as it came, say, from another book) is one the editor would have
-// stored: every slot within 20 MHz, the 40 kHz group rules of a Frequency Groups program, and
-// the header's counts and the slots' order as the book keeps them. The fault names nRow.
-std::optional<SCsvFault> CheckStoredProgram(const model::CFrequencyProgram& program, int nRow);
 
 // The whole file: reads it and takes it into the book only when every row is valid. Any
 // failure (the file, or the first bad row by its row and column) is shown in the application's

@@ -4,7 +4,7 @@
 
 #include "editor/frequency_rules.h"
 #include "platform/text_format.h"
-#include "res/strings.h"
+#include "res/strings_editor.h"
 
 namespace editor {
 

@@ -9,7 +9,7 @@
 
 #include "platform/text_format.h"
 
-#include "res/strings.h"
+#include "res/strings_editor.h"
 
 namespace editor {
 
@@ -259,6 +259,8 @@ const char* FaultMessage(EEntryFault fault) {
             return res::kMsgTooManyHigh;
         case EEntryFault::kHighMixed:
             return res::kMsgHighMixed;
+        case EEntryFault::kNotAsStored:
+            return res::kClipboardBadRecord;
     }
     return nullptr;
 }

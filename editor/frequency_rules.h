@@ -46,6 +46,9 @@ enum class EEntryFault {
     kAboveMax,     // above 20 MHz
     kTooManyHigh,  // a group with more than two high frequencies
     kHighMixed,    // a group with a high frequency among more than two
+    // A stored program whose header counts or slot order the book would not keep (a record
+    // that came from elsewhere); never a field's fault.
+    kNotAsStored,
 };
 
 struct SFrequencyText {

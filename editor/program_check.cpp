@@ -3,7 +3,7 @@
 #include <array>
 
 #include "platform/text_format.h"
-#include "res/strings.h"
+#include "res/strings_editor.h"
 
 namespace editor {
 
@@ -65,6 +65,23 @@ std::optional<SRuleBreak> FirstRuleBreak(const model::CProgramBook& book, int fi
         if (const std::vector<SRuleBreak> found = FindRuleBreaks(book[i], i); !found.empty()) {
             return found.front();
         }
+    }
+    return std::nullopt;
+}
+
+std::optional<SRuleBreak> CheckStoredProgram(const model::CFrequencyProgram& program, int index) {
+    if (const std::vector<SRuleBreak> breaks = FindRuleBreaks(program, index); !breaks.empty()) {
+        return breaks.front();
+    }
+    model::CFrequencyProgram checked;
+    checked.SetGroups(program.IsGroups());
+    checked.m_freq = program.m_freq;
+    for (int group = 0; group < model::kGroupCount; ++group) {
+        checked.UpdateGroupCount(group);
+    }
+    checked.Compact();
+    if (!(checked == program)) {
+        return SRuleBreak{index, SRuleBreak::kWholeProgram, EEntryFault::kNotAsStored};
     }
     return std::nullopt;
 }

@@ -17,8 +17,9 @@ namespace editor {
 
 // One rule a stored program breaks, at the slot the editor would empty for it.
 struct SRuleBreak {
-    int nProgram = 0;  // index, 0 to 1999
-    int nSlot = 0;     // 0 to 47
+    static constexpr int kWholeProgram = -1;
+    int nProgram = 0;  // index, 0 to 1999 (or the place of a program among others)
+    int nSlot = 0;     // 0 to 47, or kWholeProgram
     EEntryFault fault = EEntryFault::kNone;
 
     bool operator==(const SRuleBreak&) const = default;
@@ -32,6 +33,11 @@ std::vector<SRuleBreak> FindRuleBreaks(const model::CFrequencyProgram& program, 
 std::vector<SRuleBreak> FindRuleBreaks(const model::CProgramBook& book);
 // The first break among count programs from index first on, or none.
 std::optional<SRuleBreak> FirstRuleBreak(const model::CProgramBook& book, int first, int count);
+
+// Whether a stored program (as it came, say, from another book) is one the editor would have
+// stored: the first of its rule breaks, or else, when the header's counts or the slots' order
+// are not as the book keeps them, a kNotAsStored break of the whole program; none when it is.
+std::optional<SRuleBreak> CheckStoredProgram(const model::CFrequencyProgram& program, int index);
 
 // "Program 12, slot 9: You can only have up to two frequencies greater than 40KHz per group."
 std::string DescribeRuleBreak(const SRuleBreak& ruleBreak);

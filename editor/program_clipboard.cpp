@@ -1,7 +1,8 @@
 #include "editor/program_clipboard.h"
 
+#include "editor/program_check.h"
 #include "model/program_book.h"
-#include "res/strings.h"
+#include "res/strings_editor.h"
 
 namespace editor {
 
@@ -42,8 +43,8 @@ std::optional<SCsvFault> ProgramsFromClipboard(std::string_view records, std::st
     const auto* in = reinterpret_cast<const uint8_t*>(records.data());
     for (size_t i = 0; i < count; ++i) {
         incoming[i].Decode(in + i * model::kPayloadSize);
-        if (auto fault = CheckStoredProgram(incoming[i], static_cast<int>(i) + 1)) {
-            return fault;
+        if (const auto ruleBreak = CheckStoredProgram(incoming[i], static_cast<int>(i))) {
+            return SCsvFault::OfRuleBreak(*ruleBreak);
         }
     }
     programs = std::move(incoming);

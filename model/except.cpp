@@ -1,6 +1,6 @@
 #include "model/except.h"
 
-#include "res/strings.h"
+#include "res/strings_model.h"
 
 namespace model {
 

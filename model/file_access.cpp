@@ -2,7 +2,7 @@
 
 #include "platform/error_text.h"
 #include "platform/message_box.h"
-#include "res/strings.h"
+#include "res/strings_model.h"
 
 namespace model {
 

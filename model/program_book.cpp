@@ -5,7 +5,7 @@
 #include "model/except.h"
 #include "model/file_access.h"
 #include "model/file_words.h"
-#include "res/strings.h"
+#include "res/strings_model.h"
 
 namespace model {
 

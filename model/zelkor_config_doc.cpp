@@ -6,7 +6,7 @@
 #include "platform/message_box.h"
 #include "res/ids_editor.h"
 #include "res/notifications.h"
-#include "res/strings.h"
+#include "res/strings_model.h"
 
 namespace model {
 

@@ -1,6 +1,6 @@
 #include "platform/error_text.h"
 
-#include "res/strings.h"
+#include "res/strings_platform.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 
 #include "platform/error_text.h"
 #include "platform/win32_text.h"
-#include "res/strings.h"
+#include "res/strings_platform.h"
 
 namespace platform {
 

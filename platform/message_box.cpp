@@ -3,7 +3,7 @@
 #include <atomic>
 
 #include "platform/console_messages.h"
-#include "res/strings.h"
+#include "res/strings_platform.h"
 
 namespace platform {
 

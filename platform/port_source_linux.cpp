@@ -15,7 +15,7 @@
 
 #include "platform/port_source.h"
 #include "platform/text_format.h"
-#include "res/strings.h"
+#include "res/strings_ports.h"
 
 namespace fs = std::filesystem;
 

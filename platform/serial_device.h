@@ -98,6 +98,12 @@ public:
 
 // The speed a port is taken to run at until it is told another (and when it reports none).
 inline constexpr uint32_t kDefaultBaudRate = 9600;
+// How a line runs: its speed, parity and stop bits (eight data bits always).
+struct SLineSettings {
+    uint32_t nBaudRate = kDefaultBaudRate;
+    EParity parity = EParity::kNone;
+    EStopBits stopBits = EStopBits::kOne;
+};
 // How long one write, and the first byte of a read, may take by default.
 inline constexpr std::chrono::milliseconds kDefaultWriteLimit{1000};
 

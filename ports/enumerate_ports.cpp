@@ -8,7 +8,7 @@
 #include "platform/port_source.h"
 #include "platform/text_format.h"
 #include "ports/port_name.h"
-#include "res/strings.h"
+#include "res/strings_ports.h"
 
 namespace ports {
 

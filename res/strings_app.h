@@ -4,15 +4,9 @@
 
 namespace res {
 
-inline constexpr const char kAppTitle[] = "ZelkorConfig";
-
-// The document template: window title, file-dialog filter and extension; an unsaved document
-// takes the framework's default name.
-inline constexpr const char kFrameTitle[] = "VQ7100";
+// The document template: the file-dialog filter (the document's own texts are in
+// strings_model.h).
 inline constexpr const char kFileFilter[] = "VQ7100 Files (*.vq)";
-inline constexpr const char kFileExtension[] = ".vq";
-inline constexpr const char kUntitled[] = "Untitled";
-inline constexpr const char kAskToSave[] = "Save changes to %s?";
 inline constexpr const char kOpenCaption[] = "Open";
 inline constexpr const char kSaveAsCaption[] = "Save As";
 inline constexpr const char kAllFilesFilter[] = "All Files (*)";
@@ -38,8 +32,6 @@ inline constexpr const char kExportedPdfPage[] = "Exported %d page to %s";
 inline constexpr const char kExportedPdfPages[] = "Exported %d pages to %s";
 // A result the status bar shows, in the trace (ZELKOR_TRACE) beside the frames.
 inline constexpr const char kTraceStatusBar[] = "status bar: %s";
-// The window title marks a book with changes that are not saved: "book.vq* - VQ7100".
-inline constexpr const char kModifiedMark[] = "*";
 
 // Closing the window while an upload runs, and the buttons of that question.
 inline constexpr const char kAskCloseDuringUpload[] =

@@ -3,6 +3,9 @@
 
 namespace res {
 
+// A group of eight slots, on the form and on the printed pages.
+inline constexpr const char kGroupBox[] = "Group %d";
+
 // Frequency entry checks.
 inline constexpr const char kMsgPositiveFrequency[] = "You must enter a positive frequency.";
 inline constexpr const char kMsgAtMost20MHz[] = "Enter a frequency less than or equal to 20MHz.";

@@ -13,7 +13,6 @@ inline constexpr const char kPrevProgram[] = "<-";
 inline constexpr const char kNextProgram[] = "->";
 inline constexpr const char kJump[] = "&Jump";
 inline constexpr const char kLoadDevice[] = "&Load Device";
-inline constexpr const char kGroupBox[] = "Group %d";
 inline constexpr const char kSlotLabel[] = "Freq. %d";
 // What a slot label holds until the program type writes it.
 inline constexpr const char kSlotLabelTemplate[] = "Static";

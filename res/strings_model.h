@@ -16,6 +16,15 @@ inline constexpr const char kUnknownReadError[] = "Unknown read error.";
 // Shown with a file's name under a message about it, where the system gave no reason.
 inline constexpr const char kFileBadFormatReason[] =
     "Not a VQ7100 program book, or one that was cut short";
+// The document: the window title, the extension, the name an unsaved document takes, the
+// question before a modified book is dropped.
+inline constexpr const char kFrameTitle[] = "VQ7100";
+inline constexpr const char kFileExtension[] = ".vq";
+inline constexpr const char kUntitled[] = "Untitled";
+inline constexpr const char kAskToSave[] = "Save changes to %s?";
+// The window title marks a book with changes that are not saved: "book.vq* - VQ7100".
+inline constexpr const char kModifiedMark[] = "*";
+
 // The name of "-" in messages.
 inline constexpr const char kStandardOutputName[] = "standard output";
 inline constexpr const char kStandardInputName[] = "standard input";

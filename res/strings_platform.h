@@ -3,6 +3,9 @@
 
 namespace res {
 
+// The program's name, which message boxes carry as their caption.
+inline constexpr const char kAppTitle[] = "ZelkorConfig";
+
 // A system error that the system has no words for.
 inline constexpr const char kUnknownSystemError[] = "Unknown error %d";
 // A name that is a pipe, a device or a socket where only a file will do (the window program

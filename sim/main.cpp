@@ -5,7 +5,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "res/strings.h"
+#include "res/strings_cli.h"
+#include "res/strings_sim.h"
 #include "res/version.h"
 #include "sim/simulator.h"
 

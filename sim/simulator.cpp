@@ -15,7 +15,7 @@
 #include "model/program_book.h"
 #include "platform/byte_order.h"
 #include "platform/error_text.h"
-#include "res/strings.h"
+#include "res/strings_sim.h"
 
 namespace sim {
 

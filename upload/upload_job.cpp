@@ -5,7 +5,7 @@
 
 #include "platform/message_box.h"
 #include "res/notifications.h"
-#include "res/strings.h"
+#include "res/strings_link.h"
 
 namespace upload {
 

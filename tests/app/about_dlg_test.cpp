@@ -11,7 +11,7 @@
 
 #include "app/app_icons.h"
 #include "app/main_frame.h"
-#include "res/strings.h"
+#include "res/strings_app.h"
 #include "res/version.h"
 #include "tests/ui/screenshot.h"
 

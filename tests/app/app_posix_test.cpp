@@ -11,7 +11,8 @@
 
 #include "devlink/device_link.h"
 #include "res/ids_app.h"
-#include "res/strings.h"
+#include "res/strings_app.h"
+#include "res/strings_platform.h"
 #include "tests/app/app_test_support.h"
 #include "widgets/control_ids.h"
 

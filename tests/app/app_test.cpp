@@ -41,7 +41,7 @@
 #include "editor/program_clipboard.h"
 #include "platform/lock_keys.h"
 #include "res/ids_app.h"
-#include "res/strings.h"
+#include "res/strings_editor.h"
 #include "tests/app/app_test_support.h"
 #include "tests/scripted_messages.h"
 #include "tests/test_support.h"
@@ -720,6 +720,41 @@ TEST_F(EditAndPrint, BackToTheSavedBookTheMarkGoes) {
         EXPECT_EQ(Frame().windowTitle(), "book.vq - VQ7100");
         EXPECT_FALSE(Command(res::ID_EDIT_UNDO).isEnabled());
     }
+}
+
+// A command that leaves every program as it was is no step and no change to save.
+TEST_F(EditAndPrint, ACommandThatChangesNothingMakesNoStep) {
+    Store(2, true, {{0, 500000}, {1, 10000}});
+    m_app.m_paths.push_back(m_dir.File("book.vq"));
+    Choose(res::ID_FILE_SAVE_AS);
+    const model::CProgramBook saved = Doc().Book();
+    QLineEdit* pField = Form().FrequencyField(1);
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"the program pasted over itself",
+         [&] {
+             Choose(res::ID_COPY_PROGRAM);
+             Choose(res::ID_PASTE_PROGRAM);
+         }},
+        {"an empty program deleted", [&] { Display(7), Choose(res::ID_DELETE_PROGRAM); }},
+        {"a value typed over with itself",
+         [&] {
+             pField->setFocus();
+             pField->selectAll();
+             QTest::keyClicks(pField, QStringLiteral("1000"));
+             m_messages.QueueAnswer(EMsgAnswer::kYes);  // the commit stores what is there
+             widgets::FindControlAs<QPushButton>(&Form(), 1007)->click();
+         }},
+    };
+    for (const auto& [name, act] : cases) {
+        SCOPED_TRACE(name);
+        Display(2);
+        act();
+        EXPECT_EQ(Doc().Book(), saved);
+        EXPECT_EQ(Frame().windowTitle(), "book.vq - VQ7100");
+        EXPECT_FALSE(Command(res::ID_EDIT_UNDO).isEnabled());
+    }
+    EXPECT_EQ(m_messages.Texts(),
+              std::vector<std::string>{"Do you want to save the current program?"});
 }
 
 TEST_F(EditAndPrint, FileDialogsShowTheirColumnsWhole) {

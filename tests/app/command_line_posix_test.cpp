@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "res/strings.h"
+#include "res/strings_app.h"
 #include "res/version.h"
 #include "tests/test_support.h"
 

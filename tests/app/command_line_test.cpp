@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "res/strings.h"
+#include "res/strings_app.h"
 
 namespace {
 

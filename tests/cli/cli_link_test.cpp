@@ -15,7 +15,7 @@
 #include "model/program_book.h"
 #include "platform/error_text.h"
 #include "platform/text_format.h"
-#include "res/strings.h"
+#include "res/strings_link.h"
 #include "sim/simulator.h"
 #include "tests/test_support.h"
 #include "tests/upload/upload_test_support.h"

@@ -12,7 +12,7 @@
 #include "devlink/device_link.h"
 #include "platform/notify.h"
 #include "res/notifications.h"
-#include "res/strings.h"
+#include "res/strings_link.h"
 #include "tests/devlink/link_test_support.h"
 #include "tests/devlink/pty_peer.h"
 #include "tests/scripted_messages.h"

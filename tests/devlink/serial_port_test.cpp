@@ -12,7 +12,7 @@
 
 #include "devlink/serial_port.h"
 #include "platform/error_text.h"
-#include "res/strings.h"
+#include "res/strings_link.h"
 #include "tests/devlink/link_test_support.h"
 #include "tests/devlink/pty_peer.h"
 #include "tests/scripted_messages.h"
@@ -35,6 +35,8 @@ public:
     explicit CRecordingPort(std::unique_ptr<platform::ISerialDevice> device = nullptr)
         : CSerialPort(512, std::move(device)) {}
     ~CRecordingPort() override { Close(); }
+    // A plain port: the system's default line settings.
+    bool Open() { return CSerialPort::Open({}); }
 
     bool WaitForFrames(size_t n) {
         std::unique_lock lock(m_mutex);

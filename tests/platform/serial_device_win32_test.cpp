@@ -17,7 +17,7 @@
 #include "platform/error_text.h"
 #include "platform/serial_device.h"
 #include "platform/serial_device_win32.h"
-#include "res/strings.h"
+#include "res/strings_link.h"
 #include "tests/scripted_messages.h"
 
 using platform::EReadStatus;

@@ -16,7 +16,6 @@
 #include "platform/byte_order.h"
 #include "platform/notify.h"
 #include "res/notifications.h"
-#include "res/strings.h"
 #include "res/version.h"
 #include "sim/simulator.h"
 #include "tests/devlink/link_test_support.h"

@@ -6,7 +6,7 @@
 
 #include "platform/notify.h"
 #include "res/notifications.h"
-#include "res/strings.h"
+#include "res/strings_link.h"
 #include "tests/scripted_messages.h"
 #include "tests/upload/upload_test_support.h"
 #include "upload/time_left.h"

@@ -12,7 +12,8 @@
 #include "platform/text_format.h"
 #include "res/ids_app.h"
 #include "res/ids_editor.h"
-#include "res/strings.h"
+#include "res/strings_app.h"
+#include "res/strings_editor.h"
 #include "ui/editor/book_history.h"
 #include "ui/editor/zelkor_form.h"
 

@@ -10,7 +10,7 @@
 #include "model/program_book.h"
 #include "platform/message_box.h"
 #include "res/ids_dialogs.h"
-#include "res/strings.h"
+#include "res/strings_editor.h"
 #include "widgets/control_ids.h"
 
 namespace ui {

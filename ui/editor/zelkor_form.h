@@ -3,8 +3,11 @@
 // document (model::CZelkorConfigDoc::ChangeBook, SetCurrent). What needs no window lives beside
 // it: where navigation goes (editor/program_navigation.h), what the commit stores
 // (editor/program_commit.h); the device commands are a piece of their own
-// (ui/editor/form_device_commands.h). The form's own commands are in program_commands.cpp (the
-// book and the port) and edit_commands.cpp (Undo, Redo and the Clipboard).
+// (ui/editor/form_device_commands.h). zelkor_form.cpp builds and fills the controls; the form's
+// other parts are files of their own: form_navigation.cpp ("<-", "->", the program box, Jump),
+// form_entry.cpp (frequency entry, the type switch, the commit and its save prompt),
+// program_commands.cpp (the book and the port) and edit_commands.cpp (Undo, Redo and the
+// Clipboard).
 //
 // Threads: user-interface thread only.
 #pragma once

@@ -21,7 +21,7 @@
 #include "ports/port_info.h"
 #include "ports/port_name.h"
 #include "res/ids_ports.h"
-#include "res/strings.h"
+#include "res/strings_ports.h"
 #include "widgets/control_ids.h"
 #include "widgets/dialog_units.h"
 

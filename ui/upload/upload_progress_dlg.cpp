@@ -11,7 +11,7 @@
 #include "platform/message_box.h"
 #include "res/ids_upload.h"
 #include "res/notifications.h"
-#include "res/strings.h"
+#include "res/strings_upload.h"
 #include "upload/time_left.h"
 #include "widgets/control_ids.h"
 #include "widgets/dialog_units.h"

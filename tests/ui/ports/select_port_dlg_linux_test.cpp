@@ -1,5 +1,6 @@
 // The Select Comm Port dialog on fake Linux machines, their ports read from sysfs trees.
 #include "platform/port_source_linux.h"
+#include "res/strings_platform.h"
 #include "tests/devlink/pty_peer.h"
 #include "tests/ui/ports/select_port_dlg_support.h"
 

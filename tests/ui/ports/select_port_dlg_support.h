@@ -17,7 +17,7 @@
 
 #include "ports/port_info.h"
 #include "res/ids_ports.h"
-#include "res/strings.h"
+#include "res/strings_ports.h"
 #include "tests/ports/scripted_port_system.h"
 #include "tests/scripted_messages.h"
 #include "tests/ui/screenshot.h"
