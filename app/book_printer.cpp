@@ -36,6 +36,9 @@ int Widest(const QFontMetrics& metrics, std::initializer_list<QString> texts) {
 CBookPrinter::CBookPrinter(const model::CProgramBook& book, QString title)
     : m_rows(editor::PrintRows(book)), m_strTitle(std::move(title)) {}
 
+CBookPrinter::CBookPrinter(std::vector<editor::SPrintRow> rows, QString title)
+    : m_rows(std::move(rows)), m_strTitle(std::move(title)) {}
+
 int CBookPrinter::Layout(QPainter& painter, const QRect& page) {
     m_page = page;
     const auto titles = editor::PrintColumnTitles();

@@ -20,6 +20,8 @@ class CBookPrinter {
 public:
     // The book's programs as they stand now; title heads every page (the file's name).
     CBookPrinter(const model::CProgramBook& book, QString title);
+    // These rows only (a selection of the book's programs).
+    CBookPrinter(std::vector<editor::SPrintRow> rows, QString title);
 
     // Paints every page onto the device (a printer or a PDF writer); false when the device
     // could not be painted on.

@@ -31,6 +31,8 @@
 #include "platform/text_format.h"
 #include "res/ids_app.h"
 #include "res/strings.h"
+#include "res/strings_book.h"
+#include "ui/book/book_panel.h"
 #include "ui/editor/zelkor_form.h"
 #include "widgets/dialog_units.h"
 #include "widgets/screen_fit.h"
@@ -221,6 +223,10 @@ void CZelkorConfigApp::SaveSettings() {
             settings.remove(key);
         }
     }
+    if (m_pMainWnd) {
+        settings.setValue(SettingKey(res::kWindowSection, Latin1(res::kWindowStateEntry)),
+                          m_pMainWnd->saveState());
+    }
     settings.sync();
 }
 
@@ -237,7 +243,8 @@ bool CZelkorConfigApp::CreateFrame() {
     m_pForm->SetDevice(&m_link, &m_portSetting);
     m_pDoc->AddView(m_pForm);
     m_pMainWnd->SetView(m_pForm);
-    m_pMainWnd->SetCommandTargets({m_pForm, this});
+    CreateBookPanel();
+    m_pMainWnd->SetCommandTargets({m_pBookPanel, m_pForm, this});
     // The form's Undo follows its history and its edits; its results go to the status bar.
     QObject::connect(m_pForm, &ui::CZelkorForm::CommandStatesChanged, m_pMainWnd.get(),
                      &CMainFrame::UpdateCommandStates);
@@ -257,6 +264,40 @@ bool CZelkorConfigApp::CreateFrame() {
     OnDocumentTitleChanged();
     ShowPortState();
     return true;
+}
+
+void CZelkorConfigApp::CreateBookPanel() {
+    m_pBookPanel = new ui::CBookPanel(*m_pDoc, m_pForm->History(), m_pMainWnd.get());
+    m_pMainWnd->AddPanel(m_pBookPanel, res::kItemBookPanel, res::kPromptBookPanel);
+    QObject::connect(m_pBookPanel, &ui::CBookPanel::ProgramChosen, m_pForm,
+                     &ui::CZelkorForm::GoToProgram);
+    QObject::connect(m_pBookPanel, &ui::CBookPanel::BookChanged, m_pForm,
+                     &ui::CZelkorForm::ShowProgram);
+    QObject::connect(m_pForm, &ui::CZelkorForm::ProgramShown, m_pBookPanel,
+                     &ui::CBookPanel::OnProgramShown);
+    QSettings settings(Latin1(res::kRegistryKey), Latin1(res::kProfileApp));
+    m_pMainWnd->restoreState(
+        settings.value(SettingKey(res::kWindowSection, Latin1(res::kWindowStateEntry)))
+            .toByteArray());
+}
+
+std::vector<editor::SPrintRow> CZelkorConfigApp::RowsToPrint(bool bSelection) const {
+    if (!bSelection || m_pBookPanel == nullptr) {
+        return editor::PrintRows(m_pDoc->Book());
+    }
+    return editor::PrintRows(m_pDoc->Book(), m_pBookPanel->SelectedPrograms());
+}
+
+std::optional<bool> CZelkorConfigApp::AskExportSelection() const {
+    const size_t selected = m_pBookPanel != nullptr && m_pBookPanel->isVisible()
+                                ? m_pBookPanel->SelectedPrograms().size()
+                                : 0;
+    if (selected == 0) {
+        return std::nullopt;
+    }
+    return platform::AskYesNo(platform::FormatText(res::kAskExportSelection,
+                                                   static_cast<int>(selected))) ==
+           platform::EMsgAnswer::kYes;
 }
 
 bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
@@ -369,6 +410,10 @@ QString CZelkorConfigApp::PrintTitle() const {
 
 bool CZelkorConfigApp::RunPrintDialog(QPrinter& printer) {
     QPrintDialog dialog(&printer, m_pMainWnd.get());
+    // Selection is offered while rows of the book panel are selected.
+    dialog.setOption(QAbstractPrintDialog::PrintSelection,
+                     m_pBookPanel != nullptr && m_pBookPanel->isVisible() &&
+                         !m_pBookPanel->SelectedPrograms().empty());
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -381,7 +426,10 @@ void CZelkorConfigApp::OnFilePrint() {
     m_pDoc->CommitViews();
     QPrinter& printer = Printer();
     printer.setDocName(PrintTitle());
-    if (RunPrintDialog(printer) && !CBookPrinter(m_pDoc->Book(), PrintTitle()).Print(printer)) {
+    printer.setPrintRange(QPrinter::AllPages);
+    if (RunPrintDialog(printer) &&
+        !CBookPrinter(RowsToPrint(printer.printRange() == QPrinter::Selection), PrintTitle())
+             .Print(printer)) {
         // Printed to a file, the file is what failed; else the printer.
         const QString target =
             printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
@@ -413,6 +461,7 @@ void CZelkorConfigApp::OnFilePrintSetup() {
 }
 
 void CZelkorConfigApp::OnFileExportPdf() {
+    const std::optional<bool> bSelection = AskExportSelection();
     const auto path = PromptExportPdfPath(SuggestedName(res::kPdfFileExtension));
     if (!path) {
         return;
@@ -428,7 +477,7 @@ void CZelkorConfigApp::OnFileExportPdf() {
         writer.setTitle(PrintTitle());
         writer.setCreator(Latin1(res::kAppTitle));
         writer.setPageLayout(Printer().pageLayout());
-        if (!CBookPrinter(m_pDoc->Book(), PrintTitle()).Print(writer)) {
+        if (!CBookPrinter(RowsToPrint(bSelection.value_or(false)), PrintTitle()).Print(writer)) {
             platform::ShowAppMessage(res::kPdfFailed, *path, std::string());
             return;  // an old file of that name stays as it was
         }

@@ -15,6 +15,7 @@
 #include "devlink/device_link.h"
 #include "devlink/link_messages.h"
 #include "devlink/port_setting.h"
+#include "editor/book_print.h"
 #include "model/zelkor_config_doc.h"
 #include "widgets/command_target.h"
 
@@ -22,6 +23,7 @@ class QPrintPreviewDialog;
 class QPrinter;
 
 namespace ui {
+class CBookPanel;
 class CZelkorForm;
 }
 
@@ -76,6 +78,7 @@ public:
     model::CZelkorConfigDoc* Document() const { return m_pDoc.get(); }
     CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
     ui::CZelkorForm* Form() const { return m_pForm; }
+    ui::CBookPanel* BookPanel() const { return m_pBookPanel; }
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
 
     // The program's one device link; closed (and its reader ended) at exit before the windows
@@ -101,6 +104,13 @@ private:
     void LoadSettings();
     void SaveSettings();
     bool CreateFrame();
+    // The book panel beside the form, where the last run left it.
+    void CreateBookPanel();
+    // The selected programs' rows when bSelection, else the whole book's.
+    std::vector<editor::SPrintRow> RowsToPrint(bool bSelection) const;
+    // Export PDF... with rows selected asks whether only they go; nullopt when nothing is
+    // selected.
+    std::optional<bool> AskExportSelection() const;
     bool ProcessShellCommand(const QStringList& arguments);
     // The port of the previous run, opened only once the window is visible.
     void OpenRememberedPort();
@@ -117,6 +127,7 @@ private:
     std::unique_ptr<model::CZelkorConfigDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pMainWnd;
     ui::CZelkorForm* m_pForm = nullptr;  // owned by the frame
+    ui::CBookPanel* m_pBookPanel = nullptr;  // owned by the frame
     std::unique_ptr<QPrinter> m_pPrinter;
     CRecentFileList m_recentFiles;
     // The file last opened or saved through a file dialog (or, before one, the latest recent

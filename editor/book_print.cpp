@@ -25,8 +25,16 @@ std::array<std::string, kPrintColumns> PrintColumnTitles() {
 }
 
 std::vector<SPrintRow> PrintRows(const model::CProgramBook& book) {
-    std::vector<SPrintRow> rows;
+    std::vector<int> all(model::kProgramCount);
     for (int i = 0; i < model::kProgramCount; ++i) {
+        all[i] = i;
+    }
+    return PrintRows(book, all);
+}
+
+std::vector<SPrintRow> PrintRows(const model::CProgramBook& book, std::span<const int> indexes) {
+    std::vector<SPrintRow> rows;
+    for (int i : indexes) {
         const model::CFrequencyProgram& program = book[i];
         if (program.IsEmpty()) {
             continue;

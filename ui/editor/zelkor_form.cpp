@@ -390,6 +390,7 @@ void CZelkorForm::ShowProgram() {
     SetProgramModified(false);
     // The fields hold another text now, whatever a check before saw.
     m_nCheckedFieldId = 0;
+    emit ProgramShown(index);
 }
 
 void CZelkorForm::ResizeParentToFit() {
@@ -534,6 +535,13 @@ void CZelkorForm::GoTo(std::optional<int> nIndex) {
     if (nIndex) {
         m_pDoc->SetCurrent(*nIndex);
         ShowProgram();
+    }
+}
+
+void CZelkorForm::GoToProgram(int nIndex) {
+    if (m_pDoc != nullptr && nIndex >= 0 && nIndex < model::kProgramCount) {
+        SaveCurrentProgram();
+        GoTo(nIndex);
     }
 }
 
