@@ -292,7 +292,9 @@ std::optional<bool> CZelkorConfigApp::AskExportSelection() const {
     const size_t selected = m_pBookPanel != nullptr && m_pBookPanel->isVisible()
                                 ? m_pBookPanel->SelectedPrograms().size()
                                 : 0;
-    if (selected == 0) {
+    // One row is selected whenever the form shows a program: only more is a selection worth
+    // the question.
+    if (selected < 2) {
         return std::nullopt;
     }
     return platform::AskYesNo(platform::FormatText(res::kAskExportSelection,

@@ -108,8 +108,8 @@ private:
     void CreateBookPanel();
     // The selected programs' rows when bSelection, else the whole book's.
     std::vector<editor::SPrintRow> RowsToPrint(bool bSelection) const;
-    // Export PDF... with rows selected asks whether only they go; nullopt when nothing is
-    // selected.
+    // Export PDF... with rows of the book panel selected asks whether only they go; nullopt
+    // while fewer than two are.
     std::optional<bool> AskExportSelection() const;
     bool ProcessShellCommand(const QStringList& arguments);
     // The port of the previous run, opened only once the window is visible.

@@ -45,6 +45,9 @@ public:
     bool RunPrintDialog(QPrinter& printer) override {
         ++m_nPrintDialogs;
         printer.setOutputFileName(QString::fromStdString(m_strPrintTo));
+        if (m_bPrintSelection) {
+            printer.setPrintRange(QPrinter::Selection);
+        }
         return !m_strPrintTo.empty();
     }
     void RunPrintPreview(QPrintPreviewDialog& dialog) override {
@@ -60,6 +63,7 @@ public:
     int m_nPrintDialogs = 0;
     int m_nPreviewPages = 0;
     std::string m_strPrintTo;
+    bool m_bPrintSelection = false;  // the dialog's range: Selection
 };
 
 inline QSettings Settings() {

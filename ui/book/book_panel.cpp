@@ -190,9 +190,11 @@ void CBookPanel::OnRowChosen(const QModelIndex& index) {
 }
 
 void CBookPanel::OnProgramShown(int nIndex) {
-    if (!m_bActing) {
+    // The same program shown again (after a commit, Undo) leaves the user's selection alone.
+    if (!m_bActing && nIndex != m_nShown) {
         SelectPrograms(nIndex, 1);
     }
+    m_nShown = nIndex;
 }
 
 std::vector<int> CBookPanel::CommittedSelection() {

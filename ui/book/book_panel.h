@@ -88,6 +88,8 @@ private:
     QCheckBox* m_pUsedOnly = nullptr;
     // The panel itself moves the form: its row need not be selected again.
     bool m_bActing = false;
+    // The program the form showed last.
+    int m_nShown = -1;
 };
 
 }  // namespace ui
