@@ -107,8 +107,8 @@ void CMainFrame::CreateMenus() {
     CreateFileMenu();
     CreateEditMenu();
     m_pViewMenu = AddMenu(res::kMenuView);
-    QAction* pStatusBar =
-        AddCommand(m_pViewMenu, res::ID_VIEW_STATUS_BAR, res::kItemStatusBar, res::kPromptStatusBar);
+    QAction* pStatusBar = AddCommand(m_pViewMenu, res::ID_VIEW_STATUS_BAR, res::kItemStatusBar,
+                                     res::kPromptStatusBar);
     pStatusBar->setCheckable(true);
     pStatusBar->setChecked(true);
     CreateToolsMenu();
@@ -123,9 +123,11 @@ void CMainFrame::CreateMenus() {
         ->setShortcut(QKeySequence::Paste);
 }
 
-void CMainFrame::AddPanel(QDockWidget* pPanel, const char* text, const char* prompt) {
+void CMainFrame::AddPanel(QDockWidget* pPanel, int nID, const char* text, const char* prompt) {
     addDockWidget(Qt::RightDockWidgetArea, pPanel);
     QAction* pToggle = pPanel->toggleViewAction();
+    pToggle->setProperty(kCommandIdProperty, nID);
+    pToggle->setObjectName(QStringLiteral("command%1").arg(nID));
     pToggle->setText(QString::fromLatin1(text));
     pToggle->setStatusTip(QString::fromLatin1(prompt));
     m_pViewMenu->addAction(pToggle);

@@ -45,8 +45,9 @@ public:
     // Runs a command as if its item had been chosen; false when nothing handles it.
     bool RouteCommand(int nID);
 
-    // Docks the panel on the right and lists it in the View menu, which shows and hides it.
-    void AddPanel(QDockWidget* pPanel, const char* text, const char* prompt);
+    // Docks the panel on the right and lists it in the View menu under the command id, where
+    // it is shown and hidden.
+    void AddPanel(QDockWidget* pPanel, int nID, const char* text, const char* prompt);
 
     void SetRecentFiles(const std::vector<std::string>& paths);
     // Asked before the window closes; false keeps it open.

@@ -268,7 +268,8 @@ bool CZelkorConfigApp::CreateFrame() {
 
 void CZelkorConfigApp::CreateBookPanel() {
     m_pBookPanel = new ui::CBookPanel(*m_pDoc, m_pForm->History(), m_pMainWnd.get());
-    m_pMainWnd->AddPanel(m_pBookPanel, res::kItemBookPanel, res::kPromptBookPanel);
+    m_pMainWnd->AddPanel(m_pBookPanel, res::ID_VIEW_BOOK_PANEL, res::kItemBookPanel,
+                         res::kPromptBookPanel);
     QObject::connect(m_pBookPanel, &ui::CBookPanel::ProgramChosen, m_pForm,
                      &ui::CZelkorForm::GoToProgram);
     QObject::connect(m_pBookPanel, &ui::CBookPanel::BookChanged, m_pForm,
@@ -297,9 +298,8 @@ std::optional<bool> CZelkorConfigApp::AskExportSelection() const {
     if (selected < 2) {
         return std::nullopt;
     }
-    return platform::AskYesNo(platform::FormatText(res::kAskExportSelection,
-                                                   static_cast<int>(selected))) ==
-           platform::EMsgAnswer::kYes;
+    return platform::AskYesNo(platform::FormatText(
+               res::kAskExportSelection, static_cast<int>(selected))) == platform::EMsgAnswer::kYes;
 }
 
 bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {

@@ -25,7 +25,7 @@ class QPrinter;
 namespace ui {
 class CBookPanel;
 class CZelkorForm;
-}
+}  // namespace ui
 
 namespace app {
 
@@ -126,7 +126,7 @@ private:
 
     std::unique_ptr<model::CZelkorConfigDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pMainWnd;
-    ui::CZelkorForm* m_pForm = nullptr;  // owned by the frame
+    ui::CZelkorForm* m_pForm = nullptr;      // owned by the frame
     ui::CBookPanel* m_pBookPanel = nullptr;  // owned by the frame
     std::unique_ptr<QPrinter> m_pPrinter;
     CRecentFileList m_recentFiles;

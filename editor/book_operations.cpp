@@ -117,8 +117,7 @@ SFind ReadFind(std::string_view text) {
 }
 
 bool HoldsFrequency(const model::CFrequencyProgram& program, uint32_t nTenths) {
-    return std::find(program.m_freq.begin(), program.m_freq.end(), nTenths) !=
-           program.m_freq.end();
+    return std::find(program.m_freq.begin(), program.m_freq.end(), nTenths) != program.m_freq.end();
 }
 
 std::string FrequenciesText(const model::CFrequencyProgram& program) {
@@ -171,8 +170,7 @@ EPaste PasteFrom(model::CZelkorConfigDoc& doc, int nFirst,
     return bChanged ? EPaste::kPasted : EPaste::kUnchanged;
 }
 
-std::vector<SGroupLoss> GroupLosses(const model::CProgramBook& book,
-                                    std::span<const int> indexes) {
+std::vector<SGroupLoss> GroupLosses(const model::CProgramBook& book, std::span<const int> indexes) {
     std::vector<SGroupLoss> losses;
     for (int index : indexes) {
         if (book[index].IsGroups()) {
@@ -195,9 +193,9 @@ bool SetProgramsType(model::CZelkorConfigDoc& doc, std::span<const int> indexes,
         return false;
     }
     const int first = indexes.front();
-    const std::string name = ProgramsStepName(indexes, res::kStepSetTypeProgram,
-                                              res::kStepSetTypePrograms,
-                                              res::kStepSetTypeSomePrograms);
+    const std::string name =
+        ProgramsStepName(indexes, res::kStepSetTypeProgram, res::kStepSetTypePrograms,
+                         res::kStepSetTypeSomePrograms);
     return doc.ChangeBook(name, first, indexes.back() - first + 1,
                           [&](model::CProgramBook& book, int16_t&) {
                               for (int index : indexes) {
@@ -253,8 +251,8 @@ std::optional<int> MovePrograms(model::CZelkorConfigDoc& doc, std::span<const in
                 nCurrent = static_cast<int16_t>(start + before);
             } else {
                 const int rest = nCurrent - before;
-                nCurrent = static_cast<int16_t>(rest < start ? rest
-                                                             : rest + static_cast<int>(indexes.size()));
+                nCurrent = static_cast<int16_t>(
+                    rest < start ? rest : rest + static_cast<int>(indexes.size()));
             }
             return true;
         });

@@ -57,8 +57,8 @@ int FrequencyCount(const model::CFrequencyProgram& program);
 
 // Empties the programs, as one step ("Delete Programs 3 to 5", or the one/some patterns given).
 // False when nothing changed.
-bool EmptyPrograms(model::CZelkorConfigDoc& doc, std::span<const int> indexes,
-                   const char* one, const char* run, const char* some);
+bool EmptyPrograms(model::CZelkorConfigDoc& doc, std::span<const int> indexes, const char* one,
+                   const char* run, const char* some);
 
 // What Paste does from program nFirst: the programs go there in their order, over those there.
 enum class EPaste {

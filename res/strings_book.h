@@ -16,7 +16,7 @@ inline constexpr const char kBookTypeSingle[] = "Single";
 inline constexpr const char kBookTypeGroups[] = "Groups";
 // The Find field, its prompt and what it found.
 inline constexpr const char kBookFindLabel[] = "F&ind:";
-inline constexpr const char kBookFindPrompt[] = "Frequency in Hz (1000.0) or program number";
+inline constexpr const char kBookFindPrompt[] = "Hz (1000.0) or program";
 inline constexpr const char kBookFindFound[] = "%d programs hold %s Hz";
 inline constexpr const char kBookFindNone[] = "No program holds %s Hz";
 inline constexpr const char kBookUsedOnly[] = "&Used only";

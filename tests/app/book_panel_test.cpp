@@ -53,18 +53,28 @@ TEST_F(BookPanel, EachCommandIsOneStepThatIsSavedAndTakenBack) {
         std::function<void()> act;
         std::function<bool(const model::CProgramBook& now, const model::CProgramBook& was)> holds;
     } cases[] = {
-        {"Delete Programs 3 to 5", {2, 3, 4}, [&] { Key(Qt::Key_Delete); },
-         [](auto& now, auto&) { return now[2].IsEmpty() && now[4].IsEmpty() && !now[5].IsEmpty(); }},
-        {"Paste Programs 7 to 8", {0, 1},
+        {"Delete Programs 3 to 5",
+         {2, 3, 4},
+         [&] { Key(Qt::Key_Delete); },
+         [](auto& now, auto&) {
+             return now[2].IsEmpty() && now[4].IsEmpty() && !now[5].IsEmpty();
+         }},
+        {"Paste Programs 7 to 8",
+         {0, 1},
          [&] {
              Key(Qt::Key_C, Qt::ControlModifier);
              Select({6});
              Key(Qt::Key_V, Qt::ControlModifier);
          },
          [](auto& now, auto& was) { return now[6] == was[0] && now[7] == was[1]; }},
-        {"Cut 2 Programs", {1, 3}, [&] { Key(Qt::Key_X, Qt::ControlModifier); },
-         [](auto& now, auto&) { return now[1].IsEmpty() && now[3].IsEmpty() && !now[2].IsEmpty(); }},
-        {"Set Type of Programs 1 to 2000", {0},
+        {"Cut 2 Programs",
+         {1, 3},
+         [&] { Key(Qt::Key_X, Qt::ControlModifier); },
+         [](auto& now, auto&) {
+             return now[1].IsEmpty() && now[3].IsEmpty() && !now[2].IsEmpty();
+         }},
+        {"Set Type of Programs 1 to 2000",
+         {0},
          [&] {
              Key(Qt::Key_A, Qt::ControlModifier);  // every row, the empty ones too
              m_messages.QueueAnswer(platform::EMsgAnswer::kYes);
@@ -76,7 +86,8 @@ TEST_F(BookPanel, EachCommandIsOneStepThatIsSavedAndTakenBack) {
              return now[5].IsGroups() && now[5].m_freq[3] == 0 && now[1999].IsGroups() &&
                     now[0].m_freq == was[0].m_freq;
          }},
-        {"Move 2 Programs to 5", {0, 1},
+        {"Move 2 Programs to 5",
+         {0, 1},
          [&] {
              QTimer::singleShot(0, [] {
                  auto* pAsk = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
@@ -85,7 +96,9 @@ TEST_F(BookPanel, EachCommandIsOneStepThatIsSavedAndTakenBack) {
              });
              Panel().OnMoveTo();
          },
-         [](auto& now, auto& was) { return now[4] == was[0] && now[5] == was[1] && now[0] == was[2]; }},
+         [](auto& now, auto& was) {
+             return now[4] == was[0] && now[5] == was[1] && now[0] == was[2];
+         }},
     };
     for (const auto& c : cases) {
         Fill();

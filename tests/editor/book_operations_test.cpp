@@ -47,11 +47,16 @@ TEST(BookFind, TextNamesAProgramOrAFrequency) {
         int nIndex;
         uint32_t nTenths;
     } cases[] = {
-        {"  ", EFind::kAll, 0, 0},          {"12", EFind::kProgram, 11, 0},
-        {" 2000 ", EFind::kProgram, 1999, 0}, {"2001", EFind::kFrequency, 0, 20010},
-        {"1000.0", EFind::kFrequency, 0, 10000}, {"12.34", EFind::kFrequency, 0, 123},
-        {"0", EFind::kNoFrequency, 0, 0},   {"1,5", EFind::kNoFrequency, 0, 0},
-        {"abc", EFind::kNoFrequency, 0, 0}, {"30000000", EFind::kNoFrequency, 0, 0},
+        {"  ", EFind::kAll, 0, 0},
+        {"12", EFind::kProgram, 11, 0},
+        {" 2000 ", EFind::kProgram, 1999, 0},
+        {"2001", EFind::kFrequency, 0, 20010},
+        {"1000.0", EFind::kFrequency, 0, 10000},
+        {"12.34", EFind::kFrequency, 0, 123},
+        {"0", EFind::kNoFrequency, 0, 0},
+        {"1,5", EFind::kNoFrequency, 0, 0},
+        {"abc", EFind::kNoFrequency, 0, 0},
+        {"30000000", EFind::kNoFrequency, 0, 0},
     };
     for (const auto& c : cases) {
         const editor::SFind find = editor::ReadFind(c.text);
@@ -118,10 +123,9 @@ TEST_F(BookOperations, EachChangeIsOneStepNamedForWhatItDid) {
     EXPECT_EQ(editor::PasteFrom(doc, 1997, pasted), editor::EPaste::kPasted);
     EXPECT_EQ(editor::PasteFrom(doc, 1997, pasted), editor::EPaste::kUnchanged);
     EXPECT_EQ(editor::PasteFrom(doc, 1999, pasted), editor::EPaste::kPastEnd);
-    EXPECT_EQ(history.names,
-              (std::vector<std::string>{"Delete Programs 3 to 5", "Cut 2 Programs",
-                                        "Delete Program 10", "Set Type of 12 Programs",
-                                        "Paste Programs 1998 to 1999"}));
+    EXPECT_EQ(history.names, (std::vector<std::string>{
+                                 "Delete Programs 3 to 5", "Cut 2 Programs", "Delete Program 10",
+                                 "Set Type of 12 Programs", "Paste Programs 1998 to 1999"}));
     EXPECT_TRUE(doc.Book()[3].IsEmpty() && doc.Book()[6].IsEmpty() && !doc.Book()[5].IsEmpty());
     EXPECT_TRUE(doc.Book()[102].IsGroups() && !doc.Book()[101].IsGroups());
     EXPECT_EQ(doc.Book()[1999].m_freq[0], 2000u);

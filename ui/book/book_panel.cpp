@@ -78,10 +78,11 @@ QWidget* CBookPanel::CreateFindRow() {
     m_pFound = new QLabel(pRow);
     m_pFound->setObjectName(QStringLiteral("bookFound"));
     m_pFound->setWordWrap(true);
+    m_pFound->hide();
     pGrid->addWidget(pLabel, 0, 0);
     pGrid->addWidget(m_pFind, 0, 1);
-    pGrid->addWidget(m_pUsedOnly, 0, 2);
-    pGrid->addWidget(m_pFound, 1, 1, 1, 2);
+    pGrid->addWidget(m_pUsedOnly, 1, 1);
+    pGrid->addWidget(m_pFound, 2, 1);
     connect(m_pFind, &QLineEdit::textChanged, this, &CBookPanel::OnFind);
     connect(m_pFind, &QLineEdit::returnPressed, this, [this] {
         const editor::SFind find = editor::ReadFind(m_pFind->text().toStdString());
@@ -110,10 +111,14 @@ void CBookPanel::CreateTable() {
     pRows->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
     QHeaderView* pColumns = m_pTable->horizontalHeader();
     const int digit = m_pTable->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    pColumns->resizeSection(CBookTableModel::kColumnProgram, digit * 8);
-    pColumns->resizeSection(CBookTableModel::kColumnType, digit * 8);
-    pColumns->resizeSection(CBookTableModel::kColumnCount, digit * 7);
-    pColumns->resizeSection(CBookTableModel::kColumnFrequencies, digit * 40);
+    for (int column = 0; column < CBookTableModel::kColumnFrequencies; ++column) {
+        const QString title =
+            m_pModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        pColumns->resizeSection(column,
+                                pColumns->fontMetrics().horizontalAdvance(title) + 3 * digit);
+    }
+    // Room for three frequencies; the others are read by scrolling or in the row's tip.
+    pColumns->resizeSection(CBookTableModel::kColumnFrequencies, digit * 34);
     pColumns->setStretchLastSection(true);
     connect(m_pTable, &QTableView::activated, this, &CBookPanel::OnRowChosen);
     connect(m_pTable, &QTableView::clicked, this, [this](const QModelIndex& index) {
@@ -288,17 +293,16 @@ bool CBookPanel::AskGroupLosses(const std::vector<int>& indexes) {
                       editor::DescribeLoss(m_doc.Book(), loss);
         }
     }
-    return platform::ShowMessage({text, platform::ApplicationTitle(),
-                                  platform::EMsgIcon::kQuestion, platform::EMsgButtons::kYesNo,
-                                  true, std::string(), detail}) == platform::EMsgAnswer::kYes;
+    return platform::ShowMessage({text, platform::ApplicationTitle(), platform::EMsgIcon::kQuestion,
+                                  platform::EMsgButtons::kYesNo, true, std::string(), detail}) ==
+           platform::EMsgAnswer::kYes;
 }
 
 std::optional<int> CBookPanel::AskMoveTarget(int nCount, int nFirst) {
     bool bOk = false;
-    const int number =
-        QInputDialog::getInt(this, Latin1(res::kBookMoveCaption),
-                             QString::asprintf(res::kBookMoveLabel, nCount), nFirst, 1,
-                             model::kProgramCount, 1, &bOk);
+    const int number = QInputDialog::getInt(this, Latin1(res::kBookMoveCaption),
+                                            QString::asprintf(res::kBookMoveLabel, nCount), nFirst,
+                                            1, model::kProgramCount, 1, &bOk);
     return bOk ? std::optional<int>(number) : std::nullopt;
 }
 
@@ -328,10 +332,11 @@ void CBookPanel::OnFind() {
     if (find.what == editor::EFind::kFrequency) {
         const std::string hertz = editor::SlotToText(find.nTenths);
         const int rows = m_pFilter->rowCount();
-        found = rows == 0 ? QString::fromStdString(
-                                platform::FormatText(res::kBookFindNone, hertz.c_str()))
-                          : QString::fromStdString(platform::FormatText(
-                                res::kBookFindFound, rows, hertz.c_str()));
+        found =
+            rows == 0
+                ? QString::fromStdString(platform::FormatText(res::kBookFindNone, hertz.c_str()))
+                : QString::fromStdString(
+                      platform::FormatText(res::kBookFindFound, rows, hertz.c_str()));
     } else if (find.what == editor::EFind::kNoFrequency) {
         found = QString::fromStdString(
             editor::EntryFaultMessage(find.fault, text.trimmed().toStdString()));

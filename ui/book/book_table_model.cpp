@@ -33,14 +33,12 @@ QVariant CBookTableModel::data(const QModelIndex& index, int role) const {
     const model::CFrequencyProgram& program = m_doc.Book()[index.row()];
     if (role == Qt::ForegroundRole) {
         // Empty programs stand back, so that the used ones are read first.
-        return program.IsEmpty() ? QApplication::palette().brush(QPalette::Disabled,
-                                                                 QPalette::Text)
+        return program.IsEmpty() ? QApplication::palette().brush(QPalette::Disabled, QPalette::Text)
                                  : QVariant();
     }
     if (role == Qt::TextAlignmentRole) {
-        return index.column() == kColumnFrequencies
-                   ? QVariant()
-                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return index.column() == kColumnFrequencies ? QVariant()
+                                                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
         return {};
@@ -62,11 +60,10 @@ QVariant CBookTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    static constexpr const char* kTitles[kColumns] = {
-        res::kBookColumnProgram, res::kBookColumnType, res::kBookColumnCount,
-        res::kBookColumnFrequencies};
-    return section >= 0 && section < kColumns ? QString::fromLatin1(kTitles[section])
-                                              : QVariant();
+    static constexpr const char* kTitles[kColumns] = {res::kBookColumnProgram, res::kBookColumnType,
+                                                      res::kBookColumnCount,
+                                                      res::kBookColumnFrequencies};
+    return section >= 0 && section < kColumns ? QString::fromLatin1(kTitles[section]) : QVariant();
 }
 
 void CBookTableModel::OnProgramsChanged(int nFirst, int nCount) {
