@@ -11,7 +11,6 @@
 
 #include "editor/book_operations.h"
 #include "tests/scripted_messages.h"
-#include "tests/test_support.h"
 #include "ui/book/book_panel.h"
 #include "ui/editor/book_history.h"
 
@@ -20,12 +19,14 @@ namespace {
 // A document whose every program holds 48 frequencies, with its history.
 struct SFullBook {
     SFullBook() : history(doc) {
-        for (int i = 0; i < model::kProgramCount; ++i) {
-            for (int slot = 0; slot < model::kSlotCount; ++slot) {
-                testing_support::BookOf(doc)[i].m_freq[slot] =
-                    static_cast<uint32_t>(10 * (i + slot) + 1);
+        doc.ChangeBook("fill", 0, model::kProgramCount, [](model::CProgramBook& book, int16_t&) {
+            for (int i = 0; i < model::kProgramCount; ++i) {
+                for (int slot = 0; slot < model::kSlotCount; ++slot) {
+                    book[i].m_freq[slot] = static_cast<uint32_t>(10 * (i + slot) + 1);
+                }
             }
-        }
+            return true;
+        });
     }
     model::CZelkorConfigDoc doc;
     ui::CBookHistory history;

@@ -117,8 +117,8 @@ void CBookPanel::CreateTable() {
         pColumns->resizeSection(column,
                                 pColumns->fontMetrics().horizontalAdvance(title) + 3 * digit);
     }
-    // Room for three frequencies; the others are read by scrolling or in the row's tip.
-    pColumns->resizeSection(CBookTableModel::kColumnFrequencies, digit * 34);
+    // Room for two or three frequencies; the others are read by scrolling or in the row's tip.
+    pColumns->resizeSection(CBookTableModel::kColumnFrequencies, digit * 24);
     pColumns->setStretchLastSection(true);
     connect(m_pTable, &QTableView::activated, this, &CBookPanel::OnRowChosen);
     connect(m_pTable, &QTableView::clicked, this, [this](const QModelIndex& index) {
