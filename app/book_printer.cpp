@@ -37,6 +37,9 @@ CBookPrinter::CBookPrinter(const model::CProgramBook& book, QString title,
                            editor::SProgramRange programs)
     : m_rows(editor::PrintRows(book, programs)), m_strTitle(std::move(title)) {}
 
+CBookPrinter::CBookPrinter(std::vector<editor::SPrintRow> rows, QString title)
+    : m_rows(std::move(rows)), m_strTitle(std::move(title)) {}
+
 int CBookPrinter::Layout(QPainter& painter, const QRect& page) {
     m_page = page;
     const auto titles = editor::PrintColumnTitles();

@@ -30,6 +30,8 @@ public:
     // is chosen); title heads every page (the file's name).
     CBookPrinter(const model::CProgramBook& book, QString title,
                  editor::SProgramRange programs = {});
+    // These rows only (a selection of the book's programs).
+    CBookPrinter(std::vector<editor::SPrintRow> rows, QString title);
 
     // Paints the chosen pages onto the device (a printer or a PDF writer), each numbered as in
     // the whole; false when the device could not be painted on.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -106,9 +107,9 @@ QMenu* CMainFrame::AddMenu(const char* title) {
 void CMainFrame::CreateMenus() {
     CreateFileMenu();
     CreateEditMenu();
-    QMenu* pView = AddMenu(res::kMenuView);
-    QAction* pStatusBar =
-        AddCommand(pView, res::ID_VIEW_STATUS_BAR, res::kItemStatusBar, res::kPromptStatusBar);
+    m_pViewMenu = AddMenu(res::kMenuView);
+    QAction* pStatusBar = AddCommand(m_pViewMenu, res::ID_VIEW_STATUS_BAR, res::kItemStatusBar,
+                                     res::kPromptStatusBar);
     pStatusBar->setCheckable(true);
     pStatusBar->setChecked(true);
     CreateToolsMenu();
@@ -121,6 +122,16 @@ void CMainFrame::CreateMenus() {
         ->setShortcut(QKeySequence::Copy);
     MakeAction(res::ID_EDIT_PASTE, res::kItemPaste, res::kPromptPaste)
         ->setShortcut(QKeySequence::Paste);
+}
+
+void CMainFrame::AddPanel(QDockWidget* pPanel, int nID, const char* text, const char* prompt) {
+    addDockWidget(Qt::RightDockWidgetArea, pPanel);
+    QAction* pToggle = pPanel->toggleViewAction();
+    pToggle->setProperty(kCommandIdProperty, nID);
+    pToggle->setObjectName(QStringLiteral("command%1").arg(nID));
+    pToggle->setText(QString::fromLatin1(text));
+    pToggle->setStatusTip(QString::fromLatin1(prompt));
+    m_pViewMenu->addAction(pToggle);
 }
 
 void CMainFrame::CreateFileMenu() {

@@ -16,6 +16,7 @@
 #include "widgets/command_target.h"
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -43,6 +44,10 @@ public:
     void UpdateCommandStates();
     // Runs a command as if its item had been chosen; false when nothing handles it.
     bool RouteCommand(int nID);
+
+    // Docks the panel on the right and lists it in the View menu under the command id, where
+    // it is shown and hidden.
+    void AddPanel(QDockWidget* pPanel, int nID, const char* text, const char* prompt);
 
     void SetRecentFiles(const std::vector<std::string>& paths);
     // Asked before the window closes; false keeps it open.
@@ -92,6 +97,7 @@ private:
     QAction* m_pExitSeparator = nullptr;
     std::map<int, QString> m_itemTexts;  // each item's own text, before a handler renames it
     QMenu* m_pFileMenu = nullptr;
+    QMenu* m_pViewMenu = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pMessagePane = nullptr;
     QLabel* m_pPortPane = nullptr;

@@ -32,10 +32,12 @@
 #include "platform/text_format.h"
 #include "res/ids_app.h"
 #include "res/strings_app.h"
+#include "res/strings_book.h"
 #include "res/strings_editor.h"
 #include "res/strings_link.h"
 #include "res/strings_model.h"
 #include "res/strings_platform.h"
+#include "ui/book/book_panel.h"
 #include "ui/editor/zelkor_form.h"
 #include "widgets/dialog_units.h"
 #include "widgets/screen_fit.h"
@@ -226,6 +228,10 @@ void CZelkorConfigApp::SaveSettings() {
             settings.remove(key);
         }
     }
+    if (m_pMainWnd) {
+        settings.setValue(SettingKey(res::kWindowSection, Latin1(res::kWindowStateEntry)),
+                          m_pMainWnd->saveState());
+    }
     settings.sync();
 }
 
@@ -242,7 +248,8 @@ bool CZelkorConfigApp::CreateFrame() {
     m_pForm->SetDevice(&m_link, &m_portSetting);
     m_pDoc->AddView(m_pForm);
     m_pMainWnd->SetView(m_pForm);
-    m_pMainWnd->SetCommandTargets({m_pForm, this});
+    CreateBookPanel();
+    m_pMainWnd->SetCommandTargets({m_pBookPanel, m_pForm, this});
     // The form's Undo follows its history and its edits; its results go to the status bar.
     QObject::connect(m_pForm, &ui::CZelkorForm::CommandStatesChanged, m_pMainWnd.get(),
                      &CMainFrame::UpdateCommandStates);
@@ -264,6 +271,42 @@ bool CZelkorConfigApp::CreateFrame() {
     OnDocumentTitleChanged();
     ShowPortState();
     return true;
+}
+
+void CZelkorConfigApp::CreateBookPanel() {
+    m_pBookPanel = new ui::CBookPanel(*m_pDoc, m_pForm->History(), m_pMainWnd.get());
+    m_pMainWnd->AddPanel(m_pBookPanel, res::ID_VIEW_BOOK_PANEL, res::kItemBookPanel,
+                         res::kPromptBookPanel);
+    QObject::connect(m_pBookPanel, &ui::CBookPanel::ProgramChosen, m_pForm,
+                     &ui::CZelkorForm::GoToProgram);
+    QObject::connect(m_pBookPanel, &ui::CBookPanel::BookChanged, m_pForm,
+                     &ui::CZelkorForm::ShowProgram);
+    QObject::connect(m_pForm, &ui::CZelkorForm::ProgramShown, m_pBookPanel,
+                     &ui::CBookPanel::OnProgramShown);
+    QSettings settings(Latin1(res::kRegistryKey), Latin1(res::kProfileApp));
+    m_pMainWnd->restoreState(
+        settings.value(SettingKey(res::kWindowSection, Latin1(res::kWindowStateEntry)))
+            .toByteArray());
+}
+
+std::vector<editor::SPrintRow> CZelkorConfigApp::RowsToPrint(bool bSelection) const {
+    if (!bSelection || m_pBookPanel == nullptr) {
+        return editor::PrintRows(m_pDoc->Book());
+    }
+    return editor::PrintRows(m_pDoc->Book(), m_pBookPanel->SelectedPrograms());
+}
+
+std::optional<bool> CZelkorConfigApp::AskExportSelection() const {
+    const size_t selected = m_pBookPanel != nullptr && m_pBookPanel->isVisible()
+                                ? m_pBookPanel->SelectedPrograms().size()
+                                : 0;
+    // One row is selected whenever the form shows a program: only more is a selection worth
+    // the question.
+    if (selected < 2) {
+        return std::nullopt;
+    }
+    return platform::AskYesNo(platform::FormatText(
+               res::kAskExportSelection, static_cast<int>(selected))) == platform::EMsgAnswer::kYes;
 }
 
 bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
@@ -421,11 +464,13 @@ QString CZelkorConfigApp::PrintTitle() const {
 
 bool CZelkorConfigApp::RunPrintDialog(QPrinter& printer) {
     QPrintDialog dialog(&printer, m_pMainWnd.get());
-    // The current page is the one that holds the program on display. A selection is not offered:
-    // there is no view to select programs in.
+    // The current page is the one that holds the program on display; Selection is offered while
+    // rows of the book panel are selected.
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection,
+                     m_pBookPanel != nullptr && m_pBookPanel->isVisible() &&
+                         !m_pBookPanel->SelectedPrograms().empty());
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -461,7 +506,7 @@ void CZelkorConfigApp::OnFilePrint() {
     if (!RunPrintDialog(printer)) {
         return;
     }
-    CBookPrinter pages(m_pDoc->Book(), PrintTitle());
+    CBookPrinter pages(RowsToPrint(printer.printRange() == QPrinter::Selection), PrintTitle());
     // Printed to a file, the file is what failed; else the printer.
     const QString target =
         printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
@@ -496,6 +541,7 @@ void CZelkorConfigApp::OnFilePrintSetup() {
 }
 
 void CZelkorConfigApp::OnFileExportPdf() {
+    const std::optional<bool> bSelection = AskExportSelection();
     const auto path = PromptExportPdfPath(SuggestedName(res::kPdfFileExtension));
     if (!path) {
         return;
@@ -504,7 +550,7 @@ void CZelkorConfigApp::OnFileExportPdf() {
     // The pages are made in memory and written as every output of the program is, so that a
     // failure names the file and the reason and leaves an old file whole.
     QByteArray pdf;
-    CBookPrinter pages(m_pDoc->Book(), PrintTitle());
+    CBookPrinter pages(RowsToPrint(bSelection.value_or(false)), PrintTitle());
     {
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);

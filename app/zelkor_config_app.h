@@ -16,6 +16,7 @@
 #include "devlink/device_link.h"
 #include "devlink/link_messages.h"
 #include "devlink/port_setting.h"
+#include "editor/book_print.h"
 #include "model/zelkor_config_doc.h"
 #include "widgets/command_target.h"
 
@@ -24,8 +25,9 @@ class QPrinter;
 class QSessionManager;
 
 namespace ui {
+class CBookPanel;
 class CZelkorForm;
-}
+}  // namespace ui
 
 namespace app {
 
@@ -81,6 +83,7 @@ public:
     model::CZelkorConfigDoc* Document() const { return m_pDoc.get(); }
     CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
     ui::CZelkorForm* Form() const { return m_pForm; }
+    ui::CBookPanel* BookPanel() const { return m_pBookPanel; }
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
 
     // The program's one device link; closed (and its reader ended) at exit before the windows
@@ -106,6 +109,13 @@ private:
     void LoadSettings();
     void SaveSettings();
     bool CreateFrame();
+    // The book panel beside the form, where the last run left it.
+    void CreateBookPanel();
+    // The selected programs' rows when bSelection, else the whole book's.
+    std::vector<editor::SPrintRow> RowsToPrint(bool bSelection) const;
+    // Export PDF... with rows of the book panel selected asks whether only they go; nullopt
+    // while fewer than two are.
+    std::optional<bool> AskExportSelection() const;
     bool ProcessShellCommand(const QStringList& arguments);
     // The port of the previous run, opened only once the window is visible.
     void OpenRememberedPort();
@@ -128,7 +138,8 @@ private:
 
     std::unique_ptr<model::CZelkorConfigDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pMainWnd;
-    ui::CZelkorForm* m_pForm = nullptr;  // owned by the frame
+    ui::CZelkorForm* m_pForm = nullptr;      // owned by the frame
+    ui::CBookPanel* m_pBookPanel = nullptr;  // owned by the frame
     std::unique_ptr<QPrinter> m_pPrinter;
     CRecentFileList m_recentFiles;
     // The file last opened or saved through a file dialog (or, before one, the latest recent

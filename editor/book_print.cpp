@@ -25,9 +25,17 @@ std::array<std::string, kPrintColumns> PrintColumnTitles() {
 }
 
 std::vector<SPrintRow> PrintRows(const model::CProgramBook& book, SProgramRange range) {
-    std::vector<SPrintRow> rows;
+    std::vector<int> indexes;
     const int end = std::min(range.nEnd, model::kProgramCount);
     for (int i = std::max(range.nFirst, 0); i < end; ++i) {
+        indexes.push_back(i);
+    }
+    return PrintRows(book, indexes);
+}
+
+std::vector<SPrintRow> PrintRows(const model::CProgramBook& book, std::span<const int> indexes) {
+    std::vector<SPrintRow> rows;
+    for (int i : indexes) {
         const model::CFrequencyProgram& program = book[i];
         if (program.IsEmpty()) {
             continue;

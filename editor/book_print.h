@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,6 +42,8 @@ struct SProgramRange {
 // A row for every program of the range that holds a frequency, in the book's order; empty ones
 // are left out.
 std::vector<SPrintRow> PrintRows(const model::CProgramBook& book, SProgramRange range = {});
+// The rows of those of these programs (indexes, in order) that hold a frequency.
+std::vector<SPrintRow> PrintRows(const model::CProgramBook& book, std::span<const int> indexes);
 
 // The rows of one page: [nFirst, nEnd).
 struct SPrintPage {

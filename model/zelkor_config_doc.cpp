@@ -276,6 +276,9 @@ bool CZelkorConfigDoc::SetEmptyProgramType(bool bGroups) {
         return false;
     }
     program.SetGroups(bGroups);
+    if (m_pHistory != nullptr) {
+        m_pHistory->OnEmptyProgramTyped(m_nCurrent);
+    }
     return true;
 }
 

@@ -72,6 +72,8 @@ public:
     virtual void OnBookSaved() = 0;
     // New or Open: a book without changes to take back.
     virtual void OnBookStarted() = 0;
+    // The type of the empty program at nIndex was set: no step, but the program differs.
+    virtual void OnEmptyProgramTyped(int /*nIndex*/) {}
 };
 
 class CZelkorConfigDoc {

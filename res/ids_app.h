@@ -41,6 +41,7 @@ inline constexpr int ID_SELECT_COMM_PORT = 32780;
 
 // View and Help
 inline constexpr int ID_VIEW_STATUS_BAR = 59393;
+inline constexpr int ID_VIEW_BOOK_PANEL = 32810;
 inline constexpr int ID_APP_ABOUT = 57664;
 
 // Status bar panes

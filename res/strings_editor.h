@@ -89,6 +89,23 @@ inline constexpr const char kStepReorderPrograms[] = "Reorder Programs";
 inline constexpr const char kStepImportCsv[] = "Import CSV";
 inline constexpr const char kStepPasteProgram[] = "Paste Program %d";
 inline constexpr const char kStepPastePrograms[] = "Paste Programs %d to %d";
+// Steps of several programs at once: one program, an unbroken run of them, or some.
+inline constexpr const char kStepDeletePrograms[] = "Delete Programs %d to %d";
+inline constexpr const char kStepDeleteSomePrograms[] = "Delete %d Programs";
+inline constexpr const char kStepCutPrograms[] = "Cut Programs %d to %d";
+inline constexpr const char kStepCutSomePrograms[] = "Cut %d Programs";
+inline constexpr const char kStepSetTypeProgram[] = "Set Type of Program %d";
+inline constexpr const char kStepSetTypePrograms[] = "Set Type of Programs %d to %d";
+inline constexpr const char kStepSetTypeSomePrograms[] = "Set Type of %d Programs";
+inline constexpr const char kStepMoveProgram[] = "Move Program %d to %d";
+inline constexpr const char kStepMovePrograms[] = "Move %d Programs to %d";
+// Switching several programs to Frequency Groups when values of theirs break the group rules;
+// under it what the switch would empty, each program's number before its groups.
+inline constexpr const char kMsgSwitchSomeEmpties[] =
+    "Switch %d programs to Frequency Groups? The values below break the group rules (at most two "
+    "frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds "
+    "one), and the switch empties them. No keeps the programs as they were.";
+inline constexpr const char kEmptiedProgram[] = "Program %d:";
 
 // Programs on the Clipboard.
 // Also when its text holds no row of a program (prose, a link).

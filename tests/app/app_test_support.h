@@ -47,6 +47,9 @@ public:
         printer.setOutputFileName(QString::fromStdString(m_strPrintTo));
         printer.setPrintRange(m_printRange);
         printer.setPageRanges(m_pageRanges);
+        if (m_bPrintSelection) {
+            printer.setPrintRange(QPrinter::Selection);
+        }
         return !m_strPrintTo.empty();
     }
     void RunPrintPreview(QPrintPreviewDialog& dialog) override {
@@ -65,6 +68,7 @@ public:
     QPageRanges m_pageRanges;
     int m_nPreviewPages = 0;
     std::string m_strPrintTo;
+    bool m_bPrintSelection = false;  // the dialog's range: Selection
 };
 
 inline QSettings Settings() {

@@ -15,6 +15,7 @@ public:
     size_t Kept() const { return m_step.programs.size(); }
     void undo() override {
         m_history.m_doc.UndoStep(m_step);
+        m_history.EmitChanged(m_step);
         emit m_history.BookChanged();
     }
     void redo() override {
@@ -24,6 +25,7 @@ public:
             return;
         }
         m_history.m_doc.RedoStep(m_step);
+        m_history.EmitChanged(m_step);
         emit m_history.BookChanged();
     }
 
@@ -56,7 +58,20 @@ CBookHistory::~CBookHistory() {
 }
 
 void CBookHistory::Record(model::SBookStep step) {
+    const model::SBookStep& made = step;
+    const int nFirst = made.nFirst;
+    const int nCount = static_cast<int>(made.programs.size());
     m_stack.push(new CProgramsStep(*this, std::move(step)));
+    emit ProgramsChanged(nFirst, nCount);
+}
+
+void CBookHistory::OnBookStarted() {
+    m_stack.clear();
+    emit ProgramsChanged(0, model::kProgramCount);
+}
+
+void CBookHistory::EmitChanged(const model::SBookStep& step) {
+    emit ProgramsChanged(step.nFirst, static_cast<int>(step.programs.size()));
 }
 
 size_t CBookHistory::KeptPrograms() const {

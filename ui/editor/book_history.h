@@ -39,17 +39,22 @@ public:
     // model::IDocHistory
     void Record(model::SBookStep step) override;
     void OnBookSaved() override { m_stack.setClean(); }
-    void OnBookStarted() override { m_stack.clear(); }
+    void OnBookStarted() override;
+    void OnEmptyProgramTyped(int nIndex) override { emit ProgramsChanged(nIndex, 1); }
 
 signals:
     // Undo or Redo changed the book and perhaps the program on display: it is shown again.
     void BookChanged();
     // What Undo and Redo can do, or the names of their steps, changed.
     void StateChanged();
+    // The programs [nFirst, nFirst + nCount) may differ from what they were: every change of the
+    // book says so here (a change, Undo, Redo, New and Open), for whoever shows them.
+    void ProgramsChanged(int nFirst, int nCount);
 
 private:
     friend class CProgramsStep;
     void FollowCleanState();
+    void EmitChanged(const model::SBookStep& step);
 
     model::CZelkorConfigDoc& m_doc;
     QUndoStack m_stack;

@@ -1,12 +1,9 @@
 // The form's Edit commands: Undo and Redo of the book's changes, and the program on display on
 // the Clipboard (Cut, Copy and Paste Program, and the toolbar's Cut, Copy and Paste, which take
 // the text of a frequency field that has the focus).
-#include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
-#include <QMimeData>
 
-#include "editor/program_clipboard.h"
+#include "editor/book_operations.h"
 #include "editor/program_commit.h"
 #include "platform/message_box.h"
 #include "platform/text_format.h"
@@ -15,6 +12,7 @@
 #include "res/strings_app.h"
 #include "res/strings_editor.h"
 #include "ui/editor/book_history.h"
+#include "ui/editor/clipboard_programs.h"
 #include "ui/editor/zelkor_form.h"
 
 namespace ui {
@@ -27,10 +25,6 @@ QString StepItemText(const char* bare, const char* named, const QString& step) {
         return QString::fromLatin1(bare);
     }
     return QString::fromLatin1(named).replace(QLatin1String("%s"), step);
-}
-
-QByteArray Bytes(const std::string& bytes) {
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 }  // namespace
@@ -102,13 +96,7 @@ void CZelkorForm::OnEditRedo() {
 
 void CZelkorForm::PutOnClipboard(const std::vector<model::CFrequencyProgram>& programs,
                                  int nFirstNumber) {
-    auto* pData = new QMimeData;
-    pData->setText(QString::fromStdString(editor::ProgramsToText(programs, nFirstNumber, '\t')));
-    pData->setData(QString::fromLatin1(editor::kCsvMimeType),
-                   Bytes(editor::ProgramsToText(programs, nFirstNumber)));
-    pData->setData(QString::fromLatin1(editor::kProgramsMimeType),
-                   Bytes(editor::ProgramsToRecords(programs)));
-    QApplication::clipboard()->setMimeData(pData);
+    PutProgramsOnClipboard(programs, nFirstNumber);
 }
 
 void CZelkorForm::OnCopyProgram() {
@@ -132,25 +120,11 @@ void CZelkorForm::OnPasteProgram() {
     if (m_pDoc == nullptr) {
         return;
     }
-    const QMimeData* pData = QApplication::clipboard()->mimeData();
-    std::vector<model::CFrequencyProgram> programs;
-    if (pData != nullptr) {
-        const QByteArray records = pData->data(QString::fromLatin1(editor::kProgramsMimeType));
-        // Rows as CSV where a program offers no plain text.
-        const std::string text =
-            pData->hasText() ? pData->text().toStdString()
-                             : pData->data(QString::fromLatin1(editor::kCsvMimeType)).toStdString();
-        if (auto fault = editor::ProgramsFromClipboard(
-                std::string_view(records.constData(), static_cast<size_t>(records.size())), text,
-                programs)) {
-            platform::ShowAppMessage(res::kMsgPasteRefused, std::string(), fault->Describe());
-            return;
-        }
-    }
-    if (programs.empty()) {
-        platform::ShowAppMessage(res::kMsgClipboardEmpty);
+    const auto pasted = ProgramsOnClipboard();
+    if (!pasted) {
         return;
     }
+    const std::vector<model::CFrequencyProgram>& programs = *pasted;
     const int first = m_pDoc->Current();
     const int count = static_cast<int>(programs.size());
     if (count > model::kProgramCount - first) {
@@ -165,17 +139,7 @@ void CZelkorForm::OnPasteProgram() {
 }
 
 void CZelkorForm::PastePrograms(const std::vector<model::CFrequencyProgram>& programs) {
-    const int first = m_pDoc->Current();
-    const int count = static_cast<int>(programs.size());
-    const std::string name =
-        count == 1 ? platform::FormatText(res::kStepPasteProgram, first + 1)
-                   : platform::FormatText(res::kStepPastePrograms, first + 1, first + count);
-    m_pDoc->ChangeBook(name, first, count, [&](model::CProgramBook& book, int16_t&) {
-        for (int i = 0; i < count; ++i) {
-            book[first + i] = programs[i];
-        }
-        return true;
-    });
+    editor::PasteFrom(*m_pDoc, m_pDoc->Current(), programs);
 }
 
 }  // namespace ui

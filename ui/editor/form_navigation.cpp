@@ -18,6 +18,13 @@ void CZelkorForm::GoTo(std::optional<int> nIndex) {
     }
 }
 
+void CZelkorForm::GoToProgram(int nIndex) {
+    if (m_pDoc != nullptr && nIndex >= 0 && nIndex < model::kProgramCount) {
+        SaveCurrentProgram();
+        GoTo(nIndex);
+    }
+}
+
 void CZelkorForm::OnPrevProgram() {
     SaveCurrentProgram();
     GoTo(editor::PreviousProgram(m_pDoc->Current()));

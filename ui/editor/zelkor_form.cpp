@@ -386,6 +386,7 @@ void CZelkorForm::ShowProgram() {
     SetProgramModified(false);
     // The fields hold another text now, whatever a check before saw.
     m_nCheckedFieldId = 0;
+    emit ProgramShown(index);
 }
 
 void CZelkorForm::ResizeParentToFit() {

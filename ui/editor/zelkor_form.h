@@ -69,6 +69,8 @@ public:
 
     // Puts the document's current program on the form.
     void ShowProgram();
+    // Goes to the program at the index as navigation does, its edits offered for saving first.
+    void GoToProgram(int nIndex);
     // Shows or hides the group boxes and writes the 48 labels for the type.
     void SetSlotLabels(bool bGroups);
 
@@ -143,6 +145,8 @@ public:
     const QString& JumpText() const { return m_strJump; }
 
 signals:
+    // The form shows the program at this index now.
+    void ProgramShown(int nIndex);
     // What the menu items and buttons of the form's commands show may have changed (Undo's).
     void CommandStatesChanged();
     // A result the user is told of in the status bar (how an upload ended; empty while one
