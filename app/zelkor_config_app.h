@@ -99,6 +99,8 @@ private:
     // After the link's event has become its message: the status bar follows a lost line.
     void AfterLinkEvent(devlink::ELinkEvent event);
     void LoadSettings();
+    // The windows' language: --language, else View > Language's choice, else the system's.
+    void UseLanguage(const QStringList& arguments);
     void SaveSettings();
     bool CreateFrame();
     bool ProcessShellCommand(const QStringList& arguments);

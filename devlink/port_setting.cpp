@@ -79,18 +79,18 @@ std::string LineStateText(ELineState state, const std::string& portPath) {
     const char* word = nullptr;
     switch (state) {
         case ELineState::kNoPort:
-            return res::kLineNoPort;
+            return res::Tr(res::kLineNoPort);
         case ELineState::kOpen:
-            word = res::kLineOpen;
+            word = res::Tr(res::kLineOpen);
             break;
         case ELineState::kClosed:
-            word = res::kLineClosed;
+            word = res::Tr(res::kLineClosed);
             break;
         case ELineState::kLost:
-            word = res::kLineGone;
+            word = res::Tr(res::kLineGone);
             break;
     }
-    return platform::FormatText(res::kLinePortState, portPath.c_str(), word);
+    return platform::FormatText(res::Tr(res::kLinePortState), portPath.c_str(), word);
 }
 
 }  // namespace devlink

@@ -17,9 +17,10 @@ int SPrintRow::Lines() const {
 }
 
 std::array<std::string, kPrintColumns> PrintColumnTitles() {
-    std::array<std::string, kPrintColumns> titles{res::kPrintColumnNumber, res::kPrintColumnType};
+    std::array<std::string, kPrintColumns> titles{res::Tr(res::kPrintColumnNumber),
+                                                  res::Tr(res::kPrintColumnType)};
     for (int group = 0; group < model::kGroupCount; ++group) {
-        titles[2 + group] = platform::FormatText(res::kGroupBox, group + 1);
+        titles[2 + group] = platform::FormatText(res::Tr(res::kGroupBox), group + 1);
     }
     return titles;
 }
@@ -33,7 +34,7 @@ std::vector<SPrintRow> PrintRows(const model::CProgramBook& book) {
         }
         SPrintRow& row = rows.emplace_back();
         row.strNumber = std::to_string(i + 1);
-        row.strType = program.IsGroups() ? res::kTypeGroups : res::kTypeSingle;
+        row.strType = program.IsGroups() ? res::Tr(res::kTypeGroups) : res::Tr(res::kTypeSingle);
         for (int slot = 0; slot < model::kSlotCount; ++slot) {
             if (program.m_freq[slot] != 0) {
                 row.groups[slot / model::kSlotsPerGroup].push_back(
@@ -62,7 +63,7 @@ std::vector<SPrintPage> Paginate(const std::vector<SPrintRow>& rows, int nLinesP
 }
 
 std::string PageNumberText(int nPage, int nPages) {
-    return platform::FormatText(res::kPrintPage, nPage, nPages);
+    return platform::FormatText(res::Tr(res::kPrintPage), nPage, nPages);
 }
 
 }  // namespace editor

@@ -23,9 +23,9 @@ namespace {
 // "&Undo Delete Program 12\tCtrl+Z", or the bare item without a step.
 QString StepItemText(const char* bare, const char* named, const QString& step) {
     if (step.isEmpty()) {
-        return QString::fromLatin1(bare);
+        return QString::fromUtf8(bare);
     }
-    return QString::fromLatin1(named).replace(QLatin1String("%s"), step);
+    return QString::fromUtf8(named).replace(QLatin1String("%s"), step);
 }
 
 QByteArray Bytes(const std::string& bytes) {
@@ -43,7 +43,7 @@ void CZelkorForm::AddEditCommands() {
         [this](widgets::SCommandUI& ui) {
             // New edits end what there was to redo, as typing after Undo does in any editor.
             ui.bEnabled = !m_bProgramModified && m_pHistory && m_pHistory->CanRedo();
-            ui.strText = StepItemText(res::kItemRedo, res::kItemRedoStep,
+            ui.strText = StepItemText(res::Tr(res::kItemRedo), res::Tr(res::kItemRedoStep),
                                       ui.bEnabled ? m_pHistory->RedoText() : QString());
         });
     AddCommand(res::ID_CUT_PROGRAM, [this] { OnCutProgram(); });
@@ -68,11 +68,12 @@ void CZelkorForm::AddEditCommands() {
 void CZelkorForm::UpdateUndoItem(widgets::SCommandUI& ui) {
     // Edits on the form that change the program are the newest change.
     const bool bPending = FieldsDifferFromStored();
-    const QString step = bPending     ? NumberedText(res::kStepEditProgram, m_pDoc->Current() + 1)
+    const QString step = bPending
+                             ? NumberedText(res::Tr(res::kStepEditProgram), m_pDoc->Current() + 1)
                          : m_pHistory ? m_pHistory->UndoText()
                                       : QString();
     ui.bEnabled = bPending || (m_pHistory && m_pHistory->CanUndo());
-    ui.strText = StepItemText(res::kItemUndo, res::kItemUndoStep, step);
+    ui.strText = StepItemText(res::Tr(res::kItemUndo), res::Tr(res::kItemUndoStep), step);
 }
 
 void CZelkorForm::OnEditUndo() {
@@ -85,7 +86,7 @@ void CZelkorForm::OnEditUndo() {
     if (m_bProgramModified) {
         const model::CFrequencyProgram program = FieldsProgram();
         ShowProgram();
-        if (editor::StoreCurrentProgram(*m_pDoc, program, res::kStepEditProgram)) {
+        if (editor::StoreCurrentProgram(*m_pDoc, program, res::Tr(res::kStepEditProgram))) {
             m_pHistory->Undo();
             return;
         }
@@ -147,14 +148,14 @@ void CZelkorForm::OnPasteProgram() {
         }
     }
     if (programs.empty()) {
-        platform::ShowAppMessage(res::kMsgClipboardEmpty);
+        platform::ShowAppMessage(res::Tr(res::kMsgClipboardEmpty));
         return;
     }
     const int first = m_pDoc->Current();
     const int count = static_cast<int>(programs.size());
     if (count > model::kProgramCount - first) {
-        platform::ShowAppMessage(platform::FormatText(res::kMsgPastePastEnd, count, first + 1,
-                                                      model::kProgramCount - first));
+        platform::ShowAppMessage(platform::FormatText(res::Tr(res::kMsgPastePastEnd), count,
+                                                      first + 1, model::kProgramCount - first));
         return;
     }
     // The program on display is replaced: its edits are offered for keeping first.
@@ -167,8 +168,9 @@ void CZelkorForm::PastePrograms(const std::vector<model::CFrequencyProgram>& pro
     const int first = m_pDoc->Current();
     const int count = static_cast<int>(programs.size());
     const std::string name =
-        count == 1 ? platform::FormatText(res::kStepPasteProgram, first + 1)
-                   : platform::FormatText(res::kStepPastePrograms, first + 1, first + count);
+        count == 1
+            ? platform::FormatText(res::Tr(res::kStepPasteProgram), first + 1)
+            : platform::FormatText(res::Tr(res::kStepPastePrograms), first + 1, first + count);
     m_pDoc->ChangeBook(name, first, count, [&](model::CProgramBook& book, int16_t&) {
         for (int i = 0; i < count; ++i) {
             book[first + i] = programs[i];
