@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 #include <map>
 
 #include "tests/app/app_test_support.h"
@@ -56,6 +57,36 @@ TEST_F(Languages, NoMenuHasTwoItemsWithOneAcceleratorInAnyLanguage) {
         ExpectAcceleratorsApart(QStringLiteral("menu bar"), Frame().menuBar()->actions());
         Exit();
     }
+}
+
+// View > Language keeps the choice for the next start, says so, and --language overrides it.
+TEST_F(Languages, ChosenLanguageTakesEffectAtTheNextStart) {
+    Start();
+    QMenu* pLanguages = Frame().Menu(2)->actions().last()->menu();
+    ASSERT_NE(pLanguages, nullptr);
+    const QList<QAction*> items = pLanguages->actions();
+    const auto german = std::find_if(items.begin(), items.end(), [](QAction* pItem) {
+        return pItem->text() == QStringLiteral("Deutsch");
+    });
+    ASSERT_NE(german, items.end());
+    (*german)->trigger();
+    ASSERT_EQ(m_messages.Count(), 1u);
+    EXPECT_EQ(m_messages.Texts()[0],
+              "The new language takes effect when ZelkorConfig is started again.");
+    EXPECT_EQ(Frame().Menu(0)->title(), QStringLiteral("&File"));
+    Exit();
+    Start();
+    EXPECT_EQ(Frame().Menu(0)->title(), QStringLiteral("&Datei"));
+    QStringList checked;
+    for (QAction* pItem : Frame().Menu(2)->actions().last()->menu()->actions()) {
+        if (pItem->isChecked()) {
+            checked << pItem->text();
+        }
+    }
+    EXPECT_EQ(checked, QStringList{QStringLiteral("Deutsch")});
+    Exit();
+    Start({QStringLiteral("--language"), QStringLiteral("es")});
+    EXPECT_EQ(Frame().Menu(0)->title(), QStringLiteral("&Archivo"));
 }
 
 TEST_F(Languages, GermanWindowReadsGermanAndKeepsTheDecimalPoint) {
