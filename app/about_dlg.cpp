@@ -14,7 +14,7 @@ namespace app {
 
 CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QString::fromLatin1(res::kAboutCaption));
+    setWindowTitle(QString::fromUtf8(res::Tr(res::kAboutCaption)));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto* pIcon = new QLabel(this);
@@ -22,10 +22,10 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent) {
     pIcon->setPixmap(AppIcon().pixmap(32, 32));
     pIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    auto* pVersion = new QLabel(QString::fromLatin1(res::kAboutVersion), this);
+    auto* pVersion = new QLabel(QString::fromUtf8(res::Tr(res::kAboutVersion)), this);
     pVersion->setObjectName(QStringLiteral("aboutVersion"));
     pVersion->setTextFormat(Qt::PlainText);  // no prefix processing
-    auto* pLine = new QLabel(QString::fromLatin1(res::kAboutThirdLine), this);
+    auto* pLine = new QLabel(QString::fromUtf8(res::Tr(res::kAboutThirdLine)), this);
     pLine->setObjectName(QStringLiteral("aboutLine"));
     pLine->setTextFormat(Qt::PlainText);
 
@@ -40,7 +40,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent) {
     pTop->addWidget(pIcon);
     pTop->addLayout(pTexts, 1);
 
-    auto* pOk = new QPushButton(QString::fromLatin1(res::kAboutOk), this);
+    auto* pOk = new QPushButton(QString::fromUtf8(res::Tr(res::kAboutOk)), this);
     widgets::SetControlId(pOk, res::IDOK, QStringLiteral("aboutOk"));
     pOk->setDefault(true);
     pOk->setMinimumWidth(pOk->fontMetrics().horizontalAdvance(pOk->text()) * 4);

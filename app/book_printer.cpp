@@ -61,8 +61,8 @@ int CBookPrinter::Layout(QPainter& painter, const QRect& page) {
                    2 * m_nPad;
         };
         numberWidth = columnWidth(titles[0], {lastNumber});
-        typeWidth = columnWidth(titles[1], {QString::fromLatin1(res::kTypeSingle),
-                                            QString::fromLatin1(res::kTypeGroups)});
+        typeWidth = columnWidth(titles[1], {QString::fromUtf8(res::Tr(res::kTypeSingle)),
+                                            QString::fromUtf8(res::Tr(res::kTypeGroups))});
         groupWidth = (page.width() - numberWidth - typeWidth) / model::kGroupCount;
         const int needed = columnWidth(titles[2 + model::kGroupCount - 1], {widestValue});
         if (groupWidth >= needed || size <= kSmallestPointSize) {
@@ -119,7 +119,7 @@ void CBookPrinter::PaintPage(QPainter& painter, int nPage) const {
     const editor::SPrintPage& page = m_pages[nPage];
     if (m_rows.empty()) {
         painter.drawText(QRect(left + m_nPad, top, m_page.width(), lineHeight),
-                         int(Qt::AlignLeft | Qt::AlignVCenter), res::kPrintNoPrograms);
+                         int(Qt::AlignLeft | Qt::AlignVCenter), res::Tr(res::kPrintNoPrograms));
     }
     for (size_t i = page.nFirst; i < page.nEnd; ++i) {
         const editor::SPrintRow& row = m_rows[i];

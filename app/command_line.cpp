@@ -36,8 +36,9 @@ void ShowInWindow(const QString& text, QMessageBox::Icon icon) {
 CCommandLine::CCommandLine()
     : m_help({QStringLiteral("h"), QStringLiteral("help")}, Latin1(res::kCmdLineHelpHelp)),
       m_version({QStringLiteral("v"), QStringLiteral("version")}, Latin1(res::kCmdLineVersionHelp)),
-      m_port(QStringLiteral("port"), Latin1(res::kCmdLinePortHelp),
-             Latin1(res::kCmdLinePortValue)) {
+      m_port(QStringLiteral("port"), Latin1(res::kCmdLinePortHelp), Latin1(res::kCmdLinePortValue)),
+      m_language(QStringLiteral("language"), Latin1(res::kCmdLineLanguageHelp),
+                 Latin1(res::kCmdLineLanguageValue)) {
     m_parser.setApplicationDescription(Latin1(res::kCmdLineDescription));
     // Qt's own options (-style, -reverse, ...) are single-dash words; read as letters they
     // would spell -h or -v.
@@ -45,6 +46,7 @@ CCommandLine::CCommandLine()
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
     m_parser.addOption(m_port);
+    m_parser.addOption(m_language);
     m_parser.addPositionalArgument(Latin1(res::kCmdLineFile), Latin1(res::kCmdLineFileHelp),
                                    Latin1(res::kCmdLineFileSyntax));
 }
@@ -74,6 +76,13 @@ bool CCommandLine::WantsVersion() const {
 QString CCommandLine::VersionText() {
     return Latin1(res::kAppExecutable) + QLatin1Char(' ') + Latin1(res::kVersion) +
            QLatin1Char('\n');
+}
+
+std::optional<QString> CCommandLine::Language() const {
+    if (!m_parser.isSet(m_language)) {
+        return std::nullopt;
+    }
+    return m_parser.value(m_language);
 }
 
 std::optional<std::string> CCommandLine::Port() const {

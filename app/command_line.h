@@ -1,6 +1,6 @@
-// The window program's command line: a document to open, a port for this run, and --help and
-// --version, which are answered on the terminal without touching the window system (so that they
-// work over ssh and in scripts with no display).
+// The window program's command line: a document to open, a port and a language for this run,
+// and --help and --version, which are answered on the terminal without touching the window system
+// (so that they work over ssh and in scripts with no display).
 #pragma once
 
 #include <QCommandLineOption>
@@ -30,12 +30,15 @@ public:
     // The port for this run: a device path, or a Windows port name (COM5 gives \\.\COM5).
     std::optional<std::string> Port() const;
     std::optional<std::string> File() const;
+    // The language of the windows for this run (--language CODE); nullopt when not given.
+    std::optional<QString> Language() const;
 
 private:
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     QCommandLineOption m_port;
+    QCommandLineOption m_language;
     QString m_strError;
 };
 

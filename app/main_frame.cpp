@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -14,7 +15,9 @@
 #include <QToolBar>
 
 #include "app/app_icons.h"
+#include "app/language.h"
 #include "platform/lock_keys.h"
+#include "platform/message_box.h"
 #include "res/ids_app.h"
 #include "res/ids_controls.h"
 #include "res/strings_app.h"
@@ -80,8 +83,8 @@ bool CMainFrame::OnCreate() {
 }
 
 QAction* CMainFrame::MakeAction(int nID, const char* text, const char* prompt) {
-    auto* pAction = new QAction(QString::fromLatin1(text), this);
-    pAction->setStatusTip(QString::fromLatin1(prompt));
+    auto* pAction = new QAction(QString::fromUtf8(text), this);
+    pAction->setStatusTip(QString::fromUtf8(prompt));
     pAction->setProperty(kCommandIdProperty, nID);
     pAction->setObjectName(QStringLiteral("command%1").arg(nID));
     m_itemTexts[nID] = pAction->text();
@@ -97,7 +100,7 @@ QAction* CMainFrame::AddCommand(QMenu* pMenu, int nID, const char* text, const c
 }
 
 QMenu* CMainFrame::AddMenu(const char* title) {
-    QMenu* pMenu = menuBar()->addMenu(QString::fromLatin1(title));
+    QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(title));
     connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(pMenu, &QMenu::aboutToHide, this, &CMainFrame::ShowIdleMessage);
     m_menus.push_back(pMenu);
@@ -107,20 +110,22 @@ QMenu* CMainFrame::AddMenu(const char* title) {
 void CMainFrame::CreateMenus() {
     CreateFileMenu();
     CreateEditMenu();
-    m_pViewMenu = AddMenu(res::kMenuView);
-    QAction* pStatusBar = AddCommand(m_pViewMenu, res::ID_VIEW_STATUS_BAR, res::kItemStatusBar,
-                                     res::kPromptStatusBar);
+    m_pViewMenu = AddMenu(res::Tr(res::kMenuView));
+    QAction* pStatusBar = AddCommand(m_pViewMenu, res::ID_VIEW_STATUS_BAR,
+                                     res::Tr(res::kItemStatusBar), res::Tr(res::kPromptStatusBar));
     pStatusBar->setCheckable(true);
     pStatusBar->setChecked(true);
+    CreateLanguageMenu(m_pViewMenu);
     CreateToolsMenu();
-    QMenu* pHelp = AddMenu(res::kMenuHelp);
-    AddCommand(pHelp, res::ID_APP_ABOUT, res::kItemAbout, res::kPromptAbout);
+    QMenu* pHelp = AddMenu(res::Tr(res::kMenuHelp));
+    AddCommand(pHelp, res::ID_APP_ABOUT, res::Tr(res::kItemAbout), res::Tr(res::kPromptAbout));
     // Toolbar-only commands, with the keys of the desktop (a text field that has the focus
     // takes them for its own text first).
-    MakeAction(res::ID_EDIT_CUT, res::kItemCut, res::kPromptCut)->setShortcut(QKeySequence::Cut);
-    MakeAction(res::ID_EDIT_COPY, res::kItemCopy, res::kPromptCopy)
+    MakeAction(res::ID_EDIT_CUT, res::Tr(res::kItemCut), res::Tr(res::kPromptCut))
+        ->setShortcut(QKeySequence::Cut);
+    MakeAction(res::ID_EDIT_COPY, res::Tr(res::kItemCopy), res::Tr(res::kPromptCopy))
         ->setShortcut(QKeySequence::Copy);
-    MakeAction(res::ID_EDIT_PASTE, res::kItemPaste, res::kPromptPaste)
+    MakeAction(res::ID_EDIT_PASTE, res::Tr(res::kItemPaste), res::Tr(res::kPromptPaste))
         ->setShortcut(QKeySequence::Paste);
 }
 
@@ -129,82 +134,124 @@ void CMainFrame::AddPanel(QDockWidget* pPanel, int nID, const char* text, const 
     QAction* pToggle = pPanel->toggleViewAction();
     pToggle->setProperty(kCommandIdProperty, nID);
     pToggle->setObjectName(QStringLiteral("command%1").arg(nID));
-    pToggle->setText(QString::fromLatin1(text));
-    pToggle->setStatusTip(QString::fromLatin1(prompt));
+    pToggle->setText(QString::fromUtf8(text));
+    pToggle->setStatusTip(QString::fromUtf8(prompt));
     m_pViewMenu->addAction(pToggle);
 }
 
 void CMainFrame::CreateFileMenu() {
-    m_pFileMenu = AddMenu(res::kMenuFile);
+    m_pFileMenu = AddMenu(res::Tr(res::kMenuFile));
     // The keys the menu shows work.
-    AddCommand(m_pFileMenu, res::ID_FILE_NEW, res::kItemNew, res::kPromptNew)
+    AddCommand(m_pFileMenu, res::ID_FILE_NEW, res::Tr(res::kItemNew), res::Tr(res::kPromptNew))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    AddCommand(m_pFileMenu, res::ID_FILE_OPEN, res::kItemOpen, res::kPromptOpen)
+    AddCommand(m_pFileMenu, res::ID_FILE_OPEN, res::Tr(res::kItemOpen), res::Tr(res::kPromptOpen))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    AddCommand(m_pFileMenu, res::ID_FILE_SAVE, res::kItemSave, res::kPromptSave)
+    AddCommand(m_pFileMenu, res::ID_FILE_SAVE, res::Tr(res::kItemSave), res::Tr(res::kPromptSave))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddCommand(m_pFileMenu, res::ID_FILE_SAVE_AS, res::kItemSaveAs, res::kPromptSaveAs)
+    AddCommand(m_pFileMenu, res::ID_FILE_SAVE_AS, res::Tr(res::kItemSaveAs),
+               res::Tr(res::kPromptSaveAs))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    AddCommand(m_pFileMenu, res::ID_FILE_IMPORT_CSV, res::kItemImportCsv, res::kPromptImportCsv);
-    AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_CSV, res::kItemExportCsv, res::kPromptExportCsv);
-    AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_PDF, res::kItemExportPdf, res::kPromptExportPdf);
+    AddCommand(m_pFileMenu, res::ID_FILE_IMPORT_CSV, res::Tr(res::kItemImportCsv),
+               res::Tr(res::kPromptImportCsv));
+    AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_CSV, res::Tr(res::kItemExportCsv),
+               res::Tr(res::kPromptExportCsv));
+    AddCommand(m_pFileMenu, res::ID_FILE_EXPORT_PDF, res::Tr(res::kItemExportPdf),
+               res::Tr(res::kPromptExportPdf));
     m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, res::ID_FILE_PRINT, res::kItemPrint, res::kPromptPrint)
+    AddCommand(m_pFileMenu, res::ID_FILE_PRINT, res::Tr(res::kItemPrint),
+               res::Tr(res::kPromptPrint))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    AddCommand(m_pFileMenu, res::ID_FILE_PRINT_PREVIEW, res::kItemPrintPreview,
-               res::kPromptPrintPreview);
-    AddCommand(m_pFileMenu, res::ID_FILE_PRINT_SETUP, res::kItemPrintSetup, res::kPromptPrintSetup);
+    AddCommand(m_pFileMenu, res::ID_FILE_PRINT_PREVIEW, res::Tr(res::kItemPrintPreview),
+               res::Tr(res::kPromptPrintPreview));
+    AddCommand(m_pFileMenu, res::ID_FILE_PRINT_SETUP, res::Tr(res::kItemPrintSetup),
+               res::Tr(res::kPromptPrintSetup));
     m_pFileMenu->addSeparator();
     CreateRecentFileItems();
     m_pExitSeparator = m_pFileMenu->addSeparator();
-    AddCommand(m_pFileMenu, res::ID_APP_EXIT, res::kItemExit, res::kPromptExit)
+    AddCommand(m_pFileMenu, res::ID_APP_EXIT, res::Tr(res::kItemExit), res::Tr(res::kPromptExit))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void CMainFrame::CreateRecentFileItems() {
     // With no recent file the item keeps its own text and stays disabled; the entries of the
     // list take its place (the first of them under the same id).
-    m_pRecentPlaceholder = new QAction(QString::fromLatin1(res::kItemRecentFile), this);
-    m_pRecentPlaceholder->setStatusTip(QString::fromLatin1(res::kPromptRecentFile));
+    m_pRecentPlaceholder = new QAction(QString::fromUtf8(res::Tr(res::kItemRecentFile)), this);
+    m_pRecentPlaceholder->setStatusTip(QString::fromUtf8(res::Tr(res::kPromptRecentFile)));
     m_pRecentPlaceholder->setProperty(kCommandIdProperty, res::ID_FILE_MRU_FILE1);
     m_pRecentPlaceholder->setObjectName(QStringLiteral("recentFilePlaceholder"));
     m_pRecentPlaceholder->setEnabled(false);
     m_pFileMenu->addAction(m_pRecentPlaceholder);
     for (int i = 0; i < res::kRecentFileCount; ++i) {
-        MakeAction(res::ID_FILE_MRU_FILE1 + i, "", res::kPromptRecentFile);
+        MakeAction(res::ID_FILE_MRU_FILE1 + i, "", res::Tr(res::kPromptRecentFile));
     }
 }
 
 void CMainFrame::CreateEditMenu() {
-    QMenu* pEdit = AddMenu(res::kMenuEdit);
-    AddCommand(pEdit, res::ID_EDIT_UNDO, res::kItemUndo, res::kPromptUndo)
+    QMenu* pEdit = AddMenu(res::Tr(res::kMenuEdit));
+    AddCommand(pEdit, res::ID_EDIT_UNDO, res::Tr(res::kItemUndo), res::Tr(res::kPromptUndo))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    AddCommand(pEdit, res::ID_EDIT_REDO, res::kItemRedo, res::kPromptRedo)
+    AddCommand(pEdit, res::ID_EDIT_REDO, res::Tr(res::kItemRedo), res::Tr(res::kPromptRedo))
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     pEdit->addSeparator();
-    AddCommand(pEdit, res::ID_CUT_PROGRAM, res::kItemCutProgram, res::kPromptCutProgram);
-    AddCommand(pEdit, res::ID_COPY_PROGRAM, res::kItemCopyProgram, res::kPromptCopyProgram);
-    AddCommand(pEdit, res::ID_PASTE_PROGRAM, res::kItemPasteProgram, res::kPromptPasteProgram);
+    AddCommand(pEdit, res::ID_CUT_PROGRAM, res::Tr(res::kItemCutProgram),
+               res::Tr(res::kPromptCutProgram));
+    AddCommand(pEdit, res::ID_COPY_PROGRAM, res::Tr(res::kItemCopyProgram),
+               res::Tr(res::kPromptCopyProgram));
+    AddCommand(pEdit, res::ID_PASTE_PROGRAM, res::Tr(res::kItemPasteProgram),
+               res::Tr(res::kPromptPasteProgram));
     pEdit->addSeparator();
-    AddCommand(pEdit, res::ID_INSERT_PROGRAM, res::kItemInsertProgram, res::kPromptInsertProgram);
-    AddCommand(pEdit, res::ID_REORDER_PROGRAMS, res::kItemReorderPrograms,
-               res::kPromptReorderPrograms);
+    AddCommand(pEdit, res::ID_INSERT_PROGRAM, res::Tr(res::kItemInsertProgram),
+               res::Tr(res::kPromptInsertProgram));
+    AddCommand(pEdit, res::ID_REORDER_PROGRAMS, res::Tr(res::kItemReorderPrograms),
+               res::Tr(res::kPromptReorderPrograms));
+}
+
+void CMainFrame::CreateLanguageMenu(QMenu* pView) {
+    QMenu* pLanguage = pView->addMenu(QString::fromUtf8(res::Tr(res::kItemLanguage)));
+    const QString prompt = QString::fromUtf8(res::Tr(res::kPromptLanguage));
+    pLanguage->menuAction()->setStatusTip(prompt);
+    auto* pGroup = new QActionGroup(pLanguage);
+    const QString saved = SavedLanguage();
+    const auto addItem = [&](const QString& code, const QString& name) {
+        QAction* pItem = pLanguage->addAction(name);
+        pItem->setCheckable(true);
+        pItem->setChecked(code == saved);
+        pItem->setStatusTip(prompt);
+        pGroup->addAction(pItem);
+        connect(pItem, &QAction::triggered, this, [this, code] { OnLanguageChosen(code); });
+    };
+    addItem(QString(), QString::fromUtf8(res::Tr(res::kItemSystemLanguage)));
+    pLanguage->addSeparator();
+    int nCount = 0;
+    const SLanguage* pLanguages = OfferedLanguages(nCount);
+    for (int i = 0; i < nCount; ++i) {
+        addItem(QString::fromUtf8(pLanguages[i].code), QString::fromUtf8(pLanguages[i].name));
+    }
+}
+
+void CMainFrame::OnLanguageChosen(const QString& code) {
+    if (code == SavedLanguage()) {
+        return;
+    }
+    SaveLanguage(code);
+    platform::ShowAppMessage(res::Tr(res::kMsgLanguageNextStart));
 }
 
 void CMainFrame::CreateToolsMenu() {
-    QMenu* pTools = AddMenu(res::kMenuTools);
-    AddCommand(pTools, res::ID_DELETE_PROGRAM, res::kItemDeleteProgram, res::kPromptDeleteProgram);
-    AddCommand(pTools, res::ID_TEST_CONNECTION, res::kItemTestConnection,
-               res::kPromptTestConnection);
-    AddCommand(pTools, res::ID_UPLOAD_CURRENT_PROGRAM, res::kItemUploadCurrentProgram,
-               res::kPromptUploadCurrentProgram);
-    AddCommand(pTools, res::ID_SELECT_COMM_PORT, res::kItemSelectCommPort,
+    QMenu* pTools = AddMenu(res::Tr(res::kMenuTools));
+    AddCommand(pTools, res::ID_DELETE_PROGRAM, res::Tr(res::kItemDeleteProgram),
+               res::Tr(res::kPromptDeleteProgram));
+    AddCommand(pTools, res::ID_TEST_CONNECTION, res::Tr(res::kItemTestConnection),
+               res::Tr(res::kPromptTestConnection));
+    AddCommand(pTools, res::ID_UPLOAD_CURRENT_PROGRAM, res::Tr(res::kItemUploadCurrentProgram),
+               res::Tr(res::kPromptUploadCurrentProgram));
+    AddCommand(pTools, res::ID_SELECT_COMM_PORT, res::Tr(res::kItemSelectCommPort),
                res::kPromptSelectCommPort);
 }
 
 bool CMainFrame::CreateToolBar() {
-    m_pToolBar = new QToolBar(QString::fromLatin1(res::kToolBarTitle), this);
+    m_pToolBar = new QToolBar(QString::fromUtf8(res::Tr(res::kToolBarTitle)), this);
     widgets::SetControlId(m_pToolBar, res::AFX_IDW_TOOLBAR, QStringLiteral("toolBar"));
     m_pToolBar->setMovable(true);
     m_pToolBar->setFloatable(true);
@@ -217,12 +264,12 @@ bool CMainFrame::CreateToolBar() {
         const char* tip;
     };
     const SButton buttons[] = {
-        {res::ID_FILE_NEW, res::kTipNew},     {res::ID_FILE_OPEN, res::kTipOpen},
-        {res::ID_FILE_SAVE, res::kTipSave},   {0, nullptr},
-        {res::ID_EDIT_CUT, res::kTipCut},     {res::ID_EDIT_COPY, res::kTipCopy},
-        {res::ID_EDIT_PASTE, res::kTipPaste}, {0, nullptr},
-        {res::ID_FILE_PRINT, res::kTipPrint}, {0, nullptr},
-        {res::ID_APP_ABOUT, res::kTipAbout},
+        {res::ID_FILE_NEW, res::Tr(res::kTipNew)},     {res::ID_FILE_OPEN, res::Tr(res::kTipOpen)},
+        {res::ID_FILE_SAVE, res::Tr(res::kTipSave)},   {0, nullptr},
+        {res::ID_EDIT_CUT, res::Tr(res::kTipCut)},     {res::ID_EDIT_COPY, res::Tr(res::kTipCopy)},
+        {res::ID_EDIT_PASTE, res::Tr(res::kTipPaste)}, {0, nullptr},
+        {res::ID_FILE_PRINT, res::Tr(res::kTipPrint)}, {0, nullptr},
+        {res::ID_APP_ABOUT, res::Tr(res::kTipAbout)},
     };
     for (const auto& button : buttons) {
         if (button.nID == 0) {
@@ -234,11 +281,11 @@ bool CMainFrame::CreateToolBar() {
             return false;
         }
         pAction->setIcon(CommandIcon(button.nID));
-        pAction->setToolTip(QString::fromLatin1(button.tip));
+        pAction->setToolTip(QString::fromUtf8(button.tip));
         pAction->setIconVisibleInMenu(false);
         m_pToolBar->addAction(pAction);
         // A reader says the button's name, not the menu item's text with its key after a tab.
-        m_pToolBar->widgetForAction(pAction)->setAccessibleName(QString::fromLatin1(button.tip));
+        m_pToolBar->widgetForAction(pAction)->setAccessibleName(QString::fromUtf8(button.tip));
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
     return true;
@@ -265,17 +312,17 @@ bool CMainFrame::CreateStatusBar() {
         int nID;
         const char* text;
     };
-    for (const SPane& pane : {SPane{res::ID_INDICATOR_CAPS, res::kIndicatorCaps},
-                              SPane{res::ID_INDICATOR_NUM, res::kIndicatorNum},
-                              SPane{res::ID_INDICATOR_SCRL, res::kIndicatorScrl}}) {
+    for (const SPane& pane : {SPane{res::ID_INDICATOR_CAPS, res::Tr(res::kIndicatorCaps)},
+                              SPane{res::ID_INDICATOR_NUM, res::Tr(res::kIndicatorNum)},
+                              SPane{res::ID_INDICATOR_SCRL, res::Tr(res::kIndicatorScrl)}}) {
         auto* pLabel = new QLabel(pBar);
         widgets::SetControlId(pLabel, pane.nID, QStringLiteral("indicator%1").arg(pane.nID));
-        pLabel->setProperty("indicatorText", QString::fromLatin1(pane.text));
+        pLabel->setProperty("indicatorText", QString::fromUtf8(pane.text));
         pLabel->setAlignment(Qt::AlignCenter);
         pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Wide enough for the word, so the bar does not jump when a lock key changes.
         pLabel->setMinimumWidth(
-            pLabel->fontMetrics().horizontalAdvance(QString::fromLatin1(pane.text)) + 12);
+            pLabel->fontMetrics().horizontalAdvance(QString::fromUtf8(pane.text)) + 12);
         pBar->addPermanentWidget(pLabel);
         m_indicators[pane.nID] = pLabel;
     }
@@ -361,7 +408,7 @@ void CMainFrame::SetRecentFiles(const std::vector<std::string>& paths) {
         QAction* pAction = Action(res::ID_FILE_MRU_FILE1 + static_cast<int>(i));
         QString shown = QString::fromStdString(paths[i]);
         shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-        pAction->setText(QString::fromLatin1(res::kItemRecentFileEntry)
+        pAction->setText(QString::fromUtf8(res::Tr(res::kItemRecentFileEntry))
                              .replace(QLatin1String("%d"), QString::number(i + 1))
                              .replace(QLatin1String("%s"), shown));
         m_pFileMenu->insertAction(m_pExitSeparator, pAction);
@@ -421,7 +468,7 @@ void CMainFrame::SetMessagePane(const QString& text) {
 }
 
 void CMainFrame::ShowIdleMessage() {
-    SetMessagePane(QString::fromLatin1(res::kReady));
+    SetMessagePane(QString::fromUtf8(res::Tr(res::kReady)));
 }
 
 bool CMainFrame::event(QEvent* pEvent) {

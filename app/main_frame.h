@@ -83,6 +83,9 @@ private:
     void CreateRecentFileItems();
     void CreateEditMenu();
     void CreateToolsMenu();
+    // View > Language: the choice takes effect at the next start.
+    void CreateLanguageMenu(QMenu* pView);
+    void OnLanguageChosen(const QString& code);
     bool CreateToolBar();
     bool CreateStatusBar();
     void SetMessagePane(const QString& text);

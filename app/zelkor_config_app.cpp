@@ -22,6 +22,7 @@
 #include "app/app_icons.h"
 #include "app/book_printer.h"
 #include "app/command_line.h"
+#include "app/language.h"
 #include "app/main_frame.h"
 #include "app/qt_message_sink.h"
 #include "editor/book_csv.h"
@@ -41,6 +42,7 @@
 #include "ui/editor/zelkor_form.h"
 #include "widgets/dialog_units.h"
 #include "widgets/screen_fit.h"
+#include "widgets/translations.h"
 
 namespace app {
 
@@ -56,21 +58,21 @@ bool TraceAsked() {
     return !value.isEmpty() && value != "0";
 }
 
-QString Latin1(const char* text) {
-    return QString::fromLatin1(text);
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
 }
 
 QString SettingKey(const char* section, const QString& entry) {
-    return Latin1(section) + QLatin1Char('/') + entry;
+    return Text(section) + QLatin1Char('/') + entry;
 }
 
 QString RecentFileEntry(int n) {
-    return Latin1(res::kRecentFileEntry).replace(QLatin1String("%d"), QString::number(n));
+    return Text(res::kRecentFileEntry).replace(QLatin1String("%d"), QString::number(n));
 }
 
 // A file dialog's filter: the program's kind of file, then all files.
 QString DialogFilter(const char* kind) {
-    return Latin1(kind) + QStringLiteral(";;") + Latin1(res::kAllFilesFilter);
+    return Text(kind) + QStringLiteral(";;") + Text(res::Tr(res::kAllFilesFilter));
 }
 
 // The file dialogs' size in dialog units: room for the name, size, type and date columns of the
@@ -114,8 +116,7 @@ void SizeFileDialog(QFileDialog& dialog) {
 
 std::optional<std::string> AskOpenPath(QWidget* pParent, const std::string& folder,
                                        const char* caption, const char* kind) {
-    QFileDialog dialog(pParent, Latin1(caption), QString::fromStdString(folder),
-                       DialogFilter(kind));
+    QFileDialog dialog(pParent, Text(caption), QString::fromStdString(folder), DialogFilter(kind));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     SizeFileDialog(dialog);
@@ -130,11 +131,10 @@ std::optional<std::string> AskOpenPath(QWidget* pParent, const std::string& fold
 std::optional<std::string> AskSavePath(QWidget* pParent, const std::string& folder,
                                        const char* caption, const char* kind, const char* extension,
                                        const std::string& suggestedName) {
-    QFileDialog dialog(pParent, Latin1(caption), QString::fromStdString(folder),
-                       DialogFilter(kind));
+    QFileDialog dialog(pParent, Text(caption), QString::fromStdString(folder), DialogFilter(kind));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     SizeFileDialog(dialog);
-    dialog.setDefaultSuffix(Latin1(extension).mid(1));
+    dialog.setDefaultSuffix(Text(extension).mid(1));
     dialog.selectFile(QString::fromStdString(suggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
@@ -183,6 +183,7 @@ bool CZelkorConfigApp::InitInstance(const QStringList& arguments) {
     m_link.SetTrace(TraceAsked() ? &m_trace : nullptr);
     UseInstalledIconTheme();
     LoadSettings();
+    UseLanguage(arguments);
     if (!CreateFrame()) {
         return false;
     }
@@ -195,9 +196,9 @@ bool CZelkorConfigApp::InitInstance(const QStringList& arguments) {
 }
 
 void CZelkorConfigApp::LoadSettings() {
-    QSettings settings(Latin1(res::kRegistryKey), Latin1(res::kProfileApp));
+    QSettings settings(Text(res::kRegistryKey), Text(res::kProfileApp));
     m_portSetting.Start(
-        settings.value(SettingKey(res::kConfigSection, Latin1(res::kPortPathEntry)), QString())
+        settings.value(SettingKey(res::kConfigSection, Text(res::kPortPathEntry)), QString())
             .toString()
             .toStdString(),
         std::nullopt);
@@ -216,8 +217,8 @@ void CZelkorConfigApp::LoadSettings() {
 }
 
 void CZelkorConfigApp::SaveSettings() {
-    QSettings settings(Latin1(res::kRegistryKey), Latin1(res::kProfileApp));
-    settings.setValue(SettingKey(res::kConfigSection, Latin1(res::kPortPathEntry)),
+    QSettings settings(Text(res::kRegistryKey), Text(res::kProfileApp));
+    settings.setValue(SettingKey(res::kConfigSection, Text(res::kPortPathEntry)),
                       QString::fromStdString(m_portSetting.PathToRemember()));
     const auto& entries = m_recentFiles.Entries();
     for (int n = 1; n <= res::kRecentFileCount; ++n) {
@@ -229,7 +230,7 @@ void CZelkorConfigApp::SaveSettings() {
         }
     }
     if (m_pMainWnd) {
-        settings.setValue(SettingKey(res::kWindowSection, Latin1(res::kWindowStateEntry)),
+        settings.setValue(SettingKey(res::kWindowSection, Text(res::kWindowStateEntry)),
                           m_pMainWnd->saveState());
     }
     settings.sync();
@@ -275,17 +276,17 @@ bool CZelkorConfigApp::CreateFrame() {
 
 void CZelkorConfigApp::CreateBookPanel() {
     m_pBookPanel = new ui::CBookPanel(*m_pDoc, m_pForm->History(), m_pMainWnd.get());
-    m_pMainWnd->AddPanel(m_pBookPanel, res::ID_VIEW_BOOK_PANEL, res::kItemBookPanel,
-                         res::kPromptBookPanel);
+    m_pMainWnd->AddPanel(m_pBookPanel, res::ID_VIEW_BOOK_PANEL, res::Tr(res::kItemBookPanel),
+                         res::Tr(res::kPromptBookPanel));
     QObject::connect(m_pBookPanel, &ui::CBookPanel::ProgramChosen, m_pForm,
                      &ui::CZelkorForm::GoToProgram);
     QObject::connect(m_pBookPanel, &ui::CBookPanel::BookChanged, m_pForm,
                      &ui::CZelkorForm::ShowProgram);
     QObject::connect(m_pForm, &ui::CZelkorForm::ProgramShown, m_pBookPanel,
                      &ui::CBookPanel::OnProgramShown);
-    QSettings settings(Latin1(res::kRegistryKey), Latin1(res::kProfileApp));
+    QSettings settings(Text(res::kRegistryKey), Text(res::kProfileApp));
     m_pMainWnd->restoreState(
-        settings.value(SettingKey(res::kWindowSection, Latin1(res::kWindowStateEntry)))
+        settings.value(SettingKey(res::kWindowSection, Text(res::kWindowStateEntry)))
             .toByteArray());
 }
 
@@ -305,8 +306,9 @@ std::optional<bool> CZelkorConfigApp::AskExportSelection() const {
     if (selected < 2) {
         return std::nullopt;
     }
-    return platform::AskYesNo(platform::FormatText(
-               res::kAskExportSelection, static_cast<int>(selected))) == platform::EMsgAnswer::kYes;
+    return platform::AskYesNo(platform::FormatText(res::Tr(res::kAskExportSelection),
+                                                   static_cast<int>(selected))) ==
+           platform::EMsgAnswer::kYes;
 }
 
 bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
@@ -321,6 +323,12 @@ bool CZelkorConfigApp::ProcessShellCommand(const QStringList& arguments) {
         return true;
     }
     return m_pDoc->OnFileNew();
+}
+
+void CZelkorConfigApp::UseLanguage(const QStringList& arguments) {
+    CCommandLine line;
+    line.Parse(arguments);
+    widgets::InstallTranslations(line.Language().value_or(SavedLanguage()));
 }
 
 void CZelkorConfigApp::OpenRememberedPort() {
@@ -338,10 +346,11 @@ bool CZelkorConfigApp::StopUploadToClose() {
     if (m_pForm == nullptr || !m_pForm->UploadRunning()) {
         return true;
     }
-    platform::SMessageRequest question{res::kAskCloseDuringUpload, platform::ApplicationTitle(),
-                                       platform::EMsgIcon::kWarning, platform::EMsgButtons::kYesNo};
-    question.yesText = res::kCloseButton;
-    question.noText = res::kKeepUploadingButton;
+    platform::SMessageRequest question{res::Tr(res::kAskCloseDuringUpload),
+                                       platform::ApplicationTitle(), platform::EMsgIcon::kWarning,
+                                       platform::EMsgButtons::kYesNo};
+    question.yesText = res::Tr(res::kCloseButton);
+    question.noText = res::Tr(res::kKeepUploadingButton);
     if (platform::ShowMessage(question) != platform::EMsgAnswer::kYes) {
         return false;
     }
@@ -511,16 +520,16 @@ void CZelkorConfigApp::OnFilePrint() {
     const QString target =
         printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     if (!pages.Print(printer, PageChoice(printer))) {
-        platform::ShowAppMessage(res::kPrintFailed, target.toStdString(), std::string());
+        platform::ShowAppMessage(res::Tr(res::kPrintFailed), target.toStdString(), std::string());
     } else if (pages.PrintedPages() == 0) {
-        platform::ShowAppMessage(res::kPrintNoPageInRange);
+        platform::ShowAppMessage(res::Tr(res::kPrintNoPageInRange));
     }
 }
 
 void CZelkorConfigApp::OnFilePrintPreview() {
     m_pDoc->CommitViews();
     QPrintPreviewDialog dialog(&Printer(), m_pMainWnd.get());
-    dialog.setWindowTitle(Latin1(res::kItemPrintPreview).remove(QLatin1Char('&')));
+    dialog.setWindowTitle(Text(res::Tr(res::kItemPrintPreview)).remove(QLatin1Char('&')));
     const widgets::CDialogUnits units(dialog.font());
     dialog.resize(
         widgets::BoundedToScreen(&dialog, QSize(units.X(kPreviewWidth), units.Y(kPreviewHeight))));
@@ -528,7 +537,7 @@ void CZelkorConfigApp::OnFilePrintPreview() {
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&pages](QPrinter* pPrinter) {
                          if (!pages.Print(*pPrinter)) {
-                             platform::ShowAppMessage(res::kPreviewFailed);
+                             platform::ShowAppMessage(res::Tr(res::kPreviewFailed));
                          }
                      });
     RunPrintPreview(dialog);
@@ -556,26 +565,27 @@ void CZelkorConfigApp::OnFileExportPdf() {
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setTitle(PrintTitle());
-        writer.setCreator(Latin1(res::kAppTitle));
+        writer.setCreator(Text(res::kAppTitle));
         writer.setPageLayout(Printer().pageLayout());
         if (!pages.Print(writer)) {
-            platform::ShowAppMessage(res::kPdfFailed, *path, std::string());
+            platform::ShowAppMessage(res::Tr(res::kPdfFailed), *path, std::string());
             return;  // an old file of that name stays as it was
         }
     }
     const bool bWritten =
         model::WriteOutput(*path, [&pdf](platform::CFile& file, const std::string& name) {
             if (!file.WriteBytes(pdf.constData(), static_cast<size_t>(pdf.size()))) {
-                model::ShowFileError(res::kFileWriteError, name, file.LastError());
+                model::ShowFileError(res::Tr(res::kFileWriteError), name, file.LastError());
                 return false;
             }
             return true;
         });
     // An export takes a moment and shows nothing of itself: the status bar says it is done.
     if (bWritten && m_pMainWnd) {
-        m_pMainWnd->ShowStatusMessage(QString::fromStdString(platform::FormatText(
-            pages.PrintedPages() == 1 ? res::kExportedPdfPage : res::kExportedPdfPages,
-            pages.PrintedPages(), path->c_str())));
+        m_pMainWnd->ShowStatusMessage(QString::fromStdString(
+            platform::FormatText(pages.PrintedPages() == 1 ? res::Tr(res::kExportedPdfPage)
+                                                           : res::Tr(res::kExportedPdfPages),
+                                 pages.PrintedPages(), path->c_str())));
     }
 }
 
@@ -640,28 +650,30 @@ std::optional<std::string> CZelkorConfigApp::Remember(std::optional<std::string>
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptOpenPath() {
-    return Remember(
-        AskOpenPath(m_pMainWnd.get(), DialogFolder(), res::kOpenCaption, res::kFileFilter));
+    return Remember(AskOpenPath(m_pMainWnd.get(), DialogFolder(), res::Tr(res::kOpenCaption),
+                                res::Tr(res::kFileFilter)));
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptSavePath(const std::string& suggestedName) {
-    return Remember(AskSavePath(m_pMainWnd.get(), DialogFolder(), res::kSaveAsCaption,
-                                res::kFileFilter, res::kFileExtension, suggestedName));
+    return Remember(AskSavePath(m_pMainWnd.get(), DialogFolder(), res::Tr(res::kSaveAsCaption),
+                                res::Tr(res::kFileFilter), res::kFileExtension, suggestedName));
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptImportCsvPath() {
-    return Remember(
-        AskOpenPath(m_pMainWnd.get(), DialogFolder(), res::kImportCsvCaption, res::kCsvFileFilter));
+    return Remember(AskOpenPath(m_pMainWnd.get(), DialogFolder(), res::Tr(res::kImportCsvCaption),
+                                res::Tr(res::kCsvFileFilter)));
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptExportCsvPath(const std::string& suggestedName) {
-    return Remember(AskSavePath(m_pMainWnd.get(), DialogFolder(), res::kExportCsvCaption,
-                                res::kCsvFileFilter, res::kCsvFileExtension, suggestedName));
+    return Remember(AskSavePath(m_pMainWnd.get(), DialogFolder(), res::Tr(res::kExportCsvCaption),
+                                res::Tr(res::kCsvFileFilter), res::kCsvFileExtension,
+                                suggestedName));
 }
 
 std::optional<std::string> CZelkorConfigApp::PromptExportPdfPath(const std::string& suggestedName) {
-    return Remember(AskSavePath(m_pMainWnd.get(), DialogFolder(), res::kExportPdfCaption,
-                                res::kPdfFileFilter, res::kPdfFileExtension, suggestedName));
+    return Remember(AskSavePath(m_pMainWnd.get(), DialogFolder(), res::Tr(res::kExportPdfCaption),
+                                res::Tr(res::kPdfFileFilter), res::kPdfFileExtension,
+                                suggestedName));
 }
 
 void CZelkorConfigApp::AddToRecentFileList(const std::string& path) {
@@ -678,10 +690,10 @@ void CZelkorConfigApp::OnDocumentOpened() {
     }
     std::string which = editor::DescribeRuleBreak(breaks.front());
     if (breaks.size() > 1) {
-        which = platform::FormatText(res::kMoreRuleBreaks, which.c_str(),
+        which = platform::FormatText(res::Tr(res::kMoreRuleBreaks), which.c_str(),
                                      static_cast<int>(breaks.size() - 1));
     }
-    platform::ShowMessage({platform::FormatText(res::kOpenedWithRuleBreaks, which.c_str()),
+    platform::ShowMessage({platform::FormatText(res::Tr(res::kOpenedWithRuleBreaks), which.c_str()),
                            platform::ApplicationTitle(), platform::EMsgIcon::kWarning});
 }
 

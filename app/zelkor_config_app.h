@@ -107,6 +107,8 @@ private:
     // After the link's event has become its message: the status bar follows a lost line.
     void AfterLinkEvent(devlink::ELinkEvent event);
     void LoadSettings();
+    // The windows' language: --language, else View > Language's choice, else the system's.
+    void UseLanguage(const QStringList& arguments);
     void SaveSettings();
     bool CreateFrame();
     // The book panel beside the form, where the last run left it.

@@ -50,11 +50,26 @@ foreach(file $<TARGET_FILE:zelkorconfig> $<TARGET_FILE:zelkorctl>
     list(APPEND strip_into COMMAND ${CMAKE_STRIP} --strip-debug -o
          ${deploy_dir}/$<PATH:GET_FILENAME,${file}> ${file})
 endforeach()
+# The program's catalogues, and Qt's own in the same languages (scripts/build-windows makes them
+# from Debian's source of Qt's translations), in translations/ beside the program, where it looks.
+set(ZELKOR_QT_TRANSLATIONS "" CACHE PATH "Qt's own .qm files for the Windows folder")
+set(copy_translations "")
+foreach(qm ${ZELKOR_QM_FILES})
+    get_filename_component(name ${qm} NAME)
+    string(REGEX REPLACE "^zelkorconfig_(.*)\\.qm$" "\\1" language ${name})
+    list(APPEND copy_translations COMMAND ${CMAKE_COMMAND} -E copy ${qm}
+         ${deploy_dir}/translations/${name})
+    if(ZELKOR_QT_TRANSLATIONS)
+        list(APPEND copy_translations COMMAND ${CMAKE_COMMAND} -E copy
+             ${ZELKOR_QT_TRANSLATIONS}/qtbase_${language}.qm ${deploy_dir}/translations)
+    endif()
+endforeach()
 add_custom_target(windows_deploy
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${deploy_dir}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${deploy_dir}/platforms ${deploy_dir}/styles
-               ${deploy_dir}/licenses
+               ${deploy_dir}/licenses ${deploy_dir}/translations
     ${strip_into}
+    ${copy_translations}
     COMMAND ${CMAKE_STRIP} --strip-debug -o ${deploy_dir}/platforms/qwindows.dll
             ${ZELKOR_WINDOWS_RUNTIME}/plugins/platforms/qwindows.dll
     COMMAND ${CMAKE_STRIP} --strip-debug -o ${deploy_dir}/styles/qwindowsvistastyle.dll
@@ -66,7 +81,7 @@ add_custom_target(windows_deploy
     # The installer's lists of what it installs and removes, from what the folder holds.
     COMMAND ${CMAKE_COMMAND} -DFOLDER=${deploy_dir} -DOUTPUT=${CMAKE_BINARY_DIR}/deploy
             -P ${PROJECT_SOURCE_DIR}/cmake/WindowsFileLists.cmake
-    DEPENDS zelkorconfig zelkorctl
+    DEPENDS zelkorconfig zelkorctl zelkor_translations
     COMMENT "Laying out the folder of the Windows programs"
     VERBATIM)
 

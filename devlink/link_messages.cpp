@@ -8,7 +8,7 @@
 namespace devlink {
 
 std::string LineLostText(const std::string& portPath) {
-    return platform::FormatText(res::kLineLost, portPath.c_str());
+    return platform::FormatText(res::Tr(res::kLineLost), portPath.c_str());
 }
 
 CLinkMessages::CLinkMessages(CDeviceLink& link, std::function<void(ELinkEvent)> afterEach)
@@ -30,10 +30,12 @@ void CLinkMessages::OnEvent(ELinkEvent event) {
     // Posted on, as the reader's own messages are: a box never holds up what comes next.
     switch (event) {
         case ELinkEvent::kTestAnswer:
-            platform::PostMessageBox({res::kReceivedResponse, res::kAcknowledgeCaption});
+            platform::PostMessageBox(
+                {res::Tr(res::kReceivedResponse), res::Tr(res::kAcknowledgeCaption)});
             break;
         case ELinkEvent::kLineLost:
-            platform::PostMessageBox({LineLostText(m_link.PortPath()), res::kCommPortErrorCaption,
+            platform::PostMessageBox({LineLostText(m_link.PortPath()),
+                                      res::Tr(res::kCommPortErrorCaption),
                                       platform::EMsgIcon::kWarning});
             break;
     }

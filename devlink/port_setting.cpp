@@ -108,33 +108,33 @@ std::string LineStateText(ELineState state, const std::string& portPath) {
     const char* word = nullptr;
     switch (state) {
         case ELineState::kNoPort:
-            return res::kLineNoPort;
+            return res::Tr(res::kLineNoPort);
         case ELineState::kOpen:
-            word = res::kLineOpen;
+            word = res::Tr(res::kLineOpen);
             break;
         case ELineState::kClosed:
-            word = res::kLineClosed;
+            word = res::Tr(res::kLineClosed);
             break;
         case ELineState::kLost:
-            word = res::kLineGone;
+            word = res::Tr(res::kLineGone);
             break;
         case ELineState::kMissing:
-            word = res::kLineMissing;
+            word = res::Tr(res::kLineMissing);
             break;
         case ELineState::kBusy:
-            word = res::kLineBusy;
+            word = res::Tr(res::kLineBusy);
             break;
     }
-    return platform::FormatText(res::kLinePortState, portPath.c_str(), word);
+    return platform::FormatText(res::Tr(res::kLinePortState), portPath.c_str(), word);
 }
 
 std::string PortAtStartText(ELineState state, const std::string& portPath) {
     if (state != ELineState::kMissing && state != ELineState::kBusy) {
         return {};
     }
-    return platform::FormatText(
-        state == ELineState::kMissing ? res::kPortMissingAtStart : res::kPortBusyAtStart,
-        portPath.c_str());
+    return platform::FormatText(state == ELineState::kMissing ? res::Tr(res::kPortMissingAtStart)
+                                                              : res::Tr(res::kPortBusyAtStart),
+                                portPath.c_str());
 }
 
 }  // namespace devlink

@@ -39,22 +39,23 @@ std::string LineSettingsText(const std::string& path, const platform::SLineSetti
 }
 
 platform::SMessageRequest PortMessage(std::string text) {
-    return {std::move(text), res::kCommPortErrorCaption, platform::EMsgIcon::kWarning,
+    return {std::move(text), res::Tr(res::kCommPortErrorCaption), platform::EMsgIcon::kWarning,
             platform::EMsgButtons::kOk, false};
 }
 
 std::string OpenFailureText(int err) {
     switch (platform::ClassifyOpenError(err)) {
         case platform::EOpenFailure::kNotFound:
-            return res::kPortNotFound;
+            return res::Tr(res::kPortNotFound);
         case platform::EOpenFailure::kInUse:
-            return res::kPortAccessDenied;
+            return res::Tr(res::kPortAccessDenied);
         case platform::EOpenFailure::kNoPermission:
-            return std::string(res::kPortAccessDenied) + "\n" + res::kPortNeedsPermission;
+            return std::string(res::Tr(res::kPortAccessDenied)) + "\n" +
+                   res::Tr(res::kPortNeedsPermission);
         case platform::EOpenFailure::kOther:
             break;
     }
-    return WithSystemError(res::kCommPortError, err);
+    return WithSystemError(res::Tr(res::kCommPortError), err);
 }
 
 }  // namespace
@@ -99,14 +100,14 @@ bool CSerialPort::ConfigureDevice() {
     // Each step says in its own words what failed, and the system says why (a file or a folder
     // given as the port is no serial line: "Inappropriate ioctl for device").
     const std::pair<const char*, std::function<int()>> steps[] = {
-        {res::kGetCommStateFailed, [this] { return m_pDevice->GetState(); }},
-        {res::kSetCommStateFailed,
+        {res::Tr(res::kGetCommStateFailed), [this] { return m_pDevice->GetState(); }},
+        {res::Tr(res::kSetCommStateFailed),
          [this] {
              return m_pDevice->SetLineSettings(m_lineSettings.nBaudRate, m_lineSettings.parity,
                                                m_lineSettings.stopBits);
          }},
-        {res::kPurgeCommFailed, [this] { return m_pDevice->Purge(); }},
-        {res::kSetTimeoutsFailed, [this] { return m_pDevice->SetTimeouts(kWriteLimit); }},
+        {res::Tr(res::kPurgeCommFailed), [this] { return m_pDevice->Purge(); }},
+        {res::Tr(res::kSetTimeoutsFailed), [this] { return m_pDevice->SetTimeouts(kWriteLimit); }},
     };
     for (const auto& [text, step] : steps) {
         if (const int err = step(); err != 0) {
@@ -177,7 +178,7 @@ bool CSerialPort::Open(const platform::SLineSettings& settings) {
     } catch (const std::system_error&) {
         m_bReaderDone = true;
         m_pDevice->Close(true);
-        ReportOpenFailure(res::kWatchThreadFailed);
+        ReportOpenFailure(res::Tr(res::kWatchThreadFailed));
         return false;
     }
     m_bOpen = true;
@@ -317,7 +318,7 @@ bool CSerialPort::SendFrame(CPacketBuffer& frame) {
     if (platform::IsLineGoneError(err)) {
         FoundLineGone(err);
     } else {
-        platform::PostMessageBox(PortMessage(WithSystemError(res::kWriteFailed, err)));
+        platform::PostMessageBox(PortMessage(WithSystemError(res::Tr(res::kWriteFailed), err)));
     }
     return false;
 }

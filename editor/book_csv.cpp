@@ -180,9 +180,9 @@ const char* PlaceSlot(model::CFrequencyProgram& program,
     }
     switch (CheckGroup(groupHertz)) {
         case EGroupVerdict::kTooManyHigh:
-            return res::kMsgTooManyHigh;
+            return res::Tr(res::kMsgTooManyHigh);
         case EGroupVerdict::kHighMixed:
-            return res::kMsgHighMixed;
+            return res::Tr(res::kMsgHighMixed);
         case EGroupVerdict::kOk:
             break;
     }
@@ -197,7 +197,7 @@ std::optional<SCsvFault> ReadProgram(const SRecord& record, model::CFrequencyPro
     const std::string_view type = Trim(record.cells[1]);
     const bool bGroups = EqualsNoCase(type, res::kCsvTypeGroups);
     if (!bGroups && !EqualsNoCase(type, res::kCsvTypeSingle)) {
-        return fault(2, res::kCsvBadType);
+        return fault(2, res::Tr(res::kCsvBadType));
     }
     program.Clear();
     program.SetGroups(bGroups);
@@ -235,7 +235,7 @@ bool ReadText(const std::string& path, platform::EFileKinds kinds, std::string& 
     for (;;) {
         const long n = file.ReadBytes(chunk.data(), chunk.size());
         if (n < 0) {
-            model::ShowFileError(res::kFileReadError, model::InputName(path, kinds),
+            model::ShowFileError(res::Tr(res::kFileReadError), model::InputName(path, kinds),
                                  file.LastError());
             return false;
         }
@@ -243,8 +243,8 @@ bool ReadText(const std::string& path, platform::EFileKinds kinds, std::string& 
             return true;
         }
         if (text.size() + static_cast<size_t>(n) > kMaxCsvBytes) {
-            model::ShowFileError(res::kFileBadFormat, model::InputName(path, kinds),
-                                 res::kCsvTooLarge);
+            model::ShowFileError(res::Tr(res::kFileBadFormat), model::InputName(path, kinds),
+                                 res::Tr(res::kCsvTooLarge));
             return false;
         }
         text.append(chunk.data(), static_cast<size_t>(n));
@@ -327,10 +327,11 @@ std::optional<SCsvFault> CsvRowsToPrograms(std::string_view text,
             continue;  // copied together with the rows of a file
         }
         if (record->nCells > kCsvColumns) {
-            return SCsvFault{record->nRow, 0, FormatText(res::kCsvColumnCount, record->nCells)};
+            return SCsvFault{record->nRow, 0,
+                             FormatText(res::Tr(res::kCsvColumnCount), record->nCells)};
         }
         if (static_cast<int>(incoming.size()) == model::kProgramCount) {
-            return SCsvFault{record->nRow, 0, res::kCsvTooManyRows};
+            return SCsvFault{record->nRow, 0, res::Tr(res::kCsvTooManyRows)};
         }
         incoming.emplace_back();
         if (auto fault = ReadProgram(*record, incoming.back())) {
@@ -338,7 +339,7 @@ std::optional<SCsvFault> CsvRowsToPrograms(std::string_view text,
         }
     }
     if (result == ERead::kOpenQuote) {
-        return SCsvFault{record->nRow, 0, res::kCsvBadQuote};
+        return SCsvFault{record->nRow, 0, res::Tr(res::kCsvBadQuote)};
     }
     programs = std::move(incoming);
     return std::nullopt;
@@ -352,9 +353,10 @@ SCsvFault SCsvFault::OfRuleBreak(const SRuleBreak& ruleBreak) {
 
 std::string SCsvFault::Describe() const {
     if (nColumn == 0) {
-        return FormatText(res::kCsvAtRow, nRow, strWhat.c_str());
+        return FormatText(res::Tr(res::kCsvAtRow), nRow, strWhat.c_str());
     }
-    return FormatText(res::kCsvAt, nRow, nColumn, ColumnName(nColumn).c_str(), strWhat.c_str());
+    return FormatText(res::Tr(res::kCsvAt), nRow, nColumn, ColumnName(nColumn).c_str(),
+                      strWhat.c_str());
 }
 
 std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& book) {
@@ -365,23 +367,25 @@ std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& b
 
     ERead result = reader.Next(*record);
     if (result == ERead::kOpenQuote) {
-        return SCsvFault{record->nRow, 0, res::kCsvBadQuote};
+        return SCsvFault{record->nRow, 0, res::Tr(res::kCsvBadQuote)};
     }
     if (result == ERead::kEnd || !IsHeader(*record)) {
         return SCsvFault{result == ERead::kEnd ? reader.Row() : record->nRow, 0,
-                         res::kCsvBadHeader};
+                         res::Tr(res::kCsvBadHeader)};
     }
     while ((result = reader.Next(*record)) == ERead::kRecord) {
         if (record->nCells > kCsvColumns) {
-            return SCsvFault{record->nRow, 0, FormatText(res::kCsvColumnCount, record->nCells)};
+            return SCsvFault{record->nRow, 0,
+                             FormatText(res::Tr(res::kCsvColumnCount), record->nCells)};
         }
         const std::optional<int> number = ParseNumber(record->cells[0]);
         if (!number) {
-            return SCsvFault{record->nRow, 1, res::kCsvBadNumber};
+            return SCsvFault{record->nRow, 1, res::Tr(res::kCsvBadNumber)};
         }
         int& row = rowOf[*number - 1];
         if (row != 0) {
-            return SCsvFault{record->nRow, 1, FormatText(res::kCsvRepeatedNumber, *number, row)};
+            return SCsvFault{record->nRow, 1,
+                             FormatText(res::Tr(res::kCsvRepeatedNumber), *number, row)};
         }
         row = record->nRow;
         if (auto fault = ReadProgram(*record, (*incoming)[*number - 1])) {
@@ -389,7 +393,7 @@ std::optional<SCsvFault> CsvToBook(std::string_view text, model::CProgramBook& b
         }
     }
     if (result == ERead::kOpenQuote) {
-        return SCsvFault{record->nRow, 0, res::kCsvBadQuote};
+        return SCsvFault{record->nRow, 0, res::Tr(res::kCsvBadQuote)};
     }
     book = *incoming;
     return std::nullopt;
@@ -414,7 +418,7 @@ bool WriteCsvFile(const model::CProgramBook& book, const std::string& path,
         path,
         [&text](platform::CFile& file, const std::string& name) {
             if (!file.WriteBytes(text.data(), text.size())) {
-                model::ShowFileError(res::kFileWriteError, name, file.LastError());
+                model::ShowFileError(res::Tr(res::kFileWriteError), name, file.LastError());
                 return false;
             }
             return true;
@@ -430,7 +434,7 @@ bool ImportCsvDocument(model::CZelkorConfigDoc& doc, const std::string& path) {
     if (!doc.SaveModified()) {
         return false;
     }
-    doc.ReplaceBook(*book, res::kStepImportCsv);
+    doc.ReplaceBook(*book, res::Tr(res::kStepImportCsv));
     return true;
 }
 

@@ -160,8 +160,9 @@ EPaste PasteFrom(model::CZelkorConfigDoc& doc, int nFirst,
         return EPaste::kPastEnd;
     }
     const std::string name =
-        count == 1 ? platform::FormatText(res::kStepPasteProgram, nFirst + 1)
-                   : platform::FormatText(res::kStepPastePrograms, nFirst + 1, nFirst + count);
+        count == 1
+            ? platform::FormatText(res::Tr(res::kStepPasteProgram), nFirst + 1)
+            : platform::FormatText(res::Tr(res::kStepPastePrograms), nFirst + 1, nFirst + count);
     const bool bChanged =
         doc.ChangeBook(name, nFirst, count, [&](model::CProgramBook& book, int16_t&) {
             std::copy(programs.begin(), programs.end(), &book[nFirst]);
@@ -193,9 +194,9 @@ bool SetProgramsType(model::CZelkorConfigDoc& doc, std::span<const int> indexes,
         return false;
     }
     const int first = indexes.front();
-    const std::string name =
-        ProgramsStepName(indexes, res::kStepSetTypeProgram, res::kStepSetTypePrograms,
-                         res::kStepSetTypeSomePrograms);
+    const std::string name = ProgramsStepName(indexes, res::Tr(res::kStepSetTypeProgram),
+                                              res::Tr(res::kStepSetTypePrograms),
+                                              res::Tr(res::kStepSetTypeSomePrograms));
     return doc.ChangeBook(name, first, indexes.back() - first + 1,
                           [&](model::CProgramBook& book, int16_t&) {
                               for (int index : indexes) {
@@ -237,9 +238,9 @@ std::optional<int> MovePrograms(model::CZelkorConfigDoc& doc, std::span<const in
     }
     const std::string name =
         indexes.size() == 1
-            ? platform::FormatText(res::kStepMoveProgram, indexes.front() + 1, nTo + 1)
-            : platform::FormatText(res::kStepMovePrograms, static_cast<int>(indexes.size()),
-                                   nTo + 1);
+            ? platform::FormatText(res::Tr(res::kStepMoveProgram), indexes.front() + 1, nTo + 1)
+            : platform::FormatText(res::Tr(res::kStepMovePrograms),
+                                   static_cast<int>(indexes.size()), nTo + 1);
     int start = 0;
     const bool bChanged = doc.ChangeBook(
         name, 0, model::kProgramCount, [&](model::CProgramBook& book, int16_t& nCurrent) {

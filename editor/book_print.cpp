@@ -17,9 +17,10 @@ int SPrintRow::Lines() const {
 }
 
 std::array<std::string, kPrintColumns> PrintColumnTitles() {
-    std::array<std::string, kPrintColumns> titles{res::kPrintColumnNumber, res::kPrintColumnType};
+    std::array<std::string, kPrintColumns> titles{res::Tr(res::kPrintColumnNumber),
+                                                  res::Tr(res::kPrintColumnType)};
     for (int group = 0; group < model::kGroupCount; ++group) {
-        titles[2 + group] = platform::FormatText(res::kGroupBox, group + 1);
+        titles[2 + group] = platform::FormatText(res::Tr(res::kGroupBox), group + 1);
     }
     return titles;
 }
@@ -43,7 +44,7 @@ std::vector<SPrintRow> PrintRows(const model::CProgramBook& book, std::span<cons
         SPrintRow& row = rows.emplace_back();
         row.nProgram = i;
         row.strNumber = std::to_string(i + 1);
-        row.strType = program.IsGroups() ? res::kTypeGroups : res::kTypeSingle;
+        row.strType = program.IsGroups() ? res::Tr(res::kTypeGroups) : res::Tr(res::kTypeSingle);
         for (int slot = 0; slot < model::kSlotCount; ++slot) {
             if (program.m_freq[slot] != 0) {
                 row.groups[slot / model::kSlotsPerGroup].push_back(
@@ -100,7 +101,7 @@ int PageOfProgram(const std::vector<SPrintRow>& rows, const std::vector<SPrintPa
 }
 
 std::string PageNumberText(int nPage, int nPages) {
-    return platform::FormatText(res::kPrintPage, nPage, nPages);
+    return platform::FormatText(res::Tr(res::kPrintPage), nPage, nPages);
 }
 
 }  // namespace editor

@@ -246,21 +246,21 @@ const char* FaultMessage(EEntryFault fault) {
         case EEntryFault::kNone:
             return nullptr;
         case EEntryFault::kNotANumber:
-            return res::kMsgNotANumber;
+            return res::Tr(res::kMsgNotANumber);
         case EEntryFault::kSeparators:
-            return res::kMsgSeparators;
+            return res::Tr(res::kMsgSeparators);
         case EEntryFault::kBelowMin:
-            return res::kMsgBelowMinimum;
+            return res::Tr(res::kMsgBelowMinimum);
         case EEntryFault::kNotPositive:
-            return res::kMsgPositiveFrequency;
+            return res::Tr(res::kMsgPositiveFrequency);
         case EEntryFault::kAboveMax:
-            return res::kMsgAtMost20MHz;
+            return res::Tr(res::kMsgAtMost20MHz);
         case EEntryFault::kTooManyHigh:
-            return res::kMsgTooManyHigh;
+            return res::Tr(res::kMsgTooManyHigh);
         case EEntryFault::kHighMixed:
-            return res::kMsgHighMixed;
+            return res::Tr(res::kMsgHighMixed);
         case EEntryFault::kNotAsStored:
-            return res::kClipboardBadRecord;
+            return res::Tr(res::kClipboardBadRecord);
     }
     return nullptr;
 }
@@ -314,10 +314,10 @@ SEntryCheck CheckEntry(std::span<const std::string, model::kSlotsPerGroup> group
 std::vector<const char*> SFormCheck::Messages() const {
     std::vector<const char*> messages;
     if (bHighMixed) {
-        messages.push_back(res::kMsgHighMixed);
+        messages.push_back(res::Tr(res::kMsgHighMixed));
     }
     if (bTooManyHigh) {
-        messages.push_back(res::kMsgTooManyHigh);
+        messages.push_back(res::Tr(res::kMsgTooManyHigh));
     }
     return messages;
 }
@@ -364,10 +364,10 @@ std::string DescribeEmptied(const SFormCheck& check,
         const int group = slot / model::kSlotsPerGroup;
         const std::string value = FrequencyToText(TextToFrequency(texts[slot]));
         const std::string item = platform::FormatText(
-            res::kEmptiedValue, slot % model::kSlotsPerGroup + 1, value.c_str());
+            res::Tr(res::kEmptiedValue), slot % model::kSlotsPerGroup + 1, value.c_str());
         if (group != lastGroup) {
             lines += (lines.empty() ? "" : "\n") +
-                     platform::FormatText(res::kEmptiedGroup, group + 1, item.c_str());
+                     platform::FormatText(res::Tr(res::kEmptiedGroup), group + 1, item.c_str());
         } else {
             lines += res::kEmptiedSeparator + item;
         }

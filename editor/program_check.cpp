@@ -87,8 +87,8 @@ std::optional<SRuleBreak> CheckStoredProgram(const model::CFrequencyProgram& pro
 }
 
 std::string DescribeRuleBreak(const SRuleBreak& ruleBreak) {
-    return platform::FormatText(res::kRuleBreakAt, ruleBreak.nProgram + 1, ruleBreak.nSlot + 1,
-                                FaultMessage(ruleBreak.fault));
+    return platform::FormatText(res::Tr(res::kRuleBreakAt), ruleBreak.nProgram + 1,
+                                ruleBreak.nSlot + 1, FaultMessage(ruleBreak.fault));
 }
 
 }  // namespace editor

@@ -37,7 +37,7 @@ std::optional<SCsvFault> ProgramsFromClipboard(std::string_view records, std::st
     const size_t count = records.size() / model::kPayloadSize;
     if (records.size() % model::kPayloadSize != 0 ||
         count > static_cast<size_t>(model::kProgramCount)) {
-        return SCsvFault{static_cast<int>(count) + 1, 0, res::kClipboardBadRecord};
+        return SCsvFault{static_cast<int>(count) + 1, 0, res::Tr(res::kClipboardBadRecord)};
     }
     std::vector<model::CFrequencyProgram> incoming(count);
     const auto* in = reinterpret_cast<const uint8_t*>(records.data());

@@ -5,16 +5,16 @@
 namespace model {
 
 const char* MExceptFileWriteError::GetText() const {
-    return res::kFileWriteError;
+    return res::Tr(res::kFileWriteError);
 }
 const char* MExceptFileReadError::GetText() const {
-    return res::kFileReadError;
+    return res::Tr(res::kFileReadError);
 }
 const char* MExceptFileBadFormat::GetText() const {
-    return res::kFileBadFormat;
+    return res::Tr(res::kFileBadFormat);
 }
 const char* MExceptOutOfMemory::GetText() const {
-    return res::kOutOfMemory;
+    return res::Tr(res::kOutOfMemory);
 }
 
 void ThrowFileWriteError() {

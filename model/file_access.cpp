@@ -13,7 +13,7 @@ bool IsStandardStream(const std::string& path, platform::EFileKinds kinds) {
 // A file rewritten in place whose old bytes did not go back after a failure.
 void ReportDamage(const platform::COutputFile& out, const std::string& name) {
     if (out.RestoreError() != 0) {
-        ShowFileError(res::kFileMayBeDamaged, name, out.RestoreError());
+        ShowFileError(res::Tr(res::kFileMayBeDamaged), name, out.RestoreError());
     }
 }
 }  // namespace
@@ -30,7 +30,7 @@ bool OpenInput(platform::CFile& file, const std::string& path, platform::EFileKi
     const bool bOpen =
         IsStandardStream(path, kinds) ? file.OpenStandardInput() : file.OpenRead(path, kinds);
     if (!bOpen) {
-        ShowFileError(res::kFileReadError, InputName(path, kinds), file.LastError());
+        ShowFileError(res::Tr(res::kFileReadError), InputName(path, kinds), file.LastError());
     }
     return bOpen;
 }
@@ -43,7 +43,7 @@ bool WriteOutput(const std::string& path,
     const bool bBegun =
         IsStandardStream(path, kinds) ? out.BeginStandardOutput() : out.Begin(path, kinds);
     if (!bBegun) {
-        ShowFileError(res::kFileWriteError, name, out.LastError());
+        ShowFileError(res::Tr(res::kFileWriteError), name, out.LastError());
         return false;
     }
     if (!write(out.File(), name)) {
@@ -52,7 +52,7 @@ bool WriteOutput(const std::string& path,
         return false;
     }
     if (!out.Commit()) {
-        ShowFileError(res::kFileWriteError, name, out.LastError());
+        ShowFileError(res::Tr(res::kFileWriteError), name, out.LastError());
         ReportDamage(out, name);
         return false;
     }

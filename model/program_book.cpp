@@ -22,7 +22,7 @@ bool ReportFailures(const char* unknownText, const std::string& name, const plat
         return true;
     } catch (MExceptFileBadFormat* e) {
         // The file's content, not the system's doing: there is no error number.
-        ShowFileError(e->GetText(), name, res::kFileBadFormatReason);
+        ShowFileError(e->GetText(), name, res::Tr(res::kFileBadFormatReason));
     } catch (MExcept* e) {
         ShowFileError(e->GetText(), name, file.LastError());
     } catch (...) {
@@ -76,7 +76,7 @@ bool CProgramBook::Save(platform::CFile& file, const std::string& name) {
     for (auto& program : m_programs) {
         program.Compact();
     }
-    return ReportFailures(res::kUnknownWriteError, name, file, [&] {
+    return ReportFailures(res::Tr(res::kUnknownWriteError), name, file, [&] {
         WriteFileLong(file, kFileMagic);
         WriteFileLong(file, kProgramCount);
         for (int i = 0; i < kProgramCount; ++i) {
@@ -91,7 +91,7 @@ bool CProgramBook::Save(platform::CFile& file, const std::string& name) {
 
 bool CProgramBook::Load(platform::CFile& file, const std::string& name) {
     // Read into a book of its own so that a failure part-way leaves this one untouched.
-    return ReportFailures(res::kUnknownReadError, name, file, [&] {
+    return ReportFailures(res::Tr(res::kUnknownReadError), name, file, [&] {
         auto incoming = std::make_unique<CProgramBook>();
         uint32_t word = 0;
         if (!ReadFileLong(file, word) || word != kFileMagic) {
@@ -127,7 +127,7 @@ bool LoadBookFromPath(CProgramBook& book, const std::string& path, platform::EFi
     uint8_t chunk[64 * 1024];
     for (long n = 0; (n = file.ReadBytes(chunk, sizeof chunk)) != 0; *pBytesAfter += n) {
         if (n < 0) {
-            ShowFileError(res::kFileReadError, InputName(path, kinds), file.LastError());
+            ShowFileError(res::Tr(res::kFileReadError), InputName(path, kinds), file.LastError());
             return false;
         }
     }

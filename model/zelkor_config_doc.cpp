@@ -27,7 +27,7 @@ std::string ReplaceFirst(const char* pattern, const std::string& arg) {
 
 }  // namespace
 
-CZelkorConfigDoc::CZelkorConfigDoc() : m_strTitle(res::kUntitled) {}
+CZelkorConfigDoc::CZelkorConfigDoc() : m_strTitle(res::Tr(res::kUntitled)) {}
 
 void CZelkorConfigDoc::AddView(IDocView* pView) {
     m_views.push_back(pView);
@@ -93,7 +93,7 @@ bool CZelkorConfigDoc::SaveModified() {
     }
     const std::string name = m_strPathName.empty() ? m_strTitle : m_strPathName;
     const auto answer = platform::ShowMessage(
-        {ReplaceFirst(res::kAskToSave, name), platform::ApplicationTitle(),
+        {ReplaceFirst(res::Tr(res::kAskToSave), name), platform::ApplicationTitle(),
          platform::EMsgIcon::kWarning, platform::EMsgButtons::kSaveDiscardCancel});
     // The answer covers the form's edits too: they are kept or dropped without a second
     // question.
@@ -300,7 +300,8 @@ void CZelkorConfigDoc::ApplyStep(SBookStep& step, int16_t nCurrent) {
     if (step.bChangesFile) {
         // The file goes with the book it holds: Undo of an import gives back the book's name.
         std::swap(m_strPathName, step.strOtherPath);
-        m_strTitle = m_strPathName.empty() ? std::string(res::kUntitled) : FileTitle(m_strPathName);
+        m_strTitle =
+            m_strPathName.empty() ? std::string(res::Tr(res::kUntitled)) : FileTitle(m_strPathName);
         NotifyTitle();
     }
 }
@@ -338,7 +339,7 @@ void CZelkorConfigDoc::SetPathName(const std::string& path) {
 
 void CZelkorConfigDoc::ClearPathName() {
     m_strPathName.clear();
-    m_strTitle = res::kUntitled;
+    m_strTitle = res::Tr(res::kUntitled);
     NotifyTitle();
 }
 

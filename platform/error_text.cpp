@@ -6,7 +6,7 @@ namespace platform {
 
 std::string ErrorText(int nError) {
     if (nError == kErrorNotRegularFile) {
-        return res::kNotRegularFile;
+        return res::Tr(res::kNotRegularFile);
     }
     return SystemErrorText(nError);
 }

@@ -25,7 +25,7 @@ std::string SystemErrorText(int nError) {
     }
     if (out.empty()) {
         char fallback[64];
-        std::snprintf(fallback, sizeof fallback, res::kUnknownSystemError, nError);
+        std::snprintf(fallback, sizeof fallback, res::Tr(res::kUnknownSystemError), nError);
         out = fallback;
     }
     return out;

@@ -101,7 +101,7 @@ std::string FirstNonEmpty(std::initializer_list<std::string> texts) {
             return text;
         }
     }
-    return res::kPortGenericName;
+    return res::Tr(res::kPortGenericName);
 }
 
 void DescribeUsbPort(const fs::path& device, const fs::path& usbInterface, SSysfsPort& port) {
@@ -115,9 +115,9 @@ void DescribeUsbPort(const fs::path& device, const fs::path& usbInterface, SSysf
 }
 
 void DescribeRfcommPort(const fs::path& ttyDir, SSysfsPort& port) {
-    port.strDescription = res::kPortBluetoothName;
+    port.strDescription = res::Tr(res::kPortBluetoothName);
     port.strLocation =
-        FormatText(res::kPortBluetoothLocation, ReadAttribute(ttyDir / "address").c_str(),
+        FormatText(res::Tr(res::kPortBluetoothLocation), ReadAttribute(ttyDir / "address").c_str(),
                    ReadAttribute(ttyDir / "channel").c_str());
 }
 

@@ -19,7 +19,7 @@ std::string WhyNoSerialPort(const std::string& path) {
         return ErrorText(path.empty() ? ENOENT : errno);
     }
     if (!S_ISCHR(status.st_mode)) {
-        return res::kTypedPortNotDevice;
+        return res::Tr(res::kTypedPortNotDevice);
     }
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -29,7 +29,7 @@ std::string WhyNoSerialPort(const std::string& path) {
     }
     const bool bTerminal = isatty(fd) == 1;
     close(fd);
-    return bTerminal ? std::string() : res::kTypedPortNotTerminal;
+    return bTerminal ? std::string() : res::Tr(res::kTypedPortNotTerminal);
 }
 
 }  // namespace platform

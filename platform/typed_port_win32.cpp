@@ -13,7 +13,7 @@ constexpr size_t kPrefixLength = sizeof kDevicePrefix - 1;
 std::string WhyNoSerialPort(const std::string& path) {
     if (path.size() <= kPrefixLength || path.compare(0, kPrefixLength, kDevicePrefix) != 0 ||
         path.find_first_of("\\/:", kPrefixLength) != std::string::npos) {
-        return res::kTypedPortNotWindowsName;
+        return res::Tr(res::kTypedPortNotWindowsName);
     }
     return {};
 }

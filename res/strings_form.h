@@ -3,32 +3,35 @@
 // strings_editor.h).
 #pragma once
 
+#include "res/translate.h"
+
 namespace res {
 
-inline constexpr const char kProgramTypeBox[] = "Program Type";
-inline constexpr const char kSingleFrequencies[] = "Single Frequencies";
-inline constexpr const char kFrequencyGroups[] = "Frequency Groups";
-inline constexpr const char kProgramBox[] = "Program";
+inline constexpr const char kProgramTypeBox[] = ZELKOR_TEXT("Program Type");
+inline constexpr const char kSingleFrequencies[] = ZELKOR_TEXT("Single Frequencies");
+inline constexpr const char kFrequencyGroups[] = ZELKOR_TEXT("Frequency Groups");
+inline constexpr const char kProgramBox[] = ZELKOR_TEXT("Program");
 inline constexpr const char kPrevProgram[] = "<-";
 inline constexpr const char kNextProgram[] = "->";
-inline constexpr const char kJump[] = "&Jump";
-inline constexpr const char kLoadDevice[] = "&Load Device";
-inline constexpr const char kSlotLabel[] = "Freq. %d";
+inline constexpr const char kJump[] = ZELKOR_TEXT("&Jump");
+inline constexpr const char kLoadDevice[] = ZELKOR_TEXT("&Load Device");
+inline constexpr const char kSlotLabel[] = ZELKOR_TEXT("Freq. %d");
 // What a slot label holds until the program type writes it.
 inline constexpr const char kSlotLabelTemplate[] = "Static";
 inline constexpr const char kProgramNumber[] = "%d";
 
 // Accessible names, for a reader that cannot see the grid.
-inline constexpr const char kAccGroupSlot[] = "Group %d, Freq. %d";
-inline constexpr const char kAccProgram[] = "Program number";
-inline constexpr const char kAccPrevProgram[] = "Previous program";
-inline constexpr const char kAccNextProgram[] = "Next program";
-inline constexpr const char kAccJumpNumber[] = "Program number to jump to";
+inline constexpr const char kAccGroupSlot[] = ZELKOR_TEXT("Group %d, Freq. %d");
+inline constexpr const char kAccProgram[] = ZELKOR_TEXT("Program number");
+inline constexpr const char kAccPrevProgram[] = ZELKOR_TEXT("Previous program");
+inline constexpr const char kAccNextProgram[] = ZELKOR_TEXT("Next program");
+inline constexpr const char kAccJumpNumber[] = ZELKOR_TEXT("Program number to jump to");
 
-inline constexpr const char kJumpOutOfRange[] = "The program number can be from 1 to 2000.";
+inline constexpr const char kJumpOutOfRange[] =
+    ZELKOR_TEXT("The program number can be from 1 to 2000.");
 
 // Edit > Insert Program, when no empty program is left to make room with.
 inline constexpr const char kMsgProgramListFull[] =
-    "Couldn't insert the program, because program list is full.";
+    ZELKOR_TEXT("Couldn't insert the program, because program list is full.");
 
 }  // namespace res

@@ -1,27 +1,32 @@
 // Texts of the serial port, the device link, the upload and their command-line front end.
 #pragma once
 
+#include "res/translate.h"
+
 namespace res {
 
 // Serial port: opening and configuring.
-inline constexpr const char kCommPortErrorCaption[] = "Communications Port Error";
-inline constexpr const char kPortNotFound[] = "Can't find the specified port.";
-inline constexpr const char kPortAccessDenied[] = "Access Denied. Port is probably alreay in use.";
-inline constexpr const char kPortNeedsPermission[] =
+inline constexpr const char kCommPortErrorCaption[] = ZELKOR_TEXT("Communications Port Error");
+inline constexpr const char kPortNotFound[] = ZELKOR_TEXT("Can't find the specified port.");
+inline constexpr const char kPortAccessDenied[] =
+    ZELKOR_TEXT("Access Denied. Port is probably alreay in use.");
+inline constexpr const char kPortNeedsPermission[] = ZELKOR_TEXT(
     "Your user account may also lack access to serial devices (on most Linux systems this needs "
-    "membership of the dialout group).";
-inline constexpr const char kCommPortError[] = "Comm Port Error: %u";
-inline constexpr const char kGetCommStateFailed[] = "Couldn't get the comm port state.";
-inline constexpr const char kSetCommStateFailed[] = "Couldn't set the comm port state.";
-inline constexpr const char kPurgeCommFailed[] = "Couldn't purge comm port.";
-inline constexpr const char kSetTimeoutsFailed[] = "Couldn't set the comm timeouts.";
-inline constexpr const char kWatchThreadFailed[] = "Couldn't create the watch thread.";
-inline constexpr const char kWriteFailed[] = "Couldn't write to comm port. Error: %u";
+    "membership of the dialout group).");
+inline constexpr const char kCommPortError[] = ZELKOR_TEXT("Comm Port Error: %u");
+inline constexpr const char kGetCommStateFailed[] =
+    ZELKOR_TEXT("Couldn't get the comm port state.");
+inline constexpr const char kSetCommStateFailed[] =
+    ZELKOR_TEXT("Couldn't set the comm port state.");
+inline constexpr const char kPurgeCommFailed[] = ZELKOR_TEXT("Couldn't purge comm port.");
+inline constexpr const char kSetTimeoutsFailed[] = ZELKOR_TEXT("Couldn't set the comm timeouts.");
+inline constexpr const char kWatchThreadFailed[] = ZELKOR_TEXT("Couldn't create the watch thread.");
+inline constexpr const char kWriteFailed[] = ZELKOR_TEXT("Couldn't write to comm port. Error: %u");
 // A message that carries a system error number, followed by the system's description of it.
 inline constexpr const char kWithSystemReason[] = "%s (%s)";
 // The adapter was pulled or the far end hung up; %s is the port's path.
 inline constexpr const char kLineLost[] =
-    "The connection to %s was lost. Check the cable and choose the port again.";
+    ZELKOR_TEXT("The connection to %s was lost. Check the cable and choose the port again.");
 
 // The trace's lines of what happened to the port.
 inline constexpr const char kTraceOpened[] = "port %s opened: %u baud, 8 data bits, %s, %s";
@@ -47,25 +52,27 @@ inline constexpr const char kReaderReadFailed[] = "ReadFile in ReaderAndStatusPr
 inline constexpr const char kReaderWaitFailed[] = "WaitForMultipleObjects(Reader & Status handles)";
 
 // Device link.
-inline constexpr const char kAcknowledgeCaption[] = "Acknowledge";
-inline constexpr const char kReceivedResponse[] = "Received response from device.";
+inline constexpr const char kAcknowledgeCaption[] = ZELKOR_TEXT("Acknowledge");
+inline constexpr const char kReceivedResponse[] = ZELKOR_TEXT("Received response from device.");
 
 // The status bar's pane for the port in use: the port's path, then the state of its line.
-inline constexpr const char kLineNoPort[] = "No port";
-inline constexpr const char kLinePortState[] = "Port %s: %s";
-inline constexpr const char kLineOpen[] = "open";
-inline constexpr const char kLineClosed[] = "closed";
-inline constexpr const char kLineGone[] = "lost";
-inline constexpr const char kLineMissing[] = "not there";
-inline constexpr const char kLineBusy[] = "in use";
+inline constexpr const char kLineNoPort[] = ZELKOR_TEXT("No port");
+inline constexpr const char kLinePortState[] = ZELKOR_TEXT("Port %s: %s");
+inline constexpr const char kLineOpen[] = ZELKOR_TEXT("open");
+inline constexpr const char kLineClosed[] = ZELKOR_TEXT("closed");
+inline constexpr const char kLineGone[] = ZELKOR_TEXT("lost");
+inline constexpr const char kLineMissing[] = ZELKOR_TEXT("not there");
+inline constexpr const char kLineBusy[] = ZELKOR_TEXT("in use");
 // The message pane at start, for the remembered port that did not open (no message box then).
 inline constexpr const char kPortMissingAtStart[] =
-    "Port %s is not there; Test Connection or Load Device tries it again";
-inline constexpr const char kPortBusyAtStart[] = "Port %s is in use by another program";
+    ZELKOR_TEXT("Port %s is not there; Test Connection or Load Device tries it again");
+inline constexpr const char kPortBusyAtStart[] =
+    ZELKOR_TEXT("Port %s is in use by another program");
 
 // Upload.
-inline constexpr const char kUploadThreadFailed[] = "Couldn't create the Upload thread.";
-inline constexpr const char kErrorCaption[] = "Error";
+inline constexpr const char kUploadThreadFailed[] =
+    ZELKOR_TEXT("Couldn't create the Upload thread.");
+inline constexpr const char kErrorCaption[] = ZELKOR_TEXT("Error");
 
 // zelkorctl upload and test.
 inline constexpr const char kCliPortFailed[] = "The port %s could not be opened.";

@@ -1,6 +1,8 @@
 // Texts of the port list and the Select Comm Port dialog.
 #pragma once
 
+#include "res/translate.h"
+
 namespace res {
 
 // Enumeration failures; "%lx" takes the system's error code.
@@ -20,9 +22,9 @@ inline constexpr const char kPortErrInstanceKey[] = "Could not read from HKLM\\E
 inline constexpr const char kPortNameFormat[] = "COM%d";
 
 // Names of ports on Linux that have no driver of their own to name them.
-inline constexpr const char kPortBluetoothName[] = "Bluetooth RFCOMM";
-inline constexpr const char kPortBluetoothLocation[] = "Bluetooth %s channel %s";
-inline constexpr const char kPortGenericName[] = "Serial port";
+inline constexpr const char kPortBluetoothName[] = ZELKOR_TEXT("Bluetooth RFCOMM");
+inline constexpr const char kPortBluetoothLocation[] = ZELKOR_TEXT("Bluetooth %s channel %s");
+inline constexpr const char kPortGenericName[] = ZELKOR_TEXT("Serial port");
 
 // zelkorctl ports
 inline constexpr const char kPortsCommandHelp[] =
@@ -34,22 +36,22 @@ inline constexpr const char kPortsUsbFlag[] = "USB";
 inline constexpr const char kPortsNotUsbFlag[] = "-";
 
 // The Select Comm Port dialog.
-inline constexpr const char kSelectPortCaption[] = "Select Comm Port";
-inline constexpr const char kSelectPortLabel[] = "Select Comm Port";
-inline constexpr const char kAccPortCombo[] = "Port";
-inline constexpr const char kSelectPortOk[] = "OK";
-inline constexpr const char kSelectPortCancel[] = "Cancel";
-inline constexpr const char kSelectPortRefresh[] = "&Refresh";
+inline constexpr const char kSelectPortCaption[] = ZELKOR_TEXT("Select Comm Port");
+inline constexpr const char kSelectPortLabel[] = ZELKOR_TEXT("Select Comm Port");
+inline constexpr const char kAccPortCombo[] = ZELKOR_TEXT("Port");
+inline constexpr const char kSelectPortOk[] = ZELKOR_TEXT("OK");
+inline constexpr const char kSelectPortCancel[] = ZELKOR_TEXT("Cancel");
+inline constexpr const char kSelectPortRefresh[] = ZELKOR_TEXT("&Refresh");
 // The columns of the opened list, and the chosen port's details under it.
-inline constexpr const char kSelectPortColumnName[] = "Port";
-inline constexpr const char kSelectPortColumnStableName[] = "Stable name";
-inline constexpr const char kSelectPortColumnDescription[] = "Description";
-inline constexpr const char kSelectPortStableName[] = "Stable name:";
-inline constexpr const char kSelectPortNoStableName[] = "none";
-inline constexpr const char kSelectPortDescription[] = "Description:";
-inline constexpr const char kSelectPortUsbIdentity[] = "USB adapter:";
-inline constexpr const char kSelectPortNotUsb[] = "not on USB";
+inline constexpr const char kSelectPortColumnName[] = ZELKOR_TEXT("Port");
+inline constexpr const char kSelectPortColumnStableName[] = ZELKOR_TEXT("Stable name");
+inline constexpr const char kSelectPortColumnDescription[] = ZELKOR_TEXT("Description");
+inline constexpr const char kSelectPortStableName[] = ZELKOR_TEXT("Stable name:");
+inline constexpr const char kSelectPortNoStableName[] = ZELKOR_TEXT("none");
+inline constexpr const char kSelectPortDescription[] = ZELKOR_TEXT("Description:");
+inline constexpr const char kSelectPortUsbIdentity[] = ZELKOR_TEXT("USB adapter:");
+inline constexpr const char kSelectPortNotUsb[] = ZELKOR_TEXT("not on USB");
 // A port typed in the box that names no serial port; the reason follows under it.
-inline constexpr const char kTypedPortRefused[] = "\"%s\" is not a serial port.";
+inline constexpr const char kTypedPortRefused[] = ZELKOR_TEXT("\"%s\" is not a serial port.");
 
 }  // namespace res

@@ -37,7 +37,7 @@ bool CUploadJob::Start(devlink::CDeviceLink& link, platform::NotifyHandle hDialo
         LaunchThread();
     } catch (const std::system_error&) {
         m_bDone = true;
-        platform::ShowMessage({res::kUploadThreadFailed, res::kErrorCaption,
+        platform::ShowMessage({res::Tr(res::kUploadThreadFailed), res::Tr(res::kErrorCaption),
                                platform::EMsgIcon::kWarning, platform::EMsgButtons::kOk, false});
         return false;
     }

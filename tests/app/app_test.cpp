@@ -96,6 +96,7 @@ TEST_F(Application, MenusCarryEveryItemWithItsTextPromptAndState) {
         {1, 32775, "&Insert Program", "Insert a record at a given  location", true},
         {1, 32777, "Re&order Programs", "Reorder the programs", true},
         {2, 59393, "&Status Bar", "Show or hide the status bar", true},
+        {2, 0, "&Language", "Choose the language of the windows", true},
         {2, 32810, "&Book", "Show or hide the table of all the programs", true},
         {3, 32773, "&Delete Program", "Delete the currently displayed program.", true},
         {3, 32774, "&Test Connection", "Test the serial connection. ", true},

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "tests/test_support.h"
+#include "widgets/translations.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
@@ -19,6 +20,15 @@ int main(int argc, char** argv) {
                        QString::fromStdString(settingsDir.Path().string()));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        QString::fromStdString(settingsDir.Path().string()));
+    // ZELKOR_TEST_LANGUAGE=de: the windows in that language, to look at their screenshots.
+    const QString language = qEnvironmentVariable("ZELKOR_TEST_LANGUAGE");
+    if (!language.isEmpty()) {
+        qputenv("LANGUAGE", language.toUtf8());
+    }
     QApplication application(argc, argv);
+    if (!language.isEmpty()) {
+        widgets::AddCatalogueFolder(QStringLiteral(ZELKOR_BINARY_DIR "/app/translations"));
+        widgets::InstallTranslations(language);
+    }
     return RUN_ALL_TESTS();
 }

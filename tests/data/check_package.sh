@@ -76,6 +76,9 @@ expected_files=(
     /usr/share/doc/zelkorconfig/README.md.gz /usr/share/doc/zelkorconfig/changelog.gz
     /usr/share/doc/zelkorconfig/copyright /usr/share/lintian/overrides/zelkorconfig
 )
+for language in de es fr; do
+    expected_files+=("/usr/share/zelkorconfig/translations/zelkorconfig_$language.qm")
+done
 for size in 16 32 48 64 128 256; do
     expected_files+=("/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
@@ -149,6 +152,11 @@ entry() { sed -n "s/^$1=//p" "$desktop"; }
 check "the entry starts the installed program with the file" same "zelkorconfig %f" "$(entry Exec)"
 check "the entry's icon is installed" test -f "$share/icons/hicolor/48x48/apps/$(entry Icon).png"
 check "the entry opens the .vq type" same "application/x-vq7100-book;" "$(entry MimeType)"
+for language in de es fr; do
+    check "the entry and the metainfo speak $language" test -n "$(entry "Comment\\[$language\\]")" \
+        -a -n "$(entry "GenericName\\[$language\\]")" -a "$(grep -c "xml:lang=\"$language\"" "$metainfo")" -ge 2
+done
+check "Qt's own translations are recommended" holds "$(control Recommends)" qt6-translations-l10n
 check "the metainfo launches the entry, names the release and the licence" \
     holds "$(cat "$metainfo")" "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
     "<release version=\"$version\"" "<mediatype>application/x-vq7100-book</mediatype>" \

@@ -237,6 +237,21 @@ same "CurrentUser: the machine's installation stays as it was" \
 same "CurrentUser: zelkorconfig.exe --version" "zelkorconfig $version" \
     "$(wine "$user_home/zelkorconfig.exe" --version 2>/dev/null | tr -d '\r')"
 
+# --- The window in the user's language: German, from LANG as Wine takes it for the user's UI
+# language, its Qt buttons included; closed again before the uninstallers run.
+LANG=de_DE.UTF-8 wine "$user_home/zelkorconfig.exe" >/dev/null 2>&1 &
+german=$(window_named '^Unbenannt - VQ7100$' 60)
+check "LANG=de starts the window in German" test -n "$german"
+if [ -n "$german" ]; then
+    focus "$german"
+    xdotool key --delay 200 alt+d
+    sleep 1
+    shot windows_german_file_menu
+    xdotool key Escape Escape alt+F4
+    check "the German window closes" \
+        wait_for 20 sh -c "! xdotool search --name '^Unbenannt - VQ7100\$' >/dev/null 2>&1"
+fi
+
 # --- The machine's uninstaller, while the window is still open: it asks the program to close
 # first, and leaves the user's installation alone.
 uninstall "$home"

@@ -26,10 +26,6 @@ namespace ui {
 
 namespace {
 
-QString Latin1(const char* text) {
-    return QString::fromLatin1(text);
-}
-
 // Sets a flag for as long as it lives.
 class CActing {
 public:
@@ -46,7 +42,7 @@ private:
 }  // namespace
 
 CBookPanel::CBookPanel(model::CZelkorConfigDoc& doc, CBookHistory* pHistory, QWidget* pParent)
-    : QDockWidget(Latin1(res::kBookPanelTitle), pParent), m_doc(doc) {
+    : QDockWidget(QString::fromUtf8(res::Tr(res::kBookPanelTitle)), pParent), m_doc(doc) {
     setObjectName(QStringLiteral("bookPanel"));
     m_pModel = new CBookTableModel(doc, pHistory, this);
     m_pFilter = new CBookFilter(this);
@@ -66,14 +62,14 @@ QWidget* CBookPanel::CreateFindRow() {
     auto* pRow = new QWidget(this);
     auto* pGrid = new QGridLayout(pRow);
     pGrid->setContentsMargins(0, 0, 0, 0);
-    auto* pLabel = new QLabel(Latin1(res::kBookFindLabel), pRow);
+    auto* pLabel = new QLabel(QString::fromUtf8(res::Tr(res::kBookFindLabel)), pRow);
     m_pFind = new QLineEdit(pRow);
     m_pFind->setObjectName(QStringLiteral("bookFind"));
-    m_pFind->setPlaceholderText(Latin1(res::kBookFindPrompt));
-    m_pFind->setAccessibleName(Latin1(res::kBookFindName));
+    m_pFind->setPlaceholderText(QString::fromUtf8(res::Tr(res::kBookFindPrompt)));
+    m_pFind->setAccessibleName(QString::fromUtf8(res::Tr(res::kBookFindName)));
     m_pFind->setClearButtonEnabled(true);
     pLabel->setBuddy(m_pFind);
-    m_pUsedOnly = new QCheckBox(Latin1(res::kBookUsedOnly), pRow);
+    m_pUsedOnly = new QCheckBox(QString::fromUtf8(res::Tr(res::kBookUsedOnly)), pRow);
     m_pUsedOnly->setObjectName(QStringLiteral("bookUsedOnly"));
     m_pFound = new QLabel(pRow);
     m_pFound->setObjectName(QStringLiteral("bookFound"));
@@ -97,7 +93,7 @@ QWidget* CBookPanel::CreateFindRow() {
 void CBookPanel::CreateTable() {
     m_pTable = new QTableView(this);
     m_pTable->setObjectName(QStringLiteral("bookTable"));
-    m_pTable->setAccessibleName(Latin1(res::kBookTableName));
+    m_pTable->setAccessibleName(QString::fromUtf8(res::Tr(res::kBookTableName)));
     m_pTable->setModel(m_pFilter);
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -132,7 +128,7 @@ void CBookPanel::CreateTable() {
 void CBookPanel::CreateActions() {
     m_pTable->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto add = [this](const char* text, QKeySequence key, auto fnRun) {
-        auto* pAction = new QAction(Latin1(text), m_pTable);
+        auto* pAction = new QAction(QString::fromUtf8(text), m_pTable);
         pAction->setShortcut(key);
         pAction->setShortcutContext(Qt::WidgetShortcut);
         connect(pAction, &QAction::triggered, this, fnRun);
@@ -142,23 +138,25 @@ void CBookPanel::CreateActions() {
     // Cut, Copy and Paste come through the frame's own keys and items (OnCmdMsg): a second
     // shortcut for the same keys would make both ambiguous, so the menu only names them.
     auto named = [](const char* text, QKeySequence::StandardKey key) {
-        return QString::fromLatin1(text) + QLatin1Char('\t') +
+        return QString::fromUtf8(text) + QLatin1Char('\t') +
                QKeySequence(key).toString(QKeySequence::NativeText);
     };
-    add("", {}, [this] { OnCut(); })->setText(named(res::kBookCut, QKeySequence::Cut));
-    add("", {}, [this] { OnCopy(); })->setText(named(res::kBookCopy, QKeySequence::Copy));
-    add("", {}, [this] { OnPaste(); })->setText(named(res::kBookPaste, QKeySequence::Paste));
-    add(res::kBookDelete, QKeySequence::Delete, [this] { OnDelete(); });
+    add("", {}, [this] { OnCut(); })->setText(named(res::Tr(res::kBookCut), QKeySequence::Cut));
+    add("", {}, [this] { OnCopy(); })->setText(named(res::Tr(res::kBookCopy), QKeySequence::Copy));
+    add("", {}, [this] {
+        OnPaste();
+    })->setText(named(res::Tr(res::kBookPaste), QKeySequence::Paste));
+    add(res::Tr(res::kBookDelete), QKeySequence::Delete, [this] { OnDelete(); });
     m_pTable->addAction(CreateSetTypeMenu()->menuAction());
-    add(res::kBookMoveTo, {}, [this] { OnMoveTo(); });
+    add(res::Tr(res::kBookMoveTo), {}, [this] { OnMoveTo(); });
 }
 
 QMenu* CBookPanel::CreateSetTypeMenu() {
-    auto* pMenu = new QMenu(Latin1(res::kBookSetType), m_pTable);
-    connect(pMenu->addAction(Latin1(res::kSingleFrequencies)), &QAction::triggered, this,
-            [this] { OnSetType(false); });
-    connect(pMenu->addAction(Latin1(res::kFrequencyGroups)), &QAction::triggered, this,
-            [this] { OnSetType(true); });
+    auto* pMenu = new QMenu(QString::fromUtf8(res::Tr(res::kBookSetType)), m_pTable);
+    connect(pMenu->addAction(QString::fromUtf8(res::Tr(res::kSingleFrequencies))),
+            &QAction::triggered, this, [this] { OnSetType(false); });
+    connect(pMenu->addAction(QString::fromUtf8(res::Tr(res::kFrequencyGroups))),
+            &QAction::triggered, this, [this] { OnSetType(true); });
     return pMenu;
 }
 
@@ -230,8 +228,8 @@ void CBookPanel::OnCut() {
         return;
     }
     PutProgramsOnClipboard(editor::ProgramsAt(m_doc.Book(), indexes), indexes.front() + 1);
-    editor::EmptyPrograms(m_doc, indexes, res::kStepCutProgram, res::kStepCutPrograms,
-                          res::kStepCutSomePrograms);
+    editor::EmptyPrograms(m_doc, indexes, res::Tr(res::kStepCutProgram),
+                          res::Tr(res::kStepCutPrograms), res::Tr(res::kStepCutSomePrograms));
     AfterChange(indexes.front(), indexes.back() - indexes.front() + 1);
 }
 
@@ -241,8 +239,8 @@ void CBookPanel::OnDelete() {
     if (indexes.empty()) {
         return;
     }
-    editor::EmptyPrograms(m_doc, indexes, res::kStepDeleteProgram, res::kStepDeletePrograms,
-                          res::kStepDeleteSomePrograms);
+    editor::EmptyPrograms(m_doc, indexes, res::Tr(res::kStepDeleteProgram),
+                          res::Tr(res::kStepDeletePrograms), res::Tr(res::kStepDeleteSomePrograms));
     AfterChange(indexes.front(), indexes.back() - indexes.front() + 1);
 }
 
@@ -259,8 +257,8 @@ void CBookPanel::OnPaste() {
     const int first = indexes.front();
     const int count = static_cast<int>(programs->size());
     if (editor::PasteFrom(m_doc, first, *programs) == editor::EPaste::kPastEnd) {
-        platform::ShowAppMessage(platform::FormatText(res::kMsgPastePastEnd, count, first + 1,
-                                                      model::kProgramCount - first));
+        platform::ShowAppMessage(platform::FormatText(res::Tr(res::kMsgPastePastEnd), count,
+                                                      first + 1, model::kProgramCount - first));
         return;
     }
     AfterChange(first, count);
@@ -282,14 +280,16 @@ bool CBookPanel::AskGroupLosses(const std::vector<int>& indexes) {
         return true;
     }
     // One program is asked about as the form's type switch asks; several list each program.
-    std::string text = platform::FormatText(res::kMsgSwitchEmpties, losses.front().nIndex + 1);
+    std::string text =
+        platform::FormatText(res::Tr(res::kMsgSwitchEmpties), losses.front().nIndex + 1);
     std::string detail = editor::DescribeLoss(m_doc.Book(), losses.front());
     if (losses.size() > 1) {
-        text = platform::FormatText(res::kMsgSwitchSomeEmpties, static_cast<int>(losses.size()));
+        text = platform::FormatText(res::Tr(res::kMsgSwitchSomeEmpties),
+                                    static_cast<int>(losses.size()));
         detail.clear();
         for (const editor::SGroupLoss& loss : losses) {
             detail += (detail.empty() ? "" : "\n") +
-                      platform::FormatText(res::kEmptiedProgram, loss.nIndex + 1) + "\n" +
+                      platform::FormatText(res::Tr(res::kEmptiedProgram), loss.nIndex + 1) + "\n" +
                       editor::DescribeLoss(m_doc.Book(), loss);
         }
     }
@@ -300,9 +300,9 @@ bool CBookPanel::AskGroupLosses(const std::vector<int>& indexes) {
 
 std::optional<int> CBookPanel::AskMoveTarget(int nCount, int nFirst) {
     bool bOk = false;
-    const int number = QInputDialog::getInt(this, Latin1(res::kBookMoveCaption),
-                                            QString::asprintf(res::kBookMoveLabel, nCount), nFirst,
-                                            1, model::kProgramCount, 1, &bOk);
+    const int number = QInputDialog::getInt(this, QString::fromUtf8(res::Tr(res::kBookMoveCaption)),
+                                            QString::asprintf(res::Tr(res::kBookMoveLabel), nCount),
+                                            nFirst, 1, model::kProgramCount, 1, &bOk);
     return bOk ? std::optional<int>(number) : std::nullopt;
 }
 
@@ -332,11 +332,10 @@ void CBookPanel::OnFind() {
     if (find.what == editor::EFind::kFrequency) {
         const std::string hertz = editor::SlotToText(find.nTenths);
         const int rows = m_pFilter->rowCount();
-        found =
-            rows == 0
-                ? QString::fromStdString(platform::FormatText(res::kBookFindNone, hertz.c_str()))
-                : QString::fromStdString(
-                      platform::FormatText(res::kBookFindFound, rows, hertz.c_str()));
+        found = rows == 0 ? QString::fromStdString(
+                                platform::FormatText(res::Tr(res::kBookFindNone), hertz.c_str()))
+                          : QString::fromStdString(platform::FormatText(
+                                res::Tr(res::kBookFindFound), rows, hertz.c_str()));
     } else if (find.what == editor::EFind::kNoFrequency) {
         found = QString::fromStdString(
             editor::EntryFaultMessage(find.fault, text.trimmed().toStdString()));

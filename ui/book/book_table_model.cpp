@@ -47,8 +47,8 @@ QVariant CBookTableModel::data(const QModelIndex& index, int role) const {
         case kColumnProgram:
             return index.row() + 1;
         case kColumnType:
-            return QString::fromLatin1(program.IsGroups() ? res::kBookTypeGroups
-                                                          : res::kBookTypeSingle);
+            return QString::fromUtf8(program.IsGroups() ? res::Tr(res::kBookTypeGroups)
+                                                        : res::Tr(res::kBookTypeSingle));
         case kColumnCount:
             return editor::FrequencyCount(program);
         default:
@@ -60,10 +60,10 @@ QVariant CBookTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    static constexpr const char* kTitles[kColumns] = {res::kBookColumnProgram, res::kBookColumnType,
-                                                      res::kBookColumnCount,
-                                                      res::kBookColumnFrequencies};
-    return section >= 0 && section < kColumns ? QString::fromLatin1(kTitles[section]) : QVariant();
+    const char* const kTitles[kColumns] = {
+        res::Tr(res::kBookColumnProgram), res::Tr(res::kBookColumnType),
+        res::Tr(res::kBookColumnCount), res::Tr(res::kBookColumnFrequencies)};
+    return section >= 0 && section < kColumns ? QString::fromUtf8(kTitles[section]) : QVariant();
 }
 
 void CBookTableModel::OnProgramsChanged(int nFirst, int nCount) {

@@ -46,7 +46,7 @@ std::optional<std::vector<model::CFrequencyProgram>> ProgramsOnClipboard() {
         }
     }
     if (programs.empty()) {
-        platform::ShowAppMessage(res::kMsgClipboardEmpty);
+        platform::ShowAppMessage(res::Tr(res::kMsgClipboardEmpty));
         return std::nullopt;
     }
     return programs;

@@ -22,9 +22,9 @@ namespace {
 // "&Undo Delete Program 12\tCtrl+Z", or the bare item without a step.
 QString StepItemText(const char* bare, const char* named, const QString& step) {
     if (step.isEmpty()) {
-        return QString::fromLatin1(bare);
+        return QString::fromUtf8(bare);
     }
-    return QString::fromLatin1(named).replace(QLatin1String("%s"), step);
+    return QString::fromUtf8(named).replace(QLatin1String("%s"), step);
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ void CZelkorForm::AddEditCommands() {
         [this](widgets::SCommandUI& ui) {
             // New edits end what there was to redo, as typing after Undo does in any editor.
             ui.bEnabled = !m_bProgramModified && m_pHistory && m_pHistory->CanRedo();
-            ui.strText = StepItemText(res::kItemRedo, res::kItemRedoStep,
+            ui.strText = StepItemText(res::Tr(res::kItemRedo), res::Tr(res::kItemRedoStep),
                                       ui.bEnabled ? m_pHistory->RedoText() : QString());
         });
     AddCommand(res::ID_CUT_PROGRAM, [this] { OnCutProgram(); });
@@ -63,11 +63,12 @@ void CZelkorForm::AddEditCommands() {
 void CZelkorForm::UpdateUndoItem(widgets::SCommandUI& ui) {
     // Edits on the form that change the program are the newest change.
     const bool bPending = FieldsDifferFromStored();
-    const QString step = bPending     ? NumberedText(res::kStepEditProgram, m_pDoc->Current() + 1)
+    const QString step = bPending
+                             ? NumberedText(res::Tr(res::kStepEditProgram), m_pDoc->Current() + 1)
                          : m_pHistory ? m_pHistory->UndoText()
                                       : QString();
     ui.bEnabled = bPending || (m_pHistory && m_pHistory->CanUndo());
-    ui.strText = StepItemText(res::kItemUndo, res::kItemUndoStep, step);
+    ui.strText = StepItemText(res::Tr(res::kItemUndo), res::Tr(res::kItemUndoStep), step);
 }
 
 void CZelkorForm::OnEditUndo() {
@@ -80,7 +81,7 @@ void CZelkorForm::OnEditUndo() {
     if (m_bProgramModified) {
         const model::CFrequencyProgram program = FieldsProgram();
         ShowProgram();
-        if (editor::StoreCurrentProgram(*m_pDoc, program, res::kStepEditProgram)) {
+        if (editor::StoreCurrentProgram(*m_pDoc, program, res::Tr(res::kStepEditProgram))) {
             m_pHistory->Undo();
             return;
         }
@@ -113,7 +114,7 @@ void CZelkorForm::OnCutProgram() {
         return;
     }
     OnCopyProgram();
-    ClearProgramOnDisplay(res::kStepCutProgram);
+    ClearProgramOnDisplay(res::Tr(res::kStepCutProgram));
 }
 
 void CZelkorForm::OnPasteProgram() {
@@ -128,8 +129,8 @@ void CZelkorForm::OnPasteProgram() {
     const int first = m_pDoc->Current();
     const int count = static_cast<int>(programs.size());
     if (count > model::kProgramCount - first) {
-        platform::ShowAppMessage(platform::FormatText(res::kMsgPastePastEnd, count, first + 1,
-                                                      model::kProgramCount - first));
+        platform::ShowAppMessage(platform::FormatText(res::Tr(res::kMsgPastePastEnd), count,
+                                                      first + 1, model::kProgramCount - first));
         return;
     }
     // The program on display is replaced: its edits are offered for keeping first.

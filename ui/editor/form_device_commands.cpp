@@ -23,13 +23,13 @@ namespace {
 const char* UnconfirmedUploadText(upload::EUploadEnd end) {
     switch (end) {
         case upload::EUploadEnd::kLineLost:
-            return res::kUploadStatusLineLost;
+            return res::Tr(res::kUploadStatusLineLost);
         case upload::EUploadEnd::kUnconfirmed:
-            return res::kUploadStatusUnconfirmed;
+            return res::Tr(res::kUploadStatusUnconfirmed);
         case upload::EUploadEnd::kOtherBlock:
-            return res::kUploadStatusOtherBlock;
+            return res::Tr(res::kUploadStatusOtherBlock);
         default:
-            return res::kUploadStatusCancelled;
+            return res::Tr(res::kUploadStatusCancelled);
     }
 }
 
@@ -55,7 +55,7 @@ bool CFormDeviceCommands::PortChosen() const {
     if (m_pLink->IsOpen()) {
         return true;
     }
-    platform::ShowAppMessage(res::kMsgNoPortSelected);
+    platform::ShowAppMessage(res::Tr(res::kMsgNoPortSelected));
     return false;
 }
 
@@ -65,7 +65,7 @@ void CFormDeviceCommands::OnLoadDevice() {
         return;
     }
     job.Fill(m_pDoc->Book());
-    RunUpload(job, QString::fromLatin1(res::kUploadDoneBook));
+    RunUpload(job, QString::fromUtf8(res::Tr(res::kUploadDoneBook)));
 }
 
 void CFormDeviceCommands::OnUploadCurrentProgram() {
@@ -76,7 +76,7 @@ void CFormDeviceCommands::OnUploadCurrentProgram() {
     }
     // The program on display after the save prompt, which shows no other.
     job.Fill(m_pDoc->Book(), m_pDoc->Current());
-    RunUpload(job, NumberedText(res::kUploadDoneProgram, m_pDoc->Current() + 1));
+    RunUpload(job, NumberedText(res::Tr(res::kUploadDoneProgram), m_pDoc->Current() + 1));
 }
 
 bool CFormDeviceCommands::PrepareUpload(upload::CUploadJob& job, int32_t nTotal, int nFirst,
@@ -85,7 +85,7 @@ bool CFormDeviceCommands::PrepareUpload(upload::CUploadJob& job, int32_t nTotal,
         return false;
     }
     if (!job.AllocateData(nTotal)) {
-        platform::ShowAppMessage(res::kOutOfMemory);
+        platform::ShowAppMessage(res::Tr(res::kOutOfMemory));
         return false;
     }
     // The prompt comes before the bytes are taken, so that edits the user saves now are what
@@ -93,7 +93,7 @@ bool CFormDeviceCommands::PrepareUpload(upload::CUploadJob& job, int32_t nTotal,
     m_fnSaveCurrentProgram();
     // Nothing the device cannot take goes, not even the programs before it.
     if (const auto ruleBreak = editor::FirstRuleBreak(m_pDoc->Book(), nFirst, nCount)) {
-        platform::ShowMessage({platform::FormatText(res::kUploadRefused,
+        platform::ShowMessage({platform::FormatText(res::Tr(res::kUploadRefused),
                                                     editor::DescribeRuleBreak(*ruleBreak).c_str()),
                                platform::ApplicationTitle(), platform::EMsgIcon::kWarning});
         return false;
@@ -111,7 +111,7 @@ void CFormDeviceCommands::RunUpload(upload::CUploadJob& job, const QString& strD
     const upload::EUploadEnd end = job.End();
     emit StatusMessage(end == upload::EUploadEnd::kConfirmed
                            ? strDone
-                           : QString::fromLatin1(UnconfirmedUploadText(end)));
+                           : QString::fromUtf8(UnconfirmedUploadText(end)));
 }
 
 bool CFormDeviceCommands::UploadRunning() const {

@@ -114,8 +114,8 @@ void CZelkorForm::StoreProgramType(bool bGroups) {
         return;
     }
     const int current = m_pDoc->Current();
-    m_pDoc->ChangeBook(platform::FormatText(res::kStepProgramType, current + 1), current, 1,
-                       [&](model::CProgramBook& book, int16_t&) {
+    m_pDoc->ChangeBook(platform::FormatText(res::Tr(res::kStepProgramType), current + 1), current,
+                       1, [&](model::CProgramBook& book, int16_t&) {
                            book[current].SetGroups(bGroups);
                            return true;
                        });
@@ -128,12 +128,12 @@ bool CZelkorForm::SwitchToGroupsEmptying() {
         return false;
     }
     const int current = m_pDoc->Current();
-    platform::SMessageRequest question{platform::FormatText(res::kMsgSwitchEmpties, current + 1),
-                                       platform::ApplicationTitle(), platform::EMsgIcon::kQuestion,
-                                       platform::EMsgButtons::kYesNo};
+    platform::SMessageRequest question{
+        platform::FormatText(res::Tr(res::kMsgSwitchEmpties), current + 1),
+        platform::ApplicationTitle(), platform::EMsgIcon::kQuestion, platform::EMsgButtons::kYesNo};
     question.detail = editor::DescribeEmptied(check, texts);
-    question.yesText = res::kSwitchButton;
-    question.noText = res::kCancelButton;
+    question.yesText = res::Tr(res::kSwitchButton);
+    question.noText = res::Tr(res::kCancelButton);
     if (platform::ShowMessage(question) != platform::EMsgAnswer::kYes) {
         m_nProgramType = 0;
         UpdateData(false);
@@ -144,12 +144,12 @@ bool CZelkorForm::SwitchToGroupsEmptying() {
     if (m_bProgramModified) {
         model::CFrequencyProgram program = FieldsProgram();
         program.SetGroups(false);
-        editor::StoreCurrentProgram(*m_pDoc, program, res::kStepEditProgram);
+        editor::StoreCurrentProgram(*m_pDoc, program, res::Tr(res::kStepEditProgram));
     }
     for (int slot : check.emptiedSlots) {
         m_fields[slot]->clear();
     }
-    editor::StoreCurrentProgram(*m_pDoc, FieldsProgram(), res::kStepProgramType);
+    editor::StoreCurrentProgram(*m_pDoc, FieldsProgram(), res::Tr(res::kStepProgramType));
     ShowProgram();
     return true;
 }
@@ -183,9 +183,9 @@ void CZelkorForm::SaveCurrentProgram() {
     if (!m_bProgramModified) {
         return;
     }
-    const auto answer =
-        platform::ShowMessage({res::kMsgSaveCurrentProgram, res::kCaptionProgramSave,
-                               platform::EMsgIcon::kQuestion, platform::EMsgButtons::kYesNo});
+    const auto answer = platform::ShowMessage(
+        {res::Tr(res::kMsgSaveCurrentProgram), res::Tr(res::kCaptionProgramSave),
+         platform::EMsgIcon::kQuestion, platform::EMsgButtons::kYesNo});
     if (answer != platform::EMsgAnswer::kYes) {
         return;
     }
@@ -210,7 +210,7 @@ bool CZelkorForm::FieldsDifferFromStored() const {
 }
 
 void CZelkorForm::CommitFields() {
-    editor::StoreCurrentProgram(*m_pDoc, FieldsProgram(), res::kStepEditProgram);
+    editor::StoreCurrentProgram(*m_pDoc, FieldsProgram(), res::Tr(res::kStepEditProgram));
 }
 
 }  // namespace ui

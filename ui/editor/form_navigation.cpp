@@ -53,7 +53,7 @@ void CZelkorForm::OnJump() {
         return;
     }
     if (jump.what == editor::EJump::kOutOfRange) {
-        platform::ShowAppMessage(res::kJumpOutOfRange);
+        platform::ShowAppMessage(res::Tr(res::kJumpOutOfRange));
     } else {
         SaveCurrentProgram();
         GoTo(jump.nIndex);

@@ -21,24 +21,24 @@ constexpr int kMaxDigits = 9;  // longer digit strings are out of range, whateve
 
 CInsertProgramDlg::CInsertProgramDlg(QWidget* parent) : QDialog(parent) {
     widgets::SetControlId(this, res::IDD_INSERT_PROGRAM);
-    setWindowTitle(res::kInsertCaption);
+    setWindowTitle(res::Tr(res::kInsertCaption));
 
-    auto* pOk = new QPushButton(res::kButtonOk, this);
+    auto* pOk = new QPushButton(res::Tr(res::kButtonOk), this);
     widgets::SetControlId(pOk, res::IDOK);
     pOk->setDefault(true);
-    auto* pCancel = new QPushButton(res::kButtonCancel, this);
+    auto* pCancel = new QPushButton(res::Tr(res::kButtonCancel), this);
     widgets::SetControlId(pCancel, res::IDCANCEL);
     m_pNumberEdit = new QLineEdit(this);
     widgets::SetControlId(m_pNumberEdit, res::IDC_PROGRAM_NUMBER);
     m_pNumberEdit->setFixedWidth(m_pNumberEdit->fontMetrics().horizontalAdvance('0') * 10);
-    m_pNumberEdit->setAccessibleName(QString::fromLatin1(res::kInsertNumberLabel));
+    m_pNumberEdit->setAccessibleName(QString::fromUtf8(res::Tr(res::kInsertNumberLabel)));
 
     auto* pLayout = new QVBoxLayout(this);
-    for (const char* line : {res::kInsertLine1, res::kInsertLine2}) {
+    for (const char* line : {res::Tr(res::kInsertLine1), res::Tr(res::kInsertLine2)}) {
         pLayout->addWidget(new QLabel(line, this), 0, Qt::AlignHCenter);
     }
     pLayout->addSpacing(6);
-    auto* pNumberLabel = new QLabel(res::kInsertNumberLabel, this);
+    auto* pNumberLabel = new QLabel(res::Tr(res::kInsertNumberLabel), this);
     pNumberLabel->setBuddy(m_pNumberEdit);
     pLayout->addWidget(pNumberLabel, 0, Qt::AlignHCenter);
     pLayout->addWidget(m_pNumberEdit, 0, Qt::AlignHCenter);
@@ -79,12 +79,12 @@ bool CInsertProgramDlg::ExchangeFromField() {
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
     if (!bDigits) {
-        Refuse(res::kInsertNotUnsigned);
+        Refuse(res::Tr(res::kInsertNotUnsigned));
         return false;
     }
     const unsigned int number = text.size() > kMaxDigits ? 0u : text.toUInt();
     if (number < 1 || number > static_cast<unsigned int>(model::kProgramCount)) {
-        Refuse(res::kInsertOutOfRange);
+        Refuse(res::Tr(res::kInsertOutOfRange));
         return false;
     }
     m_nProgramNumber = number;

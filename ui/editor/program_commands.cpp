@@ -40,8 +40,8 @@ void CZelkorForm::OnInsertProgram() {
     // The programs up to the first empty one move: they are the step's.
     const int end = std::min(m_pDoc->Book().FindEmpty(index) + 1, model::kProgramCount);
     bool bInserted = false;
-    m_pDoc->ChangeBook(platform::FormatText(res::kStepInsertProgram, index + 1), index, end - index,
-                       [&](model::CProgramBook& book, int16_t& nCurrent) {
+    m_pDoc->ChangeBook(platform::FormatText(res::Tr(res::kStepInsertProgram), index + 1), index,
+                       end - index, [&](model::CProgramBook& book, int16_t& nCurrent) {
                            bInserted = book.InsertAt(index);
                            if (bInserted) {
                                nCurrent = static_cast<int16_t>(index);
@@ -49,7 +49,7 @@ void CZelkorForm::OnInsertProgram() {
                            return bInserted;
                        });
     if (!bInserted) {
-        platform::ShowAppMessage(res::kMsgProgramListFull);
+        platform::ShowAppMessage(res::Tr(res::kMsgProgramListFull));
         return;
     }
     ShowProgram();
@@ -71,7 +71,7 @@ void CZelkorForm::OnReorderPrograms() {
     }
     pDialog.reset();
     // A new order that moved nothing is no change.
-    m_pDoc->ChangeBook(res::kStepReorderPrograms, 0, model::kProgramCount,
+    m_pDoc->ChangeBook(res::Tr(res::kStepReorderPrograms), 0, model::kProgramCount,
                        [&](model::CProgramBook& book, int16_t&) {
                            book = *pOrder;
                            return true;
@@ -80,7 +80,7 @@ void CZelkorForm::OnReorderPrograms() {
 }
 
 void CZelkorForm::OnDeleteProgram() {
-    ClearProgramOnDisplay(res::kStepDeleteProgram);
+    ClearProgramOnDisplay(res::Tr(res::kStepDeleteProgram));
 }
 
 void CZelkorForm::ClearProgramOnDisplay(const char* stepName) {

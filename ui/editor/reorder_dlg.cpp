@@ -82,7 +82,8 @@ QVariant CProgramRowModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         const model::CFrequencyProgram& program = m_book[m_rows[index.row()]];
         if (index.column() < kFirstSlotColumn) {
-            return QString::fromLatin1(program.IsGroups() ? res::kTypeGroups : res::kTypeSingle);
+            return QString::fromUtf8(program.IsGroups() ? res::Tr(res::kTypeGroups)
+                                                        : res::Tr(res::kTypeSingle));
         }
         return CellText(program.m_freq[index.column() - kFirstSlotColumn]);
     }
@@ -96,8 +97,8 @@ QVariant CProgramRowModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
         // As the form labels the slots of a Single Frequencies program.
         return section < kFirstSlotColumn
-                   ? QString::fromLatin1(res::kReorderColumnType)
-                   : QString::asprintf(res::kSlotLabel, section - kFirstSlotColumn + 1);
+                   ? QString::fromUtf8(res::Tr(res::kReorderColumnType))
+                   : QString::asprintf(res::Tr(res::kSlotLabel), section - kFirstSlotColumn + 1);
     }
     if (orientation == Qt::Vertical && role == Qt::DisplayRole) {
         return QString::number(section + 1);
@@ -123,22 +124,22 @@ void CProgramRowModel::MoveRow(int nFrom, int nTo) {
 
 CReorderDlg::CReorderDlg(QWidget* parent) : QDialog(parent) {
     widgets::SetControlId(this, res::IDD_REORDER);
-    setWindowTitle(res::kReorderCaption);
+    setWindowTitle(res::Tr(res::kReorderCaption));
 
     m_list = new CListCtrlEx(this);
     widgets::SetControlId(m_list, res::IDC_REORDER_LIST);
-    m_list->setAccessibleName(QString::fromLatin1(res::kAccReorderList));
+    m_list->setAccessibleName(QString::fromUtf8(res::Tr(res::kAccReorderList)));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto* pUp = m_pUp = new QPushButton(res::kReorderUp, this);
+    auto* pUp = m_pUp = new QPushButton(res::Tr(res::kReorderUp), this);
     widgets::SetControlId(pUp, res::IDC_UP);
-    auto* pDown = m_pDown = new QPushButton(res::kReorderDown, this);
+    auto* pDown = m_pDown = new QPushButton(res::Tr(res::kReorderDown), this);
     widgets::SetControlId(pDown, res::IDC_DOWN);
-    auto* pMoveTo = new QPushButton(res::kReorderMoveTo, this);
+    auto* pMoveTo = new QPushButton(res::Tr(res::kReorderMoveTo), this);
     widgets::SetControlId(pMoveTo, res::IDC_MOVE_TO);
-    auto* pOk = new QPushButton(res::kButtonOk, this);
+    auto* pOk = new QPushButton(res::Tr(res::kButtonOk), this);
     widgets::SetControlId(pOk, res::IDOK);
-    auto* pCancel = new QPushButton(res::kButtonCancel, this);
+    auto* pCancel = new QPushButton(res::Tr(res::kButtonCancel), this);
     widgets::SetControlId(pCancel, res::IDCANCEL);
     for (QPushButton* pButton : {pUp, pDown, pMoveTo, pOk, pCancel}) {
         pButton->setAutoDefault(false);  // Enter anywhere means OK, as the default button
@@ -197,10 +198,10 @@ void CReorderDlg::OnInitDialog() {
     const int last = kColumnCount - 1;
     pHeader->resizeSection(last, std::max(valueWidth, pHeader->sectionSizeHint(last)));
     // The type column needs only its words.
-    pHeader->resizeSection(0,
-                           std::max({m_list->ColumnWidthFor(QString::fromLatin1(res::kTypeSingle)),
-                                     m_list->ColumnWidthFor(QString::fromLatin1(res::kTypeGroups)),
-                                     pHeader->sectionSizeHint(0)}));
+    pHeader->resizeSection(
+        0, std::max({m_list->ColumnWidthFor(QString::fromUtf8(res::Tr(res::kTypeSingle))),
+                     m_list->ColumnWidthFor(QString::fromUtf8(res::Tr(res::kTypeGroups))),
+                     pHeader->sectionSizeHint(0)}));
     QHeaderView* pNumbers = m_list->verticalHeader();
     pNumbers->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pNumbers->show();
@@ -240,7 +241,7 @@ int CReorderDlg::FirstSelectedRow() const {
 int CReorderDlg::SelectedRowOrAsk() const {
     const int row = FirstSelectedRow();
     if (row < 0) {
-        platform::ShowAppMessage(res::kMsgSelectItem);
+        platform::ShowAppMessage(res::Tr(res::kMsgSelectItem));
     }
     return row;
 }
@@ -261,9 +262,10 @@ void CReorderDlg::OnDown() {
 
 std::optional<int> CReorderDlg::AskMoveTarget(int nProgram) {
     bool bOk = false;
-    const int number = QInputDialog::getInt(this, QString::fromLatin1(res::kReorderMoveCaption),
-                                            QString::asprintf(res::kReorderMoveLabel, nProgram),
-                                            nProgram, 1, model::kProgramCount, 1, &bOk);
+    const int number =
+        QInputDialog::getInt(this, QString::fromUtf8(res::Tr(res::kReorderMoveCaption)),
+                             QString::asprintf(res::Tr(res::kReorderMoveLabel), nProgram), nProgram,
+                             1, model::kProgramCount, 1, &bOk);
     return bOk ? std::optional<int>(number) : std::nullopt;
 }
 

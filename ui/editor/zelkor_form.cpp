@@ -29,7 +29,7 @@ namespace ui {
 namespace {
 
 QString Printf2(const char* pattern, int a, int b) {
-    QString text = QString::fromLatin1(pattern);
+    QString text = QString::fromUtf8(pattern);
     text.replace(text.indexOf(QLatin1String("%d")), 2, QString::number(a));
     text.replace(text.indexOf(QLatin1String("%d")), 2, QString::number(b));
     return text;
@@ -51,7 +51,7 @@ const QStringList& ProgramNumberTexts() {
 }  // namespace
 
 QString NumberedText(const char* pattern, int nNumber) {
-    return QString::fromLatin1(pattern).replace(QLatin1String("%d"), QString::number(nNumber));
+    return QString::fromUtf8(pattern).replace(QLatin1String("%d"), QString::number(nNumber));
 }
 
 CZelkorForm::CZelkorForm(QWidget* pParent)
@@ -195,7 +195,7 @@ QWidget* CZelkorForm::CreateTopRow() {
     pRowLayout->setSpacing(12);
     pRowLayout->addWidget(CreateTypeBox(pRow));
     pRowLayout->addWidget(CreateProgramBox(pRow));
-    m_btnLoadDevice = new QPushButton(QString::fromLatin1(res::kLoadDevice), pRow);
+    m_btnLoadDevice = new QPushButton(QString::fromUtf8(res::Tr(res::kLoadDevice)), pRow);
     widgets::SetControlId(m_btnLoadDevice, res::IDC_LOAD_DEVICE,
                           QStringLiteral("buttonLoadDevice"));
     m_btnLoadDevice->setAutoDefault(false);
@@ -206,12 +206,12 @@ QWidget* CZelkorForm::CreateTopRow() {
 }
 
 QWidget* CZelkorForm::CreateTypeBox(QWidget* pParent) {
-    auto* pTypeBox = new QGroupBox(QString::fromLatin1(res::kProgramTypeBox), pParent);
+    auto* pTypeBox = new QGroupBox(QString::fromUtf8(res::Tr(res::kProgramTypeBox)), pParent);
     pTypeBox->setObjectName(QStringLiteral("programTypeBox"));
-    m_pSingle = new QRadioButton(QString::fromLatin1(res::kSingleFrequencies), pTypeBox);
+    m_pSingle = new QRadioButton(QString::fromUtf8(res::Tr(res::kSingleFrequencies)), pTypeBox);
     widgets::SetControlId(m_pSingle, res::IDC_SINGLE_FREQUENCIES,
                           QStringLiteral("radioSingleFrequencies"));
-    m_pGroups = new QRadioButton(QString::fromLatin1(res::kFrequencyGroups), pTypeBox);
+    m_pGroups = new QRadioButton(QString::fromUtf8(res::Tr(res::kFrequencyGroups)), pTypeBox);
     widgets::SetControlId(m_pGroups, res::IDC_FREQUENCY_GROUPS,
                           QStringLiteral("radioFrequencyGroups"));
     m_pSingle->setChecked(true);
@@ -222,7 +222,7 @@ QWidget* CZelkorForm::CreateTypeBox(QWidget* pParent) {
 }
 
 QWidget* CZelkorForm::CreateProgramBox(QWidget* pParent) {
-    auto* pProgramBox = new QGroupBox(QString::fromLatin1(res::kProgramBox), pParent);
+    auto* pProgramBox = new QGroupBox(QString::fromUtf8(res::Tr(res::kProgramBox)), pParent);
     pProgramBox->setObjectName(QStringLiteral("programBox"));
     CreateProgramControls(pProgramBox);
     auto* pProgramLayout = new QGridLayout(pProgramBox);
@@ -241,23 +241,23 @@ void CZelkorForm::CreateProgramControls(QWidget* pBox) {
     m_cbProgram->setEditable(true);
     m_cbProgram->setInsertPolicy(QComboBox::NoInsert);
     m_cbProgram->setMaxVisibleItems(16);
-    m_cbProgram->setAccessibleName(QString::fromLatin1(res::kAccProgram));
-    m_cbProgram->lineEdit()->setAccessibleName(QString::fromLatin1(res::kAccProgram));
+    m_cbProgram->setAccessibleName(QString::fromUtf8(res::Tr(res::kAccProgram)));
+    m_cbProgram->lineEdit()->setAccessibleName(QString::fromUtf8(res::Tr(res::kAccProgram)));
     m_cbProgram->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbProgram->setMinimumContentsLength(4);
     m_pPrev = new QPushButton(QString::fromLatin1(res::kPrevProgram), pBox);
     widgets::SetControlId(m_pPrev, res::IDC_PREV_PROGRAM, QStringLiteral("buttonPrevProgram"));
-    m_pPrev->setAccessibleName(QString::fromLatin1(res::kAccPrevProgram));
+    m_pPrev->setAccessibleName(QString::fromUtf8(res::Tr(res::kAccPrevProgram)));
     m_pNext = new QPushButton(QString::fromLatin1(res::kNextProgram), pBox);
     widgets::SetControlId(m_pNext, res::IDC_NEXT_PROGRAM, QStringLiteral("buttonNextProgram"));
-    m_pNext->setAccessibleName(QString::fromLatin1(res::kAccNextProgram));
+    m_pNext->setAccessibleName(QString::fromUtf8(res::Tr(res::kAccNextProgram)));
     m_pJumpNumber = new QLineEdit(pBox);
     widgets::SetControlId(m_pJumpNumber, res::IDC_JUMP_NUMBER, QStringLiteral("editJumpNumber"));
     m_pJumpNumber->setMaxLength(res::kJumpMaxChars);
-    m_pJumpNumber->setAccessibleName(QString::fromLatin1(res::kAccJumpNumber));
+    m_pJumpNumber->setAccessibleName(QString::fromUtf8(res::Tr(res::kAccJumpNumber)));
     m_pJumpNumber->setFixedWidth(
         m_pJumpNumber->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    m_pJump = new QPushButton(QString::fromLatin1(res::kJump), pBox);
+    m_pJump = new QPushButton(QString::fromUtf8(res::Tr(res::kJump)), pBox);
     widgets::SetControlId(m_pJump, res::IDC_JUMP, QStringLiteral("buttonJump"));
     m_pJump->setAutoDefault(false);
     const int smallButton = m_pPrev->fontMetrics().horizontalAdvance(QStringLiteral("->")) + 24;
@@ -280,7 +280,7 @@ QWidget* CZelkorForm::CreateGrid() {
     for (int group = 0; group < model::kGroupCount; ++group) {
         // The group box is a sibling drawn behind its column, so that hiding it for a Single
         // Frequencies program leaves the fields exactly where they are.
-        auto* pBox = new QGroupBox(NumberedText(res::kGroupBox, group + 1), pGrid);
+        auto* pBox = new QGroupBox(NumberedText(res::Tr(res::kGroupBox), group + 1), pGrid);
         widgets::SetControlId(pBox, res::IDC_GROUP_BOX_FIRST + group,
                               QStringLiteral("groupBox%1").arg(group + 1));
         pBox->setFocusPolicy(Qt::NoFocus);
@@ -350,10 +350,11 @@ void CZelkorForm::SetSlotLabels(bool bGroups) {
     for (int slot = 0; slot < model::kSlotCount; ++slot) {
         const int group = slot / model::kSlotsPerGroup;
         const int position = slot % model::kSlotsPerGroup;
-        m_labels[slot]->setText(NumberedText(res::kSlotLabel, bGroups ? position + 1 : slot + 1));
-        m_fields[slot]->setAccessibleName(bGroups
-                                              ? Printf2(res::kAccGroupSlot, group + 1, position + 1)
-                                              : NumberedText(res::kSlotLabel, slot + 1));
+        m_labels[slot]->setText(
+            NumberedText(res::Tr(res::kSlotLabel), bGroups ? position + 1 : slot + 1));
+        m_fields[slot]->setAccessibleName(
+            bGroups ? Printf2(res::Tr(res::kAccGroupSlot), group + 1, position + 1)
+                    : NumberedText(res::Tr(res::kSlotLabel), slot + 1));
     }
 }
 

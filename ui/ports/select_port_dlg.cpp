@@ -62,7 +62,7 @@ QStandardItem* Cell(const QString& text, const QString& tip) {
 
 CSelectPortDlg::CSelectPortDlg(QWidget* parent, platform::IPortSystem* source)
     : QDialog(parent), m_pSource(source != nullptr ? source : &platform::SystemPortSource()) {
-    setWindowTitle(res::kSelectPortCaption);
+    setWindowTitle(res::Tr(res::kSelectPortCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     widgets::SetControlId(this, res::IDD_SELECT_PORT);
@@ -74,25 +74,25 @@ void CSelectPortDlg::BuildControls() {
     auto dx = [&units](int n) { return units.X(n); };
     auto dy = [&units](int n) { return units.Y(n); };
 
-    m_pOk = new QPushButton(res::kSelectPortOk, this);
+    m_pOk = new QPushButton(res::Tr(res::kSelectPortOk), this);
     widgets::SetControlId(m_pOk, res::IDOK);
     m_pOk->setDefault(true);
     m_pOk->setMinimumWidth(dx(kButtonWidth));
     connect(m_pOk, &QPushButton::clicked, this, &CSelectPortDlg::OnOK);
 
-    auto* cancel = new QPushButton(res::kSelectPortCancel, this);
+    auto* cancel = new QPushButton(res::Tr(res::kSelectPortCancel), this);
     widgets::SetControlId(cancel, res::IDCANCEL);
     cancel->setAutoDefault(false);
     cancel->setMinimumWidth(dx(kButtonWidth));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* label = new QLabel(res::kSelectPortLabel, this);
+    auto* label = new QLabel(res::Tr(res::kSelectPortLabel), this);
     widgets::SetControlId(label, res::IDC_STATIC);
     CreatePortBox();
     // The label names the box for a reader (on Linux a box's own name is its text).
     label->setBuddy(m_cbPort);
 
-    auto* refresh = new QPushButton(res::kSelectPortRefresh, this);
+    auto* refresh = new QPushButton(res::Tr(res::kSelectPortRefresh), this);
     widgets::SetControlId(refresh, res::IDC_PORT_REFRESH);
     refresh->setAutoDefault(false);
     connect(refresh, &QPushButton::clicked, this, &CSelectPortDlg::OnRefresh);
@@ -110,8 +110,8 @@ void CSelectPortDlg::CreatePortBox() {
     m_cbPort = new QComboBox(this);
     widgets::SetControlId(m_cbPort, res::IDC_PORT_COMBO);
     m_cbPort->setEditable(true);
-    m_cbPort->setAccessibleName(QString::fromLatin1(res::kAccPortCombo));
-    m_cbPort->lineEdit()->setAccessibleName(QString::fromLatin1(res::kAccPortCombo));
+    m_cbPort->setAccessibleName(QString::fromUtf8(res::Tr(res::kAccPortCombo)));
+    m_cbPort->lineEdit()->setAccessibleName(QString::fromUtf8(res::Tr(res::kAccPortCombo)));
     // Typed text is read on OK (a port the list does not show), but never turns into a line.
     m_cbPort->setInsertPolicy(QComboBox::NoInsert);
     // Nor may it pick a line: Qt would select a line whose name matches the typed text (on Enter
@@ -125,9 +125,9 @@ void CSelectPortDlg::CreatePortBox() {
     // The opened list shows each port's stable name and description beside its name, so that
     // two identical adapters can be told apart.
     m_pLines = new QStandardItemModel(0, kColumnCount, this);
-    m_pLines->setHorizontalHeaderLabels({Text(res::kSelectPortColumnName),
-                                         Text(res::kSelectPortColumnStableName),
-                                         Text(res::kSelectPortColumnDescription)});
+    m_pLines->setHorizontalHeaderLabels({Text(res::Tr(res::kSelectPortColumnName)),
+                                         Text(res::Tr(res::kSelectPortColumnStableName)),
+                                         Text(res::Tr(res::kSelectPortColumnDescription))});
     m_pLinesView = new QTreeView(m_cbPort);
     m_pLinesView->setRootIsDecorated(false);
     m_pLinesView->setItemsExpandable(false);
@@ -155,9 +155,9 @@ QFormLayout* CSelectPortDlg::CreateDetails() {
     m_pDetails = new QFormLayout;
     m_pDetails->setContentsMargins(0, 0, 0, 0);
     m_pDetails->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    m_pDetails->addRow(res::kSelectPortStableName, m_pStableName);
-    m_pDetails->addRow(res::kSelectPortDescription, m_pDescription);
-    m_pDetails->addRow(res::kSelectPortUsbIdentity, m_pUsbIdentity);
+    m_pDetails->addRow(res::Tr(res::kSelectPortStableName), m_pStableName);
+    m_pDetails->addRow(res::Tr(res::kSelectPortDescription), m_pDescription);
+    m_pDetails->addRow(res::Tr(res::kSelectPortUsbIdentity), m_pUsbIdentity);
     return m_pDetails;
 }
 
@@ -255,20 +255,21 @@ void CSelectPortDlg::ShowDetails() {
     // Long names are cut in the middle, keeping the ends where adapters of one make differ;
     // the whole name is in the tip.
     const int nWidth = width() - 2 * layout()->contentsMargins().left() -
-                       fontMetrics().horizontalAdvance(res::kSelectPortStableName) - 12;
+                       fontMetrics().horizontalAdvance(res::Tr(res::kSelectPortStableName)) - 12;
     const auto fit = [this, nWidth](QLabel* pLabel, const QString& text, const QString& tip) {
         pLabel->setText(fontMetrics().elidedText(text, Qt::ElideMiddle, nWidth));
         pLabel->setToolTip(tip);
     };
     // A port without a stable name (a built-in port, a pseudo-terminal) says so.
     fit(m_pStableName,
-        pShown != nullptr && stableName.empty() ? Text(res::kSelectPortNoStableName)
+        pShown != nullptr && stableName.empty() ? Text(res::Tr(res::kSelectPortNoStableName))
                                                 : ShortStableName(stableName),
         Text(stableName));
     fit(m_pDescription, Text(description), Text(description));
     const std::string usb = pShown != nullptr ? ports::UsbIdentityText(pShown->m_usb, ", ") : "";
     fit(m_pUsbIdentity,
-        pShown != nullptr && !pShown->m_bUsb ? Text(res::kSelectPortNotUsb) : Text(usb), Text(usb));
+        pShown != nullptr && !pShown->m_bUsb ? Text(res::Tr(res::kSelectPortNotUsb)) : Text(usb),
+        Text(usb));
 }
 
 void CSelectPortDlg::OnOK() {
@@ -299,8 +300,9 @@ bool CSelectPortDlg::TakeTypedPort(const std::string& typed) {
         m_strPortPath = port.strPath;
         return true;
     }
-    platform::SMessageRequest refusal{platform::FormatText(res::kTypedPortRefused, typed.c_str()),
-                                      platform::ApplicationTitle(), platform::EMsgIcon::kWarning};
+    platform::SMessageRequest refusal{
+        platform::FormatText(res::Tr(res::kTypedPortRefused), typed.c_str()),
+        platform::ApplicationTitle(), platform::EMsgIcon::kWarning};
     refusal.detail = port.strWhyNot;
     platform::ShowMessage(refusal);
     m_cbPort->setFocus(Qt::OtherFocusReason);

@@ -39,9 +39,9 @@ QString Formatted(const char* format, int a, int b = 0) {
 QString TimeLeftText(std::chrono::seconds left) {
     const int seconds = static_cast<int>(left.count());
     if (seconds < 60) {
-        return Formatted(res::kUploadSecondsLeft, seconds);
+        return Formatted(res::Tr(res::kUploadSecondsLeft), seconds);
     }
-    return Formatted(res::kUploadMinutesLeft, seconds / 60, seconds % 60);
+    return Formatted(res::Tr(res::kUploadMinutesLeft), seconds / 60, seconds % 60);
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ QString TimeLeftText(std::chrono::seconds left) {
 CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent, upload::CUploadJob* pJob,
                                        devlink::CDeviceLink* pLink)
     : QDialog(pParent), m_pJob(pJob), m_pApp(pLink) {
-    setWindowTitle(res::kUploadProgressCaption);
+    setWindowTitle(res::Tr(res::kUploadProgressCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     widgets::SetControlId(this, res::IDD_UPLOAD_PROGRESS);
@@ -59,7 +59,7 @@ CUploadProgressDlg::CUploadProgressDlg(QWidget* pParent, upload::CUploadJob* pJo
     // A silent device is told as such; the upload goes on waiting, and Cancel ends it.
     m_silenceTimer.setSingleShot(true);
     connect(&m_silenceTimer, &QTimer::timeout, this, [this] {
-        m_pSilence->setText(QString::fromLatin1(res::kUploadSilent));
+        m_pSilence->setText(QString::fromUtf8(res::Tr(res::kUploadSilent)));
         m_pSilence->show();
         adjustSize();
     });
@@ -78,7 +78,7 @@ void CUploadProgressDlg::BuildControls() {
     widgets::SetControlId(m_progress, res::IDC_UPLOAD_PROGRESS);
     m_progress->setTextVisible(false);
     m_progress->setMinimumHeight(dy(kBarHeight));
-    m_progress->setAccessibleName(QString::fromLatin1(res::kAccUploadProgress));
+    m_progress->setAccessibleName(QString::fromUtf8(res::Tr(res::kAccUploadProgress)));
 
     // Under the bar: the share on the left, the time left on the right.
     m_pPercent = new QLabel(this);
@@ -91,7 +91,7 @@ void CUploadProgressDlg::BuildControls() {
     pFigures->addStretch();
     pFigures->addWidget(m_pTimeLeft);
 
-    auto* pCancel = new QPushButton(res::kUploadCancel, this);
+    auto* pCancel = new QPushButton(res::Tr(res::kUploadCancel), this);
     widgets::SetControlId(pCancel, res::IDCANCEL);
     pCancel->setDefault(true);
     pCancel->setMinimumSize(dx(kButtonWidth), dy(kButtonHeight));
@@ -133,8 +133,9 @@ int CUploadProgressDlg::DoModal() {
     // The job gave the device its time after the last block before it closed us.
     const upload::EUploadEnd end = m_pJob != nullptr ? m_pJob->End() : upload::EUploadEnd::kRunning;
     if (end == upload::EUploadEnd::kUnconfirmed || end == upload::EUploadEnd::kOtherBlock) {
-        platform::ShowMessage({end == upload::EUploadEnd::kUnconfirmed ? res::kUploadNotConfirmed
-                                                                       : res::kUploadOtherBlock,
+        platform::ShowMessage({end == upload::EUploadEnd::kUnconfirmed
+                                   ? res::Tr(res::kUploadNotConfirmed)
+                                   : res::Tr(res::kUploadOtherBlock),
                                platform::ApplicationTitle(), platform::EMsgIcon::kWarning});
     }
     return nResult;
