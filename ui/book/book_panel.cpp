@@ -1,5 +1,7 @@
 #include "ui/book/book_panel.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -110,8 +112,15 @@ void CBookPanel::CreateTable() {
     for (int column = 0; column < CBookTableModel::kColumnFrequencies; ++column) {
         const QString title =
             m_pModel->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        pColumns->resizeSection(column,
-                                pColumns->fontMetrics().horizontalAdvance(title) + 3 * digit);
+        int width = pColumns->fontMetrics().horizontalAdvance(title);
+        if (column == CBookTableModel::kColumnType) {
+            // The type's words may be longer than the title in another language.
+            for (const char* type : {res::kBookTypeSingle, res::kBookTypeGroups}) {
+                width = std::max(width, m_pTable->fontMetrics().horizontalAdvance(
+                                            QString::fromUtf8(res::Tr(type))));
+            }
+        }
+        pColumns->resizeSection(column, width + 3 * digit);
     }
     // Room for two or three frequencies; the others are read by scrolling or in the row's tip.
     pColumns->resizeSection(CBookTableModel::kColumnFrequencies, digit * 24);
