@@ -62,6 +62,10 @@ foreach(qm ${ZELKOR_QM_FILES})
     if(ZELKOR_QT_TRANSLATIONS)
         list(APPEND copy_translations COMMAND ${CMAKE_COMMAND} -E copy
              ${ZELKOR_QT_TRANSLATIONS}/qtbase_${language}.qm ${deploy_dir}/translations)
+        # The suites look for catalogues beside the program's own in the build folder, where this
+        # Qt, built without its translations, has none of its own.
+        file(COPY ${ZELKOR_QT_TRANSLATIONS}/qtbase_${language}.qm
+             DESTINATION ${CMAKE_BINARY_DIR}/app/translations)
     endif()
 endforeach()
 add_custom_target(windows_deploy
