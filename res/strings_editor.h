@@ -110,7 +110,7 @@ inline constexpr const char kStepMovePrograms[] = ZELKOR_TEXT("Move %d Programs 
 inline constexpr const char kMsgSwitchSomeEmpties[] = ZELKOR_TEXT(
     "Switch %d programs to Frequency Groups? The values below break the group rules (at most two "
     "frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds "
-    "one), and the switch empties them. No keeps the programs as they were.");
+    "one), and the switch empties them. Cancel keeps the programs as they were.");
 inline constexpr const char kEmptiedProgram[] = ZELKOR_TEXT("Program %d:");
 
 // Programs on the Clipboard.

@@ -1040,8 +1040,8 @@ Korrigieren Sie das Programm und senden Sie es erneut.</translation>
         <translation>%d Programme nach %d verschieben</translation>
     </message>
     <message>
-        <source>Switch %d programs to Frequency Groups? The values below break the group rules (at most two frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds one), and the switch empties them. No keeps the programs as they were.</source>
-        <translation>%d Programme auf Frequenzgruppen umstellen? Die unten genannten Werte verletzen die Gruppenregeln (höchstens zwei Frequenzen über 40 kHz in einer Gruppe, und in einer Gruppe mit einer solchen Frequenz nur zwei Frequenzen insgesamt); beim Umstellen werden sie geleert. Mit „Nein“ bleiben die Programme, wie sie waren.</translation>
+        <source>Switch %d programs to Frequency Groups? The values below break the group rules (at most two frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds one), and the switch empties them. Cancel keeps the programs as they were.</source>
+        <translation>%d Programme auf Frequenzgruppen umstellen? Die unten genannten Werte verletzen die Gruppenregeln (höchstens zwei Frequenzen über 40 kHz in einer Gruppe, und in einer Gruppe mit einer solchen Frequenz nur zwei Frequenzen insgesamt); beim Umstellen werden sie geleert. Mit „Abbrechen“ bleiben die Programme, wie sie waren.</translation>
     </message>
     <message>
         <source>Program %d:</source>

@@ -1040,8 +1040,8 @@ Corrija el programa y vuelva a enviarlo.</translation>
         <translation>Mover %d programas a %d</translation>
     </message>
     <message>
-        <source>Switch %d programs to Frequency Groups? The values below break the group rules (at most two frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds one), and the switch empties them. No keeps the programs as they were.</source>
-        <translation>¿Cambiar %d programas a grupos de frecuencias? Los valores siguientes incumplen las reglas de los grupos (como máximo dos frecuencias mayores que 40 kHz por grupo, y solo dos frecuencias en total en un grupo que tenga una), y el cambio los vacía. No deja los programas como estaban.</translation>
+        <source>Switch %d programs to Frequency Groups? The values below break the group rules (at most two frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds one), and the switch empties them. Cancel keeps the programs as they were.</source>
+        <translation>¿Cambiar %d programas a grupos de frecuencias? Los valores siguientes incumplen las reglas de los grupos (como máximo dos frecuencias mayores que 40 kHz por grupo, y solo dos frecuencias en total en un grupo que tenga una), y el cambio los vacía. Cancelar deja los programas como estaban.</translation>
     </message>
     <message>
         <source>Program %d:</source>

@@ -1040,8 +1040,8 @@ Corrigez le programme et envoyez-le à nouveau.</translation>
         <translation>Déplacer %d programmes vers %d</translation>
     </message>
     <message>
-        <source>Switch %d programs to Frequency Groups? The values below break the group rules (at most two frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds one), and the switch empties them. No keeps the programs as they were.</source>
-        <translation>Passer %d programmes en groupes de fréquences ? Les valeurs ci-dessous enfreignent les règles des groupes (au plus deux fréquences supérieures à 40 kHz par groupe, et seulement deux fréquences en tout dans un groupe qui en contient une) ; le changement les efface. Non laisse les programmes tels qu’ils étaient.</translation>
+        <source>Switch %d programs to Frequency Groups? The values below break the group rules (at most two frequencies above 40 kHz in a group, and only two frequencies in all in a group that holds one), and the switch empties them. Cancel keeps the programs as they were.</source>
+        <translation>Passer %d programmes en groupes de fréquences ? Les valeurs ci-dessous enfreignent les règles des groupes (au plus deux fréquences supérieures à 40 kHz par groupe, et seulement deux fréquences en tout dans un groupe qui en contient une) ; le changement les efface. Annuler laisse les programmes tels qu’ils étaient.</translation>
     </message>
     <message>
         <source>Program %d:</source>

@@ -302,9 +302,14 @@ bool CBookPanel::AskGroupLosses(const std::vector<int>& indexes) {
                       editor::DescribeLoss(m_doc.Book(), loss);
         }
     }
-    return platform::ShowMessage({text, platform::ApplicationTitle(), platform::EMsgIcon::kQuestion,
-                                  platform::EMsgButtons::kYesNo, true, std::string(), detail}) ==
-           platform::EMsgAnswer::kYes;
+    // The buttons say what they do, as the form's own switch question names them.
+    platform::SMessageRequest question{text, platform::ApplicationTitle(),
+                                       platform::EMsgIcon::kQuestion,
+                                       platform::EMsgButtons::kYesNo};
+    question.detail = detail;
+    question.yesText = res::Tr(res::kSwitchButton);
+    question.noText = res::Tr(res::kCancelButton);
+    return platform::ShowMessage(question) == platform::EMsgAnswer::kYes;
 }
 
 std::optional<int> CBookPanel::AskMoveTarget(int nCount, int nFirst) {
